@@ -1,0 +1,43 @@
+// The file-system port: existence, attributes, whole-file reads and atomic writes.
+// Paths and texts are UTF-8; text files are in the system's ANSI code page on disk and
+// are converted at this boundary.
+#pragma once
+
+#include "platform/types.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace wyndrel {
+
+// A whole file's text, or why it could not be read.
+using TReadResult = std::variant<std::string, TPlatformError>;
+
+class IFiles {
+public:
+    virtual ~IFiles() = default;
+
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    virtual bool IsReadOnly(const std::string& path) = 0;
+    // Clears the read-only attribute and keeps every other one; false when it failed.
+    virtual bool ClearReadOnly(const std::string& path) = 0;
+
+    // The file's text converted from the ANSI code page.
+    virtual TReadResult ReadTextFile(const std::string& path) = 0;
+    // Writes the text in the ANSI code page to a temporary file beside `path`, flushes it and
+    // moves it over `path` in one step; on failure `path` is left as it was.
+    virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
+                                                                  const std::string& text) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+
+    // The name of the last component as the file system stores it (long name, stored
+    // letter case), when that file or folder exists.
+    virtual std::optional<std::string> StoredName(const std::string& path) = 0;
+    // Last write time in 100-nanosecond units since 1601-01-01 (UTC).
+    virtual std::optional<std::int64_t> LastWriteTime(const std::string& path) = 0;
+};
+
+}  // namespace wyndrel

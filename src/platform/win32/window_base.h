@@ -1,0 +1,47 @@
+// The base of every window of the program: it keeps `this` with the window, routes
+// messages to named methods and keeps exceptions from ever reaching Win32.
+#pragma once
+
+#include "platform/win32/windows_header.h"
+
+#include <string>
+
+namespace wyndrel::win32 {
+
+class TWindowBase {
+public:
+    TWindowBase() = default;
+    virtual ~TWindowBase();
+    TWindowBase(const TWindowBase&) = delete;
+    TWindowBase& operator=(const TWindowBase&) = delete;
+
+    HWND Handle() const noexcept { return FHandle; }
+
+    // Registers the class once per process; later calls with the same name do nothing.
+    static void RegisterWindowClass(const wchar_t* className, HICON icon = nullptr, HBRUSH background = nullptr);
+
+protected:
+    // Creates the window; `this` is attached before WM_NCCREATE is handled.
+    HWND CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle,
+                         int left, int top, int width, int height, HWND parent = nullptr, HMENU menu = nullptr);
+
+    virtual bool OnCreate() { return true; }
+    virtual void OnClose() { ::DestroyWindow(FHandle); }
+    virtual void OnDestroy() {}
+    virtual void OnCommand(int /*id*/, int /*notifyCode*/, HWND /*control*/) {}
+    virtual void OnTimer(UINT_PTR /*timerId*/) {}
+    virtual void OnSize(int /*width*/, int /*height*/) {}
+    // Every other message; the default hands it to DefWindowProc.
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Shows an unexpected exception's message; the program then goes on.
+    virtual void ReportUnexpected(const std::string& message);
+
+private:
+    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND FHandle = nullptr;
+};
+
+}  // namespace wyndrel::win32
