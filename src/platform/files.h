@@ -31,7 +31,7 @@ public:
     // moves it over `path` in one step; on failure `path` is left as it was.
     virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
                                                                   const std::string& text) = 0;
-    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
 
     // The name of the last component as the file system stores it (long name, stored
     // letter case), when that file or folder exists.
