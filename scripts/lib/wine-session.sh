@@ -1,0 +1,68 @@
+# Sourced by the scripts: a private virtual X display and a private Wine prefix.
+#   wine_session_start PREFIX_DIR   starts Xvfb on a free display, prepares the prefix,
+#                                   exports DISPLAY, WINEPREFIX and the Wine settings
+#   wine_session_stop               stops exactly what wine_session_start started
+#   wine_run SECONDS CMD...         runs a command under a time-out
+# Nothing here touches another user's display or Wine server.
+
+WINE_SESSION_XVFB_PID=""
+
+wine_run() {
+  local seconds=$1; shift
+  timeout --kill-after=10 "$seconds" "$@"
+}
+
+wine_free_display() {
+  local n
+  for n in $(seq 90 190); do
+    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+      echo "$n"; return 0
+    fi
+  done
+  return 1
+}
+
+wine_session_start() {
+  local prefix=$1
+  export WINEPREFIX="$prefix"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine takes its ANSI code page from the locale: 932, as on the users' machines.
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+
+  local display
+  display=$(wine_free_display) || { echo "no free X display" >&2; return 1; }
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  WINE_SESSION_XVFB_PID=$!
+  export DISPLAY=":$display"
+  local i
+  for i in $(seq 1 50); do
+    [ -e "/tmp/.X11-unix/X${display}" ] && break
+    sleep 0.1
+  done
+
+  mkdir -p "$(dirname "$prefix")"
+  if [ ! -f "$prefix/.wyndrel-ready" ]; then
+    rm -rf "$prefix"
+    wine_run 300 wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
+    wine_run 120 wineserver -w
+    # No crash dialog: a crashing program must end, not wait for a click.
+    wine_run 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine_run 120 wineserver -w
+    touch "$prefix/.wyndrel-ready"
+  fi
+  # Keep one Wine server alive for the whole session: every test process starts faster.
+  wine_run 30 wineserver -p >/dev/null 2>&1 || true
+}
+
+wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    timeout 30 wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "$WINE_SESSION_XVFB_PID" ]; then
+    kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    WINE_SESSION_XVFB_PID=""
+  fi
+}
