@@ -29,7 +29,8 @@ wine_session_start() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # Wine takes its ANSI code page from the locale: 932, as on the users' machines.
-  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  export LANG=ja_JP.UTF-8
+  unset LC_ALL
 
   local display
   display=$(wine_free_display) || { echo "no free X display" >&2; return 1; }
