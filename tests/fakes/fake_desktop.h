@@ -1,0 +1,59 @@
+// An in-memory desktop: windows with classes, texts, rectangles, children and a Z order,
+// answering the desktop port as the platform would.
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wyndrel::fakes {
+
+struct TFakeWindow {
+    std::string ClassName;
+    std::string Text;
+    Rect Bounds;
+    std::int32_t SelectionStart = 0;
+    WindowId Parent;
+    std::vector<WindowId> Children;  // in creation order, which FindChild follows
+};
+
+class TFakeDesktop : public IDesktop {
+public:
+    // A top-level window placed at the top of the Z order.
+    WindowId AddTopLevel(const std::string& className, const Rect& bounds = {}, const std::string& text = {});
+    WindowId AddChild(WindowId parent, const std::string& className, const std::string& text = {});
+    // An editor main window with its path child and its text control.
+    WindowId AddEditor(const std::string& path, const Rect& bounds = {0, 0, 640, 480}, std::int32_t caret = 0);
+
+    void Destroy(WindowId window);
+    TFakeWindow& Window(WindowId window);
+    WindowId EditorChild(WindowId editor);
+    std::vector<WindowId> ZOrder() const { return FZOrder; }
+
+    void FailEnumeration(bool fail) { FEnumerationFails = fail; }
+    void FailClassNameOf(WindowId window) { FClassNameFailures.push_back(window); }
+    // Runs after each window the enumeration hands out, before the next is taken.
+    void OnEachEnumeratedWindow(std::function<void(WindowId)> hook) { FEnumerationHook = std::move(hook); }
+
+    bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
+    std::optional<std::string> ClassName(WindowId window, int limit) override;
+    WindowId FindChild(WindowId parent, const std::string& className) override;
+    std::string WindowText(WindowId window, int limit) override;
+    std::int32_t SelectionStart(WindowId editControl) override;
+    std::optional<Rect> WindowRect(WindowId window) override;
+
+private:
+    bool Exists(WindowId window) const { return FWindows.count(window.Value) != 0; }
+
+    std::map<std::uintptr_t, TFakeWindow> FWindows;
+    std::vector<WindowId> FZOrder;  // top first
+    std::uintptr_t FNextId = 0x100;
+    bool FEnumerationFails = false;
+    std::vector<WindowId> FClassNameFailures;
+    std::function<void(WindowId)> FEnumerationHook;
+};
+
+}  // namespace wyndrel::fakes
