@@ -55,6 +55,10 @@ wine_session_start() {
   fi
   # Keep one Wine server alive for the whole session: every test process starts faster.
   wine_run 30 wineserver -p >/dev/null 2>&1 || true
+  # The first program of a session starts Wine's background services; they keep the
+  # standard output they inherit open for their whole life, so they must not inherit
+  # a pipe that a caller (ctest, a shell pipeline) waits to see closed.
+  wine_run 120 wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
 }
 
 wine_session_stop() {

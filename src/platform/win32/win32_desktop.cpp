@@ -1,0 +1,68 @@
+// EnumWindows, GetClassName, FindWindowEx, WM_GETTEXT, EM_GETSEL and GetWindowRect.
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/win32/wide_string.h"
+
+#include <vector>
+
+namespace wyndrel::win32 {
+namespace {
+
+BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
+    auto& visit = *reinterpret_cast<const std::function<bool(WindowId)>*>(context);
+    try {
+        return visit(ToWindowId(window)) ? TRUE : FALSE;
+    } catch (...) {
+        // An exception must not cross the system's callback; the enumeration just stops.
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+bool TWin32Desktop::EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) {
+    bool stopped = false;
+    std::function<bool(WindowId)> tracking = [&](WindowId window) {
+        bool goOn = visit(window);
+        stopped = !goOn;
+        return goOn;
+    };
+    BOOL result = ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&tracking));
+    // EnumWindows returns FALSE when the callback stops it; that is no failure here.
+    return result != FALSE || stopped;
+}
+
+std::optional<std::string> TWin32Desktop::ClassName(WindowId window, int limit) {
+    if (limit <= 0) return std::nullopt;
+    std::vector<wchar_t> buffer(static_cast<size_t>(limit), L'\0');
+    int length = ::GetClassNameW(ToHwnd(window), buffer.data(), limit);
+    if (length == 0) return std::nullopt;
+    return Narrow(std::wstring_view(buffer.data(), static_cast<size_t>(length)));
+}
+
+WindowId TWin32Desktop::FindChild(WindowId parent, const std::string& className) {
+    return ToWindowId(::FindWindowExW(ToHwnd(parent), nullptr, Widen(className).c_str(), nullptr));
+}
+
+std::string TWin32Desktop::WindowText(WindowId window, int limit) {
+    if (limit <= 0) return {};
+    std::vector<wchar_t> buffer(static_cast<size_t>(limit) + 1, L'\0');
+    LRESULT length = ::SendMessageW(ToHwnd(window), WM_GETTEXT, static_cast<WPARAM>(limit),
+                                    reinterpret_cast<LPARAM>(buffer.data()));
+    if (length <= 0) return {};
+    return Narrow(std::wstring_view(buffer.data(), static_cast<size_t>(length)));
+}
+
+std::int32_t TWin32Desktop::SelectionStart(WindowId editControl) {
+    DWORD start = 0;
+    ::SendMessageW(ToHwnd(editControl), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<std::int32_t>(start);
+}
+
+std::optional<Rect> TWin32Desktop::WindowRect(WindowId window) {
+    RECT bounds{};
+    if (!::GetWindowRect(ToHwnd(window), &bounds)) return std::nullopt;
+    return Rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+}
+
+}  // namespace wyndrel::win32

@@ -1,0 +1,22 @@
+// The desktop port on Win32: one call per method.
+#pragma once
+
+#include "platform/desktop.h"
+#include "platform/win32/windows_header.h"
+
+namespace wyndrel::win32 {
+
+inline HWND ToHwnd(WindowId window) { return reinterpret_cast<HWND>(window.Value); }
+inline WindowId ToWindowId(HWND window) { return WindowId{reinterpret_cast<std::uintptr_t>(window)}; }
+
+class TWin32Desktop : public IDesktop {
+public:
+    bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
+    std::optional<std::string> ClassName(WindowId window, int limit) override;
+    WindowId FindChild(WindowId parent, const std::string& className) override;
+    std::string WindowText(WindowId window, int limit) override;
+    std::int32_t SelectionStart(WindowId editControl) override;
+    std::optional<Rect> WindowRect(WindowId window) override;
+};
+
+}  // namespace wyndrel::win32

@@ -1,0 +1,98 @@
+// One suite of expectations on the desktop port, run against the fake natively and against
+// the Win32 adapter under Wine, so that the fake cannot drift from the platform.
+// A World type supplies the port and makes windows on it:
+//   IDesktop& Desktop();
+//   WindowId AddTopLevel(const std::string& className, const Rect& bounds);
+//   WindowId AddChild(WindowId parent, const std::string& className, const std::string& text);
+//   WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text, int caret);
+//   void Destroy(WindowId window);
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace wyndrel::contract {
+
+template <typename World>
+class DesktopContract : public ::testing::Test {
+protected:
+    World TheWorld;
+    IDesktop& Desktop() { return TheWorld.Desktop(); }
+
+    // The enumeration's order restricted to the given windows (other programs have windows too).
+    std::vector<WindowId> EnumeratedAmong(const std::vector<WindowId>& ours) {
+        std::vector<WindowId> seen;
+        EXPECT_TRUE(Desktop().EnumerateTopLevelWindows([&](WindowId window) {
+            if (std::find(ours.begin(), ours.end(), window) != ours.end()) seen.push_back(window);
+            return true;
+        }));
+        return seen;
+    }
+};
+
+TYPED_TEST_SUITE_P(DesktopContract);
+
+TYPED_TEST_P(DesktopContract, EnumeratesTopLevelWindowsNewestFirst) {
+    WindowId first = this->TheWorld.AddTopLevel("WyndrelContractA", {10, 10, 200, 100});
+    WindowId second = this->TheWorld.AddTopLevel("WyndrelContractB", {20, 20, 220, 120});
+    WindowId third = this->TheWorld.AddTopLevel("WyndrelContractA", {30, 30, 240, 140});
+    EXPECT_EQ(this->EnumeratedAmong({first, second, third}), (std::vector<WindowId>{third, second, first}));
+}
+
+TYPED_TEST_P(DesktopContract, AStoppedEnumerationStillSucceeds) {
+    this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 100, 100});
+    int visits = 0;
+    EXPECT_TRUE(this->Desktop().EnumerateTopLevelWindows([&](WindowId) { return ++visits < 1; }));
+    EXPECT_EQ(visits, 1);
+}
+
+TYPED_TEST_P(DesktopContract, ClassNamesKeepTheirCaseAndAreCutToTheBuffer) {
+    WindowId window = this->TheWorld.AddTopLevel("TQuillonMainForm", {0, 0, 100, 100});
+    EXPECT_EQ(this->Desktop().ClassName(window, 256), "TQuillonMainForm");
+    EXPECT_EQ(this->Desktop().ClassName(window, 6), "TQuil");
+}
+
+TYPED_TEST_P(DesktopContract, FindsTheFirstChildOfAClassWhateverItsLetterCase) {
+    WindowId parent = this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 300, 200});
+    WindowId path = this->TheWorld.AddChild(parent, "TEdit", "C:\\first.txt");
+    this->TheWorld.AddChild(parent, "TEdit", "C:\\second.txt");
+    EXPECT_EQ(this->Desktop().FindChild(parent, "TEdit"), path);
+    EXPECT_EQ(this->Desktop().FindChild(parent, "tedit"), path);
+    EXPECT_FALSE(this->Desktop().FindChild(parent, "TEditor"));
+}
+
+TYPED_TEST_P(DesktopContract, WindowTextHoldsAtMostOneCharacterLessThanTheLimit) {
+    WindowId parent = this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 300, 200});
+    WindowId path = this->TheWorld.AddChild(parent, "TEdit", "C:\\資料\\議事録.txt");
+    EXPECT_EQ(this->Desktop().WindowText(path, 255), "C:\\資料\\議事録.txt");
+    EXPECT_EQ(this->Desktop().WindowText(path, 7), "C:\\資料\\");
+    EXPECT_EQ(this->Desktop().WindowText(path, 1), "");
+}
+
+TYPED_TEST_P(DesktopContract, ReadsTheCaretOfAnEditControl) {
+    WindowId parent = this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 300, 200});
+    WindowId editor = this->TheWorld.AddEditControl(parent, "TEditor", "line one\r\nline two", 12);
+    EXPECT_EQ(this->Desktop().SelectionStart(editor), 12);
+}
+
+TYPED_TEST_P(DesktopContract, ReportsRectanglesAndNothingForAWindowThatIsGone) {
+    WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {-4, -4, 1028, 764});
+    EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{-4, -4, 1028, 764}));
+    this->TheWorld.Destroy(window);
+    EXPECT_EQ(this->Desktop().WindowRect(window), std::nullopt);
+    EXPECT_EQ(this->Desktop().ClassName(window, 256), std::nullopt);
+    EXPECT_EQ(this->EnumeratedAmong({window}), std::vector<WindowId>{});
+}
+
+REGISTER_TYPED_TEST_SUITE_P(DesktopContract, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
+                            ClassNamesKeepTheirCaseAndAreCutToTheBuffer,
+                            FindsTheFirstChildOfAClassWhateverItsLetterCase,
+                            WindowTextHoldsAtMostOneCharacterLessThanTheLimit, ReadsTheCaretOfAnEditControl,
+                            ReportsRectanglesAndNothingForAWindowThatIsGone);
+
+}  // namespace wyndrel::contract
