@@ -50,6 +50,10 @@ wine_session_start() {
     wine_run 120 wineserver -w
     # No crash dialog: a crashing program must end, not wait for a click.
     wine_run 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # A Wine virtual desktop the size of the display: windows get frames and title bars
+    # drawn as on Windows, and placement does not depend on an X window manager.
+    wine_run 60 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+    wine_run 60 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f >/dev/null 2>&1
     wine_run 120 wineserver -w
     touch "$prefix/.wyndrel-ready"
   fi

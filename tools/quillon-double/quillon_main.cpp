@@ -1,0 +1,48 @@
+// The editor double's entry: one document per process, with the test knobs applied.
+#include "command_line.h"
+#include "editor_window.h"
+#include "test_knobs.h"
+
+#include "platform/win32/windows_header.h"
+
+namespace {
+
+// Waits in the message queue, so that the process counts as ready for input meanwhile.
+void WaitIdleFor(int milliseconds) {
+    UINT_PTR timer = ::SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), nullptr);
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.wParam == timer) break;
+        ::DispatchMessageW(&message);
+    }
+    ::KillTimer(nullptr, timer);
+}
+
+bool IsCtrlS(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == 'S' && (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
+    quillon::TTestKnobs knobs = quillon::ReadTestKnobs();
+    // Busy before the first look at the message queue: not yet ready for input.
+    if (knobs.NeverIdle)
+        for (;;) ::Sleep(100);
+    if (knobs.IdleDelayMs > 0) ::Sleep(static_cast<DWORD>(knobs.IdleDelayMs));
+    if (knobs.WindowDelayMs > 0) WaitIdleFor(knobs.WindowDelayMs);
+
+    quillon::TEditorWindow window(quillon::ParseCommandLine(arguments ? arguments : L""), knobs);
+    if (!window.Create()) return 1;
+
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsCtrlS(message)) {
+            window.Save(L"keystroke");
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

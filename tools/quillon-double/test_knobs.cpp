@@ -1,0 +1,44 @@
+// Reads the QUILLON_DOUBLE_* variables and writes the save log.
+#include "test_knobs.h"
+
+#include "platform/win32/wide_string.h"
+#include "platform/win32/windows_header.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace quillon {
+namespace {
+
+std::wstring Variable(const wchar_t* name) {
+    wchar_t buffer[1024] = {};
+    DWORD length = ::GetEnvironmentVariableW(name, buffer, 1024);
+    return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
+}
+
+int Milliseconds(const std::wstring& text) { return text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10)); }
+
+}  // namespace
+
+TTestKnobs ReadTestKnobs() {
+    TTestKnobs knobs;
+    std::wstring idle = Variable(L"QUILLON_DOUBLE_IDLE_DELAY_MS");
+    knobs.NeverIdle = idle == L"never";
+    knobs.IdleDelayMs = knobs.NeverIdle ? 0 : Milliseconds(idle);
+    knobs.WindowDelayMs = Milliseconds(Variable(L"QUILLON_DOUBLE_WINDOW_DELAY_MS"));
+    knobs.SaveLogPath = Variable(L"QUILLON_DOUBLE_SAVE_LOG");
+    std::wstring position = Variable(L"QUILLON_DOUBLE_POSITION");
+    knobs.HasPosition = std::swscanf(position.c_str(), L"%d,%d", &knobs.Left, &knobs.Top) == 2;
+    return knobs;
+}
+
+void LogSave(const TTestKnobs& knobs, const wchar_t* way, const std::wstring& path) {
+    if (knobs.SaveLogPath.empty()) return;
+    FILE* log = _wfopen(knobs.SaveLogPath.c_str(), L"ab");
+    if (!log) return;
+    std::string line = wyndrel::win32::Narrow(std::wstring(way) + L"\t" + path) + "\n";
+    std::fwrite(line.data(), 1, line.size(), log);
+    std::fclose(log);
+}
+
+}  // namespace quillon
