@@ -1,0 +1,121 @@
+// EnumWindows, WM_GETTEXT and EM_GETSEL from the test's side.
+#include "support/desktop_probe.h"
+
+namespace e2e {
+namespace {
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    int length = ::GetClassNameW(window, name, 256);
+    return std::wstring(name, static_cast<size_t>(length));
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (::GetTickCount() - start >= timeoutMs) return false;
+        ::Sleep(20);
+    }
+}
+
+std::vector<HWND> TopLevelWindowsOfClass(const std::wstring& className) {
+    struct TSearch {
+        std::wstring ClassName;
+        std::vector<HWND> Found;
+    } search{className, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(context);
+            if (ClassOf(window) == s->ClassName) s->Found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    LRESULT length = ::SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text, static_cast<size_t>(length));
+}
+
+std::wstring EditorPath(HWND editor) { return WindowText(::FindWindowExW(editor, nullptr, L"TEdit", nullptr)); }
+
+HWND EditorTextControl(HWND editor) { return ::FindWindowExW(editor, nullptr, L"TEditor", nullptr); }
+
+DWORD EditorCaret(HWND editor) {
+    DWORD start = 0;
+    ::SendMessageW(EditorTextControl(editor), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return start;
+}
+
+RECT WindowRectangle(HWND window) {
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+HWND WaitForEditorShowing(const std::wstring& path, unsigned timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND editor : TopLevelWindowsOfClass(L"TQuillonMainForm"))
+                if (EditorPath(editor) == path) {
+                    found = editor;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND WaitForDialog(const std::wstring& caption, unsigned timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND dialog : TopLevelWindowsOfClass(L"#32770"))
+                if (WindowText(dialog) == caption && ::IsWindowVisible(dialog)) {
+                    found = dialog;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+std::wstring DialogText(HWND dialog) {
+    std::wstring text;
+    for (HWND child : ChildrenOf(dialog)) {
+        if (ClassOf(child) != L"Static") continue;
+        std::wstring part = WindowText(child);
+        if (part.empty()) continue;
+        if (!text.empty()) text += L"\n";
+        text += part;
+    }
+    return text;
+}
+
+bool PressDialogButton(HWND dialog, const std::wstring& buttonText) {
+    for (HWND child : ChildrenOf(dialog)) {
+        if (ClassOf(child) == L"Button" && WindowText(child) == buttonText) {
+            ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(child), BN_CLICKED),
+                           reinterpret_cast<LPARAM>(child));
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace e2e

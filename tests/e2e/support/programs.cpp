@@ -1,0 +1,84 @@
+// CreateProcess with optional placement and environment; TerminateProcess at the end.
+#include "support/programs.h"
+
+#include <map>
+
+namespace e2e {
+namespace {
+
+// This process's environment with `extra` set, as a CreateProcess environment block.
+std::wstring EnvironmentBlock(const std::vector<std::pair<std::wstring, std::wstring>>& extra) {
+    std::map<std::wstring, std::wstring> variables;
+    wchar_t* block = ::GetEnvironmentStringsW();
+    for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
+        std::wstring text(entry);
+        size_t equals = text.find(L'=', 1);
+        if (equals != std::wstring::npos) variables[text.substr(0, equals)] = text.substr(equals + 1);
+    }
+    ::FreeEnvironmentStringsW(block);
+    for (const auto& [name, value] : extra) variables[name] = value;
+    std::wstring result;
+    for (const auto& [name, value] : variables) result += name + L"=" + value + L'\0';
+    return result + L'\0';
+}
+
+}  // namespace
+
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+TProcessGuard::~TProcessGuard() {
+    for (auto& process : FProcesses) {
+        if (::WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(process.Get(), 1);
+            ::WaitForSingleObject(process.Get(), 5000);
+        }
+    }
+}
+
+HANDLE TProcessGuard::Start(const std::wstring& commandLine, const TStartOptions& options) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (options.HasPlacement) {
+        startup.dwFlags = STARTF_USEPOSITION | STARTF_USESIZE;
+        startup.dwX = static_cast<DWORD>(options.Left);
+        startup.dwY = static_cast<DWORD>(options.Top);
+        startup.dwXSize = static_cast<DWORD>(options.Width);
+        startup.dwYSize = static_cast<DWORD>(options.Height);
+    }
+    std::wstring environment = EnvironmentBlock(options.Environment);
+    std::wstring mutableLine = commandLine;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                          environment.data(), nullptr, &startup, &info))
+        return nullptr;
+    ::CloseHandle(info.hThread);
+    FProcesses.emplace_back(info.hProcess);
+    return info.hProcess;
+}
+
+HANDLE TProcessGuard::StartEditor(const std::wstring& arguments, const TStartOptions& options) {
+    std::wstring line = ProgramFolder() + L"Quillon.exe";
+    if (!arguments.empty()) line += L" " + arguments;
+    return Start(line, options);
+}
+
+int TProcessGuard::RunWyndrel(const std::wstring& arguments, unsigned timeoutMs) {
+    std::wstring line = L"\"" + ProgramFolder() + L"wyndrel.exe\"";
+    if (!arguments.empty()) line += L" " + arguments;
+    HANDLE process = Start(line);
+    if (!process) return -1;
+    if (::WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process, 1);
+        return -1;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(process, &code);
+    return static_cast<int>(code);
+}
+
+}  // namespace e2e

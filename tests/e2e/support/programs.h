@@ -1,0 +1,40 @@
+// Starting the programs under test from a test, and ending every one of them afterwards.
+#pragma once
+
+#include "platform/win32/unique_handle.h"
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The folder of the test executable, where wyndrel.exe and Quillon.exe stand.
+std::wstring ProgramFolder();
+
+struct TStartOptions {
+    bool HasPlacement = false;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    std::vector<std::pair<std::wstring, std::wstring>> Environment;  // added to this process's
+};
+
+// Ends every process it started, also when a test fails.
+class TProcessGuard {
+public:
+    TProcessGuard() = default;
+    TProcessGuard(const TProcessGuard&) = delete;
+    TProcessGuard& operator=(const TProcessGuard&) = delete;
+    ~TProcessGuard();
+
+    // Starts `commandLine` (no application name); the process handle, or null.
+    HANDLE Start(const std::wstring& commandLine, const TStartOptions& options = {});
+    // Starts Quillon.exe with `arguments` (for instance a quoted path).
+    HANDLE StartEditor(const std::wstring& arguments, const TStartOptions& options = {});
+    // Runs wyndrel.exe with `arguments` and waits up to `timeoutMs`: its exit code, or -1
+    // when it did not end in time (it is then ended).
+    int RunWyndrel(const std::wstring& arguments, unsigned timeoutMs = 30000);
+
+private:
+    std::vector<wyndrel::win32::TUniqueHandle> FProcesses;
+};
+
+}  // namespace e2e
