@@ -1,0 +1,87 @@
+// The engine's probe on real editor windows, through the Win32 desktop adapter.
+#include "layout/layout_engine.h"
+#include "platform/win32/wide_string.h"
+#include "platform/win32/win32_desktop.h"
+#include "support/desktop_probe.h"
+#include "support/programs.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace e2e {
+namespace {
+
+using wyndrel::win32::Narrow;
+using wyndrel::win32::ToHwnd;
+
+TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem) {
+    TTempFolder folder;
+    TProcessGuard processes;
+    std::vector<std::wstring> paths = {folder.File(L"一.txt"), folder.File(L"two.txt")};
+    for (const auto& path : paths) WriteBytes(path, "some text in the document");
+
+    TStartOptions placed{true, 30, 40, 400, 300, {}};
+    std::vector<HWND> editors;
+    for (const auto& path : paths) {
+        ASSERT_NE(processes.StartEditor(L"\"" + path + L"\"", placed), nullptr);
+        editors.push_back(WaitForEditorShowing(path));
+        ASSERT_NE(editors.back(), nullptr);
+        placed.Left += 50;
+    }
+    ASSERT_NE(processes.StartEditor(L""), nullptr);
+    ::SendMessageW(EditorTextControl(editors[0]), EM_SETSEL, 7, 7);
+    ::ShowWindow(editors[1], SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(editors[1]) != FALSE; }, 5000));
+
+    wyndrel::win32::TWin32Desktop desktop;
+    wyndrel::layout::TLayoutEngine engine(desktop);
+    ASSERT_TRUE(engine.CaptureEditors());
+
+    // Other editors of the session may exist; ours must come in the platform's Z order.
+    std::vector<HWND> zOrder = TopLevelWindowsOfClass(L"TQuillonMainForm");
+    std::vector<const wyndrel::layout::TLayout*> ours;
+    for (int i = 0; i < engine.LayoutCount; ++i)
+        if (std::find(editors.begin(), editors.end(), ToHwnd(engine.Layouts[i].Wnd)) != editors.end())
+            ours.push_back(&engine.Layouts[i]);
+    ASSERT_EQ(ours.size(), 2u);
+    auto position = [&](HWND w) { return std::find(zOrder.begin(), zOrder.end(), w) - zOrder.begin(); };
+    EXPECT_LT(position(ToHwnd(ours[0]->Wnd)), position(ToHwnd(ours[1]->Wnd)));
+
+    for (const auto* entry : ours) {
+        HWND window = ToHwnd(entry->Wnd);
+        RECT bounds = WindowRectangle(window);
+        EXPECT_EQ(entry->FileName, Narrow(EditorPath(window)));
+        EXPECT_EQ(entry->SelStart, static_cast<std::int32_t>(EditorCaret(window)));
+        EXPECT_EQ(entry->Left, bounds.left);
+        EXPECT_EQ(entry->Top, bounds.top);
+        EXPECT_EQ(entry->Width, bounds.right - bounds.left);
+        EXPECT_EQ(entry->Height, bounds.bottom - bounds.top);
+    }
+    auto first = std::find_if(ours.begin(), ours.end(), [&](auto* e) { return ToHwnd(e->Wnd) == editors[0]; });
+    ASSERT_NE(first, ours.end());
+    EXPECT_EQ((*first)->SelStart, 7);
+    EXPECT_EQ((*first)->Width, 400);
+    for (int i = 0; i < engine.LayoutCount; ++i) EXPECT_FALSE(engine.Layouts[i].FileName.empty());
+}
+
+TEST(EditorCaptureOnRealWindows, FindsAnEditorByItsPathInAnotherLetterCase) {
+    TTempFolder folder;
+    TProcessGuard processes;
+    std::wstring path = folder.File(L"Report.TXT");
+    ASSERT_NE(processes.StartEditor(L"\"" + path + L"\""), nullptr);
+    HWND editor = WaitForEditorShowing(path);
+    ASSERT_NE(editor, nullptr);
+
+    wyndrel::win32::TWin32Desktop desktop;
+    wyndrel::layout::TLayoutEngine engine(desktop);
+    std::string lower = Narrow(path);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+    engine.FindEditorByFile(lower);
+    EXPECT_EQ(ToHwnd(engine.FoundWnd), editor);
+    EXPECT_EQ(ToHwnd(engine.FoundEditor), EditorTextControl(editor));
+}
+
+}  // namespace
+}  // namespace e2e
