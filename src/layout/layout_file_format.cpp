@@ -44,7 +44,11 @@ struct TConversion {
 
 TConversion Convert(std::string_view value) {
     if (auto number = text::ParseInt32(value)) return {*number, std::nullopt};
-    return {0, "'" + std::string(value) + "' is not a valid integer value"};
+    // Built by appending: gcc 12 warns falsely about "'" + std::string (-Wrestrict).
+    std::string message = "'";
+    message.append(value);
+    message.append("' is not a valid integer value");
+    return {0, message};
 }
 
 // The four rectangle numbers; each field after the first starts just past the canonical
