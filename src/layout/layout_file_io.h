@@ -1,0 +1,19 @@
+// Reading and writing layout files through the file-system port.
+#pragma once
+
+#include "layout/layout_file_format.h"
+#include "platform/files.h"
+
+#include <variant>
+
+namespace wyndrel::layout {
+
+// The file's content by the layout grammar, or why it could not be read at all.
+using TLayoutFileRead = std::variant<TLayoutFileContent, TPlatformError>;
+
+TLayoutFileRead ReadLayoutFile(IFiles& files, const std::string& path);
+// Replaces the file in one step; on failure the previous file stays as it was.
+std::optional<TPlatformError> WriteLayoutFile(IFiles& files, const std::string& path,
+                                              const std::vector<TLayout>& entries);
+
+}  // namespace wyndrel::layout

@@ -1,0 +1,21 @@
+// The file-system port on Win32: texts in the ANSI code page on disk, atomic replacement.
+#pragma once
+
+#include "platform/files.h"
+
+namespace wyndrel::win32 {
+
+class TWin32Files : public IFiles {
+public:
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    bool IsReadOnly(const std::string& path) override;
+    bool ClearReadOnly(const std::string& path) override;
+    TReadResult ReadTextFile(const std::string& path) override;
+    std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
+    bool RemoveFile(const std::string& path) override;
+    std::optional<std::string> StoredName(const std::string& path) override;
+    std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+};
+
+}  // namespace wyndrel::win32
