@@ -12,6 +12,9 @@ namespace wyndrel::layout {
 using TLayoutFileRead = std::variant<TLayoutFileContent, TPlatformError>;
 
 TLayoutFileRead ReadLayoutFile(IFiles& files, const std::string& path);
+// The user's explanation of a layout file that could not be read at all.
+std::string LayoutReadErrorText(const TPlatformError& error);
+
 // Replaces the file in one step; on failure the previous file stays as it was.
 std::optional<TPlatformError> WriteLayoutFile(IFiles& files, const std::string& path,
                                               const std::vector<TLayout>& entries);
