@@ -7,18 +7,7 @@
 
 namespace quillon {
 
-using wyndrel::win32::TUniqueResource;
-
-namespace {
-
-struct TCreateFileTraits {
-    static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static bool IsValid(HANDLE h) noexcept { return h != INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) noexcept { ::CloseHandle(h); }
-};
-using TUniqueFile = TUniqueResource<HANDLE, TCreateFileTraits>;
-
-}  // namespace
+using wyndrel::win32::TUniqueFile;
 
 std::wstring LoadDocument(const std::wstring& path) {
     TUniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

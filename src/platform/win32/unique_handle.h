@@ -43,11 +43,18 @@ struct TKernelHandleTraits {
     static void Close(HANDLE h) noexcept { ::CloseHandle(h); }
 };
 
-// Handles of CreateFile and FindFirstFile use INVALID_HANDLE_VALUE for failure.
+// Searches of FindFirstFile: INVALID_HANDLE_VALUE for failure, closed with FindClose.
 struct TFindHandleTraits {
     static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
     static bool IsValid(HANDLE h) noexcept { return h != INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) noexcept { ::FindClose(h); }
+};
+
+// Files opened by CreateFile: INVALID_HANDLE_VALUE for failure, closed with CloseHandle.
+struct TFileTraits {
+    static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) noexcept { return h != INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) noexcept { ::CloseHandle(h); }
 };
 
 struct TWindowTraits {
@@ -81,6 +88,7 @@ struct TGdiObjectTraits {
 };
 
 using TUniqueHandle = TUniqueResource<HANDLE, TKernelHandleTraits>;
+using TUniqueFile = TUniqueResource<HANDLE, TFileTraits>;
 using TUniqueFindHandle = TUniqueResource<HANDLE, TFindHandleTraits>;
 using TUniqueWindow = TUniqueResource<HWND, TWindowTraits>;
 using TUniqueMenu = TUniqueResource<HMENU, TMenuTraits>;

@@ -11,13 +11,6 @@
 namespace wyndrel::win32 {
 namespace {
 
-struct TFileTraits {
-    static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static bool IsValid(HANDLE h) noexcept { return h != INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) noexcept { ::CloseHandle(h); }
-};
-using TUniqueFile = TUniqueResource<HANDLE, TFileTraits>;
-
 constexpr int MoveAttempts = 10;
 constexpr DWORD MoveRetryDelayMs = 50;
 
