@@ -1,0 +1,103 @@
+// The in-memory file system. Error codes are the platform's: 2 file not found, 3 path not
+// found, 5 access denied, 112 disk full.
+#include "fakes/fake_files.h"
+
+#include "text/case_mapping.h"
+#include "text/path_split.h"
+
+namespace wyndrel::fakes {
+namespace {
+
+TPlatformError Error(std::uint32_t code, const char* message) { return TPlatformError{"EInOutError", message, code}; }
+
+}  // namespace
+
+std::string TFakeFiles::Key(const std::string& path) {
+    std::string key = text::LocaleUpper(path);
+    while (key.size() > 3 && key.back() == '\\') key.pop_back();
+    return key;
+}
+
+std::string TFakeFiles::Parent(const std::string& path) {
+    std::string folder(text::ExtractFilePath(path));
+    if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
+void TFakeFiles::AddFolder(const std::string& path) {
+    for (std::string folder = path; !folder.empty() && !FFolders.count(Key(folder)); folder = Parent(folder)) {
+        FFolders[Key(folder)] = folder;
+        if (Parent(folder) == folder) break;
+    }
+}
+
+void TFakeFiles::AddFile(const std::string& path, const std::string& text, bool readOnly) {
+    AddFolder(Parent(path));
+    FFiles[Key(path)] = TFakeFile{path, text, readOnly, ++FClock};
+}
+
+std::string TFakeFiles::Content(const std::string& path) const {
+    auto found = FFiles.find(Key(path));
+    return found == FFiles.end() ? std::string() : found->second.Text;
+}
+
+bool TFakeFiles::FileExists(const std::string& path) { return FFiles.count(Key(path)) != 0; }
+bool TFakeFiles::DirectoryExists(const std::string& path) {
+    std::string key = Key(path);
+    // Drive roots always exist, as on the machines the program runs on.
+    bool driveRoot = key.size() >= 2 && key.size() <= 3 && key[1] == ':';
+    return driveRoot || FFolders.count(key) != 0;
+}
+
+bool TFakeFiles::IsReadOnly(const std::string& path) {
+    auto found = FFiles.find(Key(path));
+    return found != FFiles.end() && found->second.ReadOnly;
+}
+
+bool TFakeFiles::ClearReadOnly(const std::string& path) {
+    auto found = FFiles.find(Key(path));
+    if (found == FFiles.end()) return false;
+    found->second.ReadOnly = false;
+    return true;
+}
+
+TReadResult TFakeFiles::ReadTextFile(const std::string& path) {
+    auto found = FFiles.find(Key(path));
+    if (found != FFiles.end()) return found->second.Text;
+    if (DirectoryExists(path)) return Error(5, "Access is denied.");
+    if (!DirectoryExists(Parent(path))) return Error(3, "The system cannot find the path specified.");
+    return Error(2, "The system cannot find the file specified.");
+}
+
+std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::string& path, const std::string& text) {
+    if (!DirectoryExists(Parent(path))) return Error(3, "The system cannot find the path specified.");
+    if (FUnwritable.count(Key(Parent(path))) || DirectoryExists(path) || IsReadOnly(path))
+        return Error(5, "Access is denied.");
+    if (FDiskFull) return Error(112, "There is not enough space on the disk.");
+    auto found = FFiles.find(Key(path));
+    std::string stored = found == FFiles.end() ? path : found->second.StoredPath;
+    FFiles[Key(path)] = TFakeFile{stored, text, false, ++FClock};
+    ++FWrites;
+    return std::nullopt;
+}
+
+bool TFakeFiles::RemoveFile(const std::string& path) {
+    if (IsReadOnly(path)) return false;
+    return FFiles.erase(Key(path)) != 0;
+}
+
+std::optional<std::string> TFakeFiles::StoredName(const std::string& path) {
+    if (auto file = FFiles.find(Key(path)); file != FFiles.end())
+        return std::string(text::ExtractFileName(file->second.StoredPath));
+    if (auto folder = FFolders.find(Key(path)); folder != FFolders.end())
+        return std::string(text::ExtractFileName(folder->second));
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> TFakeFiles::LastWriteTime(const std::string& path) {
+    auto found = FFiles.find(Key(path));
+    if (found == FFiles.end()) return std::nullopt;
+    return found->second.WriteTime;
+}
+
+}  // namespace wyndrel::fakes

@@ -1,0 +1,55 @@
+// An in-memory file system with the platform's rules: paths compared without regard to
+// letter case, read-only files, folders, and writes that fail on demand. Writes replace a
+// file in one step, so a failed write leaves the old content whole.
+#pragma once
+
+#include "platform/files.h"
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace wyndrel::fakes {
+
+class TFakeFiles : public IFiles {
+public:
+    // Adds a file (and its folders) with the given text.
+    void AddFile(const std::string& path, const std::string& text, bool readOnly = false);
+    void AddFolder(const std::string& path);
+    // Writes into this folder fail with access denied.
+    void MakeFolderUnwritable(const std::string& path) { FUnwritable.insert(Key(path)); }
+    // The next writes fail as a full disk would; the target stays as it was.
+    void FailWritesWithDiskFull(bool fail) { FDiskFull = fail; }
+
+    std::string Content(const std::string& path) const;
+    int WriteCount() const { return FWrites; }
+
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    bool IsReadOnly(const std::string& path) override;
+    bool ClearReadOnly(const std::string& path) override;
+    TReadResult ReadTextFile(const std::string& path) override;
+    std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
+    bool RemoveFile(const std::string& path) override;
+    std::optional<std::string> StoredName(const std::string& path) override;
+    std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+
+private:
+    struct TFakeFile {
+        std::string StoredPath;
+        std::string Text;
+        bool ReadOnly = false;
+        std::int64_t WriteTime = 0;
+    };
+    static std::string Key(const std::string& path);
+    static std::string Parent(const std::string& path);
+
+    std::map<std::string, TFakeFile> FFiles;
+    std::map<std::string, std::string> FFolders;  // key -> stored path
+    std::set<std::string> FUnwritable;
+    bool FDiskFull = false;
+    int FWrites = 0;
+    std::int64_t FClock = 130000000000000000;
+};
+
+}  // namespace wyndrel::fakes
