@@ -22,7 +22,7 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem
     std::vector<std::wstring> paths = {folder.File(L"一.txt"), folder.File(L"two.txt")};
     for (const auto& path : paths) WriteBytes(path, "some text in the document");
 
-    TStartOptions placed{true, 30, 40, 400, 300, {}};
+    TStartOptions placed{true, 30, 40, 400, 300, {}, {}};
     std::vector<HWND> editors;
     for (const auto& path : paths) {
         ASSERT_NE(processes.StartEditor(L"\"" + path + L"\"", placed), nullptr);

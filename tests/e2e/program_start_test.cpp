@@ -26,6 +26,17 @@ TEST(EditorDoubleKnobs, AWindowDelayShowsTheWindowOnlyAfterTheEditorIsReadyForIn
     EXPECT_NE(WaitForEditorShowing(path, 10000), nullptr);
 }
 
+TEST(EditorDoubleKnobs, AnIdleDelayKeepsWaitForInputIdleWaitingThatLong) {
+    TProcessGuard processes;
+    TStartOptions slow;
+    slow.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"2000"}};
+    HANDLE editor = processes.StartEditor(L"", slow);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(::WaitForInputIdle(editor, 500), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(::WaitForInputIdle(editor, 10000), 0u);
+    EXPECT_NE(WaitForWindowOfProcess(editor, L"TQuillonMainForm", 5000), nullptr);
+}
+
 TEST(EditorDoubleKnobs, AnEditorThatNeverBecomesReadyKeepsWaitForInputIdleWaiting) {
     TProcessGuard processes;
     TStartOptions busy;

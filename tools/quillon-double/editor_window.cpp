@@ -2,6 +2,7 @@
 #include "editor_window.h"
 
 #include "document_file.h"
+#include "save_accelerator.h"
 
 #include <utility>
 
@@ -48,7 +49,7 @@ std::wstring ControlText(HWND control) {
 TEditorWindow::TEditorWindow(TOpenRequest request, TTestKnobs knobs)
     : FRequest(std::move(request)), FKnobs(std::move(knobs)) {}
 
-bool TEditorWindow::Create() {
+bool TEditorWindow::Create(int showCommand) {
     RegisterWindowClass(MainClass, ::LoadIconW(nullptr, IDI_APPLICATION));
     RegisterEditClass(PathClass);
     RegisterEditClass(TextClass);
@@ -69,7 +70,7 @@ bool TEditorWindow::Create() {
     }
     HWND window = CreateOwnWindow(MainClass, Title(FRequest.Path), WS_OVERLAPPEDWINDOW, 0, left, top, width, height);
     if (!window) return false;
-    ::ShowWindow(window, SW_SHOWNORMAL);
+    ::ShowWindow(window, showCommand);
     ::UpdateWindow(window);
     return true;
 }
@@ -78,7 +79,8 @@ bool TEditorWindow::OnCreate() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     FFont.Reset(::CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"MS Gothic"));
-    FPathChild = ::CreateWindowExW(WS_EX_CLIENTEDGE, PathClass, FRequest.Path.c_str(),
+    // The path is filled in last: whoever finds this window by its path finds the text loaded.
+    FPathChild = ::CreateWindowExW(WS_EX_CLIENTEDGE, PathClass, L"",
                                    WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY, 0, 0, 0, 0, Handle(),
                                    nullptr, instance, nullptr);
     FTextChild = ::CreateWindowExW(WS_EX_CLIENTEDGE, TextClass, L"",
@@ -91,6 +93,7 @@ bool TEditorWindow::OnCreate() {
     ::SendMessageW(FTextChild, EM_SETLIMITTEXT, 0, 0);
     if (!FRequest.Path.empty()) ::SetWindowTextW(FTextChild, LoadDocument(FRequest.Path).c_str());
     ::SendMessageW(FTextChild, EM_SETMODIFY, FALSE, 0);
+    ::SetWindowTextW(FPathChild, FRequest.Path.c_str());
     ::SetFocus(FTextChild);
     return true;
 }
@@ -101,6 +104,10 @@ void TEditorWindow::OnSize(int width, int height) {
 }
 
 void TEditorWindow::OnDestroy() { ::PostQuitMessage(0); }
+
+void TEditorWindow::OnCommand(int id, int, HWND) {
+    if (id == SaveCommandId) Save(L"keystroke");
+}
 
 LRESULT TEditorWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SAVEREQUEST) {
@@ -116,7 +123,7 @@ LRESULT TEditorWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TEditorWindow::Save(const wchar_t* way) {
     if (FRequest.Path.empty()) {
-        LogSave(FKnobs, L"untitled", L"");
+        LogSave(FKnobs, L"skipped", L"");
         return;
     }
     if (!SaveDocument(FRequest.Path, ControlText(FTextChild))) {

@@ -16,8 +16,9 @@ class TEditorWindow : public wyndrel::win32::TWindowBase {
 public:
     TEditorWindow(TOpenRequest request, TTestKnobs knobs);
 
-    // Creates the window at the place the start-up information asks for, if any.
-    bool Create();
+    // Creates the window at the place the start-up information asks for, if any, and shows
+    // it as wWinMain was told to (the start-up information's show command, if any).
+    bool Create(int showCommand);
     // Writes the text to the document's file and clears the modified flag.
     void Save(const wchar_t* way);
 
@@ -25,6 +26,7 @@ protected:
     bool OnCreate() override;
     void OnSize(int width, int height) override;
     void OnDestroy() override;
+    void OnCommand(int id, int notifyCode, HWND control) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -1,6 +1,7 @@
 // The editor double's entry: one document per process, with the test knobs applied.
 #include "command_line.h"
 #include "editor_window.h"
+#include "save_accelerator.h"
 #include "test_knobs.h"
 
 #include "platform/win32/windows_header.h"
@@ -18,13 +19,21 @@ void WaitIdleFor(int milliseconds) {
     ::KillTimer(nullptr, timer);
 }
 
-bool IsCtrlS(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == 'S' && (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+int RunEditorLoop(HWND window, HACCEL accelerators) {
+    MSG message{};
+    BOOL got;
+    while ((got = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1) return 1;
+        if (::TranslateAcceleratorW(window, accelerators, &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
     quillon::TTestKnobs knobs = quillon::ReadTestKnobs();
     // Busy before the first look at the message queue: not yet ready for input.
     if (knobs.NeverIdle)
@@ -33,16 +42,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     if (knobs.WindowDelayMs > 0) WaitIdleFor(knobs.WindowDelayMs);
 
     quillon::TEditorWindow window(quillon::ParseCommandLine(arguments ? arguments : L""), knobs);
-    if (!window.Create()) return 1;
-
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsCtrlS(message)) {
-            window.Save(L"keystroke");
-            continue;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    if (!window.Create(showCommand)) return 1;
+    quillon::TUniqueAccelerators accelerators = quillon::CreateSaveAccelerator();
+    return RunEditorLoop(window.Handle(), accelerators.Get());
 }

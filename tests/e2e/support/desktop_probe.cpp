@@ -17,6 +17,20 @@ std::vector<HWND> ChildrenOf(HWND parent) {
     return children;
 }
 
+std::wstring WithoutMnemonics(const std::wstring& text) {
+    std::wstring plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+void Click(HWND dialog, HWND button) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
@@ -70,10 +84,29 @@ HWND WaitForEditorShowing(const std::wstring& path, unsigned timeoutMs) {
     WaitUntil(
         [&] {
             for (HWND editor : TopLevelWindowsOfClass(L"TQuillonMainForm"))
-                if (EditorPath(editor) == path) {
+                if (::IsWindowVisible(editor) && EditorPath(editor) == path) {
                     found = editor;
                     return true;
                 }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND WaitForWindowOfProcess(HANDLE process, const std::wstring& className, unsigned timeoutMs) {
+    DWORD processId = ::GetProcessId(process);
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOfClass(className)) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(window, &owner);
+                if (owner == processId && ::IsWindowVisible(window)) {
+                    found = window;
+                    return true;
+                }
+            }
             return false;
         },
         timeoutMs);
@@ -109,13 +142,21 @@ std::wstring DialogText(HWND dialog) {
 
 bool PressDialogButton(HWND dialog, const std::wstring& buttonText) {
     for (HWND child : ChildrenOf(dialog)) {
-        if (ClassOf(child) == L"Button" && WindowText(child) == buttonText) {
-            ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(child), BN_CLICKED),
-                           reinterpret_cast<LPARAM>(child));
+        if (ClassOf(child) != L"Button") continue;
+        std::wstring text = WindowText(child);
+        if (text == buttonText || WithoutMnemonics(text) == buttonText) {
+            Click(dialog, child);
             return true;
         }
     }
     return false;
+}
+
+bool PressDialogButtonById(HWND dialog, int id) {
+    HWND button = ::GetDlgItem(dialog, id);
+    if (!button) return false;
+    Click(dialog, button);
+    return true;
 }
 
 }  // namespace e2e

@@ -1,6 +1,8 @@
 // CreateProcess with optional placement and environment; TerminateProcess at the end.
 #include "support/programs.h"
 
+#include "support/desktop_probe.h"
+
 #include <map>
 
 namespace e2e {
@@ -54,7 +56,8 @@ HANDLE TProcessGuard::Start(const std::wstring& commandLine, const TStartOptions
     std::wstring mutableLine = commandLine;
     PROCESS_INFORMATION info{};
     if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                          environment.data(), nullptr, &startup, &info))
+                          environment.data(), options.WorkingFolder.empty() ? nullptr : options.WorkingFolder.c_str(),
+                          &startup, &info))
         return nullptr;
     ::CloseHandle(info.hThread);
     FProcesses.emplace_back(info.hProcess);
@@ -67,13 +70,34 @@ HANDLE TProcessGuard::StartEditor(const std::wstring& arguments, const TStartOpt
     return Start(line, options);
 }
 
-int TProcessGuard::RunWyndrel(const std::wstring& arguments, unsigned timeoutMs) {
+HWND TProcessGuard::OpenEditor(const std::wstring& path, const TStartOptions& options, unsigned timeoutMs) {
+    if (!StartEditor(L"\"" + path + L"\"", options)) return nullptr;
+    return WaitForEditorShowing(path, timeoutMs);
+}
+
+HANDLE TProcessGuard::StartWyndrel(const std::wstring& arguments, const TStartOptions& options) {
     std::wstring line = L"\"" + ProgramFolder() + L"wyndrel.exe\"";
     if (!arguments.empty()) line += L" " + arguments;
-    HANDLE process = Start(line);
-    if (!process) return -1;
+    return Start(line, options);
+}
+
+int TProcessGuard::RunWyndrel(const std::wstring& arguments, unsigned timeoutMs) {
+    HANDLE process = StartWyndrel(arguments);
+    return process ? WaitForExit(process, timeoutMs) : -1;
+}
+
+void TProcessGuard::Adopt(HWND window) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                   processId);
+    if (process) FProcesses.emplace_back(process);
+}
+
+int WaitForExit(HANDLE process, unsigned timeoutMs) {
     if (::WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
         ::TerminateProcess(process, 1);
+        ::WaitForSingleObject(process, 5000);
         return -1;
     }
     DWORD code = 0;
