@@ -33,9 +33,13 @@ void RemoveTree(const std::wstring& folder) {
 TTempFolder::TTempFolder() {
     wchar_t base[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, base);
+    // Wine hands out process ids again soon, and an editor of an ended test may still show
+    // its file for a moment: the time makes every folder's paths new.
     static unsigned counter = 0;
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
     FPath = std::wstring(base) + L"wyndrel-e2e-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
+            std::to_wstring(now.QuadPart) + L"-" + std::to_wstring(++counter);
     ::CreateDirectoryW(FPath.c_str(), nullptr);
 }
 
