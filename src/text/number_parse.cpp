@@ -64,9 +64,22 @@ std::int32_t ScanInt32(std::string_view text) {
     while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    int base = 10;
+    if (i + 1 < text.size() && text[i] == '0') {
+        switch (text[i + 1]) {
+            case 'x': case 'X': base = 16; break;
+            case 'o': case 'O': base = 8; break;
+            case 'b': case 'B': base = 2; break;
+            default: break;
+        }
+        if (base != 10) i += 2;
+    }
     std::uint32_t total = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        total = total * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    for (; i < text.size(); ++i) {
+        int digit = DigitValue(text[i], base);
+        if (digit < 0) break;
+        total = total * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+    }
     if (negative) total = 0u - total;
     return static_cast<std::int32_t>(total);
 }

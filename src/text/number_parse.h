@@ -17,7 +17,8 @@ std::optional<std::int32_t> ParseInt32(std::string_view text);
 std::optional<std::int64_t> ParseInt64(std::string_view text);
 
 // Scanning conversion: blanks and control characters before the number are skipped,
-// then an optional sign and as many decimal digits as follow; the rest is ignored.
+// then an optional sign and as many digits as follow: decimal, or hexadecimal, octal or
+// binary after "0x", "0o" or "0b" (either letter case); the rest is ignored.
 // No digits give 0; a value too large wraps as a 32-bit register would.
 std::int32_t ScanInt32(std::string_view text);
 

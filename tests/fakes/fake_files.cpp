@@ -74,6 +74,12 @@ std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::str
     if (FUnwritable.count(Key(Parent(path))) || DirectoryExists(path) || IsReadOnly(path))
         return Error(5, "Access is denied.");
     if (FDiskFull) return Error(112, "There is not enough space on the disk.");
+    if (FCrashNextWrite) {
+        FCrashNextWrite = false;
+        std::string temporary = TemporaryPath(path);
+        FFiles[Key(temporary)] = TFakeFile{temporary, text.substr(0, text.size() / 2), false, ++FClock};
+        throw ESimulatedCrash();
+    }
     auto found = FFiles.find(Key(path));
     std::string stored = found == FFiles.end() ? path : found->second.StoredPath;
     FFiles[Key(path)] = TFakeFile{stored, text, false, ++FClock};

@@ -7,9 +7,16 @@
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace wyndrel::fakes {
+
+// Thrown out of a write that the test has the program "killed" in; nothing after it runs.
+class ESimulatedCrash : public std::runtime_error {
+public:
+    ESimulatedCrash() : std::runtime_error("simulated crash during a write") {}
+};
 
 class TFakeFiles : public IFiles {
 public:
@@ -20,6 +27,12 @@ public:
     void MakeFolderUnwritable(const std::string& path) { FUnwritable.insert(Key(path)); }
     // The next writes fail as a full disk would; the target stays as it was.
     void FailWritesWithDiskFull(bool fail) { FDiskFull = fail; }
+    // The next write dies half-way, as when the program is killed: half the new text is left
+    // in the temporary file beside the target, the target is untouched, and ESimulatedCrash
+    // unwinds the caller.
+    void CrashDuringNextWrite() { FCrashNextWrite = true; }
+    // The temporary file a write uses beside `path`, as the Win32 adapter names it.
+    static std::string TemporaryPath(const std::string& path) { return path + ".wyndrel-tmp"; }
 
     std::string Content(const std::string& path) const;
     int WriteCount() const { return FWrites; }
@@ -48,6 +61,7 @@ private:
     std::map<std::string, std::string> FFolders;  // key -> stored path
     std::set<std::string> FUnwritable;
     bool FDiskFull = false;
+    bool FCrashNextWrite = false;
     int FWrites = 0;
     std::int64_t FClock = 130000000000000000;
 };

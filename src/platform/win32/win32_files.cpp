@@ -107,6 +107,8 @@ std::optional<TPlatformError> TWin32Files::WriteTextFileAtomically(const std::st
 bool TWin32Files::RemoveFile(const std::string& path) { return ::DeleteFileW(Widen(path).c_str()) != 0; }
 
 std::optional<std::string> TWin32Files::StoredName(const std::string& path) {
+    // A search pattern would name whichever file matched first, not the one asked about.
+    if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
     WIN32_FIND_DATAW found{};
     HANDLE search = ::FindFirstFileW(Widen(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;

@@ -55,7 +55,12 @@ TEST(ScanningIntegerConversion, ReadsTheLeadingNumberAndIgnoresTheRest) {
     EXPECT_EQ(ScanInt32("12abc"), 12);
     EXPECT_EQ(ScanInt32(" \t-30 seconds"), -30);
     EXPECT_EQ(ScanInt32("abc"), 0);
-    EXPECT_EQ(ScanInt32("0x1F"), 0);
+    EXPECT_EQ(ScanInt32("0x1Fg"), 31);
+    EXPECT_EQ(ScanInt32("-0X10"), -16);
+    EXPECT_EQ(ScanInt32("0o17"), 15);
+    EXPECT_EQ(ScanInt32("0b102"), 2);
+    EXPECT_EQ(ScanInt32("0"), 0);
+    EXPECT_EQ(ScanInt32("0z5"), 0);
     EXPECT_EQ(ScanInt32(""), 0);
     EXPECT_EQ(ScanInt32("4294967295"), -1);
 }

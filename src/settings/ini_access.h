@@ -1,0 +1,45 @@
+// The typed settings helpers over the one INI file the program uses, `IniFileName`.
+// The program creates one TIniAccess at start and hands it to every part that reads settings.
+#pragma once
+
+#include "platform/files.h"
+#include "settings/settings_file.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace wyndrel::settings {
+
+// "True" or "False", the spellings every Boolean is written with.
+std::string BoolToIniStr(bool value);
+// "TRUE"/"YES" and "FALSE"/"NO" in any letter case; else an integer (decimal, or hexadecimal
+// after "$", "x" or "0x"), non-zero meaning true; anything else gives `defaultValue`.
+bool IniStrToBool(std::string_view text, bool defaultValue);
+
+class TIniAccess {
+public:
+    explicit TIniAccess(IFiles& files) : FFiles(files) {}
+
+    // Full path of the INI file every helper reads and writes; empty until the program sets it.
+    std::string IniFileName;
+
+    // At most 510 characters; the default for a missing key, "" for an empty value.
+    std::string ReadIniString(std::string_view section, std::string_view key, std::string_view defaultText);
+    // The scanning read: "12abc" gives 12; a missing key or an empty value gives the default.
+    std::int32_t ReadIniInteger(std::string_view section, std::string_view key, std::int32_t defaultValue);
+    bool ReadIniBool(std::string_view section, std::string_view key, bool defaultValue);
+
+    // Write failures are not reported: a setting that cannot be stored is simply not kept.
+    void WriteIniString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteIniInteger(std::string_view section, std::string_view key, std::int32_t value);
+    void WriteIniBool(std::string_view section, std::string_view key, bool value);
+
+    // The settings-file object for a step that reads many keys, opened on `IniFileName`.
+    TSettingsFile SettingsFile() { return TSettingsFile(FFiles, IniFileName); }
+
+private:
+    IFiles& FFiles;
+};
+
+}  // namespace wyndrel::settings

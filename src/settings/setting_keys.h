@@ -1,0 +1,148 @@
+// Every section and key of the program's settings file with its type, default and kind of
+// read, and the filter keys read from the editor's own settings file. No other file spells
+// a key name or a default.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace wyndrel::settings {
+
+inline constexpr std::string_view SectionOption = "Option";
+inline constexpr std::string_view SectionFavorites = "Favorites";
+inline constexpr std::string_view SectionAutoSave = "AutoSave";
+inline constexpr std::string_view SectionList = "List";
+
+// How an integer key is read: the platform's scanning read ("12abc" is 12), the strict read
+// ("12abc" is the default), or strictly by the options dialog and by scanning elsewhere.
+enum class TIntegerRead { Scan, Strict, StrictAndScan };
+
+// A default that only the reading step knows (a window's current position, the editor
+// path in use) is marked as given by the caller; the listed default is then unused.
+struct TStringKey {
+    std::string_view Section;
+    std::string_view Name;
+    std::string_view Default;
+    bool DefaultFromCaller = false;
+};
+
+struct TIntegerKey {
+    std::string_view Section;
+    std::string_view Name;
+    std::int32_t Default;
+    TIntegerRead Read;
+    bool DefaultFromCaller = false;
+};
+
+struct TBoolKey {
+    std::string_view Section;
+    std::string_view Name;
+    bool Default;
+};
+
+// Keys numbered from 0: the prefix followed by the decimal index without padding.
+struct TNumberedKey {
+    std::string_view Section;
+    std::string_view Prefix;
+    std::string Name(int index) const;
+};
+
+namespace keys {
+
+// Section Option. QuilPath's default is the start-up one; the options dialog passes the
+// editor path in use instead.
+inline constexpr TStringKey QuilPath{SectionOption, "QuilPath", "C:\\Program Files\\Quillon\\Quillon.exe"};
+inline constexpr TBoolKey UseDefFileName{SectionOption, "UseDefFileName", false};
+inline constexpr TStringKey IsFileNameDateTime{SectionOption, "IsFileNameDateTime", "yyyymmdd"};
+inline constexpr TBoolKey CloseNoExit{SectionOption, "CloseNoExit", false};
+inline constexpr TIntegerKey LastSheet{SectionOption, "LastSheet", 0, TIntegerRead::StrictAndScan};
+inline constexpr TIntegerKey UserLeft{SectionOption, "UserLeft", 0, TIntegerRead::Strict, true};
+inline constexpr TIntegerKey UserTop{SectionOption, "UserTop", 0, TIntegerRead::Strict, true};
+inline constexpr TIntegerKey UserWindowMode{SectionOption, "UserWindowMode", 0, TIntegerRead::Strict};
+inline constexpr TIntegerKey LastWindowMode{SectionOption, "LastWindowMode", 0, TIntegerRead::Strict};
+inline constexpr TIntegerKey StartWindowPosType{SectionOption, "StartWindowPosType", 0, TIntegerRead::Strict};
+inline constexpr TIntegerKey Left{SectionOption, "Left", 0, TIntegerRead::Strict, true};
+inline constexpr TIntegerKey Top{SectionOption, "Top", 0, TIntegerRead::Strict, true};
+inline constexpr TBoolKey IsIconic{SectionOption, "IsIconic", false};
+inline constexpr TBoolKey IsGetFocusOnStart{SectionOption, "IsGetFocusOnStart", false};
+inline constexpr TBoolKey IsMinimizedOnStart{SectionOption, "IsMinimizedOnStart", false};
+inline constexpr TBoolKey IsUseDelay{SectionOption, "IsUseDelay", false};
+// Read by scanning at start-up and strictly by the options dialog.
+inline constexpr TIntegerKey DeleyWaitTime{SectionOption, "DeleyWaitTime", 1000, TIntegerRead::StrictAndScan};
+inline constexpr TBoolKey IsMostTop{SectionOption, "IsMostTop", true};
+inline constexpr TBoolKey AddFavMenuOpen{SectionOption, "AddFavMenuOpen", false};
+
+// Range of LastSheet and the values the mode keys accept; anything else acts as 0.
+inline constexpr std::int32_t SheetCount = 6;
+inline constexpr std::int32_t MaxUserWindowMode = 3;
+inline constexpr std::int32_t MaxLastWindowMode = 2;
+inline constexpr std::int32_t MaxStartWindowPosType = 3;
+
+// Section Favorites. The options dialog's default for a missing File<n> is the read-error
+// text followed by n.
+inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::StrictAndScan};
+inline constexpr TNumberedKey FavoritesFile{SectionFavorites, "File"};
+inline constexpr std::string_view FavoritesFileDefault = "";
+inline constexpr std::string_view FavoritesFileReadErrorPrefix = "Read Error - ";
+
+// Section AutoSave.
+inline constexpr TIntegerKey AutoSaveFileCount{SectionAutoSave, "FileCount", 0, TIntegerRead::StrictAndScan};
+inline constexpr TNumberedKey AutoSaveFile{SectionAutoSave, "File"};
+inline constexpr std::string_view AutoSaveFileDefault = "";
+inline constexpr TIntegerKey AutoSaveInterval{SectionAutoSave, "Interval", 1800, TIntegerRead::Strict};
+inline constexpr TIntegerKey AutoSaveAtAppStart{SectionAutoSave, "AtAppStart", 0, TIntegerRead::Strict};
+inline constexpr TBoolKey AutoSaveLastEnable{SectionAutoSave, "LastEnable", false};
+inline constexpr TBoolKey AutoSaveForAllFiles{SectionAutoSave, "ForAllFiles", false};
+inline constexpr TBoolKey AutoSaveSaveType{SectionAutoSave, "SaveType", false};
+inline constexpr std::int32_t MaxAtAppStart = 2;
+
+// Section List: the running-editors list window, every key read by scanning.
+inline constexpr TNumberedKey ListLastWidth{SectionList, "LastWidth"};
+inline constexpr std::array<std::int32_t, 6> ListLastWidthDefaults{250, 36, 36, 36, 36, 48};
+inline constexpr TIntegerKey ListTop{SectionList, "Top", 150, TIntegerRead::Scan};
+inline constexpr TIntegerKey ListLeft{SectionList, "Left", 150, TIntegerRead::Scan};
+inline constexpr TIntegerKey ListWidth{SectionList, "Width", 500, TIntegerRead::Scan};
+inline constexpr TIntegerKey ListHeight{SectionList, "Height", 300, TIntegerRead::Scan};
+
+inline constexpr std::array<TStringKey, 2> StringKeys{QuilPath, IsFileNameDateTime};
+inline constexpr std::array<TBoolKey, 11> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,
+                                                   IsGetFocusOnStart, IsMinimizedOnStart, IsUseDelay,
+                                                   IsMostTop,        AddFavMenuOpen,      AutoSaveLastEnable,
+                                                   AutoSaveForAllFiles, AutoSaveSaveType};
+inline constexpr std::array<TIntegerKey, 17> IntegerKeys{
+    LastSheet,       UserLeft,          UserTop,         UserWindowMode,     LastWindowMode, StartWindowPosType,
+    Left,            Top,               DeleyWaitTime,   FavoritesItemCount, AutoSaveFileCount, AutoSaveInterval,
+    AutoSaveAtAppStart, ListTop,        ListLeft,        ListWidth,          ListHeight};
+
+}  // namespace keys
+
+// The editor's own settings file: its executable path with the extension ".ini". The
+// program only reads the filter keys of its Option section.
+std::string EditorIniFileName(std::string_view editorPath);
+
+inline constexpr std::string_view EditorFilterSection = "Option";
+
+struct TEditorFilterKey {
+    std::string_view Name;
+    std::string_view Default;
+    std::string_view Label;
+};
+
+// In the order the file-selection dialog lists them. The defaults are used as they stand,
+// row by row, even where a row's default patterns belong to another row's kind of file.
+inline constexpr std::array<TEditorFilterKey, 10> EditorFilterKeys{{
+    {"UserFileFilter", "*.txt;*.htm;*.html;*.cgi;*.pl", "ユーザー("},
+    {"HtmlDocFilter", "*.htm;*.html;*.asp", "HTMLファイル("},
+    {"PerlDocFilter", "*.html;*.htm", "Perlファイル("},
+    {"IniDocFilter", "*.cgi;*.pl", "INIファイル("},
+    {"BatDocFilter", "*.ini;*.inf;*.url", "BATファイル("},
+    {"CppDocFilter", "*.c;*.cpp;*.h", "C/C++ファイル("},
+    {"JavaDocFilter", "*.java", "JAVAファイル("},
+    {"VbDocFilter", "*.frm;*.bas;*.cls", "VBファイル("},
+    {"HspDocFilter", "*.as", "HSPファイル("},
+    {"PasDocFilter", "*.pas;*.dpr", "Delphiファイル("},
+}};
+
+}  // namespace wyndrel::settings

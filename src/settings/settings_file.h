@@ -1,0 +1,39 @@
+// The settings-file object for steps that read many keys at once: longer strings than the
+// helpers, the strict integer read, and an integer write that reports its failure.
+#pragma once
+
+#include "platform/files.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace wyndrel::settings {
+
+// Raised when a settings value cannot be written; the message names the file.
+class ESettingsWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TSettingsFile {
+public:
+    TSettingsFile(IFiles& files, std::string fileName) : FFiles(files), FFileName(std::move(fileName)) {}
+
+    const std::string& FileName() const { return FFileName; }
+
+    // At most 2047 characters; the default for a missing key.
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultText);
+    // The strict read: the whole value must be one integer ("0x1F" is 31, "12abc" is not a
+    // number); otherwise, and for a missing key or an empty value, the default.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue);
+    // Raises ESettingsWriteError "<file> に書き込めません" when the write fails.
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+
+private:
+    IFiles& FFiles;
+    std::string FFileName;
+};
+
+}  // namespace wyndrel::settings
