@@ -1,5 +1,6 @@
-// The desktop port: top-level windows, their classes, children, texts, rectangles and the
-// edit-control queries, with the semantics of the Win32 calls they stand for.
+// The desktop port: top-level windows, their classes, children, texts, rectangles, placement
+// and the edit-control queries and commands, with the semantics of the Win32 calls they
+// stand for.
 #pragma once
 
 #include "platform/types.h"
@@ -10,6 +11,24 @@
 #include <string>
 
 namespace wyndrel {
+
+// Where SetWindowPos puts a window in the Z order.
+enum class TInsertAfter { Top, Bottom, TopMost, NotTopMost };
+
+// SetWindowPos flags the program uses; combine with |.
+enum class TPlacementFlags : std::uint32_t {
+    None = 0,
+    NoSize = 1,
+    NoMove = 2,
+    NoZOrder = 4,
+    ShowWindow = 8,
+};
+constexpr TPlacementFlags operator|(TPlacementFlags a, TPlacementFlags b) {
+    return static_cast<TPlacementFlags>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
+}
+constexpr bool HasFlag(TPlacementFlags flags, TPlacementFlags flag) {
+    return (static_cast<std::uint32_t>(flags) & static_cast<std::uint32_t>(flag)) != 0;
+}
 
 class IDesktop {
 public:
@@ -35,6 +54,23 @@ public:
 
     // GetWindowRect in screen pixels; no value when the window is gone.
     virtual std::optional<Rect> WindowRect(WindowId window) = 0;
+
+    // IsZoomed and IsIconic: maximised, minimised.
+    virtual bool IsZoomed(WindowId window) = 0;
+    virtual bool IsIconic(WindowId window) = 0;
+    // ShowWindow with SW_RESTORE: back to its normal size and place from either state.
+    virtual void Restore(WindowId window) = 0;
+    // SetWindowPos; false when the window is gone or the platform refused.
+    // Position and size apart, as the call takes them, so no edge is ever computed.
+    virtual bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
+                              std::int32_t width, std::int32_t height, TPlacementFlags flags) = 0;
+    // SetForegroundWindow; the platform may refuse (false) when another program has the
+    // user's attention.
+    virtual bool SetForeground(WindowId window) = 0;
+
+    // EM_SETSEL with the given start and end, then (separately) EM_SCROLLCARET.
+    virtual void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) = 0;
+    virtual void ScrollCaret(WindowId editControl) = 0;
 };
 
 }  // namespace wyndrel

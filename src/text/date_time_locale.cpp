@@ -33,10 +33,11 @@ TDateTimeLocale ReferenceDateTimeLocale() {
     locale.LongDateFormat = "yyyy\"年\"mm\"月\"dd\"日\"";
     locale.ShortTimeFormat = "h:mm";
     locale.LongTimeFormat = "h:mm:ss";
-    locale.TimeAmString = "午前";
-    locale.TimePmString = "午後";
-    locale.DateSeparator = "/";
-    locale.TimeSeparator = ":";
+    // Built from whole strings: gcc 12 misreads the short assignments here as overlapping copies.
+    locale.TimeAmString = std::string("午前");
+    locale.TimePmString = std::string("午後");
+    locale.DateSeparator = std::string(1, '/');
+    locale.TimeSeparator = std::string(1, ':');
     return locale;
 }
 

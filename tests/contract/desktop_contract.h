@@ -6,6 +6,7 @@
 //   WindowId AddChild(WindowId parent, const std::string& className, const std::string& text);
 //   WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text, int caret);
 //   void Destroy(WindowId window);
+//   void Minimise(WindowId window);
 #pragma once
 
 #include "platform/desktop.h"
@@ -89,7 +90,43 @@ TYPED_TEST_P(DesktopContract, ReportsRectanglesAndNothingForAWindowThatIsGone) {
     EXPECT_EQ(this->EnumeratedAmong({window}), std::vector<WindowId>{});
 }
 
-REGISTER_TYPED_TEST_SUITE_P(DesktopContract, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
+TYPED_TEST_P(DesktopContract, PlacesAWindowByPositionAndSize) {
+    WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 300, 200});
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::NotTopMost, 40, 60, 320, 240,
+                                             TPlacementFlags::ShowWindow));
+    EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{40, 60, 360, 300}));
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 0, 0, 0, 0,
+                                             TPlacementFlags::NoMove | TPlacementFlags::NoSize |
+                                                 TPlacementFlags::NoZOrder | TPlacementFlags::ShowWindow));
+    EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{40, 60, 360, 300}));
+    this->TheWorld.Destroy(window);
+    EXPECT_FALSE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 1, 1, 1, 1, TPlacementFlags::None));
+}
+
+TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
+    WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
+    this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190, TPlacementFlags::ShowWindow);
+    EXPECT_FALSE(this->Desktop().IsIconic(window));
+    EXPECT_FALSE(this->Desktop().IsZoomed(window));
+    this->TheWorld.Minimise(window);
+    EXPECT_TRUE(this->Desktop().IsIconic(window));
+    this->Desktop().Restore(window);
+    EXPECT_FALSE(this->Desktop().IsIconic(window));
+}
+
+TYPED_TEST_P(DesktopContract, PutsACaretBeyondTheTextAtItsEnd) {
+    WindowId parent = this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 300, 200});
+    WindowId editor = this->TheWorld.AddEditControl(parent, "TEditor", "twelve chars", 0);
+    this->Desktop().SetSelection(editor, 5, 5);
+    EXPECT_EQ(this->Desktop().SelectionStart(editor), 5);
+    this->Desktop().SetSelection(editor, 500, 500);
+    EXPECT_EQ(this->Desktop().SelectionStart(editor), 12);
+    this->Desktop().ScrollCaret(editor);
+    EXPECT_EQ(this->Desktop().SelectionStart(editor), 12);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(DesktopContract, PlacesAWindowByPositionAndSize, RestoresAMinimisedWindow,
+                            PutsACaretBeyondTheTextAtItsEnd, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
                             ClassNamesKeepTheirCaseAndAreCutToTheBuffer,
                             FindsTheFirstChildOfAClassWhateverItsLetterCase,
                             WindowTextHoldsAtMostOneCharacterLessThanTheLimit, ReadsTheCaretOfAnEditControl,

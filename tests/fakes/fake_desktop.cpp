@@ -20,22 +20,32 @@ std::string CutToBuffer(const std::string& text, int limit) {
 
 WindowId TFakeDesktop::AddTopLevel(const std::string& className, const Rect& bounds, const std::string& text) {
     WindowId id{FNextId++};
-    FWindows[id.Value] = TFakeWindow{className, text, bounds, 0, {}, {}};
+    TFakeWindow window;
+    window.ClassName = className;
+    window.Text = text;
+    window.Bounds = bounds;
+    FWindows[id.Value] = window;
     FZOrder.insert(FZOrder.begin(), id);
+    BringToTopOfBand(id);
     return id;
 }
 
 WindowId TFakeDesktop::AddChild(WindowId parent, const std::string& className, const std::string& text) {
     WindowId id{FNextId++};
-    FWindows[id.Value] = TFakeWindow{className, text, {}, 0, parent, {}};
+    TFakeWindow window;
+    window.ClassName = className;
+    window.Text = text;
+    window.Parent = parent;
+    FWindows[id.Value] = window;
     Window(parent).Children.push_back(id);
     return id;
 }
 
-WindowId TFakeDesktop::AddEditor(const std::string& path, const Rect& bounds, std::int32_t caret) {
+WindowId TFakeDesktop::AddEditor(const std::string& path, const Rect& bounds, std::int32_t caret,
+                                 const std::string& document) {
     WindowId editor = AddTopLevel("TQuillonMainForm", bounds, "Quillon");
     AddChild(editor, "TEdit", path);
-    Window(AddChild(editor, "TEditor")).SelectionStart = caret;
+    Window(AddChild(editor, "TEditor", document)).SelectionStart = caret;
     return editor;
 }
 
@@ -44,6 +54,7 @@ void TFakeDesktop::Destroy(WindowId window) {
     for (WindowId child : Window(window).Children) Destroy(child);
     FWindows.erase(window.Value);
     FZOrder.erase(std::remove(FZOrder.begin(), FZOrder.end(), window), FZOrder.end());
+    if (FForeground == window) FForeground = {};
 }
 
 TFakeWindow& TFakeDesktop::Window(WindowId window) {
@@ -93,6 +104,82 @@ std::int32_t TFakeDesktop::SelectionStart(WindowId editControl) {
 std::optional<Rect> TFakeDesktop::WindowRect(WindowId window) {
     if (!Exists(window)) return std::nullopt;
     return Window(window).Bounds;
+}
+
+}  // namespace wyndrel::fakes
+
+namespace wyndrel::fakes {
+
+void TFakeDesktop::BringToTopOfBand(WindowId window) {
+    FZOrder.erase(std::remove(FZOrder.begin(), FZOrder.end(), window), FZOrder.end());
+    auto place = FZOrder.begin();
+    if (!Window(window).TopMost)
+        while (place != FZOrder.end() && Window(*place).TopMost) ++place;
+    FZOrder.insert(place, window);
+}
+
+bool TFakeDesktop::IsZoomed(WindowId window) { return Exists(window) && Window(window).Zoomed; }
+
+bool TFakeDesktop::IsIconic(WindowId window) { return Exists(window) && Window(window).Iconic; }
+
+void TFakeDesktop::Restore(WindowId window) {
+    if (!Exists(window)) return;
+    TFakeWindow& restored = Window(window);
+    restored.Zoomed = restored.Iconic = false;
+    restored.Visible = true;
+}
+
+bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
+                                std::int32_t width, std::int32_t height, TPlacementFlags flags) {
+    if (!Exists(window)) return false;
+    TFakeWindow& placed = Window(window);
+    auto edge = [](std::int32_t start, std::int32_t length) {
+        return static_cast<std::int32_t>(static_cast<std::int64_t>(start) + length);
+    };
+    if (!HasFlag(flags, TPlacementFlags::NoMove)) {
+        std::int32_t oldWidth = placed.Bounds.Width(), oldHeight = placed.Bounds.Height();
+        placed.Bounds = {left, top, edge(left, oldWidth), edge(top, oldHeight)};
+    }
+    if (!HasFlag(flags, TPlacementFlags::NoSize)) {
+        // The platform keeps a window at least as large as its frame; the fake allows 0.
+        placed.Bounds.Right = edge(placed.Bounds.Left, std::max(width, 0));
+        placed.Bounds.Bottom = edge(placed.Bounds.Top, std::max(height, 0));
+    }
+    if (HasFlag(flags, TPlacementFlags::ShowWindow)) placed.Visible = true;
+    if (!HasFlag(flags, TPlacementFlags::NoZOrder) && !placed.Parent) {
+        switch (insertAfter) {
+            case TInsertAfter::TopMost: placed.TopMost = true; BringToTopOfBand(window); break;
+            case TInsertAfter::Top: BringToTopOfBand(window); break;
+            // Has no effect on a window that is not topmost.
+            case TInsertAfter::NotTopMost:
+                if (placed.TopMost) { placed.TopMost = false; BringToTopOfBand(window); }
+                break;
+            case TInsertAfter::Bottom:
+                placed.TopMost = false;
+                FZOrder.erase(std::remove(FZOrder.begin(), FZOrder.end(), window), FZOrder.end());
+                FZOrder.push_back(window);
+                break;
+        }
+    }
+    return true;
+}
+
+bool TFakeDesktop::SetForeground(WindowId window) {
+    if (!Exists(window) || FRefuseForeground) return false;
+    FForeground = window;
+    BringToTopOfBand(window);
+    return true;
+}
+
+// Positions beyond the text are put at its end, as the edit control does.
+void TFakeDesktop::SetSelection(WindowId editControl, std::int32_t start, std::int32_t) {
+    if (!Exists(editControl) || start < 0) return;
+    auto length = static_cast<std::int32_t>(text::CharacterCount(Window(editControl).Text));
+    Window(editControl).SelectionStart = std::min(start, length);
+}
+
+void TFakeDesktop::ScrollCaret(WindowId editControl) {
+    if (Exists(editControl)) ++Window(editControl).CaretScrolls;
 }
 
 }  // namespace wyndrel::fakes

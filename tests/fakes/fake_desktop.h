@@ -18,6 +18,11 @@ struct TFakeWindow {
     std::int32_t SelectionStart = 0;
     WindowId Parent;
     std::vector<WindowId> Children;  // in creation order, which FindChild follows
+    bool Zoomed = false;
+    bool Iconic = false;
+    bool Visible = true;
+    bool TopMost = false;
+    int CaretScrolls = 0;  // EM_SCROLLCARET calls received
 };
 
 class TFakeDesktop : public IDesktop {
@@ -25,13 +30,18 @@ public:
     // A top-level window placed at the top of the Z order.
     WindowId AddTopLevel(const std::string& className, const Rect& bounds = {}, const std::string& text = {});
     WindowId AddChild(WindowId parent, const std::string& className, const std::string& text = {});
-    // An editor main window with its path child and its text control.
-    WindowId AddEditor(const std::string& path, const Rect& bounds = {0, 0, 640, 480}, std::int32_t caret = 0);
+    // An editor main window with its path child and its text control holding `document`.
+    WindowId AddEditor(const std::string& path, const Rect& bounds = {0, 0, 640, 480}, std::int32_t caret = 0,
+                       const std::string& document = std::string(1000, '.'));
 
     void Destroy(WindowId window);
     TFakeWindow& Window(WindowId window);
     WindowId EditorChild(WindowId editor);
     std::vector<WindowId> ZOrder() const { return FZOrder; }
+
+    // The window the user works in; SetForeground moves it unless refused.
+    WindowId Foreground() const { return FForeground; }
+    void RefuseForeground(bool refuse) { FRefuseForeground = refuse; }
 
     void FailEnumeration(bool fail) { FEnumerationFails = fail; }
     void FailClassNameOf(WindowId window) { FClassNameFailures.push_back(window); }
@@ -44,9 +54,20 @@ public:
     std::string WindowText(WindowId window, int limit) override;
     std::int32_t SelectionStart(WindowId editControl) override;
     std::optional<Rect> WindowRect(WindowId window) override;
+    bool IsZoomed(WindowId window) override;
+    bool IsIconic(WindowId window) override;
+    void Restore(WindowId window) override;
+    bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
+                      std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
+    bool SetForeground(WindowId window) override;
+    void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
+    void ScrollCaret(WindowId editControl) override;
 
 private:
     bool Exists(WindowId window) const { return FWindows.count(window.Value) != 0; }
+    // Moves a top-level window to the top of its band: above every window when topmost,
+    // else just below the topmost ones.
+    void BringToTopOfBand(WindowId window);
 
     std::map<std::uintptr_t, TFakeWindow> FWindows;
     std::vector<WindowId> FZOrder;  // top first
@@ -54,6 +75,8 @@ private:
     bool FEnumerationFails = false;
     std::vector<WindowId> FClassNameFailures;
     std::function<void(WindowId)> FEnumerationHook;
+    WindowId FForeground;
+    bool FRefuseForeground = false;
 };
 
 }  // namespace wyndrel::fakes

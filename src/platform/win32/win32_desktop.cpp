@@ -1,4 +1,5 @@
-// EnumWindows, GetClassName, FindWindowEx, WM_GETTEXT, EM_GETSEL and GetWindowRect.
+// EnumWindows, GetClassName, FindWindowEx, WM_GETTEXT, the edit messages and the window
+// placement calls.
 #include "platform/win32/win32_desktop.h"
 
 #include "platform/win32/wide_string.h"
@@ -16,6 +17,25 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
         // An exception must not cross the system's callback; the enumeration just stops.
         return FALSE;
     }
+}
+
+HWND InsertAfterHandle(TInsertAfter insertAfter) {
+    switch (insertAfter) {
+        case TInsertAfter::Bottom: return HWND_BOTTOM;
+        case TInsertAfter::TopMost: return HWND_TOPMOST;
+        case TInsertAfter::NotTopMost: return HWND_NOTOPMOST;
+        case TInsertAfter::Top: break;
+    }
+    return HWND_TOP;
+}
+
+UINT PlacementFlags(TPlacementFlags flags) {
+    UINT result = 0;
+    if (HasFlag(flags, TPlacementFlags::NoSize)) result |= SWP_NOSIZE;
+    if (HasFlag(flags, TPlacementFlags::NoMove)) result |= SWP_NOMOVE;
+    if (HasFlag(flags, TPlacementFlags::NoZOrder)) result |= SWP_NOZORDER;
+    if (HasFlag(flags, TPlacementFlags::ShowWindow)) result |= SWP_SHOWWINDOW;
+    return result;
 }
 
 }  // namespace
@@ -64,5 +84,29 @@ std::optional<Rect> TWin32Desktop::WindowRect(WindowId window) {
     if (!::GetWindowRect(ToHwnd(window), &bounds)) return std::nullopt;
     return Rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
 }
+
+}  // namespace wyndrel::win32
+
+namespace wyndrel::win32 {
+
+bool TWin32Desktop::IsZoomed(WindowId window) { return ::IsZoomed(ToHwnd(window)) != FALSE; }
+
+bool TWin32Desktop::IsIconic(WindowId window) { return ::IsIconic(ToHwnd(window)) != FALSE; }
+
+void TWin32Desktop::Restore(WindowId window) { ::ShowWindow(ToHwnd(window), SW_RESTORE); }
+
+bool TWin32Desktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
+                                 std::int32_t width, std::int32_t height, TPlacementFlags flags) {
+    return ::SetWindowPos(ToHwnd(window), InsertAfterHandle(insertAfter), left, top, width, height,
+                          PlacementFlags(flags)) != FALSE;
+}
+
+bool TWin32Desktop::SetForeground(WindowId window) { return ::SetForegroundWindow(ToHwnd(window)) != FALSE; }
+
+void TWin32Desktop::SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) {
+    ::SendMessageW(ToHwnd(editControl), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+void TWin32Desktop::ScrollCaret(WindowId editControl) { ::SendMessageW(ToHwnd(editControl), EM_SCROLLCARET, 0, 0); }
 
 }  // namespace wyndrel::win32

@@ -17,6 +17,14 @@ public:
     std::string WindowText(WindowId window, int limit) override;
     std::int32_t SelectionStart(WindowId editControl) override;
     std::optional<Rect> WindowRect(WindowId window) override;
+    bool IsZoomed(WindowId window) override;
+    bool IsIconic(WindowId window) override;
+    void Restore(WindowId window) override;
+    bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
+                      std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
+    bool SetForeground(WindowId window) override;
+    void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
+    void ScrollCaret(WindowId editControl) override;
 };
 
 }  // namespace wyndrel::win32

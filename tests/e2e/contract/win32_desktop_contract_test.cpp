@@ -59,6 +59,7 @@ public:
         return ToWindowId(edit);
     }
     void Destroy(WindowId window) { ::DestroyWindow(ToHwnd(window)); }
+    void Minimise(WindowId window) { ::ShowWindow(ToHwnd(window), SW_MINIMIZE); }
 
 private:
     HWND CreateChild(WindowId parent, const std::string& className, const std::string& text, DWORD style) {

@@ -20,6 +20,7 @@ public:
         return edit;
     }
     void Destroy(WindowId window) { FDesktop.Destroy(window); }
+    void Minimise(WindowId window) { FDesktop.Window(window).Iconic = true; }
 
 private:
     fakes::TFakeDesktop FDesktop;

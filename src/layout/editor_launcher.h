@@ -1,0 +1,53 @@
+// Putting a file or a new document in front of the user in an editor window: reusing a
+// window that already shows the file, else starting the editor and waiting for its window.
+#pragma once
+
+#include "layout/layout_engine.h"
+#include "platform/processes.h"
+#include "platform/user_interface.h"
+
+#include <cstdint>
+#include <string>
+
+namespace wyndrel::layout {
+
+// The bound on a started editor's wait until it is ready for input.
+inline constexpr std::uint32_t InputIdleTimeoutMs = 30000;
+// How long OpenLayoutEntry looks for a started editor's window.
+inline constexpr std::uint32_t WindowSearchMs = 1000;
+// The sleep on the message queue between two searches.
+inline constexpr std::uint32_t WindowSearchPauseMs = 15;
+
+inline constexpr const char* EditorNotConfirmedText = "起動させたQuillonを確認できませんでした。";
+
+// The editor's command lines; the executable path is not quoted.
+std::string OpenFileCommandLine(const std::string& editorPath, const std::string& path);
+// Types 0 to 9 of the new-document menu; none outside that range.
+std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath, int type);
+
+class TEditorLauncher {
+public:
+    TEditorLauncher(TLayoutEngine& engine, IProcesses& processes, IUserInterface& ui)
+        : FEngine(engine), FProcesses(processes), FUi(ui) {}
+
+    // One entry of a layout: shown at its rectangle with its caret.
+    void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
+                         std::int32_t height, std::int32_t selStart);
+    // A favourite: shown where its window is, caret untouched.
+    void OpenFileInEditor(const std::string& path);
+    // A new document of the given type; nothing is searched or reported.
+    void StartNewEditor(int type);
+
+private:
+    void StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
+                     TPriorityClass startPriority);
+    // FoundWnd after a fresh search for `path`.
+    WindowId Search(const std::string& path);
+    void RestoreIfMinimisedOrMaximised(WindowId window);
+
+    TLayoutEngine& FEngine;
+    IProcesses& FProcesses;
+    IUserInterface& FUi;
+};
+
+}  // namespace wyndrel::layout

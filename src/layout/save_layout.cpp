@@ -1,0 +1,69 @@
+// Saving a layout. The file is written beside the target and moved over it only when whole,
+// so a full disk or a failing device never costs the user the layout saved before.
+#include "layout/layout_commands.h"
+#include "layout/layout_file_io.h"
+#include "layout/status_title.h"
+
+namespace wyndrel::layout {
+namespace {
+
+std::string ReadOnlyQuestion(const std::string& path) {
+    std::string text = "レイアウト保存先として指定されたファイル\r\n'";
+    text += path;
+    text += "'\r\nは、読み取り専用属性が付いています。この属性をはずしますか？\r\n"
+            "読み取り専用属性は保存後も外しっぱなしになります。\r\n「いいえ」を押すと保存をキャンセルします。";
+    return text;
+}
+
+std::string WriteErrorText(const TPlatformError& error) {
+    std::string text = "ファイル書込中に ";
+    text += error.TypeName;
+    text += " クラスのエラーが発生しました。\r\nメッセージ：";
+    text += error.Message;
+    return text;
+}
+
+// False when the user keeps the read-only file as it is.
+bool MayOverwrite(IFiles& files, IUserInterface& ui, const std::string& path) {
+    if (!files.FileExists(path) || !files.IsReadOnly(path)) return true;
+    TMessageBox question;
+    question.Text = ReadOnlyQuestion(path);
+    question.Caption = "質問";
+    question.Icon = TBoxIcon::Question;
+    question.Buttons = TBoxButtons::YesNo;
+    question.SystemModal = true;
+    question.Foreground = true;
+    if (ui.ShowMessageBox(question) != TBoxAnswer::Yes) return false;
+    files.ClearReadOnly(path);
+    return true;
+}
+
+}  // namespace
+
+void SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const std::string& path) {
+    TStatusTitle title(ui);
+    title.Show("Quillon検索中...");
+    if (!engine.CaptureEditors()) {
+        ui.ShowMessageDialog(TDialogType::Error, "EnumWindowsに失敗しました。", TBoxButtons::Ok);
+        return;
+    }
+    if (engine.LayoutCount == 0) {
+        ui.ShowMessageDialog(TDialogType::Information, "Quillonは見つかりませんでした", TBoxButtons::Ok);
+        return;
+    }
+    title.Show("属性チェック中...");
+    if (!MayOverwrite(files, ui, path)) return;
+
+    title.Show("レイアウト書込中...");
+    std::vector<TLayout> entries(engine.Layouts.begin(), engine.Layouts.begin() + engine.LayoutCount);
+    if (auto error = WriteLayoutFile(files, path, entries)) {
+        title.Reset();
+        TMessageBox box;
+        box.Text = WriteErrorText(*error);
+        box.Icon = TBoxIcon::Error;
+        box.Foreground = true;
+        ui.ShowMessageBox(box);
+    }
+}
+
+}  // namespace wyndrel::layout

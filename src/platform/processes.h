@@ -1,0 +1,49 @@
+// The process port: starting a command line, its priority, waiting until it is ready for
+// input, and the tick count that bounds the program's waits.
+#pragma once
+
+#include "platform/types.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace wyndrel {
+
+// Position and size asked of a new program's first window through its start-up information.
+struct TStartPlacement {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+};
+
+// A started process the caller holds until it calls CloseProcess.
+struct TStartedProcess {
+    std::uintptr_t Handle = 0;
+    ProcessId Id;
+};
+
+enum class TPriorityClass { Idle, Normal, High, RealTime };
+
+enum class TInputIdleResult { Ready, TimedOut, Failed };
+
+class IProcesses {
+public:
+    virtual ~IProcesses() = default;
+
+    // CreateProcess with no application name, no handle inheritance and no creation
+    // flags, in the program's environment and current folder; no value when it failed.
+    virtual std::optional<TStartedProcess> StartProcess(const std::string& commandLine,
+                                                        const std::optional<TStartPlacement>& placement) = 0;
+    virtual bool SetPriority(const TStartedProcess& process, TPriorityClass priority) = 0;
+    // WaitForInputIdle with a bound in milliseconds.
+    virtual TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) = 0;
+    // Releases the handles; the process itself goes on.
+    virtual void CloseProcess(const TStartedProcess& process) = 0;
+
+    // Milliseconds since the system started, wrapping as GetTickCount does.
+    virtual std::uint32_t TickCount() = 0;
+};
+
+}  // namespace wyndrel

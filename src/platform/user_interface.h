@@ -1,0 +1,59 @@
+// The user-interface port: the platform's message box, the toolkit's message dialog, the
+// application title and the handling of pending messages.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace wyndrel {
+
+enum class TBoxIcon { None, Information, Question, Warning, Error };
+enum class TBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class TBoxAnswer { Ok, Cancel, Yes, No };
+
+// MessageBox with explicit flags; never owned by a window of the program.
+struct TMessageBox {
+    std::string Text;
+    std::optional<std::string> Caption;  // none: the platform's default caption
+    TBoxIcon Icon = TBoxIcon::None;
+    TBoxButtons Buttons = TBoxButtons::Ok;
+    bool SystemModal = false;
+    bool TopMost = false;
+    bool Foreground = false;
+    friend bool operator==(const TMessageBox&, const TMessageBox&) = default;
+};
+
+// The toolkit's message dialog: its type fixes the caption and the icon.
+enum class TDialogType { Warning, Error, Information, Confirmation };
+
+// The dialog's captions and button labels, as the user sees them.
+inline constexpr const char* DialogCaptionWarning = "警告";
+inline constexpr const char* DialogCaptionError = "エラー";
+inline constexpr const char* DialogCaptionInformation = "情報";
+inline constexpr const char* DialogCaptionConfirmation = "確認";
+inline constexpr const char* DialogButtonOk = "OK";
+inline constexpr const char* DialogButtonCancel = "キャンセル";
+inline constexpr const char* DialogButtonYes = "はい(&Y)";
+inline constexpr const char* DialogButtonNo = "いいえ(&N)";
+
+const char* DialogCaption(TDialogType type);
+
+class IUserInterface {
+public:
+    virtual ~IUserInterface() = default;
+
+    virtual TBoxAnswer ShowMessageBox(const TMessageBox& box) = 0;
+    virtual TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) = 0;
+
+    // The program's taskbar text.
+    virtual void SetApplicationTitle(const std::string& title) = 0;
+    virtual std::string ApplicationTitle() = 0;
+
+    // Handles every message already waiting, then returns.
+    virtual void ProcessMessages() = 0;
+    // Sleeps until a message arrives or `timeoutMs` pass, then handles what waits.
+    virtual void WaitForMessages(std::uint32_t timeoutMs) = 0;
+};
+
+}  // namespace wyndrel

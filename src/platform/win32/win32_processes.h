@@ -1,0 +1,18 @@
+// The process port on Win32: CreateProcess, priority classes, WaitForInputIdle.
+#pragma once
+
+#include "platform/processes.h"
+
+namespace wyndrel::win32 {
+
+class TWin32Processes : public IProcesses {
+public:
+    std::optional<TStartedProcess> StartProcess(const std::string& commandLine,
+                                                const std::optional<TStartPlacement>& placement) override;
+    bool SetPriority(const TStartedProcess& process, TPriorityClass priority) override;
+    TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) override;
+    void CloseProcess(const TStartedProcess& process) override;
+    std::uint32_t TickCount() override;
+};
+
+}  // namespace wyndrel::win32

@@ -1,0 +1,85 @@
+// The in-memory process starter and its editor model.
+#include "fakes/fake_processes.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace wyndrel::fakes {
+namespace {
+
+// The path between the first pair of double quotes, as the editor reads its command line.
+std::optional<std::string> QuotedPath(const std::string& commandLine) {
+    size_t open = commandLine.find('"');
+    if (open == std::string::npos) return std::nullopt;
+    size_t close = commandLine.find('"', open + 1);
+    if (close == std::string::npos) return std::nullopt;
+    return commandLine.substr(open + 1, close - open - 1);
+}
+
+}  // namespace
+
+void TFakeProcesses::ModelEditorOn(TFakeDesktop& desktop, TEditorModel model) {
+    FDesktop = &desktop;
+    FModel = model;
+}
+
+void TFakeProcesses::AdvanceTime(std::uint32_t ms) {
+    FTicks += ms;
+    std::vector<TPending> due;
+    auto firstLater = std::stable_partition(FPending.begin(), FPending.end(),
+                                            [this](const TPending& p) { return static_cast<std::int32_t>(FTicks - p.DueAt) >= 0; });
+    due.assign(FPending.begin(), firstLater);
+    FPending.erase(FPending.begin(), firstLater);
+    for (TPending& pending : due) pending.Action();
+}
+
+int TFakeProcesses::OpenHandles() const {
+    return static_cast<int>(std::count_if(FStarts.begin(), FStarts.end(), [](const TFakeStart& s) { return !s.Closed; }));
+}
+
+void TFakeProcesses::OpenWindow(const std::string& path, const std::optional<TStartPlacement>& placement) {
+    Rect bounds = FModel.DefaultBounds;
+    if (placement)
+        bounds = {placement->Left, placement->Top, placement->Left + placement->Width, placement->Top + placement->Height};
+    FDesktop->AddEditor(path, bounds, 0);
+}
+
+std::optional<TStartedProcess> TFakeProcesses::StartProcess(const std::string& commandLine,
+                                                            const std::optional<TStartPlacement>& placement) {
+    if (FDesktop && FModel.StartFails) return std::nullopt;
+    FStarts.push_back(TFakeStart{commandLine, placement, {}, {}, false});
+    TStartedProcess process{FStarts.size(), ProcessId{static_cast<std::uint32_t>(FStarts.size() * 4)}};
+    auto path = QuotedPath(commandLine);
+    if (FDesktop && path && !FModel.NoWindow) {
+        if (FModel.WindowDelayMs == 0)
+            OpenWindow(*path, placement);
+        else
+            FPending.push_back({FTicks + FModel.WindowDelayMs, [this, p = *path, placement] { OpenWindow(p, placement); }});
+    }
+    return process;
+}
+
+TFakeStart& TFakeProcesses::StartOf(const TStartedProcess& process) {
+    if (process.Handle == 0 || process.Handle > FStarts.size()) throw std::logic_error("no such fake process");
+    TFakeStart& start = FStarts[process.Handle - 1];
+    if (start.Closed) throw std::logic_error("fake process used after it was closed");
+    return start;
+}
+
+bool TFakeProcesses::SetPriority(const TStartedProcess& process, TPriorityClass priority) {
+    StartOf(process).Priorities.push_back(priority);
+    return true;
+}
+
+TInputIdleResult TFakeProcesses::WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) {
+    StartOf(process).IdleWaits.push_back(timeoutMs);
+    if (FModel.NeverIdle) {
+        AdvanceTime(timeoutMs);
+        return TInputIdleResult::TimedOut;
+    }
+    return TInputIdleResult::Ready;
+}
+
+void TFakeProcesses::CloseProcess(const TStartedProcess& process) { StartOf(process).Closed = true; }
+
+}  // namespace wyndrel::fakes

@@ -1,0 +1,53 @@
+// A user interface that answers questions from a script and records every box, dialog and
+// title change in order, so a test asserts on exact texts.
+#pragma once
+
+#include "platform/user_interface.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wyndrel::fakes {
+
+struct TUiEvent {
+    enum class TKind { Box, Dialog, Title };
+    TKind Kind = TKind::Title;
+    std::string Text;          // the box's or dialog's text, or the new title
+    TMessageBox Box;           // for a box
+    TDialogType DialogType = TDialogType::Information;  // for a dialog
+    TBoxButtons Buttons = TBoxButtons::Ok;              // for a box or a dialog
+};
+
+class TFakeUserInterface : public IUserInterface {
+public:
+    // The answers to the next questions, in order. A box with only an OK button is
+    // answered OK without a scripted answer; any other unscripted question is a test error.
+    void Answer(TBoxAnswer answer) { FAnswers.push_back(answer); }
+    // Runs at every handling of pending messages; `elapsedMs` is the time the wait slept.
+    void OnPump(std::function<void(std::uint32_t elapsedMs)> pump) { FPump = std::move(pump); }
+
+    const std::vector<TUiEvent>& Events() const { return FEvents; }
+    std::vector<TUiEvent> Messages() const;      // boxes and dialogs only
+    std::vector<std::string> Titles() const;     // every title set, in order
+    int PumpCount() const { return FPumps; }
+
+    TBoxAnswer ShowMessageBox(const TMessageBox& box) override;
+    TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) override;
+    void SetApplicationTitle(const std::string& title) override;
+    std::string ApplicationTitle() override { return FTitle; }
+    void ProcessMessages() override;
+    void WaitForMessages(std::uint32_t timeoutMs) override;
+
+private:
+    TBoxAnswer NextAnswer(TBoxButtons buttons, const std::string& text);
+
+    std::deque<TBoxAnswer> FAnswers;
+    std::vector<TUiEvent> FEvents;
+    std::function<void(std::uint32_t)> FPump;
+    std::string FTitle = "Wyndrel";
+    int FPumps = 0;
+};
+
+}  // namespace wyndrel::fakes
