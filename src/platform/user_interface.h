@@ -27,15 +27,11 @@ struct TMessageBox {
 // The toolkit's message dialog: its type fixes the caption and the icon.
 enum class TDialogType { Warning, Error, Information, Confirmation };
 
-// The dialog's captions and button labels, as the user sees them.
+// The dialog's captions, as the user sees them.
 inline constexpr const char* DialogCaptionWarning = "警告";
 inline constexpr const char* DialogCaptionError = "エラー";
 inline constexpr const char* DialogCaptionInformation = "情報";
 inline constexpr const char* DialogCaptionConfirmation = "確認";
-inline constexpr const char* DialogButtonOk = "OK";
-inline constexpr const char* DialogButtonCancel = "キャンセル";
-inline constexpr const char* DialogButtonYes = "はい(&Y)";
-inline constexpr const char* DialogButtonNo = "いいえ(&N)";
 
 const char* DialogCaption(TDialogType type);
 

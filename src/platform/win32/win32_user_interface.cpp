@@ -1,11 +1,10 @@
-// Message boxes and the message dialog. The dialog is a task dialog with buttons of our own
-// so that its captions read exactly as the program's other dialogs do.
+// Message boxes and the message dialog. The dialog is the platform's box under the
+// dialog's own caption and icon, owned by the program's window when there is one; the
+// system gives its buttons the labels of the user's language.
 #include "platform/win32/win32_user_interface.h"
 
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
-
-#include <commctrl.h>
 
 #include <vector>
 
@@ -42,37 +41,14 @@ TBoxAnswer AnswerOf(int result) {
     }
 }
 
-std::vector<std::pair<int, const char*>> DialogButtons(TBoxButtons buttons) {
-    switch (buttons) {
-        case TBoxButtons::OkCancel: return {{IDOK, DialogButtonOk}, {IDCANCEL, DialogButtonCancel}};
-        case TBoxButtons::YesNo: return {{IDYES, DialogButtonYes}, {IDNO, DialogButtonNo}};
-        case TBoxButtons::YesNoCancel:
-            return {{IDYES, DialogButtonYes}, {IDNO, DialogButtonNo}, {IDCANCEL, DialogButtonCancel}};
-        case TBoxButtons::Ok: break;
-    }
-    return {{IDOK, DialogButtonOk}};
-}
-
-PCWSTR DialogIcon(TDialogType type) {
+TBoxIcon DialogIcon(TDialogType type) {
     switch (type) {
-        case TDialogType::Warning: return TD_WARNING_ICON;
-        case TDialogType::Error: return TD_ERROR_ICON;
-        case TDialogType::Information: return TD_INFORMATION_ICON;
+        case TDialogType::Warning: return TBoxIcon::Warning;
+        case TDialogType::Error: return TBoxIcon::Error;
+        case TDialogType::Information: return TBoxIcon::Information;
         case TDialogType::Confirmation: break;
     }
-    return nullptr;  // the question icon is given as an icon handle
-}
-
-// Looked up at run time: only version 6 of the common controls has it, and a program
-// without the manifest that asks for it would not even load with a static import.
-using TTaskDialogIndirect = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
-
-TTaskDialogIndirect TaskDialogFunction() {
-    HMODULE library = ::GetModuleHandleW(L"comctl32.dll");
-    if (!library) library = ::LoadLibraryW(L"comctl32.dll");
-    if (!library) return nullptr;
-    return reinterpret_cast<TTaskDialogIndirect>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "TaskDialogIndirect")));
+    return TBoxIcon::Question;
 }
 
 }  // namespace
@@ -87,38 +63,9 @@ TBoxAnswer TWin32UserInterface::ShowMessageBox(const TMessageBox& box) {
 }
 
 TBoxAnswer TWin32UserInterface::ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) {
-    std::vector<std::pair<int, const char*>> labels = DialogButtons(buttons);
-    std::vector<std::wstring> captions;
-    for (const auto& label : labels) captions.push_back(Widen(label.second));
-    std::vector<TASKDIALOG_BUTTON> taskButtons;
-    for (size_t i = 0; i < labels.size(); ++i) taskButtons.push_back({labels[i].first, captions[i].c_str()});
-
-    std::wstring title = Widen(DialogCaption(type));
-    std::wstring content = Widen(text);
-    TASKDIALOGCONFIG config{};
-    config.cbSize = sizeof(config);
-    config.hwndParent = FApplicationWindow;
-    config.pszWindowTitle = title.c_str();
-    config.pszContent = content.c_str();
-    config.cButtons = static_cast<UINT>(taskButtons.size());
-    config.pButtons = taskButtons.data();
-    config.nDefaultButton = labels.front().first;
-    if (PCWSTR icon = DialogIcon(type)) {
-        config.pszMainIcon = icon;
-    } else {
-        config.dwFlags |= TDF_USE_HICON_MAIN;
-        config.hMainIcon = ::LoadIconW(nullptr, IDI_QUESTION);
-    }
-    if (buttons == TBoxButtons::OkCancel || buttons == TBoxButtons::YesNoCancel)
-        config.dwFlags |= TDF_ALLOW_DIALOG_CANCELLATION;
-    int pressed = 0;
-    TTaskDialogIndirect taskDialog = TaskDialogFunction();
-    if (!taskDialog || FAILED(taskDialog(&config, &pressed, nullptr, nullptr))) {
-        // Without the task dialog (an old common-controls library) a plain box still asks.
-        TMessageBox box{text, DialogCaption(type), TBoxIcon::Error, buttons, false, false, true};
-        return ShowMessageBox(box);
-    }
-    return AnswerOf(pressed);
+    UINT flags = IconFlag(DialogIcon(type)) | ButtonsFlag(buttons);
+    if (!FApplicationWindow) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
+    return AnswerOf(::MessageBoxW(FApplicationWindow, Widen(text).c_str(), Widen(DialogCaption(type)).c_str(), flags));
 }
 
 void TWin32UserInterface::SetApplicationTitle(const std::string& title) {

@@ -1,5 +1,5 @@
-// The user-interface port on Win32: MessageBoxW, a task dialog for the toolkit's message
-// dialog, the title of the program's taskbar window, and the message pump.
+// The user-interface port on Win32: MessageBoxW for the boxes and the message dialog, the
+// title of the program's taskbar window, and the message pump.
 #pragma once
 
 #include "platform/user_interface.h"
