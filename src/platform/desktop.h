@@ -71,6 +71,23 @@ public:
     // EM_SETSEL with the given start and end, then (separately) EM_SCROLLCARET.
     virtual void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) = 0;
     virtual void ScrollCaret(WindowId editControl) = 0;
+    // EM_GETMODIFY: the edit control holds unsaved changes; false for a missing control.
+    virtual bool IsModified(WindowId editControl) = 0;
+
+    // A private message with both parameters 0, such as the editor's save request: sent
+    // (returns once handled) or posted (returns at once).
+    virtual void SendPrivateMessage(WindowId window, std::uint32_t message) = 0;
+    virtual void PostPrivateMessage(WindowId window, std::uint32_t message) = 0;
+
+    // GetForegroundWindow and SetActiveWindow.
+    virtual WindowId ForegroundWindow() = 0;
+    virtual void SetActiveWindow(WindowId window) = 0;
+    // keybd_event with the key's scan code from MapVirtualKey.
+    virtual void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) = 0;
 };
+
+// Virtual-key codes the program synthesises.
+inline constexpr std::uint8_t VirtualKeyControl = 0x11;
+inline constexpr std::uint8_t VirtualKeyS = 'S';
 
 }  // namespace wyndrel

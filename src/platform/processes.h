@@ -5,6 +5,7 @@
 #include "platform/types.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,10 @@ public:
     virtual TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) = 0;
     // Releases the handles; the process itself goes on.
     virtual void CloseProcess(const TStartedProcess& process) = 0;
+
+    // Visits every running process whose executable path can be read, with that full path,
+    // while `visit` returns true; false when the process list could not be taken at all.
+    virtual bool ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) = 0;
 
     // Milliseconds since the system started, wrapping as GetTickCount does.
     virtual std::uint32_t TickCount() = 0;

@@ -12,7 +12,8 @@ enum class TBoxIcon { None, Information, Question, Warning, Error };
 enum class TBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class TBoxAnswer { Ok, Cancel, Yes, No };
 
-// MessageBox with explicit flags; never owned by a window of the program.
+// MessageBox with explicit flags; never owned by a window of the program, at most by the
+// desktop window.
 struct TMessageBox {
     std::string Text;
     std::optional<std::string> Caption;  // none: the platform's default caption
@@ -21,6 +22,7 @@ struct TMessageBox {
     bool SystemModal = false;
     bool TopMost = false;
     bool Foreground = false;
+    bool OwnedByDesktop = false;
     friend bool operator==(const TMessageBox&, const TMessageBox&) = default;
 };
 

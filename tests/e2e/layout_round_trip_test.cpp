@@ -31,7 +31,7 @@ TEST(LayoutRoundTrip, BringsClosedEditorsBackAtTheirRectanglesWithTheirCarets) {
     wyndrel::win32::TWin32Processes starter;
     wyndrel::win32::TWin32UserInterface ui;
     wyndrel::layout::TLayoutEngine engine(desktop);
-    engine.EditorPath = Narrow(ProgramFolder() + L"\\Quillon.exe");
+    engine.EditorPath = Narrow(ProgramFolder() + L"Quillon.exe");
     wyndrel::layout::TEditorLauncher launcher(engine, starter, ui);
 
     std::vector<TPlaced> placed;

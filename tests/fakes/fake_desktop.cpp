@@ -183,3 +183,26 @@ void TFakeDesktop::ScrollCaret(WindowId editControl) {
 }
 
 }  // namespace wyndrel::fakes
+
+namespace wyndrel::fakes {
+
+bool TFakeDesktop::IsModified(WindowId editControl) { return Exists(editControl) && Window(editControl).Modified; }
+
+void TFakeDesktop::SendPrivateMessage(WindowId window, std::uint32_t message) {
+    if (Exists(window)) Window(window).Received.push_back("sent " + std::to_string(message));
+}
+
+void TFakeDesktop::PostPrivateMessage(WindowId window, std::uint32_t message) {
+    if (Exists(window)) Window(window).Received.push_back("posted " + std::to_string(message));
+}
+
+// Ctrl+S reaches the window in the foreground, as typed keys do.
+void TFakeDesktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) {
+    std::string key = virtualKey == VirtualKeyControl ? "Ctrl" : std::string(1, static_cast<char>(virtualKey));
+    FKeyLog.push_back(key + (keyUp ? " up" : " down") + (extended ? " extended" : ""));
+    if (virtualKey == VirtualKeyControl) FControlDown = !keyUp;
+    if (virtualKey == VirtualKeyS && !keyUp && FControlDown && Exists(FForeground))
+        Window(FForeground).Received.push_back("keystroke save");
+}
+
+}  // namespace wyndrel::fakes

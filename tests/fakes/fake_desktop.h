@@ -23,6 +23,10 @@ struct TFakeWindow {
     bool Visible = true;
     bool TopMost = false;
     int CaretScrolls = 0;  // EM_SCROLLCARET calls received
+    bool Modified = false;  // an edit control's unsaved changes
+    // Private messages received, in order: "sent <n>", "posted <n>", and "keystroke save"
+    // for a Ctrl+S typed while the window was in the foreground.
+    std::vector<std::string> Received;
 };
 
 class TFakeDesktop : public IDesktop {
@@ -43,6 +47,10 @@ public:
     WindowId Foreground() const { return FForeground; }
     void RefuseForeground(bool refuse) { FRefuseForeground = refuse; }
 
+    // Every synthesised key event: "<key> down|up", with " extended" when flagged.
+    const std::vector<std::string>& KeyLog() const { return FKeyLog; }
+    WindowId ActiveWindow() const { return FActive; }
+
     void FailEnumeration(bool fail) { FEnumerationFails = fail; }
     void FailClassNameOf(WindowId window) { FClassNameFailures.push_back(window); }
     // Runs after each window the enumeration hands out, before the next is taken.
@@ -62,6 +70,12 @@ public:
     bool SetForeground(WindowId window) override;
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;
+    bool IsModified(WindowId editControl) override;
+    void SendPrivateMessage(WindowId window, std::uint32_t message) override;
+    void PostPrivateMessage(WindowId window, std::uint32_t message) override;
+    WindowId ForegroundWindow() override { return FForeground; }
+    void SetActiveWindow(WindowId window) override { FActive = window; }
+    void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;
 
 private:
     bool Exists(WindowId window) const { return FWindows.count(window.Value) != 0; }
@@ -77,6 +91,9 @@ private:
     std::function<void(WindowId)> FEnumerationHook;
     WindowId FForeground;
     bool FRefuseForeground = false;
+    WindowId FActive;
+    std::vector<std::string> FKeyLog;
+    bool FControlDown = false;
 };
 
 }  // namespace wyndrel::fakes

@@ -80,6 +80,15 @@ TInputIdleResult TFakeProcesses::WaitForInputIdle(const TStartedProcess& process
     return TInputIdleResult::Ready;
 }
 
+bool TFakeProcesses::ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) {
+    if (FListingFails) return false;
+    for (size_t i = 0; i < FRunning.size(); ++i) {
+        if (FRunning[i].empty()) continue;  // a path that cannot be read is passed over
+        if (!visit(FRunning[i], ProcessId{static_cast<std::uint32_t>(100 + 4 * i)})) break;
+    }
+    return true;
+}
+
 void TFakeProcesses::CloseProcess(const TStartedProcess& process) { StartOf(process).Closed = true; }
 
 }  // namespace wyndrel::fakes

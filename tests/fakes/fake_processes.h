@@ -39,6 +39,10 @@ public:
     // Lets fake time pass: windows due in that time appear.
     void AdvanceTime(std::uint32_t ms);
 
+    // The running processes' executable paths; "" for one whose path cannot be read.
+    void AddRunning(const std::string& exePath) { FRunning.push_back(exePath); }
+    void FailListing(bool fail) { FListingFails = fail; }
+
     const std::vector<TFakeStart>& Starts() const { return FStarts; }
     int OpenHandles() const;
 
@@ -47,6 +51,7 @@ public:
     bool SetPriority(const TStartedProcess& process, TPriorityClass priority) override;
     TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) override;
     void CloseProcess(const TStartedProcess& process) override;
+    bool ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) override;
     std::uint32_t TickCount() override { return FTicks; }
 
 private:
@@ -62,6 +67,8 @@ private:
     TFakeDesktop* FDesktop = nullptr;
     TEditorModel FModel;
     std::uint32_t FTicks = 5000;
+    std::vector<std::string> FRunning;
+    bool FListingFails = false;
 };
 
 }  // namespace wyndrel::fakes

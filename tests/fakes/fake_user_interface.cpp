@@ -6,10 +6,8 @@
 namespace wyndrel::fakes {
 
 TBoxAnswer TFakeUserInterface::NextAnswer(TBoxButtons buttons, const std::string& text) {
-    if (FAnswers.empty()) {
-        if (buttons == TBoxButtons::Ok) return TBoxAnswer::Ok;
-        throw std::logic_error("unscripted question: " + text);
-    }
+    if (buttons == TBoxButtons::Ok) return TBoxAnswer::Ok;
+    if (FAnswers.empty()) throw std::logic_error("unscripted question: " + text);
     TBoxAnswer answer = FAnswers.front();
     FAnswers.pop_front();
     return answer;

@@ -23,7 +23,7 @@ struct TUiEvent {
 class TFakeUserInterface : public IUserInterface {
 public:
     // The answers to the next questions, in order. A box with only an OK button is
-    // answered OK without a scripted answer; any other unscripted question is a test error.
+    // answered OK and takes no scripted answer; an unscripted question is a test error.
     void Answer(TBoxAnswer answer) { FAnswers.push_back(answer); }
     // Runs at every handling of pending messages; `elapsedMs` is the time the wait slept.
     void OnPump(std::function<void(std::uint32_t elapsedMs)> pump) { FPump = std::move(pump); }

@@ -110,3 +110,29 @@ void TWin32Desktop::SetSelection(WindowId editControl, std::int32_t start, std::
 void TWin32Desktop::ScrollCaret(WindowId editControl) { ::SendMessageW(ToHwnd(editControl), EM_SCROLLCARET, 0, 0); }
 
 }  // namespace wyndrel::win32
+
+namespace wyndrel::win32 {
+
+bool TWin32Desktop::IsModified(WindowId editControl) {
+    return editControl && ::SendMessageW(ToHwnd(editControl), EM_GETMODIFY, 0, 0) != 0;
+}
+
+void TWin32Desktop::SendPrivateMessage(WindowId window, std::uint32_t message) {
+    ::SendMessageW(ToHwnd(window), message, 0, 0);
+}
+
+void TWin32Desktop::PostPrivateMessage(WindowId window, std::uint32_t message) {
+    ::PostMessageW(ToHwnd(window), message, 0, 0);
+}
+
+WindowId TWin32Desktop::ForegroundWindow() { return ToWindowId(::GetForegroundWindow()); }
+
+void TWin32Desktop::SetActiveWindow(WindowId window) { ::SetActiveWindow(ToHwnd(window)); }
+
+void TWin32Desktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) {
+    DWORD flags = (keyUp ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    auto scanCode = static_cast<BYTE>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    ::keybd_event(virtualKey, scanCode, flags, 0);
+}
+
+}  // namespace wyndrel::win32

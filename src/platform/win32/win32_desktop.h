@@ -25,6 +25,12 @@ public:
     bool SetForeground(WindowId window) override;
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;
+    bool IsModified(WindowId editControl) override;
+    void SendPrivateMessage(WindowId window, std::uint32_t message) override;
+    void PostPrivateMessage(WindowId window, std::uint32_t message) override;
+    WindowId ForegroundWindow() override;
+    void SetActiveWindow(WindowId window) override;
+    void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;
 };
 
 }  // namespace wyndrel::win32

@@ -2,8 +2,11 @@
 // TStartedProcess until the caller closes it.
 #include "platform/win32/win32_processes.h"
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_string.h"
 #include "platform/win32/windows_header.h"
+
+#include <tlhelp32.h>
 
 #include <vector>
 
@@ -59,6 +62,24 @@ TInputIdleResult TWin32Processes::WaitForInputIdle(const TStartedProcess& proces
 }
 
 void TWin32Processes::CloseProcess(const TStartedProcess& process) { ::CloseHandle(ToHandle(process)); }
+
+// The snapshot has no limit on the number of processes; the full image path needs only
+// the limited query right, which processes of other users usually grant.
+bool TWin32Processes::ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) {
+    TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return false;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+        TUniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+        if (!process) continue;
+        std::vector<wchar_t> path(32768, L'\0');
+        DWORD length = static_cast<DWORD>(path.size());
+        if (!::QueryFullProcessImageNameW(process.Get(), 0, path.data(), &length) || length == 0) continue;
+        if (!visit(Narrow(std::wstring_view(path.data(), length)), ProcessId{entry.th32ProcessID})) break;
+    }
+    return true;
+}
 
 std::uint32_t TWin32Processes::TickCount() { return ::GetTickCount(); }
 

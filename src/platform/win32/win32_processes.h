@@ -12,6 +12,7 @@ public:
     bool SetPriority(const TStartedProcess& process, TPriorityClass priority) override;
     TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) override;
     void CloseProcess(const TStartedProcess& process) override;
+    bool ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) override;
     std::uint32_t TickCount() override;
 };
 

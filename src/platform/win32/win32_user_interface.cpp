@@ -59,7 +59,8 @@ TBoxAnswer TWin32UserInterface::ShowMessageBox(const TMessageBox& box) {
     if (box.TopMost) flags |= MB_TOPMOST;
     if (box.Foreground) flags |= MB_SETFOREGROUND;
     std::wstring caption = box.Caption ? Widen(*box.Caption) : std::wstring();
-    return AnswerOf(::MessageBoxW(nullptr, Widen(box.Text).c_str(), box.Caption ? caption.c_str() : nullptr, flags));
+    HWND owner = box.OwnedByDesktop ? ::GetDesktopWindow() : nullptr;
+    return AnswerOf(::MessageBoxW(owner, Widen(box.Text).c_str(), box.Caption ? caption.c_str() : nullptr, flags));
 }
 
 TBoxAnswer TWin32UserInterface::ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) {

@@ -21,8 +21,8 @@ public:
         }
     }
     IProcesses& Processes() { return FTracking; }
-    std::string ReadyProgram() { return win32::Narrow(e2e::ProgramFolder() + L"\\Quillon.exe"); }
-    std::string MissingProgram() { return win32::Narrow(e2e::ProgramFolder() + L"\\no-such-program.exe"); }
+    std::string ReadyProgram() { return win32::Narrow(e2e::ProgramFolder() + L"Quillon.exe"); }
+    std::string MissingProgram() { return win32::Narrow(e2e::ProgramFolder() + L"no-such-program.exe"); }
 
 private:
     // Notes every started process so the world can end it.

@@ -10,7 +10,8 @@
 
 namespace e2e {
 
-// The folder of the test executable, where wyndrel.exe and Quillon.exe stand.
+// The folder of the test executable, with its closing backslash, where wyndrel.exe and
+// Quillon.exe stand.
 std::wstring ProgramFolder();
 
 struct TStartOptions {

@@ -1,0 +1,93 @@
+// The auto-save pass. The all-files pass sends the save request and waits for each editor;
+// the list pass posts it and goes on. The keystroke way types Ctrl+S into each editor in
+// turn and gives the foreground back to the window that had it.
+#include "layout/auto_save_pass.h"
+
+#include "layout/editor_interface.h"
+#include "platform/silent_abort.h"
+#include "settings/setting_keys.h"
+#include "text/case_mapping.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace wyndrel::layout {
+namespace {
+
+constexpr int ListPathBufferLength = 256;
+
+enum class TSaveType { Keystroke, Message };
+
+void KeystrokeSave(IDesktop& desktop, WindowId editor) {
+    WindowId previous = desktop.ForegroundWindow();
+    desktop.SetForeground(editor);
+    desktop.KeyEvent(VirtualKeyControl, false, true);
+    desktop.KeyEvent(VirtualKeyS, false, false);
+    desktop.KeyEvent(VirtualKeyS, true, false);
+    desktop.KeyEvent(VirtualKeyControl, true, true);
+    desktop.SetForeground(previous);
+    desktop.SetActiveWindow(previous);
+}
+
+bool IsEditor(TLayoutEngine& engine, WindowId window) { return engine.GetWndClassName(window) == EditorMainClass; }
+
+void AllFilesPass(TLayoutEngine& engine, TSaveType saveType) {
+    IDesktop& desktop = engine.Desktop();
+    desktop.EnumerateTopLevelWindows([&](WindowId window) {
+        if (!IsEditor(engine, window)) return true;
+        if (!desktop.IsModified(desktop.FindChild(window, EditorTextClass))) return true;
+        if (saveType == TSaveType::Message)
+            desktop.SendPrivateMessage(window, WM_SAVEREQUEST);
+        else
+            KeystrokeSave(desktop, window);
+        return true;
+    });
+}
+
+std::vector<std::string> ListedFiles(settings::TIniAccess& ini) {
+    using namespace settings::keys;
+    std::int32_t count = ini.ReadIniInteger(AutoSaveFileCount.Section, AutoSaveFileCount.Name, AutoSaveFileCount.Default);
+    // A negative count lists nothing, as no entries can be read for it.
+    if (count <= 0) throw ESilentAbort();
+    std::vector<std::string> files;
+    for (std::int32_t i = 0; i < count; ++i)
+        files.push_back(text::LocaleUpper(ini.ReadIniString(AutoSaveFile.Section, AutoSaveFile.Name(i), AutoSaveFileDefault)));
+    return files;
+}
+
+void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TSaveType saveType) {
+    const std::vector<std::string> files = ListedFiles(ini);
+    IDesktop& desktop = engine.Desktop();
+    desktop.EnumerateTopLevelWindows([&](WindowId window) {
+        try {
+            if (!IsEditor(engine, window)) return true;
+            WindowId path = desktop.FindChild(window, EditorPathClass);
+            WindowId text = desktop.FindChild(window, EditorTextClass);
+            if (!path || !text) return true;
+            std::string shown = text::LocaleUpper(desktop.WindowText(path, ListPathBufferLength));
+            if (std::find(files.begin(), files.end(), shown) == files.end() || !desktop.IsModified(text)) return true;
+            if (saveType == TSaveType::Message)
+                desktop.PostPrivateMessage(window, WM_SAVEREQUEST);
+            else
+                KeystrokeSave(desktop, window);
+        } catch (const std::exception&) {
+            // One window's trouble (it closed meanwhile, say) does not stop the others.
+        }
+        return true;
+    });
+}
+
+}  // namespace
+
+void RunAutoSavePass(TLayoutEngine& engine, settings::TIniAccess& ini) {
+    using namespace settings::keys;
+    TSaveType saveType = ini.ReadIniBool(AutoSaveSaveType.Section, AutoSaveSaveType.Name, AutoSaveSaveType.Default)
+                             ? TSaveType::Message
+                             : TSaveType::Keystroke;
+    if (ini.ReadIniBool(AutoSaveForAllFiles.Section, AutoSaveForAllFiles.Name, AutoSaveForAllFiles.Default))
+        AllFilesPass(engine, saveType);
+    else
+        ListPass(engine, ini, saveType);
+}
+
+}  // namespace wyndrel::layout
