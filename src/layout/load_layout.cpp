@@ -46,7 +46,7 @@ bool AcceptHeader(THeaderKind header, IUserInterface& ui) {
 
 }  // namespace
 
-void LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, const std::string& path) {
+bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, const std::string& path) {
     TStatusTitle title(ui);
     title.Show(LoadingTitle);
     TLayoutFileRead read = ReadLayoutFile(files, path);
@@ -54,7 +54,7 @@ void LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, co
     const TLayoutFileContent content = std::get<TLayoutFileContent>(std::move(read));
 
     title.Show(std::string(LoadingTitle) + "-バージョンチェック中");
-    if (!AcceptHeader(content.Header, ui)) return;
+    if (!AcceptHeader(content.Header, ui)) return false;
 
     title.Show(LoadingTitle);
     // The user interface stays responsive over long runs of blank and comment lines.
@@ -65,6 +65,7 @@ void LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, co
     title.Show("Quillon起動中");
     for (const TLayout& entry : content.Entries)
         launcher.OpenLayoutEntry(entry.FileName, entry.Left, entry.Top, entry.Width, entry.Height, entry.SelStart);
+    return true;
 }
 
 }  // namespace wyndrel::layout

@@ -40,19 +40,19 @@ bool MayOverwrite(IFiles& files, IUserInterface& ui, const std::string& path) {
 
 }  // namespace
 
-void SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const std::string& path) {
+bool SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const std::string& path) {
     TStatusTitle title(ui);
     title.Show("Quillon検索中...");
     if (!engine.CaptureEditors()) {
         ui.ShowMessageDialog(TDialogType::Error, "EnumWindowsに失敗しました。", TBoxButtons::Ok);
-        return;
+        return false;
     }
     if (engine.LayoutCount == 0) {
         ui.ShowMessageDialog(TDialogType::Information, "Quillonは見つかりませんでした", TBoxButtons::Ok);
-        return;
+        return false;
     }
     title.Show("属性チェック中...");
-    if (!MayOverwrite(files, ui, path)) return;
+    if (!MayOverwrite(files, ui, path)) return false;
 
     title.Show("レイアウト書込中...");
     std::vector<TLayout> entries(engine.Layouts.begin(), engine.Layouts.begin() + engine.LayoutCount);
@@ -63,7 +63,9 @@ void SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const 
         box.Icon = TBoxIcon::Error;
         box.Foreground = true;
         ui.ShowMessageBox(box);
+        return false;
     }
+    return true;
 }
 
 }  // namespace wyndrel::layout

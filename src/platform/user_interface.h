@@ -37,12 +37,28 @@ inline constexpr const char* DialogCaptionConfirmation = "確認";
 
 const char* DialogCaption(TDialogType type);
 
+// The common open and save dialogs, without an owner window.
+struct TFileDialog {
+    std::string Title;
+    std::string Filter;            // "label|patterns|label|patterns", as the toolkit writes it
+    std::string DefaultExtension;  // without the dot
+    std::string InitialFileName;
+    bool PromptBeforeOverwrite = false;  // save dialog
+    bool FileMustExist = false;          // open dialog
+    friend bool operator==(const TFileDialog&, const TFileDialog&) = default;
+};
+
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
 
     virtual TBoxAnswer ShowMessageBox(const TMessageBox& box) = 0;
     virtual TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) = 0;
+
+    // The chosen file's full path, or none when the user cancelled. Both dialogs hide the
+    // read-only box, require an existing folder and can be resized.
+    virtual std::optional<std::string> ShowOpenDialog(const TFileDialog& dialog) = 0;
+    virtual std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) = 0;
 
     // The program's taskbar text.
     virtual void SetApplicationTitle(const std::string& title) = 0;

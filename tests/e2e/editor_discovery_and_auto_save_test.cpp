@@ -33,6 +33,8 @@ public:
         Texts.push_back(text);
         return wyndrel::TBoxAnswer::Ok;
     }
+    std::optional<std::string> ShowOpenDialog(const wyndrel::TFileDialog&) override { return std::nullopt; }
+    std::optional<std::string> ShowSaveDialog(const wyndrel::TFileDialog&) override { return std::nullopt; }
     void SetApplicationTitle(const std::string&) override {}
     std::string ApplicationTitle() override { return "Wyndrel"; }
     void ProcessMessages() override {}

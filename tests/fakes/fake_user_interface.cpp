@@ -47,6 +47,18 @@ TBoxAnswer TFakeUserInterface::ShowMessageDialog(TDialogType type, const std::st
     return NextAnswer(buttons, text);
 }
 
+std::optional<std::string> TFakeUserInterface::FileDialog(const TFileDialog& dialog) {
+    TUiEvent event;
+    event.Kind = TUiEvent::TKind::FileDialog;
+    event.Text = dialog.Title;
+    event.File = dialog;
+    FEvents.push_back(event);
+    if (FChosenFiles.empty()) throw std::logic_error("unscripted file dialog: " + dialog.Title);
+    auto chosen = FChosenFiles.front();
+    FChosenFiles.pop_front();
+    return chosen;
+}
+
 void TFakeUserInterface::SetApplicationTitle(const std::string& title) {
     FTitle = title;
     TUiEvent event;

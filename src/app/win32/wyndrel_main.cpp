@@ -1,11 +1,66 @@
 // The program's entry: builds the Win32 adapters and runs the program with them.
+#include "app/start_up.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/wide_string.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_user_interface.h"
 #include "platform/win32/windows_header.h"
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Arguments() {
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 1; arguments && i < count; ++i) result.push_back(wyndrel::win32::Narrow(arguments[i]));
+    if (arguments) ::LocalFree(arguments);
+    return result;
+}
+
+std::string ExecutablePath() {
+    std::vector<wchar_t> path(32768, L'\0');
+    DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    return wyndrel::win32::Narrow(std::wstring_view(path.data(), length));
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    // Nothing is resident yet: the message queue is emptied and the program ends.
-    wyndrel::win32::ProcessPendingMessages();
-    return 0;
+
+    wyndrel::win32::TWin32Desktop desktop;
+    wyndrel::win32::TWin32Processes processes;
+    wyndrel::win32::TWin32Files files;
+    wyndrel::win32::TWin32UserInterface ui;
+    wyndrel::win32::TWin32Clock clock;
+    const std::string exePath = ExecutablePath();
+    try {
+        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock}, exePath, Arguments());
+        if (result.RunResident) {
+            // The resident main window is not built yet: the program ends as a resident
+            // copy would, with its temporary layout file removed.
+            wyndrel::win32::ProcessPendingMessages();
+            wyndrel::app::FinaliseProcess(files, exePath);
+        }
+        return static_cast<int>(result.ExitCode);
+    } catch (const std::exception& error) {
+        // Errors nobody handled, such as a process list that cannot be taken, end the program
+        // with their message rather than silently.
+        wyndrel::TMessageBox box;
+        box.Text = error.what();
+        box.Icon = wyndrel::TBoxIcon::Error;
+        box.Foreground = true;
+        ui.ShowMessageBox(box);
+        wyndrel::app::FinaliseProcess(files, exePath);
+        return static_cast<int>(wyndrel::app::TExitCode::NotDone);
+    }
 }

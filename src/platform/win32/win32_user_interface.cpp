@@ -6,6 +6,8 @@
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
 
+#include <commdlg.h>
+
 #include <vector>
 
 namespace wyndrel::win32 {
@@ -51,7 +53,51 @@ TBoxIcon DialogIcon(TDialogType type) {
     return TBoxIcon::Question;
 }
 
+// The toolkit's "label|patterns|..." filter as the platform wants it: NUL-separated, two
+// NULs at the end.
+std::wstring PlatformFilter(const std::string& filter) {
+    std::wstring result = Widen(filter);
+    for (wchar_t& c : result)
+        if (c == L'|') c = L'\0';
+    result.push_back(L'\0');
+    result.push_back(L'\0');
+    return result;
+}
+
+std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save) {
+    std::wstring filter = PlatformFilter(dialog.Filter);
+    std::wstring title = Widen(dialog.Title);
+    std::wstring extension = Widen(dialog.DefaultExtension);
+    std::vector<wchar_t> file(32768, L'\0');
+    std::wstring initial = Widen(dialog.InitialFileName);
+    std::copy(initial.begin(), initial.begin() + std::min(initial.size(), file.size() - 1), file.begin());
+
+    OPENFILENAMEW chooser{};
+    chooser.lStructSize = sizeof(chooser);
+    chooser.lpstrFilter = filter.c_str();
+    chooser.nFilterIndex = 1;
+    chooser.lpstrFile = file.data();
+    chooser.nMaxFile = static_cast<DWORD>(file.size());
+    chooser.lpstrTitle = title.c_str();
+    chooser.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    chooser.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER;
+    if (dialog.PromptBeforeOverwrite) chooser.Flags |= OFN_OVERWRITEPROMPT;
+    if (dialog.FileMustExist) chooser.Flags |= OFN_FILEMUSTEXIST;
+    if (save) chooser.Flags |= OFN_ENABLEINCLUDENOTIFY;
+    BOOL chosen = save ? ::GetSaveFileNameW(&chooser) : ::GetOpenFileNameW(&chooser);
+    if (!chosen) return std::nullopt;
+    return Narrow(file.data());
+}
+
 }  // namespace
+
+std::optional<std::string> TWin32UserInterface::ShowOpenDialog(const TFileDialog& dialog) {
+    return RunFileDialog(dialog, false);
+}
+
+std::optional<std::string> TWin32UserInterface::ShowSaveDialog(const TFileDialog& dialog) {
+    return RunFileDialog(dialog, true);
+}
 
 TBoxAnswer TWin32UserInterface::ShowMessageBox(const TMessageBox& box) {
     UINT flags = IconFlag(box.Icon) | ButtonsFlag(box.Buttons);

@@ -15,6 +15,8 @@ public:
 
     TBoxAnswer ShowMessageBox(const TMessageBox& box) override;
     TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) override;
+    std::optional<std::string> ShowOpenDialog(const TFileDialog& dialog) override;
+    std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) override;
     void SetApplicationTitle(const std::string& title) override;
     std::string ApplicationTitle() override { return FTitle; }
     void ProcessMessages() override;

@@ -1,0 +1,94 @@
+// Command mode. It never touches the instance mutex nor creates the main window: it runs
+// beside a resident copy of the program.
+#include "app/command_mode.h"
+
+#include "layout/editor_launcher.h"
+#include "layout/layout_commands.h"
+#include "platform/silent_abort.h"
+#include "settings/setting_keys.h"
+#include "text/date_time_locale.h"
+#include "text/default_file_name.h"
+
+namespace wyndrel::app {
+namespace {
+
+constexpr const char* TooManyArgumentsText =
+    "そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下され。";
+constexpr const char* InvalidSwitchText = "無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：";
+
+TExitCode Save(const TPorts& ports, layout::TLayoutEngine& engine, const std::string& path) {
+    return layout::SaveLayout(engine, ports.Files, ports.UserInterface, path) ? TExitCode::Done : TExitCode::NotDone;
+}
+
+TExitCode Load(const TPorts& ports, layout::TLayoutEngine& engine, const std::string& path) {
+    layout::TEditorLauncher launcher(engine, ports.Processes, ports.UserInterface);
+    try {
+        return layout::LoadLayout(launcher, ports.Files, ports.UserInterface, path) ? TExitCode::Done
+                                                                                     : TExitCode::NotDone;
+    } catch (const ESilentAbort&) {
+        return TExitCode::NotDone;
+    }
+}
+
+}  // namespace
+
+TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock) {
+    using namespace settings::keys;
+    TFileDialog dialog;
+    dialog.Title = "デスクトップレイアウトファイルの保存";
+    dialog.Filter = LayoutFileFilter;
+    dialog.DefaultExtension = "qdl";
+    dialog.PromptBeforeOverwrite = true;
+    if (ini.ReadIniBool(UseDefFileName.Section, UseDefFileName.Name, UseDefFileName.Default)) {
+        text::TDateTimeLocale locale = text::ReferenceDateTimeLocale();
+        text::SetEnglishDateNames(locale);
+        std::string format = ini.ReadIniString(IsFileNameDateTime.Section, IsFileNameDateTime.Name,
+                                               IsFileNameDateTime.Default);
+        dialog.InitialFileName = text::MakeCommandLineDefFileName(format, clock, locale) + ".qdl";
+    }
+    return dialog;
+}
+
+TFileDialog CommandLineOpenDialog() {
+    TFileDialog dialog;
+    dialog.Title = "デスクトップレイアウトファイルを開く";
+    dialog.Filter = LayoutFileFilter;
+    dialog.DefaultExtension = "qdl";
+    dialog.FileMustExist = true;
+    return dialog;
+}
+
+TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::string& editorPath,
+                     const TCommand& command) {
+    IUserInterface& ui = ports.UserInterface;
+    layout::TLayoutEngine engine(ports.Desktop);
+    engine.EditorPath = editorPath;
+    switch (command.Kind) {
+        case TCommandKind::SaveTo: return Save(ports, engine, command.Path);
+        case TCommandKind::LoadFrom: return Load(ports, engine, command.Path);
+        case TCommandKind::SaveWithDialog: {
+            auto path = ui.ShowSaveDialog(CommandLineSaveDialog(ini, ports.Clock));
+            return path ? Save(ports, engine, *path) : TExitCode::NotDone;
+        }
+        case TCommandKind::LoadWithDialog: {
+            auto path = ui.ShowOpenDialog(CommandLineOpenDialog());
+            return path ? Load(ports, engine, *path) : TExitCode::NotDone;
+        }
+        case TCommandKind::InvalidSwitch:
+            ui.ShowMessageDialog(TDialogType::Warning, InvalidSwitchText + command.FirstArgument, TBoxButtons::Ok);
+            return TExitCode::InvalidCommandLine;
+        case TCommandKind::TooManyArguments: {
+            TMessageBox box;
+            box.Text = TooManyArgumentsText;
+            box.Caption = "えら～";
+            box.Icon = TBoxIcon::Error;
+            box.Foreground = true;
+            ui.ShowMessageBox(box);
+            return TExitCode::InvalidCommandLine;
+        }
+        case TCommandKind::Resident: break;
+    }
+    return TExitCode::Done;
+}
+
+}  // namespace wyndrel::app

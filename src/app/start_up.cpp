@@ -1,0 +1,68 @@
+// Start-up and command mode.
+#include "app/start_up.h"
+
+#include "app/command_line.h"
+#include "app/command_mode.h"
+#include "layout/editor_executable.h"
+#include "layout/editor_interface.h"
+#include "settings/ini_access.h"
+#include "settings/setting_keys.h"
+#include "text/path_split.h"
+
+namespace wyndrel::app {
+namespace {
+
+constexpr const char* EditorMissingText = "Quillonのパスを取得・設定出来ませんでした。\r\n終了します。";
+
+// The editor path from the settings, else found on the machine and stored; none when neither
+// gives an existing file.
+std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIniAccess& ini) {
+    using settings::keys::QuilPath;
+    std::string path = ini.ReadIniString(QuilPath.Section, QuilPath.Name, QuilPath.Default);
+    if (ports.Files.FileExists(path)) return path;
+    path = layout::FindEditorExecutable(ports.Files, ports.Processes, ports.UserInterface);
+    if (path.empty() || !ports.Files.FileExists(path)) return std::nullopt;
+    ini.WriteIniString(QuilPath.Section, QuilPath.Name, path);
+    return path;
+}
+
+}  // namespace
+
+void FinaliseProcess(IFiles& files, const std::string& exePath) {
+    std::string temporary(text::ExtractFilePath(exePath));
+    temporary += TemporaryLayoutFileName;
+    if (files.FileExists(temporary)) files.RemoveFile(temporary);
+}
+
+TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments) {
+    TStartUpResult result;
+    settings::TIniAccess ini(ports.Files);
+    ini.IniFileName = text::ChangeFileExt(exePath, ".ini");
+    result.IniFileName = ini.IniFileName;
+
+    auto editorPath = ResolveEditorPath(ports, ini);
+    if (!editorPath) {
+        TMessageBox fatal;
+        fatal.Text = EditorMissingText;
+        fatal.Caption = "致命的エラー";
+        fatal.Icon = TBoxIcon::Error;
+        fatal.TopMost = true;
+        fatal.Foreground = true;
+        ports.UserInterface.ShowMessageBox(fatal);
+        FinaliseProcess(ports.Files, exePath);
+        result.ExitCode = TExitCode::NotDone;
+        return result;
+    }
+    result.EditorPath = *editorPath;
+
+    TCommand command = ParseCommandLine(arguments);
+    if (command.Kind == TCommandKind::Resident) {
+        result.RunResident = true;
+        return result;
+    }
+    result.ExitCode = RunCommand(ports, ini, result.EditorPath, command);
+    FinaliseProcess(ports.Files, exePath);
+    return result;
+}
+
+}  // namespace wyndrel::app

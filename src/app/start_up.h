@@ -1,0 +1,44 @@
+// The program from its start to the end of command mode, as a function of its arguments and
+// the platform ports; the entry point only wires the adapters and runs it.
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+#include "platform/user_interface.h"
+
+#include <string>
+#include <vector>
+
+namespace wyndrel::app {
+
+struct TPorts {
+    IDesktop& Desktop;
+    IProcesses& Processes;
+    IFiles& Files;
+    IUserInterface& UserInterface;
+    IClock& Clock;
+};
+
+// The process's exit status, for scripts; the user sees nothing of it.
+enum class TExitCode : int { Done = 0, NotDone = 1, InvalidCommandLine = 2 };
+
+struct TStartUpResult {
+    TExitCode ExitCode = TExitCode::Done;
+    bool RunResident = false;  // no arguments: the resident program takes over
+    std::string IniFileName;
+    std::string EditorPath;
+};
+
+inline constexpr const char* TemporaryLayoutFileName = "VOREZUVA.KTDK";
+
+// Settings file, editor path (with discovery), then the command of the arguments.
+// `exePath` is the program's own full path. Command mode ends with the temporary layout
+// file beside the program deleted; the resident program deletes it when it ends.
+TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments);
+
+// Deletes the temporary layout file beside the program when it is there.
+void FinaliseProcess(IFiles& files, const std::string& exePath);
+
+}  // namespace wyndrel::app
