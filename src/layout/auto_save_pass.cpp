@@ -15,16 +15,23 @@ namespace wyndrel::layout {
 namespace {
 
 constexpr int ListPathBufferLength = 256;
+// How long a keystroke save waits for the editor to come to the front.
+constexpr std::uint32_t ForegroundWaitMs = 1000;
 
 enum class TSaveType { Keystroke, Message };
 
+// The keys are typed only once the editor is in front: typed into whatever window the user
+// works in (the platform may refuse the foreground change), Ctrl+S would save or do
+// something else there.
 void KeystrokeSave(IDesktop& desktop, WindowId editor) {
     WindowId previous = desktop.ForegroundWindow();
     desktop.SetForeground(editor);
-    desktop.KeyEvent(VirtualKeyControl, false, true);
-    desktop.KeyEvent(VirtualKeyS, false, false);
-    desktop.KeyEvent(VirtualKeyS, true, false);
-    desktop.KeyEvent(VirtualKeyControl, true, true);
+    if (desktop.WaitForForeground(editor, ForegroundWaitMs)) {
+        desktop.KeyEvent(VirtualKeyControl, false, true);
+        desktop.KeyEvent(VirtualKeyS, false, false);
+        desktop.KeyEvent(VirtualKeyS, true, false);
+        desktop.KeyEvent(VirtualKeyControl, true, true);
+    }
     desktop.SetForeground(previous);
     desktop.SetActiveWindow(previous);
 }

@@ -79,6 +79,9 @@ public:
     virtual void SendPrivateMessage(WindowId window, std::uint32_t message) = 0;
     virtual void PostPrivateMessage(WindowId window, std::uint32_t message) = 0;
 
+    // True once `window` is the foreground window, waiting at most `timeoutMs`: a foreground
+    // change may take effect only when the other program's thread has handled it.
+    virtual bool WaitForForeground(WindowId window, std::uint32_t timeoutMs) = 0;
     // GetForegroundWindow and SetActiveWindow.
     virtual WindowId ForegroundWindow() = 0;
     virtual void SetActiveWindow(WindowId window) = 0;

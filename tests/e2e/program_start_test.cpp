@@ -2,6 +2,7 @@
 #include "support/desktop_probe.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
+#include "support/wyndrel_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ namespace e2e {
 namespace {
 
 TEST(ProgramStart, WyndrelStartsAndEndsCleanly) {
+    TWyndrelSettings settings;
     TProcessGuard processes;
     EXPECT_EQ(processes.RunWyndrel(L"", 20000), 0);
 }

@@ -73,6 +73,7 @@ public:
     bool IsModified(WindowId editControl) override;
     void SendPrivateMessage(WindowId window, std::uint32_t message) override;
     void PostPrivateMessage(WindowId window, std::uint32_t message) override;
+    bool WaitForForeground(WindowId window, std::uint32_t) override { return FForeground == window; }
     WindowId ForegroundWindow() override { return FForeground; }
     void SetActiveWindow(WindowId window) override { FActive = window; }
     void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;

@@ -125,9 +125,33 @@ void TWin32Desktop::PostPrivateMessage(WindowId window, std::uint32_t message) {
     ::PostMessageW(ToHwnd(window), message, 0, 0);
 }
 
+// In front means also that the window's own thread has taken the activation, so typed keys
+// reach it and not a thread that has not caught up yet.
+bool IsInFront(HWND window) {
+    if (::GetForegroundWindow() != window) return false;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread)) return false;
+    return thread.hwndActive == window && thread.hwndFocus != nullptr;
+}
+
+bool TWin32Desktop::WaitForForeground(WindowId window, std::uint32_t timeoutMs) {
+    const DWORD started = ::GetTickCount();
+    while (!IsInFront(ToHwnd(window))) {
+        if (::GetTickCount() - started >= timeoutMs) return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
 WindowId TWin32Desktop::ForegroundWindow() { return ToWindowId(::GetForegroundWindow()); }
 
-void TWin32Desktop::SetActiveWindow(WindowId window) { ::SetActiveWindow(ToHwnd(window)); }
+// The call only works for a window of the calling thread; Windows refuses any other, and
+// Wine would instead disturb the activation of the other program's windows.
+void TWin32Desktop::SetActiveWindow(WindowId window) {
+    if (::GetWindowThreadProcessId(ToHwnd(window), nullptr) != ::GetCurrentThreadId()) return;
+    ::SetActiveWindow(ToHwnd(window));
+}
 
 void TWin32Desktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) {
     DWORD flags = (keyUp ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);

@@ -28,6 +28,7 @@ public:
     bool IsModified(WindowId editControl) override;
     void SendPrivateMessage(WindowId window, std::uint32_t message) override;
     void PostPrivateMessage(WindowId window, std::uint32_t message) override;
+    bool WaitForForeground(WindowId window, std::uint32_t timeoutMs) override;
     WindowId ForegroundWindow() override;
     void SetActiveWindow(WindowId window) override;
     void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;

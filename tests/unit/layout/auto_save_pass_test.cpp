@@ -84,6 +84,18 @@ TEST_F(AutoSavePass, TypesCtrlSIntoEachEditorAndGivesTheForegroundBackByDefault)
     EXPECT_EQ(Desktop.ActiveWindow(), other);
 }
 
+TEST_F(AutoSavePass, TypesNothingWhenTheEditorCannotBeBroughtToTheFront) {
+    Settings("ForAllFiles=1\r\n");
+    WindowId other = Desktop.AddTopLevel("Notepad");
+    Desktop.SetForeground(other);
+    Desktop.RefuseForeground(true);
+    WindowId modified = Editor("C:\\a.txt", true);
+    Run();
+    EXPECT_TRUE(Desktop.KeyLog().empty());
+    EXPECT_TRUE(Received(other).empty());
+    EXPECT_TRUE(Received(modified).empty());
+}
+
 TEST_F(AutoSavePass, GoesOnAfterAnEditorThatClosesDuringThePass) {
     Settings("SaveType=True\r\nFileCount=2\r\nFile0=C:\\a.txt\r\nFile1=C:\\b.txt\r\n");
     WindowId lower = Editor("C:\\b.txt", true);

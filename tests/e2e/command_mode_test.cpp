@@ -1,0 +1,129 @@
+// wyndrel.exe as a one-shot command against real editor processes: saving and restoring a
+// layout, and the boxes and dialogs a user meets on the way.
+#include "platform/win32/wide_string.h"
+#include "support/desktop_probe.h"
+#include "support/programs.h"
+#include "support/temp_folder.h"
+#include "support/wyndrel_settings.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+using wyndrel::win32::Narrow;
+
+class CommandMode : public ::testing::Test {
+protected:
+    HWND OpenAt(const wchar_t* name, int left, int top, int width, int height, DWORD caret) {
+        std::wstring path = Folder.File(name);
+        WriteBytes(path, std::string(300, 'a') + "\r\n" + std::string(300, 'b'));
+        HWND editor = Processes.OpenEditor(path, TStartOptions{true, left, top, width, height, {}, {}});
+        if (editor) ::SendMessageW(EditorTextControl(editor), EM_SETSEL, caret, caret);
+        return editor;
+    }
+    // Waits for the box or dialog of `caption`, presses `buttonId` and returns its text.
+    std::wstring Answer(const std::wstring& caption, int buttonId) {
+        HWND dialog = WaitForDialog(caption);
+        if (!dialog) return L"(no dialog " + caption + L")";
+        std::wstring text = DialogText(dialog);
+        PressDialogButtonById(dialog, buttonId);
+        return text;
+    }
+
+    TTempFolder Folder;
+    TProcessGuard Processes;
+};
+
+TEST_F(CommandMode, SavesThenRestoresClosedAndMovedEditorsAtTheirRectanglesWithTheirCarets) {
+    TWyndrelSettings settings;
+    HWND kept = OpenAt(L"残す.txt", 60, 70, 500, 360, 310);
+    HWND closed = OpenAt(L"closed one.txt", 300, 200, 420, 300, 12);
+    ASSERT_NE(kept, nullptr);
+    ASSERT_NE(closed, nullptr);
+    RECT keptBounds = WindowRectangle(kept), closedBounds = WindowRectangle(closed);
+    std::wstring layout = Folder.File(L"配置.qdl");
+    ASSERT_EQ(Processes.RunWyndrel(L"/SAVE \"" + layout + L"\""), 0);
+    std::string text = ReadBytes(layout);
+    EXPECT_EQ(text.rfind("[QuillonLayoutFile]\r\n", 0), 0u) << text;
+
+    ::PostMessageW(closed, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(closed); }, 10000));
+    ::SetWindowPos(kept, nullptr, 5, 5, 200, 150, SWP_NOZORDER);
+    ::SendMessageW(EditorTextControl(kept), EM_SETSEL, 0, 0);
+
+    ASSERT_EQ(Processes.RunWyndrel(L"/load \"" + layout + L"\""), 0);
+    HWND reopened = WaitForEditorShowing(Folder.File(L"closed one.txt"));
+    ASSERT_NE(reopened, nullptr);
+    Processes.Adopt(reopened);
+    RECT reopenedBounds = WindowRectangle(reopened), keptNow = WindowRectangle(kept);
+    EXPECT_TRUE(::EqualRect(&reopenedBounds, &closedBounds));
+    EXPECT_TRUE(::EqualRect(&keptNow, &keptBounds));
+    EXPECT_EQ(EditorCaret(reopened), 12u);
+    EXPECT_EQ(EditorCaret(kept), 310u);
+}
+
+TEST_F(CommandMode, RestoresFromABarePathAndFromOpen) {
+    TWyndrelSettings settings;
+    std::wstring layout = Folder.File(L"bare.qdl");
+    std::string file = Narrow(Folder.File(L"doc.txt"));
+    WriteBytes(Folder.File(L"doc.txt"), "text");
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + wyndrel::win32::Utf8ToAnsi(file) + "\r\nCurs=2\r\nRect=100,110,400,300\r\n");
+    ASSERT_EQ(Processes.RunWyndrel(L"\"" + layout + L"\""), 0);
+    HWND editor = WaitForEditorShowing(Folder.File(L"doc.txt"));
+    ASSERT_NE(editor, nullptr);
+    Processes.Adopt(editor);
+    RECT bounds = WindowRectangle(editor);
+    EXPECT_EQ(bounds.left, 100);
+    EXPECT_EQ(bounds.bottom - bounds.top, 300);
+    EXPECT_EQ(EditorCaret(editor), 2u);
+    ::SetWindowPos(editor, nullptr, 0, 0, 50, 50, SWP_NOZORDER);
+    ASSERT_EQ(Processes.RunWyndrel(L"/OPEN \"" + layout + L"\""), 0);
+    EXPECT_EQ(WindowRectangle(editor).right, 500);
+}
+
+TEST_F(CommandMode, ShowsWhyABadLayoutFileCannotBeReadAndStartsNothing) {
+    TWyndrelSettings settings;
+    std::wstring layout = Folder.File(L"bad.qdl");
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=C:\\x.txt\r\nRect=a,b,c,d\r\n");
+    HANDLE process = Processes.StartWyndrel(L"/LOAD \"" + layout + L"\"");
+    ASSERT_NE(process, nullptr);
+    std::wstring text = Answer(L"エラー", IDOK);
+    EXPECT_EQ(text.rfind(L"ユーザーエラーが発生しました。", 0), 0u) << Narrow(text);
+    EXPECT_NE(text.find(L"LoadLayout-WindowRect取得ポイント"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(WaitForExit(process, 10000), 1);
+    EXPECT_EQ(WaitForEditorShowing(L"C:\\x.txt", 0), nullptr);
+}
+
+TEST_F(CommandMode, RefusesThreeArgumentsAndWarnsAboutAnUnknownSwitch) {
+    TWyndrelSettings settings;
+    HANDLE process = Processes.StartWyndrel(L"a b c");
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(Answer(L"えら～", IDOK),
+              L"そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下され。");
+    EXPECT_EQ(WaitForExit(process, 10000), 2);
+
+    process = Processes.StartWyndrel(L"/saveall x");
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(Answer(L"警告", IDOK), L"無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：/saveall");
+    EXPECT_EQ(WaitForExit(process, 10000), 2);
+}
+
+TEST_F(CommandMode, SaveAloneShowsTheSaveDialogWithTheProposedName) {
+    TWyndrelSettings settings("UseDefFileName=True\r\nIsFileNameDateTime=\"layout\"yyyy\r\n");
+    HANDLE process = Processes.StartWyndrel(L"/SAVE");
+    ASSERT_NE(process, nullptr);
+    HWND dialog = WaitForDialog(L"デスクトップレイアウトファイルの保存");
+    ASSERT_NE(dialog, nullptr);
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    std::wstring proposed = L"layout" + std::to_wstring(now.wYear) + L".qdl";
+    EXPECT_TRUE(WaitUntil([&] { return ::GetDlgItem(dialog, 0x047c) || ::GetDlgItem(dialog, 0x0480); }, 5000));
+    HWND name = ::GetDlgItem(dialog, 0x047c) ? ::GetDlgItem(dialog, 0x047c) : ::GetDlgItem(dialog, 0x0480);
+    EXPECT_NE(WindowText(name).find(proposed), std::wstring::npos) << Narrow(WindowText(name));
+    PressDialogButtonById(dialog, IDCANCEL);
+    EXPECT_EQ(WaitForExit(process, 10000), 1);
+}
+
+}  // namespace
+}  // namespace e2e

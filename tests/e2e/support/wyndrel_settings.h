@@ -1,0 +1,20 @@
+// The settings file beside wyndrel.exe for one test: written at the start, removed after.
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+class TWyndrelSettings {
+public:
+    // `optionLines` are added to the Option section after QuilPath, which names the editor
+    // double beside the test executable unless `editorPath` says otherwise.
+    explicit TWyndrelSettings(const std::string& optionLines = {}, const std::wstring& editorPath = {});
+    ~TWyndrelSettings();
+    TWyndrelSettings(const TWyndrelSettings&) = delete;
+    TWyndrelSettings& operator=(const TWyndrelSettings&) = delete;
+
+    static std::wstring Path();
+};
+
+}  // namespace e2e
