@@ -127,3 +127,51 @@ TEST_F(CommandMode, SaveAloneShowsTheSaveDialogWithTheProposedName) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+TEST_F(CommandMode, LeavesAReadOnlyTargetAsItWasWhenTheUserAnswersNo) {
+    TWyndrelSettings settings;
+    ASSERT_NE(OpenAt(L"doc.txt", 50, 50, 300, 200, 0), nullptr);
+    std::wstring layout = Folder.File(L"kept.qdl");
+    WriteBytes(layout, "[QuillonLayoutFile]\r\n");
+    ASSERT_TRUE(::SetFileAttributesW(layout.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE process = Processes.StartWyndrel(L"/SAVE \"" + layout + L"\"");
+    ASSERT_NE(process, nullptr);
+    std::wstring text = Answer(L"質問", IDNO);
+    EXPECT_NE(text.find(L"は、読み取り専用属性が付いています。"), std::wstring::npos) << Narrow(text);
+    EXPECT_EQ(WaitForExit(process, 10000), 1);
+    EXPECT_EQ(ReadBytes(layout), "[QuillonLayoutFile]\r\n");
+    EXPECT_NE(::GetFileAttributesW(layout.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    ::SetFileAttributesW(layout.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The usual install path is moved aside for the test when the prefix has the editor there.
+class TEditorInstallHidden {
+public:
+    TEditorInstallHidden() { FMoved = ::MoveFileW(Installed, Aside) != FALSE; }
+    ~TEditorInstallHidden() {
+        if (FMoved) ::MoveFileW(Aside, Installed);
+    }
+
+private:
+    static constexpr const wchar_t* Installed = L"C:\\Program Files\\Quillon\\Quillon.exe";
+    static constexpr const wchar_t* Aside = L"C:\\Program Files\\Quillon\\Quillon.exe.aside";
+    bool FMoved = false;
+};
+
+TEST_F(CommandMode, EndsWithTheFatalBoxWhenNoEditorCanBeFound) {
+    TEditorInstallHidden hidden;
+    TWyndrelSettings settings("", Folder.File(L"missing\\Quillon.exe"));
+    HANDLE process = Processes.StartWyndrel(L"/SAVE \"" + Folder.File(L"x.qdl") + L"\"");
+    ASSERT_NE(process, nullptr);
+    EXPECT_NE(Answer(L"Quillonのパス検出", IDOK).find(L"Quillonを起動してください。"), std::wstring::npos);
+    EXPECT_NE(Answer(L"情報", IDOK).find(L"Quillonを探しましたが起動してません。"), std::wstring::npos);
+    EXPECT_EQ(Answer(L"致命的エラー", IDOK), L"Quillonのパスを取得・設定出来ませんでした。\r\n終了します。");
+    EXPECT_EQ(WaitForExit(process, 10000), 1);
+    EXPECT_EQ(::GetFileAttributesW(Folder.File(L"x.qdl").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace e2e
