@@ -15,15 +15,18 @@ namespace wyndrel::layout {
 namespace {
 
 constexpr int ListPathBufferLength = 256;
-// How long a keystroke save waits for the editor to come to the front.
+// How long a keystroke save waits for the editor to come to the front, and then for it to
+// have saved before the foreground goes back.
 constexpr std::uint32_t ForegroundWaitMs = 1000;
+constexpr std::uint32_t SaveWaitMs = 2000;
 
 enum class TSaveType { Keystroke, Message };
 
 // The keys are typed only once the editor is in front: typed into whatever window the user
 // works in (the platform may refuse the foreground change), Ctrl+S would save or do
-// something else there.
-void KeystrokeSave(IDesktop& desktop, WindowId editor) {
+// something else there. Typed keys are delivered later, to whichever window is in front
+// then, so the foreground goes back only when the editor has saved (or after a bound).
+void KeystrokeSave(IDesktop& desktop, WindowId editor, WindowId textControl) {
     WindowId previous = desktop.ForegroundWindow();
     desktop.SetForeground(editor);
     if (desktop.WaitForForeground(editor, ForegroundWaitMs)) {
@@ -31,6 +34,7 @@ void KeystrokeSave(IDesktop& desktop, WindowId editor) {
         desktop.KeyEvent(VirtualKeyS, false, false);
         desktop.KeyEvent(VirtualKeyS, true, false);
         desktop.KeyEvent(VirtualKeyControl, true, true);
+        desktop.WaitForUnmodified(textControl, SaveWaitMs);
     }
     desktop.SetForeground(previous);
     desktop.SetActiveWindow(previous);
@@ -42,11 +46,12 @@ void AllFilesPass(TLayoutEngine& engine, TSaveType saveType) {
     IDesktop& desktop = engine.Desktop();
     desktop.EnumerateTopLevelWindows([&](WindowId window) {
         if (!IsEditor(engine, window)) return true;
-        if (!desktop.IsModified(desktop.FindChild(window, EditorTextClass))) return true;
+        WindowId text = desktop.FindChild(window, EditorTextClass);
+        if (!desktop.IsModified(text)) return true;
         if (saveType == TSaveType::Message)
             desktop.SendPrivateMessage(window, WM_SAVEREQUEST);
         else
-            KeystrokeSave(desktop, window);
+            KeystrokeSave(desktop, window, text);
         return true;
     });
 }
@@ -76,7 +81,7 @@ void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TSaveType saveTy
             if (saveType == TSaveType::Message)
                 desktop.PostPrivateMessage(window, WM_SAVEREQUEST);
             else
-                KeystrokeSave(desktop, window);
+                KeystrokeSave(desktop, window, text);
         } catch (const std::exception&) {
             // One window's trouble (it closed meanwhile, say) does not stop the others.
         }

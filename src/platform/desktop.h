@@ -73,6 +73,8 @@ public:
     virtual void ScrollCaret(WindowId editControl) = 0;
     // EM_GETMODIFY: the edit control holds unsaved changes; false for a missing control.
     virtual bool IsModified(WindowId editControl) = 0;
+    // True once the edit control holds no unsaved changes, waiting at most `timeoutMs`.
+    virtual bool WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) = 0;
 
     // A private message with both parameters 0, such as the editor's save request: sent
     // (returns once handled) or posted (returns at once).

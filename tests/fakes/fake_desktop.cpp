@@ -201,8 +201,11 @@ void TFakeDesktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) 
     std::string key = virtualKey == VirtualKeyControl ? "Ctrl" : std::string(1, static_cast<char>(virtualKey));
     FKeyLog.push_back(key + (keyUp ? " up" : " down") + (extended ? " extended" : ""));
     if (virtualKey == VirtualKeyControl) FControlDown = !keyUp;
-    if (virtualKey == VirtualKeyS && !keyUp && FControlDown && Exists(FForeground))
+    if (virtualKey == VirtualKeyS && !keyUp && FControlDown && Exists(FForeground)) {
+        // The editor saves its document: the text control's changes are stored.
         Window(FForeground).Received.push_back("keystroke save");
+        if (WindowId text = FindChild(FForeground, "TEditor")) Window(text).Modified = false;
+    }
 }
 
 }  // namespace wyndrel::fakes

@@ -117,6 +117,15 @@ bool TWin32Desktop::IsModified(WindowId editControl) {
     return editControl && ::SendMessageW(ToHwnd(editControl), EM_GETMODIFY, 0, 0) != 0;
 }
 
+bool TWin32Desktop::WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) {
+    const DWORD started = ::GetTickCount();
+    while (IsModified(editControl)) {
+        if (::GetTickCount() - started >= timeoutMs) return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
 void TWin32Desktop::SendPrivateMessage(WindowId window, std::uint32_t message) {
     ::SendMessageW(ToHwnd(window), message, 0, 0);
 }

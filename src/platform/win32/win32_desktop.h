@@ -26,6 +26,7 @@ public:
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;
     bool IsModified(WindowId editControl) override;
+    bool WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) override;
     void SendPrivateMessage(WindowId window, std::uint32_t message) override;
     void PostPrivateMessage(WindowId window, std::uint32_t message) override;
     bool WaitForForeground(WindowId window, std::uint32_t timeoutMs) override;

@@ -79,6 +79,7 @@ TEST_F(AutoSavePass, TypesCtrlSIntoEachEditorAndGivesTheForegroundBackByDefault)
     Desktop.SetForeground(other);
     Run();
     EXPECT_EQ(Received(modified), std::vector<std::string>{"keystroke save"});
+    EXPECT_FALSE(Desktop.Window(Desktop.EditorChild(modified)).Modified);
     EXPECT_EQ(Desktop.KeyLog(), (std::vector<std::string>{"Ctrl down extended", "S down", "S up", "Ctrl up extended"}));
     EXPECT_EQ(Desktop.Foreground(), other);
     EXPECT_EQ(Desktop.ActiveWindow(), other);
