@@ -1,0 +1,51 @@
+// CaptureEditors over 1,000 fake editor windows, against a loop that makes only the same
+// queries of the fake desktop.
+#include "fakes/fake_desktop.h"
+#include "layout/layout_engine.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+wyndrel::fakes::TFakeDesktop& ThousandEditors() {
+    static wyndrel::fakes::TFakeDesktop desktop = [] {
+        wyndrel::fakes::TFakeDesktop made;
+        for (int i = 0; i < 1000; ++i)
+            made.AddEditor("C:\\Documents\\file" + std::to_string(i) + ".txt", {i, i, i + 640, i + 480}, i, "text");
+        return made;
+    }();
+    return desktop;
+}
+
+void CaptureEditors(benchmark::State& state) {
+    wyndrel::layout::TLayoutEngine engine(ThousandEditors());
+    for (auto _ : state) {
+        engine.CaptureEditors();
+        benchmark::DoNotOptimize(engine.LayoutCount);
+    }
+}
+
+// The baseline: enumeration, class name, path child and text, rectangle and caret per window.
+void RawQueries(benchmark::State& state) {
+    wyndrel::IDesktop& desktop = ThousandEditors();
+    for (auto _ : state) {
+        int count = 0;
+        desktop.EnumerateTopLevelWindows([&](wyndrel::WindowId window) {
+            auto name = desktop.ClassName(window, 256);
+            std::string path = desktop.WindowText(desktop.FindChild(window, "TEdit"), 255);
+            auto bounds = desktop.WindowRect(window);
+            auto caret = desktop.SelectionStart(desktop.FindChild(window, "TEditor"));
+            benchmark::DoNotOptimize(name);
+            benchmark::DoNotOptimize(bounds);
+            benchmark::DoNotOptimize(caret);
+            count += !path.empty();
+            return true;
+        });
+        benchmark::DoNotOptimize(count);
+    }
+}
+
+BENCHMARK(CaptureEditors)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RawQueries)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
