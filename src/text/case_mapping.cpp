@@ -50,6 +50,12 @@ std::string MapCharacters(std::string_view text, Mapping mapping) {
     std::string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            result += static_cast<char>(mapping(byte));
+            ++i;
+            continue;
+        }
         TCodePoint point = DecodeAt(text, i);
         bool wellFormed = point.Length > 1 || point.Value < 0x80;
         if (wellFormed)

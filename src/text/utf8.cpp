@@ -48,7 +48,10 @@ size_t CharacterCount(std::string_view text) {
 
 std::string_view FirstCharacters(std::string_view text, size_t count) {
     size_t i = 0;
-    for (size_t taken = 0; taken < count && i < text.size(); ++taken) i += DecodeAt(text, i).Length;
+    for (size_t taken = 0; taken < count && i < text.size(); ++taken) {
+        // Most of what the program reads is ASCII: one byte, one character, no decoding.
+        i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : DecodeAt(text, i).Length;
+    }
     return text.substr(0, i);
 }
 
