@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tlhelp32.h>
+
 namespace e2e {
 namespace {
 
@@ -171,6 +173,51 @@ TEST_F(CommandMode, EndsWithTheFatalBoxWhenNoEditorCanBeFound) {
     EXPECT_EQ(Answer(L"致命的エラー", IDOK), L"Quillonのパスを取得・設定出来ませんでした。\r\n終了します。");
     EXPECT_EQ(WaitForExit(process, 10000), 1);
     EXPECT_EQ(::GetFileAttributesW(Folder.File(L"x.qdl").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// Ends every process that `parent` started, as a user killing it would; how many ended.
+int KillChildrenOf(HANDLE parent) {
+    DWORD parentId = ::GetProcessId(parent);
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    int killed = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != parentId) continue;
+        if (HANDLE child = ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+            killed += ::TerminateProcess(child, 9) ? 1 : 0;
+            ::CloseHandle(child);
+        }
+    }
+    ::CloseHandle(snapshot);
+    return killed;
+}
+
+TEST_F(CommandMode, GoesOnWhenTheEditorItWaitsForIsKilled) {
+    TWyndrelSettings settings;
+    std::wstring layout = Folder.File(L"wait.qdl");
+    std::string file = wyndrel::win32::Utf8ToAnsi(Narrow(Folder.File(L"never ready.txt")));
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + file + "\r\nRect=10,10,300,200\r\n");
+    TStartOptions options;
+    options.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"never"}};
+    HANDLE wyndrel = Processes.StartWyndrel(L"/LOAD \"" + layout + L"\"", options);
+    ASSERT_NE(wyndrel, nullptr);
+    // The editor it started shows no window while it never gets ready; end it from outside.
+    ::Sleep(1000);
+    ASSERT_TRUE(WaitUntil([&] { return KillChildrenOf(wyndrel) > 0; }, 10000));
+    DWORD killedAt = ::GetTickCount();
+    std::wstring text = Answer(L"エラー", IDOK);
+    EXPECT_EQ(text, L"起動させたQuillonを確認できませんでした。");
+    // The wait ended with the process, long before its 30-second bound.
+    EXPECT_LT(::GetTickCount() - killedAt, 15000u);
+    EXPECT_EQ(WaitForExit(wyndrel, 10000), 0);
 }
 
 }  // namespace
