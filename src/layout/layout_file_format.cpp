@@ -51,6 +51,14 @@ TConversion Convert(std::string_view value) {
     return {0, message};
 }
 
+// Characters of the canonical decimal form of `value`, its "-" included.
+size_t CanonicalLength(std::int32_t value) {
+    std::int64_t magnitude = value < 0 ? -static_cast<std::int64_t>(value) : value;
+    size_t length = value < 0 ? 2 : 1;
+    for (; magnitude >= 10; magnitude /= 10) ++length;
+    return length;
+}
+
 // The four rectangle numbers; each field after the first starts just past the canonical
 // decimal form of the one before it and one separator.
 std::optional<std::string> ReadRect(std::string_view value, TLayout& entry) {
@@ -65,7 +73,7 @@ std::optional<std::string> ReadRect(std::string_view value, TLayout& entry) {
         TConversion converted = Convert(field);
         if (converted.Error) return converted.Error;
         *fields[i] = converted.Value;
-        size_t next = text::IntToStr(converted.Value).size() + 1;
+        size_t next = CanonicalLength(converted.Value) + 1;
         rest = Characters(rest, next);
     }
     return std::nullopt;
