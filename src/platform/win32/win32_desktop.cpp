@@ -19,6 +19,18 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
     }
 }
 
+// True once `condition` holds, asking every 10 ms for at most `timeoutMs`: for states that
+// another program's thread changes in its own time.
+template <typename Condition>
+bool PollUntil(Condition condition, std::uint32_t timeoutMs) {
+    const DWORD started = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - started >= timeoutMs) return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
 HWND InsertAfterHandle(TInsertAfter insertAfter) {
     switch (insertAfter) {
         case TInsertAfter::Bottom: return HWND_BOTTOM;
@@ -118,12 +130,7 @@ bool TWin32Desktop::IsModified(WindowId editControl) {
 }
 
 bool TWin32Desktop::WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) {
-    const DWORD started = ::GetTickCount();
-    while (IsModified(editControl)) {
-        if (::GetTickCount() - started >= timeoutMs) return false;
-        ::Sleep(10);
-    }
-    return true;
+    return PollUntil([&] { return !IsModified(editControl); }, timeoutMs);
 }
 
 void TWin32Desktop::SendPrivateMessage(WindowId window, std::uint32_t message) {
@@ -136,7 +143,7 @@ void TWin32Desktop::PostPrivateMessage(WindowId window, std::uint32_t message) {
 
 // In front means also that the window's own thread has taken the activation, so typed keys
 // reach it and not a thread that has not caught up yet.
-bool IsInFront(HWND window) {
+static bool IsInFront(HWND window) {
     if (::GetForegroundWindow() != window) return false;
     GUITHREADINFO thread{};
     thread.cbSize = sizeof(thread);
@@ -145,12 +152,7 @@ bool IsInFront(HWND window) {
 }
 
 bool TWin32Desktop::WaitForForeground(WindowId window, std::uint32_t timeoutMs) {
-    const DWORD started = ::GetTickCount();
-    while (!IsInFront(ToHwnd(window))) {
-        if (::GetTickCount() - started >= timeoutMs) return false;
-        ::Sleep(10);
-    }
-    return true;
+    return PollUntil([&] { return IsInFront(ToHwnd(window)); }, timeoutMs);
 }
 
 WindowId TWin32Desktop::ForegroundWindow() { return ToWindowId(::GetForegroundWindow()); }
