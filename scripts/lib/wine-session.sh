@@ -1,5 +1,5 @@
 # Sourced by the scripts: a private virtual X display and a private Wine prefix.
-#   wine_session_start PREFIX_DIR   starts Xvfb on a free display, prepares the prefix,
+#   wine_session_start PREFIX_DIR   starts Xvfb on a display of its choosing, prepares the prefix,
 #                                   exports DISPLAY, WINEPREFIX and the Wine settings
 #   wine_session_stop               stops exactly what wine_session_start started
 #   wine_run SECONDS CMD...         runs a command under a time-out
@@ -12,16 +12,6 @@ wine_run() {
   timeout --kill-after=10 "$seconds" "$@"
 }
 
-wine_free_display() {
-  local n
-  for n in $(seq 90 190); do
-    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-      echo "$n"; return 0
-    fi
-  done
-  return 1
-}
-
 wine_session_start() {
   local prefix=$1
   export WINEPREFIX="$prefix"
@@ -32,16 +22,17 @@ wine_session_start() {
   export LANG=ja_JP.UTF-8
   unset LC_ALL
 
-  local display
-  display=$(wine_free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number once it listens: no race with
+  # another session choosing the same number.
+  local fifo display
+  fifo=$(mktemp -u /tmp/wyndrel-xvfb.XXXXXX)
+  mkfifo "$fifo" || return 1
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   WINE_SESSION_XVFB_PID=$!
+  display=$(timeout 30 head -n 1 "$fifo")
+  rm -f "$fifo"
+  [ -n "$display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$display"
-  local i
-  for i in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X${display}" ] && break
-    sleep 0.1
-  done
 
   mkdir -p "$(dirname "$prefix")"
   if [ ! -f "$prefix/.wyndrel-ready" ]; then
