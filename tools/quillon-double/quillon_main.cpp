@@ -4,6 +4,7 @@
 #include "save_accelerator.h"
 #include "test_knobs.h"
 
+#include "platform/win32/message_loop.h"
 #include "platform/win32/windows_header.h"
 
 namespace {
@@ -19,18 +20,6 @@ void WaitIdleFor(int milliseconds) {
     ::KillTimer(nullptr, timer);
 }
 
-int RunEditorLoop(HWND window, HACCEL accelerators) {
-    MSG message{};
-    BOOL got;
-    while ((got = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
-        if (got == -1) return 1;
-        if (::TranslateAcceleratorW(window, accelerators, &message)) continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
@@ -44,5 +33,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
     quillon::TEditorWindow window(quillon::ParseCommandLine(arguments ? arguments : L""), knobs);
     if (!window.Create(showCommand)) return 1;
     quillon::TUniqueAccelerators accelerators = quillon::CreateSaveAccelerator();
-    return RunEditorLoop(window.Handle(), accelerators.Get());
+    return wyndrel::win32::RunMessageLoop({window.Handle(), accelerators.Get()});
 }

@@ -1,10 +1,11 @@
 // Window creation, message routing and the exception barrier of every window.
 #include "platform/win32/window_base.h"
 
-#include "platform/silent_abort.h"
+#include "platform/win32/guarded_dispatch.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
 
-#include <exception>
+#include <stdexcept>
 
 namespace wyndrel::win32 {
 
@@ -32,7 +33,8 @@ void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRU
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background ? background : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
-    ::RegisterClassExW(&windowClass);
+    if (!::RegisterClassExW(&windowClass))
+        throw std::runtime_error("RegisterClassExW(" + Narrow(className) + "): " + SystemErrorText(::GetLastError()));
 }
 
 HWND TWindowBase::CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style,
@@ -46,10 +48,6 @@ LRESULT TWindowBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(FHandle, message, wParam, lParam);
 }
 
-void TWindowBase::ReportUnexpected(const std::string& message) {
-    ::MessageBoxW(FHandle, Widen(message).c_str(), L"Wyndrel", MB_OK | MB_ICONERROR);
-}
-
 LRESULT CALLBACK TWindowBase::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -60,17 +58,12 @@ LRESULT CALLBACK TWindowBase::StaticWindowProc(HWND window, UINT message, WPARAM
     auto* self = reinterpret_cast<TWindowBase*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
 
-    LRESULT result = 0;
-    try {
-        result = self->Dispatch(message, wParam, lParam);
-    } catch (const ESilentAbort&) {
-        // The operation has told the user what it had to; nothing more is said.
-    } catch (const std::exception& error) {
-        self->ReportUnexpected(error.what());
-    } catch (...) {
-        self->ReportUnexpected("Unknown error");
-    }
+    // A creation that throws must fail the window's creation, not leave a half-made window.
+    const LRESULT failed = message == WM_CREATE ? -1 : 0;
+    LRESULT result = RunGuarded([&] { return self->Dispatch(message, wParam, lParam); }, failed,
+                                self->FUserInterface, window);
     if (message == WM_NCDESTROY) {
+        ForgetDialogKeys(window);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->FHandle = nullptr;
     }

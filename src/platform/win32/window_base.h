@@ -2,6 +2,7 @@
 // messages to named methods and keeps exceptions from ever reaching Win32.
 #pragma once
 
+#include "platform/user_interface.h"
 #include "platform/win32/windows_header.h"
 
 #include <string>
@@ -10,7 +11,10 @@ namespace wyndrel::win32 {
 
 class TWindowBase {
 public:
+    // Unexpected exceptions are shown through the error dialog of `ui` when one is given,
+    // else through the platform's adapter.
     TWindowBase() = default;
+    explicit TWindowBase(IUserInterface& ui) : FUserInterface(&ui) {}
     virtual ~TWindowBase();
     TWindowBase(const TWindowBase&) = delete;
     TWindowBase& operator=(const TWindowBase&) = delete;
@@ -18,6 +22,7 @@ public:
     HWND Handle() const noexcept { return FHandle; }
 
     // Registers the class once per process; later calls with the same name do nothing.
+    // Throws std::runtime_error with the platform's reason when the class cannot be registered.
     static void RegisterWindowClass(const wchar_t* className, HICON icon = nullptr, HBRUSH background = nullptr);
 
 protected:
@@ -25,6 +30,7 @@ protected:
     HWND CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle,
                          int left, int top, int width, int height, HWND parent = nullptr, HMENU menu = nullptr);
 
+    // False, or an exception, makes CreateWindowExW fail (WM_CREATE returns -1).
     virtual bool OnCreate() { return true; }
     virtual void OnClose() { ::DestroyWindow(FHandle); }
     virtual void OnDestroy() {}
@@ -34,14 +40,14 @@ protected:
     // Every other message; the default hands it to DefWindowProc.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Shows an unexpected exception's message; the program then goes on.
-    virtual void ReportUnexpected(const std::string& message);
+    IUserInterface* UserInterface() const noexcept { return FUserInterface; }
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND FHandle = nullptr;
+    IUserInterface* FUserInterface = nullptr;
 };
 
 }  // namespace wyndrel::win32
