@@ -48,6 +48,17 @@ wine_session_start() {
     wine_run 120 wineserver -w
     touch "$prefix/.wyndrel-ready"
   fi
+  # The program's windows ask for "ＭＳ Ｐゴシック" and "ＭＳ ゴシック": map both faces to the
+  # installed IPA fonts, which have the same metrics. Behind a marker of its own, so that
+  # prefixes prepared before the mapping existed get it too.
+  if [ ! -f "$prefix/.wyndrel-fonts-1" ]; then
+    local key='HKCU\Software\Wine\Fonts\Replacements'
+    wine_run 60 wine reg add "$key" /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1 &&
+      wine_run 60 wine reg add "$key" /v 'ＭＳ ゴシック' /t REG_SZ /d 'IPAGothic' /f >/dev/null 2>&1 ||
+      { echo "font replacements failed" >&2; return 1; }
+    wine_run 120 wineserver -w
+    touch "$prefix/.wyndrel-fonts-1"
+  fi
   # Keep one Wine server alive for the whole session: every test process starts faster.
   wine_run 30 wineserver -p >/dev/null 2>&1 || true
   # The first program of a session starts Wine's background services; they keep the

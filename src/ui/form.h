@@ -1,0 +1,74 @@
+// Forms as data: a window's controls described portably, one table per form. The Win32
+// builder creates the controls from the table; presenters never see a handle.
+#pragma once
+
+#include "platform/types.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace wyndrel::ui {
+
+enum class TControlKind { Button, CheckBox, RadioButton, Edit, Label, ListBox, ComboBox, GroupBox, Custom };
+
+// The two faces the program's windows use.
+enum class TFontFace { PGothic, Gothic };
+
+// A face at a height in pixels at 96 DPI.
+struct TFontSpec {
+    TFontFace Face = TFontFace::PGothic;
+    int Height = 12;
+    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+};
+
+// The face names as the platform knows them.
+const char* FontFaceName(TFontFace face);
+
+enum TControlFlag : std::uint32_t {
+    NoFlags = 0,
+    DefaultButton = 1u << 0,  // pressed by Enter
+    CancelButton = 1u << 1,   // pressed by Esc and by the window's close box
+    NoTabStop = 1u << 2,      // left out of Tab navigation (labels and group boxes always are)
+    Hidden = 1u << 3,
+    Disabled = 1u << 4,
+    MultiLine = 1u << 5,
+    ReadOnly = 1u << 6,
+    GroupStart = 1u << 7,  // the first of a group of radio buttons
+};
+
+struct TControlSpec {
+    int Id = 0;
+    TControlKind Kind = TControlKind::Button;
+    std::string Name;
+    std::string Caption;
+    std::string Hint;    // "" for no tooltip
+    Rect Bounds;         // client pixels at 96 DPI
+    TFontSpec Font;
+    std::uint32_t Flags = NoFlags;
+    std::string ClassName;  // the window class of a Custom control
+    bool Has(TControlFlag flag) const { return (Flags & flag) != 0; }
+};
+
+// A form: its caption, client size at 96 DPI and its controls, listed in tab order.
+struct TFormSpec {
+    std::string Name;
+    std::string Caption;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    TFontSpec Font;
+    std::vector<TControlSpec> Controls;
+
+    // The control with this id or name; nullptr when there is none.
+    const TControlSpec* Find(int id) const;
+    const TControlSpec* Find(const std::string& name) const;
+    // The first control carrying `flag` (such as the default button); nullptr when none.
+    const TControlSpec* FindFlagged(TControlFlag flag) const;
+};
+
+// The rectangle of a table row written as left, top, width, height.
+constexpr Rect Bounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+    return Rect{left, top, left + width, top + height};
+}
+
+}  // namespace wyndrel::ui

@@ -1,0 +1,66 @@
+// What a presenter sees of its window: controls by id, the window itself, and popup menus.
+// The Win32 view is the only code that knows the handles; tests use a fake view.
+#pragma once
+
+#include "platform/types.h"
+#include "ui/menu_model.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wyndrel::ui {
+
+// The id that names the window itself: its caption is its text.
+inline constexpr int FormId = 0;
+
+class IView {
+public:
+    virtual ~IView() = default;
+
+    virtual void SetText(int id, const std::string& text) = 0;
+    virtual std::string Text(int id) const = 0;
+    virtual void SetChecked(int id, bool checked) = 0;
+    virtual bool Checked(int id) const = 0;
+    virtual void SetEnabled(int id, bool enabled) = 0;
+    virtual bool Enabled(int id) const = 0;
+    virtual void SetVisible(int id, bool visible) = 0;
+    virtual bool Visible(int id) const = 0;
+    // Client pixels at 96 DPI, as in the form table; for FormId the client size.
+    virtual void SetBounds(int id, const Rect& bounds) = 0;
+    virtual Rect Bounds(int id) const = 0;
+    // The entries of a list or combo box, and the selected one (-1 for none).
+    virtual void SetItems(int id, const std::vector<std::string>& items) = 0;
+    virtual std::vector<std::string> Items(int id) const = 0;
+    virtual void SetSelection(int id, int index) = 0;
+    virtual int Selection(int id) const = 0;
+    virtual void SetFocus(int id) = 0;
+    virtual int Focused() const = 0;  // FormId when no control of the window has the focus
+
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual void Close() = 0;
+
+    // Opens `menu` at a screen point and waits until it closes: the chosen entry's id, or
+    // none when the menu was dismissed.
+    virtual std::optional<int> TrackPopup(const TMenuModel& menu, Point screenPoint) = 0;
+};
+
+// What a window tells its presenter, already typed.
+enum class TControlEventKind { Click, Change, SelectionChange, DoubleClick };
+
+struct TControlEvent {
+    int Id = 0;
+    TControlEventKind Kind = TControlEventKind::Click;
+    friend bool operator==(const TControlEvent&, const TControlEvent&) = default;
+};
+
+class IFormEvents {
+public:
+    virtual ~IFormEvents() = default;
+    virtual void OnShow() {}
+    virtual void OnControl(const TControlEvent& event) = 0;
+    virtual void OnTimer(int /*timerId*/) {}
+};
+
+}  // namespace wyndrel::ui

@@ -1,0 +1,68 @@
+// Initialisation, keys and events of a dialog made from a form table.
+#include "ui/win32/form_dialog.h"
+
+#include "platform/win32/wide_string.h"
+
+namespace wyndrel::ui::win32 {
+
+TFormDialog::TFormDialog(TFormSpec form, IUserInterface& ui)
+    : TDialogBase(ui), FBinder(std::move(form)), FView(FBinder, [this] { EndModal(IDCANCEL); }) {}
+
+ITimer& TFormDialog::Timer(int id) {
+    auto& timer = FTimers[id];
+    if (!timer) timer = std::make_unique<wyndrel::win32::TWin32Timer>(Handle(), static_cast<UINT_PTR>(id));
+    return *timer;
+}
+
+void TFormDialog::OnInitDialog() {
+    ::SetWindowTextW(Handle(), wyndrel::win32::Widen(FBinder.Form().Caption).c_str());
+    FBinder.CreateControls(Handle());
+    if (const TControlSpec* button = FBinder.Form().FindFlagged(DefaultButton))
+        ::SendMessageW(Handle(), DM_SETDEFID, static_cast<WPARAM>(button->Id), 0);
+    CenterOnOwner();
+    for (auto& [id, timer] : FTimers) timer->AttachWindow(Handle());
+    if (FEvents) FEvents->OnShow();
+}
+
+void TFormDialog::OnCommand(int id, int notifyCode, HWND control) {
+    // The dialog manager sends IDOK for Enter without a default button and IDCANCEL for Esc
+    // and the close box; they stand for the form's flagged buttons.
+    if (id == IDCANCEL && !FBinder.Control(IDCANCEL)) return PressFlagged(CancelButton, IDCANCEL);
+    if (id == IDOK && !FBinder.Control(IDOK)) return PressFlagged(DefaultButton, IDOK);
+    auto event = FBinder.Translate(MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control));
+    if (event && FEvents) FEvents->OnControl(*event);
+}
+
+void TFormDialog::PressFlagged(TControlFlag flag, int platformId) {
+    const TControlSpec* button = FBinder.Form().FindFlagged(flag);
+    if (button && FEvents) {
+        if (::IsWindowEnabled(FBinder.Control(button->Id))) FEvents->OnControl({button->Id, TControlEventKind::Click});
+    } else if (platformId == IDCANCEL) {
+        EndModal(IDCANCEL);  // a form without a cancel button still closes on Esc
+    }
+}
+
+void TFormDialog::OnTimer(UINT_PTR timerId) {
+    if (FEvents) FEvents->OnTimer(static_cast<int>(timerId));
+}
+
+bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_DPICHANGED) return false;
+    FBinder.OnDpiChanged(wParam, lParam);
+    result = 0;
+    return true;
+}
+
+void TFormDialog::CenterOnOwner() {
+    HWND owner = ::GetWindow(Handle(), GW_OWNER);
+    RECT area{};
+    if (!owner || !::IsWindowVisible(owner) || !::GetWindowRect(owner, &area))
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT self{};
+    ::GetWindowRect(Handle(), &self);
+    const int left = area.left + ((area.right - area.left) - (self.right - self.left)) / 2;
+    const int top = area.top + ((area.bottom - area.top) - (self.bottom - self.top)) / 2;
+    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace wyndrel::ui::win32

@@ -1,0 +1,108 @@
+// Each view call as the control's own message or the window function it stands for.
+#include "ui/win32/form_view.h"
+
+#include "platform/win32/wide_string.h"
+#include "ui/win32/popup_menu.h"
+
+#include <stdexcept>
+
+namespace wyndrel::ui::win32 {
+
+using wyndrel::win32::Narrow;
+using wyndrel::win32::Widen;
+
+HWND TWin32FormView::Handle(int id) const {
+    if (id == FormId) return FBinder.Window();
+    HWND control = FBinder.Control(id);
+    if (!control) throw std::out_of_range("the form has no control " + std::to_string(id));
+    return control;
+}
+
+bool TWin32FormView::IsComboBox(int id) const {
+    const TControlSpec* spec = FBinder.Spec(id);
+    return spec && spec->Kind == TControlKind::ComboBox;
+}
+
+void TWin32FormView::SetText(int id, const std::string& text) { ::SetWindowTextW(Handle(id), Widen(text).c_str()); }
+
+std::string TWin32FormView::Text(int id) const {
+    HWND window = Handle(id);
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void TWin32FormView::SetChecked(int id, bool checked) {
+    ::SendMessageW(Handle(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TWin32FormView::Checked(int id) const {
+    return ::SendMessageW(Handle(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TWin32FormView::SetEnabled(int id, bool enabled) { ::EnableWindow(Handle(id), enabled ? TRUE : FALSE); }
+
+bool TWin32FormView::Enabled(int id) const { return ::IsWindowEnabled(Handle(id)) != FALSE; }
+
+void TWin32FormView::SetVisible(int id, bool visible) { ::ShowWindow(Handle(id), visible ? SW_SHOW : SW_HIDE); }
+
+bool TWin32FormView::Visible(int id) const {
+    // The control's own state: IsWindowVisible would also say false for a shown control of
+    // a hidden window.
+    return (::GetWindowLongPtrW(Handle(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void TWin32FormView::SetItems(int id, const std::vector<std::string>& items) {
+    HWND control = Handle(id);
+    const bool combo = IsComboBox(id);
+    ::SendMessageW(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        std::wstring text = Widen(item);
+        ::SendMessageW(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+std::vector<std::string> TWin32FormView::Items(int id) const {
+    HWND control = Handle(id);
+    const bool combo = IsComboBox(id);
+    const LRESULT count = ::SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = ::SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+        std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+        ::SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+
+void TWin32FormView::SetSelection(int id, int index) {
+    ::SendMessageW(Handle(id), IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int TWin32FormView::Selection(int id) const {
+    return static_cast<int>(::SendMessageW(Handle(id), IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+void TWin32FormView::SetFocus(int id) { ::SetFocus(Handle(id)); }
+
+int TWin32FormView::Focused() const {
+    HWND focus = ::GetFocus();
+    // An edit part of a combo box has the focus for its combo box.
+    while (focus && focus != FBinder.Window()) {
+        if (auto id = FBinder.IdOf(focus)) return *id;
+        focus = ::GetParent(focus);
+    }
+    return FormId;
+}
+
+void TWin32FormView::Show() { ::ShowWindow(FBinder.Window(), SW_SHOW); }
+
+void TWin32FormView::Hide() { ::ShowWindow(FBinder.Window(), SW_HIDE); }
+
+std::optional<int> TWin32FormView::TrackPopup(const TMenuModel& menu, Point screenPoint) {
+    return win32::TrackPopup(FBinder.Window(), menu, screenPoint);
+}
+
+}  // namespace wyndrel::ui::win32

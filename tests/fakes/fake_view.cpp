@@ -1,0 +1,65 @@
+// The fake view's controls, following the platform's rules where presenters rely on them.
+#include "fakes/fake_view.h"
+
+#include <stdexcept>
+
+namespace wyndrel::fakes {
+
+TFakeView::TFakeView(const ui::TFormSpec& form) {
+    TFakeControl& window = FControls[ui::FormId];
+    window.Text = form.Caption;
+    window.Bounds = ui::Bounds(0, 0, form.ClientWidth, form.ClientHeight);
+    window.Visible = false;
+    for (const ui::TControlSpec& spec : form.Controls) {
+        TFakeControl& control = FControls[spec.Id];
+        control.Text = spec.Caption;
+        control.Bounds = spec.Bounds;
+        control.Enabled = !spec.Has(ui::Disabled);
+        control.Visible = !spec.Has(ui::Hidden);
+    }
+}
+
+const TFakeControl& TFakeView::Control(int id) const {
+    auto found = FControls.find(id);
+    if (found == FControls.end()) throw std::out_of_range("the view has no control " + std::to_string(id));
+    return found->second;
+}
+
+TFakeControl& TFakeView::At(int id) { return const_cast<TFakeControl&>(Control(id)); }
+
+void TFakeView::SetItems(int id, const std::vector<std::string>& items) {
+    TFakeControl& control = At(id);
+    control.Items = items;
+    control.Selection = -1;  // new entries clear the selection, as LB_RESETCONTENT does
+}
+
+void TFakeView::SetSelection(int id, int index) {
+    TFakeControl& control = At(id);
+    control.Selection = index >= 0 && index < static_cast<int>(control.Items.size()) ? index : -1;
+}
+
+void TFakeView::SetFocus(int id) {
+    const TFakeControl& control = Control(id);
+    // The platform refuses the focus to a control that cannot take it.
+    if (control.Enabled && control.Visible) FFocused = id;
+}
+
+void TFakeView::Close() {
+    FClosed = true;
+    At(ui::FormId).Visible = false;
+}
+
+std::optional<int> TFakeView::TrackPopup(const ui::TMenuModel& menu, Point screenPoint) {
+    FPopups.push_back({menu, screenPoint});
+    if (FPopupChoices.empty()) return std::nullopt;
+    std::optional<int> choice = FPopupChoices.front();
+    FPopupChoices.pop_front();
+    // Only an entry that is shown, enabled and not a submenu can be chosen.
+    const ui::TMenuItem* item = choice ? menu.Find(*choice) : nullptr;
+    if (choice && (!item || !item->Visible || !item->Enabled || !item->Items.empty()))
+        throw std::logic_error("the scripted popup entry cannot be chosen: " + std::to_string(*choice));
+    return choice;
+}
+
+}  // namespace wyndrel::fakes
+
