@@ -6,8 +6,8 @@
 #include "layout/layout_commands.h"
 #include "platform/silent_abort.h"
 #include "settings/setting_keys.h"
-#include "text/date_time_locale.h"
 #include "text/default_file_name.h"
+#include "text/user_date_time_locale.h"
 
 namespace wyndrel::app {
 namespace {
@@ -32,7 +32,7 @@ TExitCode Load(const TPorts& ports, layout::TLayoutEngine& engine, const std::st
 
 }  // namespace
 
-TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock) {
+TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional) {
     using namespace settings::keys;
     TFileDialog dialog;
     dialog.Title = "デスクトップレイアウトファイルの保存";
@@ -40,8 +40,7 @@ TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock) {
     dialog.DefaultExtension = "qdl";
     dialog.PromptBeforeOverwrite = true;
     if (ini.ReadIniBool(UseDefFileName.Section, UseDefFileName.Name, UseDefFileName.Default)) {
-        text::TDateTimeLocale locale = text::ReferenceDateTimeLocale();
-        text::SetEnglishDateNames(locale);
+        const text::TDateTimeLocale locale = text::UserDateTimeLocale(regional);
         std::string format = ini.ReadIniString(IsFileNameDateTime.Section, IsFileNameDateTime.Name,
                                                IsFileNameDateTime.Default);
         dialog.InitialFileName = text::MakeCommandLineDefFileName(format, clock, locale) + ".qdl";
@@ -67,7 +66,7 @@ TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::
         case TCommandKind::SaveTo: return Save(ports, engine, command.Path);
         case TCommandKind::LoadFrom: return Load(ports, engine, command.Path);
         case TCommandKind::SaveWithDialog: {
-            auto path = ui.ShowSaveDialog(CommandLineSaveDialog(ini, ports.Clock));
+            auto path = ui.ShowSaveDialog(CommandLineSaveDialog(ini, ports.Clock, ports.Regional));
             return path ? Save(ports, engine, *path) : TExitCode::NotDone;
         }
         case TCommandKind::LoadWithDialog: {

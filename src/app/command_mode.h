@@ -9,8 +9,9 @@ namespace wyndrel::app {
 
 inline constexpr const char* LayoutFileFilter = "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*";
 
-// The save dialog of command mode, with the proposed name when the settings ask for one.
-TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock);
+// The save dialog of command mode, with the proposed name, in the user's date and time
+// formats, when the settings ask for one.
+TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional);
 TFileDialog CommandLineOpenDialog();
 
 TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::string& editorPath,

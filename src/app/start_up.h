@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/processes.h"
+#include "platform/regional_settings.h"
 #include "platform/user_interface.h"
 
 #include <string>
@@ -19,6 +20,7 @@ struct TPorts {
     IFiles& Files;
     IUserInterface& UserInterface;
     IClock& Clock;
+    IRegionalSettings& Regional;
 };
 
 // The process's exit status, for scripts; the user sees nothing of it.

@@ -135,8 +135,13 @@ void ReadMinutesAfterHours(std::vector<TToken>& tokens) {
     }
 }
 
-void UseTwelveHourClockBeforeAmPm(std::vector<TToken>& tokens) {
-    bool amPmFollows = false;
+// In the user's own definition an hour is on the 12-hour clock when an am/pm form follows it.
+// A locale's time format comes from a platform picture, where the marker may stand first
+// ("tt h:mm" of several Asian locales): there any am/pm form in it makes the clock 12-hour.
+void UseTwelveHourClockBeforeAmPm(std::vector<TToken>& tokens, bool amPmAnywhere) {
+    bool amPmFollows = amPmAnywhere && std::any_of(tokens.begin(), tokens.end(), [](const TToken& token) {
+                           return token.Kind == TTokenKind::AmPm;
+                       });
     for (auto token = tokens.rbegin(); token != tokens.rend(); ++token) {
         if (token->Kind == TTokenKind::AmPm) amPmFollows = true;
         if (token->Kind == TTokenKind::Field && token->Letter == 'h') token->TwelveHour = amPmFollows;
@@ -231,7 +236,7 @@ void AppendAmPm(std::string& out, const std::string& written, const TContext& co
 void AppendFormatted(std::string& out, std::string_view format, const TContext& context) {
     std::vector<TToken> tokens = Tokenize(format);
     ReadMinutesAfterHours(tokens);
-    UseTwelveHourClockBeforeAmPm(tokens);
+    UseTwelveHourClockBeforeAmPm(tokens, context.Depth > 0);
     for (const TToken& token : tokens) {
         switch (token.Kind) {
             case TTokenKind::Text:

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_regional_settings.h"
 #include "platform/win32/win32_user_interface.h"
 #include "platform/win32/windows_header.h"
 
@@ -42,9 +43,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wyndrel::win32::TWin32Files files;
     wyndrel::win32::TWin32UserInterface ui;
     wyndrel::win32::TWin32Clock clock;
+    wyndrel::win32::TWin32RegionalSettings regional;
     const std::string exePath = ExecutablePath();
     try {
-        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock}, exePath, Arguments());
+        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock, regional}, exePath, Arguments());
         if (result.RunResident) {
             // The resident main window is not built yet: the program ends as a resident
             // copy would, with its temporary layout file removed.

@@ -6,6 +6,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_processes.h"
+#include "fakes/fake_regional_settings.h"
 #include "fakes/fake_user_interface.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ protected:
         Ui.OnPump([this](std::uint32_t ms) { Processes.AdvanceTime(ms); });
     }
     TStartUpResult Run(const std::vector<std::string>& arguments) {
-        return RunStartUp({Desktop, Processes, Files, Ui, Clock}, Exe, arguments);
+        return RunStartUp({Desktop, Processes, Files, Ui, Clock, Regional}, Exe, arguments);
     }
     void Settings(const std::string& text) { Files.AddFile(Ini, text); }
 
@@ -40,6 +41,7 @@ protected:
     fakes::TFakeFiles Files;
     fakes::TFakeUserInterface Ui;
     TFixedClock Clock;
+    fakes::TFakeRegionalSettings Regional;
 };
 
 TEST(CommandLineTable, ReadsSwitchesInAnyCaseAndTakesAnyOtherSingleArgumentAsALayoutFile) {
@@ -108,6 +110,17 @@ TEST_F(StartingUp, ProposesTheDefaultNameInTheSaveDialogReplacingOnlyColonAndSla
     EXPECT_EQ(dialog.Filter, "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*");
     EXPECT_EQ(dialog.DefaultExtension, "qdl");
     EXPECT_TRUE(dialog.PromptBeforeOverwrite);
+}
+
+TEST_F(StartingUp, ProposesTheNameInTheUsersOwnDateAndTimeFormats) {
+    Settings("[Option]\r\nUseDefFileName=True\r\nIsFileNameDateTime=ddddd_t\r\n");
+    Regional.Values = {{TRegionalItem::ShortDate, "dd.MM.yyyy"},
+                       {TRegionalItem::ShortTime, "h.mm tt"},
+                       {TRegionalItem::AfternoonText, "PM"}};
+    Ui.ChooseFile(std::nullopt);
+    Run({"/SAVE"});
+    ASSERT_EQ(Ui.Events().size(), 1u);
+    EXPECT_EQ(Ui.Events()[0].File.InitialFileName, "08.12.2026_9.05 午前.qdl");
 }
 
 TEST_F(StartingUp, OpensTheChosenFileFromTheOpenDialogWithNoProposedName) {
