@@ -10,6 +10,10 @@
 
 #include <tlhelp32.h>
 
+#include <cwchar>
+#include <optional>
+#include <vector>
+
 namespace e2e {
 namespace {
 
@@ -111,20 +115,81 @@ TEST_F(CommandMode, RefusesThreeArgumentsAndWarnsAboutAnUnknownSwitch) {
     EXPECT_EQ(WaitForExit(process, 10000), 2);
 }
 
-TEST_F(CommandMode, SaveAloneShowsTheSaveDialogWithTheProposedName) {
-    TWyndrelSettings settings("UseDefFileName=True\r\nIsFileNameDateTime=\"layout\"yyyy\r\n");
-    HANDLE process = Processes.StartWyndrel(L"/SAVE");
-    ASSERT_NE(process, nullptr);
+// Sets values of the user's regional settings for one test and puts the old ones back.
+class TRegionalOverride {
+public:
+    TRegionalOverride(std::initializer_list<std::pair<std::wstring, std::wstring>> values) {
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                          nullptr, &FKey, nullptr);
+        for (const auto& [name, value] : values) {
+            wchar_t old[256] = {};
+            DWORD size = sizeof(old);
+            const bool existed = ::RegQueryValueExW(FKey, name.c_str(), nullptr, nullptr,
+                                                    reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS;
+            FOld.push_back({name, existed ? std::optional<std::wstring>(old) : std::nullopt});
+            Set(name, value);
+        }
+    }
+    ~TRegionalOverride() {
+        for (const auto& [name, old] : FOld) {
+            if (old) Set(name, *old);
+            else ::RegDeleteValueW(FKey, name.c_str());
+        }
+        ::RegCloseKey(FKey);
+    }
+    TRegionalOverride(const TRegionalOverride&) = delete;
+    TRegionalOverride& operator=(const TRegionalOverride&) = delete;
+
+private:
+    void Set(const std::wstring& name, const std::wstring& value) {
+        ::RegSetValueExW(FKey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+
+    HKEY FKey = nullptr;
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> FOld;
+};
+
+// Runs "/SAVE" alone and returns the file name its save dialog proposes, then cancels.
+std::wstring ProposedSaveName(TProcessGuard& processes) {
+    HANDLE process = processes.StartWyndrel(L"/SAVE");
+    if (!process) return L"(not started)";
     HWND dialog = WaitForDialog(L"デスクトップレイアウトファイルの保存");
-    ASSERT_NE(dialog, nullptr);
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    std::wstring proposed = L"layout" + std::to_wstring(now.wYear) + L".qdl";
-    EXPECT_TRUE(WaitUntil([&] { return ::GetDlgItem(dialog, 0x047c) || ::GetDlgItem(dialog, 0x0480); }, 5000));
-    HWND name = ::GetDlgItem(dialog, 0x047c) ? ::GetDlgItem(dialog, 0x047c) : ::GetDlgItem(dialog, 0x0480);
-    EXPECT_NE(WindowText(name).find(proposed), std::wstring::npos) << Narrow(WindowText(name));
+    if (!dialog) return L"(no dialog)";
+    // The file-name field: a combo box edit or a plain edit, depending on the dialog's style.
+    auto nameField = [&] {
+        return ::GetDlgItem(dialog, 0x047c) ? ::GetDlgItem(dialog, 0x047c) : ::GetDlgItem(dialog, 0x0480);
+    };
+    WaitUntil([&] { return nameField() != nullptr; }, 5000);
+    std::wstring name = WindowText(nameField());
     PressDialogButtonById(dialog, IDCANCEL);
     EXPECT_EQ(WaitForExit(process, 10000), 1);
+    return name;
+}
+
+TEST_F(CommandMode, SaveAloneShowsTheSaveDialogWithTheProposedName) {
+    TWyndrelSettings settings("UseDefFileName=True\r\nIsFileNameDateTime=\"layout\"yyyy\r\n");
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    const std::wstring proposed = ProposedSaveName(Processes);
+    EXPECT_NE(proposed.find(L"layout" + std::to_wstring(now.wYear) + L".qdl"), std::wstring::npos) << Narrow(proposed);
+}
+
+TEST_F(CommandMode, ProposesTheNameInTheUsersRegionalDateAndTimeFormats) {
+    TWyndrelSettings settings("UseDefFileName=True\r\nIsFileNameDateTime=ddddd_tt\r\n");
+    TRegionalOverride regional{{L"sShortDate", L"dd.MM.yyyy"}, {L"sTimeFormat", L"HH'h'"}};
+    auto expected = [] {
+        SYSTEMTIME now{};
+        ::GetLocalTime(&now);
+        wchar_t name[64];
+        std::swprintf(name, 64, L"%02u.%02u.%04u_%02uh.qdl", now.wDay, now.wMonth, now.wYear, now.wHour);
+        return std::wstring(name);
+    };
+    const std::wstring before = expected();
+    const std::wstring proposed = ProposedSaveName(Processes);
+    // The hour may turn while the program starts.
+    EXPECT_TRUE(proposed.find(before) != std::wstring::npos || proposed.find(expected()) != std::wstring::npos)
+        << Narrow(proposed);
 }
 
 }  // namespace
