@@ -92,6 +92,7 @@ bool TEditorWindow::OnCreate() {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Get()), FALSE);
     ::SendMessageW(FTextChild, EM_SETLIMITTEXT, 0, 0);
     if (!FRequest.Path.empty()) ::SetWindowTextW(FTextChild, LoadDocument(FRequest.Path).c_str());
+    ::SendMessageW(FTextChild, EM_SETSEL, static_cast<WPARAM>(FKnobs.Caret), static_cast<LPARAM>(FKnobs.Caret));
     ::SendMessageW(FTextChild, EM_SETMODIFY, FALSE, 0);
     ::SetWindowTextW(FPathChild, FRequest.Path.c_str());
     ::SetFocus(FTextChild);
@@ -130,6 +131,7 @@ void TEditorWindow::Save(const wchar_t* way) {
         LogSave(FKnobs, L"failed", FRequest.Path);
         return;
     }
+    ::SendMessageW(FTextChild, EM_SETSEL, static_cast<WPARAM>(FKnobs.Caret), static_cast<LPARAM>(FKnobs.Caret));
     ::SendMessageW(FTextChild, EM_SETMODIFY, FALSE, 0);
     LogSave(FKnobs, way, FRequest.Path);
 }

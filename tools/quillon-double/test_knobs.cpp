@@ -16,7 +16,7 @@ std::wstring Variable(const wchar_t* name) {
     return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
 }
 
-int Milliseconds(const std::wstring& text) { return text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10)); }
+int Number(const std::wstring& text) { return text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10)); }
 
 }  // namespace
 
@@ -24,11 +24,12 @@ TTestKnobs ReadTestKnobs() {
     TTestKnobs knobs;
     std::wstring idle = Variable(L"QUILLON_DOUBLE_IDLE_DELAY_MS");
     knobs.NeverIdle = idle == L"never";
-    knobs.IdleDelayMs = knobs.NeverIdle ? 0 : Milliseconds(idle);
-    knobs.WindowDelayMs = Milliseconds(Variable(L"QUILLON_DOUBLE_WINDOW_DELAY_MS"));
+    knobs.IdleDelayMs = knobs.NeverIdle ? 0 : Number(idle);
+    knobs.WindowDelayMs = Number(Variable(L"QUILLON_DOUBLE_WINDOW_DELAY_MS"));
     knobs.SaveLogPath = Variable(L"QUILLON_DOUBLE_SAVE_LOG");
     std::wstring position = Variable(L"QUILLON_DOUBLE_POSITION");
     knobs.HasPosition = std::swscanf(position.c_str(), L"%d,%d", &knobs.Left, &knobs.Top) == 2;
+    knobs.Caret = Number(Variable(L"QUILLON_DOUBLE_CARET"));
     return knobs;
 }
 

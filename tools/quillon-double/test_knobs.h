@@ -13,6 +13,7 @@ struct TTestKnobs {
     bool HasPosition = false;   // where the window goes when the start-up information names no place
     int Left = 0;
     int Top = 0;
+    int Caret = 0;              // where the caret stands once the document is loaded
 };
 
 TTestKnobs ReadTestKnobs();
