@@ -114,6 +114,15 @@ TEST(LayoutEntryEdgeCases, ReadsHexadecimalAndSignedCarets) {
     EXPECT_EQ(CaretOf("   2147483647"), 2147483647);
 }
 
+TEST(LayoutEntryEdgeCases, ReadsPlainDecimalsAsTheGeneralConversionDoes) {
+    EXPECT_EQ(CaretOf("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(CaretOf("0000000000042"), 42);
+    EXPECT_EQ(CaretOf("-0"), 0);
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=-\r\n"), 3, SelStartPoint, "-");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=9999999999\r\n"), 3, SelStartPoint, "9999999999");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=1-2\r\n"), 3, SelStartPoint, "1-2");
+}
+
 TEST(LayoutEntryEdgeCases, CountsCharactersNotBytesInTheCaretValue) {
     std::string kanji;
     for (int i = 0; i < 600; ++i) kanji += "日";
