@@ -61,6 +61,8 @@ public:
     virtual void OnShow() {}
     virtual void OnControl(const TControlEvent& event) = 0;
     virtual void OnTimer(int /*timerId*/) {}
+    // Files dropped on the window, in the platform's order.
+    virtual void OnDrop(const std::vector<std::string>& /*paths*/) {}
 };
 
 }  // namespace wyndrel::ui

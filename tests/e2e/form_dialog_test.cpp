@@ -5,12 +5,16 @@
 #include "support/desktop_probe.h"
 #include "support/sample_form.h"
 #include "ui/scaling.h"
+#include "ui/win32/dropped_files.h"
 #include "ui/win32/form_dialog.h"
 #include "ui/win32/popup_menu.h"
 #include "ui/win32/tooltips.h"
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <algorithm>
 #include <future>
 
 namespace e2e {
@@ -136,8 +140,12 @@ TEST(FormDialogOnWin32, EscPressesTheCancelButtonAndAMenuCommandComesBackChosen)
     // Down to the first entry, Enter to choose it.
     ::PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 1);
-    EXPECT_TRUE(WaitUntil([] { return TopLevelWindowsOfClass(L"#32768").empty() ||
-                                      !::IsWindowVisible(TopLevelWindowsOfClass(L"#32768")[0]); }, 5000));
+    EXPECT_TRUE(WaitUntil(
+        [] {
+            std::vector<HWND> open = TopLevelWindowsOfClass(L"#32768");
+            return open.empty() || !::IsWindowVisible(open[0]);
+        },
+        5000));
 
     ::SetForegroundWindow(dialog);
     PressKey(dialog, VK_ESCAPE);
@@ -182,6 +190,28 @@ TEST(PopupMenuOnWin32, BuildsTheModelWithItsStatesAndLeavesHiddenEntriesOut) {
     TReadItem last = ReadItem(menu.Get(), 5);
     EXPECT_EQ(last.Caption, L"次の列(&C)");
     EXPECT_TRUE(last.Type & MFT_MENUBREAK);
+}
+
+// A drop as the shell hands it over: DROPFILES with wide names, each ended by a NUL, and
+// a second NUL after the last.
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
+    std::size_t chars = 1;
+    for (const auto& path : paths) chars += path.size() + 1;
+    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    auto* names = reinterpret_cast<wchar_t*>(header + 1);
+    for (const auto& path : paths) names = std::copy(path.begin(), path.end(), names) + 1;
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST(DroppedFilesOnWin32, ComeInTheDropsOrderWithLongAndJapaneseNamesWhole) {
+    const std::wstring longName = L"C:\\" + std::wstring(300, L'a') + L".qdl";
+    HDROP drop = MakeDrop({L"C:\\レイアウト\\作業.qdl", longName});
+    EXPECT_EQ(wyndrel::ui::win32::TakeDroppedFiles(drop),
+              (std::vector<std::string>{"C:\\レイアウト\\作業.qdl", wyndrel::win32::Narrow(longName)}));
 }
 
 }  // namespace

@@ -85,7 +85,15 @@ int TWin32FormView::Selection(int id) const {
     return static_cast<int>(::SendMessageW(Handle(id), IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
-void TWin32FormView::SetFocus(int id) { ::SetFocus(Handle(id)); }
+void TWin32FormView::SetFocus(int id) {
+    HWND window = FBinder.Window();
+    // In a dialog the dialog manager moves the focus, so that the default button follows it.
+    constexpr ULONG_PTR DialogClassAtom = 32770;
+    if (::GetClassLongPtrW(window, GCW_ATOM) == DialogClassAtom)
+        ::SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Handle(id)), TRUE);
+    else
+        ::SetFocus(Handle(id));
+}
 
 int TWin32FormView::Focused() const {
     HWND focus = ::GetFocus();
