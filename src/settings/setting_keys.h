@@ -16,8 +16,9 @@ inline constexpr std::string_view SectionAutoSave = "AutoSave";
 inline constexpr std::string_view SectionList = "List";
 
 // How an integer key is read: the platform's scanning read ("12abc" is 12), the strict read
-// ("12abc" is the default), or strictly by the options dialog and by scanning elsewhere.
-enum class TIntegerRead { Scan, Strict, StrictAndScan };
+// ("12abc" is the default), strictly by the options dialog and by scanning elsewhere
+// (StrictAndScan), or by scanning in the options dialog and strictly elsewhere (ScanInDialog).
+enum class TIntegerRead { Scan, Strict, StrictAndScan, ScanInDialog };
 
 // A default that only the reading step knows (a window's current position, the editor
 // path in use) is marked as given by the caller; the listed default is then unused.
@@ -81,8 +82,8 @@ inline constexpr std::int32_t MaxLastWindowMode = 2;
 inline constexpr std::int32_t MaxStartWindowPosType = 3;
 
 // Section Favorites. The options dialog's default for a missing File<n> is the read-error
-// text followed by n.
-inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::StrictAndScan};
+// text followed by n. The count is read strictly at start-up and by scanning in the dialog.
+inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::ScanInDialog};
 inline constexpr TNumberedKey FavoritesFile{SectionFavorites, "File"};
 inline constexpr std::string_view FavoritesFileDefault = "";
 inline constexpr std::string_view FavoritesFileReadErrorPrefix = "Read Error - ";

@@ -14,7 +14,7 @@ int DigitValue(char c, int base) {
     return value < base ? value : -1;
 }
 
-// Parses into a magnitude no larger than `limit`; fails on anything left over.
+// Parses into a value within [minimum, maximum]; fails on anything left over.
 std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t minimum, std::int64_t maximum) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
@@ -40,8 +40,10 @@ std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t min
     for (; i < text.size(); ++i) {
         int digit = DigitValue(text[i], base);
         if (digit < 0) return std::nullopt;
+        // Checked before the multiply: twenty digits would wrap the magnitude past zero.
+        if (magnitude > (limit - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
+            return std::nullopt;
         magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-        if (magnitude > limit) return std::nullopt;
     }
     if (negative) return magnitude == 0 ? 0 : -static_cast<std::int64_t>(magnitude - 1) - 1;
     return static_cast<std::int64_t>(magnitude);

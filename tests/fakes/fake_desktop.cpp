@@ -45,7 +45,8 @@ WindowId TFakeDesktop::AddEditor(const std::string& path, const Rect& bounds, st
                                  const std::string& document) {
     WindowId editor = AddTopLevel("TQuillonMainForm", bounds, "Quillon");
     AddChild(editor, "TEdit", path);
-    Window(AddChild(editor, "TEditor", document)).SelectionStart = caret;
+    TFakeWindow& text = Window(AddChild(editor, "TEditor", document));
+    text.SelectionStart = text.SelectionEnd = caret;
     return editor;
 }
 
@@ -171,11 +172,13 @@ bool TFakeDesktop::SetForeground(WindowId window) {
     return true;
 }
 
-// Positions beyond the text are put at its end, as the edit control does.
-void TFakeDesktop::SetSelection(WindowId editControl, std::int32_t start, std::int32_t) {
+// Positions beyond the text are put at its end, as the edit control does; an end of -1
+// selects to the end of the text.
+void TFakeDesktop::SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) {
     if (!Exists(editControl) || start < 0) return;
     auto length = static_cast<std::int32_t>(text::CharacterCount(Window(editControl).Text));
     Window(editControl).SelectionStart = std::min(start, length);
+    Window(editControl).SelectionEnd = end < 0 ? length : std::min(end, length);
 }
 
 void TFakeDesktop::ScrollCaret(WindowId editControl) {

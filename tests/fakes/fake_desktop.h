@@ -16,6 +16,7 @@ struct TFakeWindow {
     std::string Text;
     Rect Bounds;
     std::int32_t SelectionStart = 0;
+    std::int32_t SelectionEnd = 0;
     WindowId Parent;
     std::vector<WindowId> Children;  // in creation order, which FindChild follows
     bool Zoomed = false;

@@ -28,7 +28,7 @@ TEST_F(LaunchingTheEditor, AsksForPlacementRaisesPriorityWaitsBoundedAndReleases
     EXPECT_EQ(start.IdleWaits, std::vector<std::uint32_t>{30000});
     EXPECT_EQ(Processes.OpenHandles(), 0);
     WindowId editor = EditorShowing("C:\\a.txt");
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(editor)).SelectionStart, 3);
+    EXPECT_EQ(Selection(editor), std::make_pair(3, 3));
     EXPECT_EQ(Desktop.Window(Desktop.EditorChild(editor)).CaretScrolls, 1);
 }
 
@@ -53,7 +53,7 @@ TEST_F(LaunchingTheEditor, ReusesAMinimisedWindowShowingTheFileWithoutStartingAn
 TEST_F(LaunchingTheEditor, PutsACaretBeyondTheTextWhereTheTextControlPutsIt) {
     WindowId shown = Desktop.AddEditor("C:\\a.txt", {0, 0, 50, 50}, 0, "short");
     Launcher.OpenLayoutEntry("C:\\a.txt", 0, 0, 50, 50, 999);
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(shown)).SelectionStart, 5);
+    EXPECT_EQ(Selection(shown), std::make_pair(5, 5));
 }
 
 TEST_F(LaunchingTheEditor, FindsALateWindowByPollingWhileSleepingOnTheMessageQueue) {
@@ -109,7 +109,7 @@ TEST_F(LaunchingTheEditor, OpenFileInEditorShowsTheWindowWhereItIsWithoutTouchin
     EXPECT_FALSE(Desktop.Window(shown).Zoomed);
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{30, 40, 130, 140}));
     EXPECT_EQ(Desktop.Foreground(), shown);
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(shown)).SelectionStart, 8);
+    EXPECT_EQ(Selection(shown), std::make_pair(8, 8));
 }
 
 TEST_F(LaunchingTheEditor, StartNewEditorStartsTheTypeWithItsPriorityAndNothingOutsideTheRange) {

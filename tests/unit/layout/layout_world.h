@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace wyndrel::layout {
 
 class LayoutWorld : public ::testing::Test {
@@ -29,6 +31,12 @@ protected:
         Engine.FoundWnd = {};
         Engine.FindEditorByFile(path);
         return Engine.FoundWnd;
+    }
+
+    // Both ends of the selection in an editor's text control; a restored caret selects nothing.
+    std::pair<std::int32_t, std::int32_t> Selection(WindowId editor) {
+        const fakes::TFakeWindow& text = Desktop.Window(Desktop.EditorChild(editor));
+        return {text.SelectionStart, text.SelectionEnd};
     }
 
     fakes::TFakeDesktop Desktop;

@@ -22,11 +22,11 @@ TEST_F(LoadingALayout, RestoresEveryEntryInFileOrderStartingOnlyWhatIsNotShown) 
     EXPECT_EQ(Processes.Starts()[0].CommandLine, "C:\\Program Files\\Quillon\\Quillon.exe \"C:\\docs\\b.txt\"");
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{10, 20, 310, 420}));
     EXPECT_FALSE(Desktop.Window(shown).Zoomed);
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(shown)).SelectionStart, 12);
+    EXPECT_EQ(Selection(shown), std::make_pair(12, 12));
     WindowId started = EditorShowing("C:\\docs\\b.txt");
     ASSERT_TRUE(started);
     EXPECT_EQ(Desktop.Window(started).Bounds, (Rect{40, 50, 540, 650}));
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(started)).SelectionStart, 7);
+    EXPECT_EQ(Selection(started), std::make_pair(7, 7));
     // The last entry ends in front.
     EXPECT_EQ(Desktop.Foreground(), started);
     EXPECT_GE(Ui.PumpCount(), 2);  // after the comment and the blank line
@@ -53,7 +53,7 @@ TEST_F(LoadingALayout, NoticesAnOldGenerationFileAndRestoresItsEntriesWithCaretZ
     EXPECT_EQ(box.Caption, "情報");
     EXPECT_EQ(box.Icon, TBoxIcon::Information);
     EXPECT_TRUE(box.SystemModal);
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(shown)).SelectionStart, 0);
+    EXPECT_EQ(Selection(shown), std::make_pair(0, 0));
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{1, 2, 4, 6}));
 }
 
@@ -111,7 +111,7 @@ TEST_F(LoadingALayout, EndsTwoEntriesForOneFileInOneEditorAtTheSecondPlace) {
     EXPECT_EQ(Processes.Starts().size(), 1u);
     WindowId editor = EditorShowing("C:\\a.txt");
     EXPECT_EQ(Desktop.Window(editor).Bounds, (Rect{200, 200, 500, 500}));
-    EXPECT_EQ(Desktop.Window(Desktop.EditorChild(editor)).SelectionStart, 2);
+    EXPECT_EQ(Selection(editor), std::make_pair(2, 2));
 }
 
 TEST_F(LoadingALayout, GoesOnWithTheNextEntryAfterOneThatCannotBeShown) {

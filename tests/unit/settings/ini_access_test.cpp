@@ -38,6 +38,7 @@ TEST(IniBooleans, GiveTheDefaultForAnyOtherWord) {
     EXPECT_FALSE(IniStrToBool("on", false));
     EXPECT_TRUE(IniStrToBool("", true));
     EXPECT_FALSE(IniStrToBool("1x", false));
+    EXPECT_TRUE(IniStrToBool("18446744073709551616", true));
 }
 
 TEST(IniBooleans, AreWrittenTrueAndFalse) {

@@ -49,6 +49,8 @@ TEST(SettingKeys, MarkWhichIntegersAreScannedAndWhichAreReadStrictly) {
     EXPECT_EQ(keys::StartWindowPosType.Read, TIntegerRead::Strict);
     EXPECT_EQ(keys::LastSheet.Read, TIntegerRead::StrictAndScan);
     EXPECT_EQ(keys::DeleyWaitTime.Read, TIntegerRead::StrictAndScan);
+    EXPECT_EQ(keys::AutoSaveFileCount.Read, TIntegerRead::StrictAndScan);
+    EXPECT_EQ(keys::FavoritesItemCount.Read, TIntegerRead::ScanInDialog);
 }
 
 TEST(SettingKeys, ReadEveryDefaultFromAMissingSettingsFile) {

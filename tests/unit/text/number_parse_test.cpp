@@ -49,6 +49,10 @@ TEST(StrictIntegerConversion, The64BitFormKeepsTo64Bits) {
     EXPECT_EQ(ParseInt64("-9223372036854775808"), INT64_MIN);
     EXPECT_EQ(ParseInt64("9223372036854775808"), std::nullopt);
     EXPECT_EQ(ParseInt64("$FFFFFFFF"), 4294967295);
+    // Values that would wrap an unsigned 64-bit magnitude back into range.
+    EXPECT_EQ(ParseInt64("18446744073709551616"), std::nullopt);
+    EXPECT_EQ(ParseInt64("-18446744073709551617"), std::nullopt);
+    EXPECT_EQ(ParseInt64("$10000000000000000"), std::nullopt);
 }
 
 TEST(ScanningIntegerConversion, ReadsTheLeadingNumberAndIgnoresTheRest) {
