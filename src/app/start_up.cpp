@@ -22,7 +22,8 @@ std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIni
     if (ports.Files.FileExists(path)) return path;
     path = layout::FindEditorExecutable(ports.Files, ports.Processes, ports.UserInterface);
     if (path.empty() || !ports.Files.FileExists(path)) return std::nullopt;
-    ini.WriteIniString(QuilPath.Section, QuilPath.Name, path);
+    // A path that cannot be stored is not kept: this run uses it, the next one finds it again.
+    ini.WriteIniPath(QuilPath.Section, QuilPath.Name, path);
     return path;
 }
 

@@ -1,6 +1,7 @@
 // The file boundary of the layout format: the port converts the code page.
 #include "layout/layout_file_io.h"
 
+#include "platform/storable_path.h"
 #include "text/number_parse.h"
 
 namespace wyndrel::layout {
@@ -21,8 +22,12 @@ std::string LayoutReadErrorText(const TPlatformError& error) {
     return text;
 }
 
-std::optional<TPlatformError> WriteLayoutFile(IFiles& files, const std::string& path,
-                                              const std::vector<TLayout>& entries) {
+std::optional<TPlatformError> WriteLayoutFile(IFiles& files, const std::string& path, std::vector<TLayout> entries) {
+    for (TLayout& entry : entries) {
+        auto stored = StorablePath(files, entry.FileName);
+        if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;
+        entry.FileName = std::move(std::get<std::string>(stored));
+    }
     return files.WriteTextFileAtomically(path, WriteLayoutText(entries));
 }
 

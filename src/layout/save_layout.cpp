@@ -4,6 +4,8 @@
 #include "layout/layout_file_io.h"
 #include "layout/status_title.h"
 
+#include <utility>
+
 namespace wyndrel::layout {
 namespace {
 
@@ -56,7 +58,7 @@ bool SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const 
 
     title.Show("レイアウト書込中...");
     std::vector<TLayout> entries(engine.Layouts.begin(), engine.Layouts.begin() + engine.LayoutCount);
-    if (auto error = WriteLayoutFile(files, path, entries)) {
+    if (auto error = WriteLayoutFile(files, path, std::move(entries))) {
         title.Reset();
         TMessageBox box;
         box.Text = WriteErrorText(*error);

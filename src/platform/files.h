@@ -28,7 +28,9 @@ public:
     // The file's text converted from the ANSI code page.
     virtual TReadResult ReadTextFile(const std::string& path) = 0;
     // Writes the text in the ANSI code page to a temporary file beside `path`, flushes it and
-    // moves it over `path` in one step; on failure `path` is left as it was.
+    // puts it in place in one step, keeping the attributes, creation time and security of an
+    // existing `path`; on failure `path` is left as it was. A text with a character the code
+    // page cannot hold is not written at all (error 1113).
     virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
                                                                   const std::string& text) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
@@ -36,6 +38,12 @@ public:
     // The name of the last component as the file system stores it (long name, stored
     // letter case), when that file or folder exists.
     virtual std::optional<std::string> StoredName(const std::string& path) = 0;
+    // Whether every character of `text` has a code of its own in the ANSI code page, so a
+    // file in that code page holds it unaltered.
+    virtual bool FitsCodePage(const std::string& text) = 0;
+    // The short (8.3) form of an existing file's or folder's path as its volume gives it (the
+    // path as it stands where the volume keeps no short names); none for a missing path.
+    virtual std::optional<std::string> ShortPath(const std::string& path) = 0;
     // Last write time in 100-nanosecond units since 1601-01-01 (UTC).
     virtual std::optional<std::int64_t> LastWriteTime(const std::string& path) = 0;
 };

@@ -2,6 +2,7 @@
 // so their limits are the ones settings files written by earlier versions were read with.
 #include "settings/ini_access.h"
 
+#include "platform/storable_path.h"
 #include "settings/profile.h"
 #include "text/case_mapping.h"
 #include "text/number_parse.h"
@@ -41,6 +42,14 @@ void TIniAccess::WriteIniString(std::string_view section, std::string_view key, 
 
 void TIniAccess::WriteIniInteger(std::string_view section, std::string_view key, std::int32_t value) {
     WriteIniString(section, key, text::IntToStr(value));
+}
+
+std::optional<TPlatformError> TIniAccess::WriteIniPath(std::string_view section, std::string_view key,
+                                                      const std::string& path) {
+    auto stored = StorablePath(FFiles, path);
+    if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;
+    WriteIniString(section, key, std::get<std::string>(stored));
+    return std::nullopt;
 }
 
 void TIniAccess::WriteIniBool(std::string_view section, std::string_view key, bool value) {

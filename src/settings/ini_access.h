@@ -6,6 +6,7 @@
 #include "settings/settings_file.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,11 @@ public:
     void WriteIniString(std::string_view section, std::string_view key, std::string_view value);
     void WriteIniInteger(std::string_view section, std::string_view key, std::int32_t value);
     void WriteIniBool(std::string_view section, std::string_view key, bool value);
+    // Every path the settings hold (the editor, favourites, the auto-save list) is written so
+    // that it names the same file when read back: as its short form where the code page cannot
+    // hold it. Where there is none, nothing is written and the error names the path.
+    std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
+                                               const std::string& path);
 
     // The settings-file object for a step that reads many keys, opened on `IniFileName`.
     TSettingsFile SettingsFile() { return TSettingsFile(FFiles, IniFileName); }

@@ -1,4 +1,5 @@
-// Layout files on a real file system: code page 932 on disk, replacement in one step.
+// Layout files on a real file system: code page 932 on disk, replacement in one step that keeps
+// the target's attributes, and paths the code page cannot hold.
 #include "layout/layout_file_io.h"
 #include "platform/win32/wide_string.h"
 #include "platform/win32/windows_header.h"
@@ -46,6 +47,55 @@ TEST(LayoutFileOnDisk, ReplacesTheOldFileWholeAndLeavesNoTemporaryFile) {
     ASSERT_FALSE(WriteLayoutFile(files, target, {{"C:\\two.txt", 2, 2, 2, 2, 2, {}}}));
     EXPECT_EQ(ReadBytes(folder.File(L"a.qdl")), "[QuillonLayoutFile]\r\nFile=C:\\two.txt\r\nCurs=2\r\nRect=2,2,2,2\r\n");
     EXPECT_EQ(::GetFileAttributesW(folder.File(L"a.qdl.wyndrel-tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(LayoutFileOnDisk, ReplacementKeepsAHiddenTargetHiddenAndAFailedOneKeepsTheOldContent) {
+    TTempFolder folder;
+    wyndrel::win32::TWin32Files files;
+    std::wstring hidden = folder.File(L"hidden.qdl");
+    ASSERT_FALSE(WriteLayoutFile(files, Narrow(hidden), {{"C:\\one.txt", 1, 1, 1, 1, 1, {}}}));
+    ASSERT_TRUE(::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_NE(::GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    ASSERT_FALSE(WriteLayoutFile(files, Narrow(hidden), {{"C:\\two.txt", 2, 2, 2, 2, 2, {}}}));
+    EXPECT_NE(::GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_NE(ReadBytes(hidden).find("File=C:\\two.txt"), std::string::npos);
+
+    // Another program holds the target without sharing: the replacement fails after its retries.
+    const std::string old = ReadBytes(hidden);
+    HANDLE held = ::CreateFileW(hidden.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    auto error = WriteLayoutFile(files, Narrow(hidden), {{"C:\\three.txt", 3, 3, 3, 3, 3, {}}});
+    ::CloseHandle(held);
+    EXPECT_TRUE(error);
+    EXPECT_EQ(ReadBytes(hidden), old);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"hidden.qdl.wyndrel-tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"hidden.qdl.wyndrel-bak").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(LayoutFileOnDisk, StoresAPathWithCharactersOutsideCodePage932AsTheShortPathOfTheSameFile) {
+    TTempFolder folder;
+    wyndrel::win32::TWin32Files files;
+    ASSERT_TRUE(::CreateDirectoryW(folder.File(L"über").c_str(), nullptr));
+    std::wstring document = folder.File(L"über\\café.txt");
+    WriteBytes(document, "the very file");
+    std::string target = Narrow(folder.File(L"a.qdl"));
+    ASSERT_FALSE(WriteLayoutFile(files, target, {{Narrow(document), 0, 0, 0, 9, 9, {}}}));
+
+    auto read = ReadLayoutFile(files, target);
+    ASSERT_TRUE(std::holds_alternative<TLayoutFileContent>(read));
+    ASSERT_EQ(std::get<TLayoutFileContent>(read).Entries.size(), 1u);
+    std::string stored = std::get<TLayoutFileContent>(read).Entries[0].FileName;
+    EXPECT_TRUE(files.FitsCodePage(stored)) << stored;
+    EXPECT_FALSE(files.FitsCodePage(Narrow(document)));
+    EXPECT_EQ(ReadBytes(wyndrel::win32::Widen(stored)), "the very file");
+
+    // A file that does not exist has no short name: nothing is written and the path is named.
+    const std::string old = ReadBytes(folder.File(L"a.qdl"));
+    std::string missing = Narrow(folder.File(L"über\\gone.txt"));
+    auto error = WriteLayoutFile(files, target, {{missing, 0, 0, 0, 9, 9, {}}});
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->Message.find(missing), std::string::npos);
+    EXPECT_EQ(ReadBytes(folder.File(L"a.qdl")), old);
 }
 
 TEST(LayoutFileOnDisk, ReportsAMissingFolderOrFileWithThePlatformsError) {

@@ -1,5 +1,5 @@
 // The in-memory file system. Error codes are the platform's: 2 file not found, 3 path not
-// found, 5 access denied, 112 disk full.
+// found, 5 access denied, 112 disk full, 1113 a character without a code in the code page.
 #include "fakes/fake_files.h"
 
 #include "text/case_mapping.h"
@@ -73,6 +73,8 @@ std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::str
     if (!DirectoryExists(Parent(path))) return Error(3, "The system cannot find the path specified.");
     if (FUnwritable.count(Key(Parent(path))) || DirectoryExists(path) || IsReadOnly(path))
         return Error(5, "Access is denied.");
+    if (!FitsCodePage(text))
+        return Error(1113, "No mapping for the Unicode character exists in the target multi-byte code page.");
     if (FDiskFull) return Error(112, "There is not enough space on the disk.");
     if (FCrashNextWrite) {
         FCrashNextWrite = false;
@@ -98,6 +100,18 @@ std::optional<std::string> TFakeFiles::StoredName(const std::string& path) {
     if (auto folder = FFolders.find(Key(path)); folder != FFolders.end())
         return std::string(text::ExtractFileName(folder->second));
     return std::nullopt;
+}
+
+bool TFakeFiles::FitsCodePage(const std::string& text) {
+    for (const std::string& character : FUnfit)
+        if (text.find(character) != std::string::npos) return false;
+    return true;
+}
+
+std::optional<std::string> TFakeFiles::ShortPath(const std::string& path) {
+    if (!FileExists(path) && !DirectoryExists(path)) return std::nullopt;
+    auto found = FShortPaths.find(Key(path));
+    return found == FShortPaths.end() ? path : found->second;
 }
 
 std::optional<std::int64_t> TFakeFiles::LastWriteTime(const std::string& path) {

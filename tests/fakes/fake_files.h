@@ -1,5 +1,6 @@
 // An in-memory file system with the platform's rules: paths compared without regard to
-// letter case, read-only files, folders, and writes that fail on demand. Writes replace a
+// letter case, read-only files, folders, short names, a code page that lacks the characters a
+// test declares, and writes that fail on demand. Writes replace a
 // file in one step, so a failed write leaves the old content whole.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace wyndrel::fakes {
 
@@ -31,6 +33,10 @@ public:
     // in the temporary file beside the target, the target is untouched, and ESimulatedCrash
     // unwinds the caller.
     void CrashDuringNextWrite() { FCrashNextWrite = true; }
+    // Characters (each in UTF-8) the code page cannot hold; the fake code page holds all others.
+    void DeclareUnfitCharacters(std::vector<std::string> characters) { FUnfit = std::move(characters); }
+    // The short form the volume gives for an existing path; other existing paths are their own.
+    void AddShortPath(const std::string& path, const std::string& shortPath) { FShortPaths[Key(path)] = shortPath; }
     // The temporary file a write uses beside `path`, as the Win32 adapter names it.
     static std::string TemporaryPath(const std::string& path) { return path + ".wyndrel-tmp"; }
 
@@ -45,6 +51,8 @@ public:
     std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
     bool RemoveFile(const std::string& path) override;
     std::optional<std::string> StoredName(const std::string& path) override;
+    bool FitsCodePage(const std::string& text) override;
+    std::optional<std::string> ShortPath(const std::string& path) override;
     std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
 
 private:
@@ -60,6 +68,8 @@ private:
     std::map<std::string, TFakeFile> FFiles;
     std::map<std::string, std::string> FFolders;  // key -> stored path
     std::set<std::string> FUnwritable;
+    std::vector<std::string> FUnfit;
+    std::map<std::string, std::string> FShortPaths;  // key -> short form
     bool FDiskFull = false;
     bool FCrashNextWrite = false;
     int FWrites = 0;

@@ -31,6 +31,21 @@ std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 std::string AnsiToUtf8(std::string_view ansi) { return Narrow(ToWide(CP_ACP, ansi)); }
 std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, Widen(utf8)); }
 
+std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) {
+    std::wstring wide = Widen(utf8);
+    if (wide.empty()) return std::string();
+    // Without WC_NO_BEST_FIT_CHARS the conversion reports a look-alike as a success.
+    BOOL usedDefault = FALSE;
+    int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, &usedDefault);
+    if (length <= 0 || usedDefault) return std::nullopt;
+    std::string result(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), result.data(),
+                          length, nullptr, &usedDefault);
+    if (usedDefault) return std::nullopt;
+    return result;
+}
+
 std::string SystemErrorText(unsigned long errorCode) {
     wchar_t* buffer = nullptr;
     DWORD length = ::FormatMessageW(

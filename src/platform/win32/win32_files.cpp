@@ -1,5 +1,5 @@
-// CreateFile, ReadFile, WriteFile, FlushFileBuffers and MoveFileEx. A write goes to a
-// temporary file beside the target and replaces the target only when it is complete, so a
+// CreateFile, ReadFile, WriteFile, FlushFileBuffers, ReplaceFile and MoveFileEx. A write goes
+// to a temporary file beside the target and replaces the target only when it is complete, so a
 // failing write (full disk, device gone) never leaves a truncated file behind.
 #include "platform/win32/win32_files.h"
 
@@ -11,13 +11,14 @@
 namespace wyndrel::win32 {
 namespace {
 
-constexpr int MoveAttempts = 10;
-constexpr DWORD MoveRetryDelayMs = 50;
+constexpr int PlaceAttempts = 10;
+constexpr DWORD PlaceRetryDelayMs = 50;
 
-TPlatformError LastError() {
-    DWORD code = ::GetLastError();
+TPlatformError ErrorOf(DWORD code) {
     return TPlatformError{"EInOutError", SystemErrorText(code), static_cast<std::uint32_t>(code)};
 }
+
+TPlatformError LastError() { return ErrorOf(::GetLastError()); }
 
 DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(Widen(path).c_str()); }
 
@@ -33,16 +34,61 @@ std::optional<TPlatformError> WriteAll(HANDLE file, const std::string& bytes) {
     return std::nullopt;
 }
 
-bool MoveOver(const std::wstring& from, const std::wstring& to) {
-    for (int attempt = 0; attempt < MoveAttempts; ++attempt) {
-        if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-        DWORD error = ::GetLastError();
-        // Another program (a virus scanner, an indexer) may hold the target for a moment.
-        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
-            return false;
-        ::Sleep(MoveRetryDelayMs);
+// The attributes a user sets on a file, and those SetFileAttributesW accepts at all.
+constexpr DWORD UserAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD SettableAttributes = UserAttributes | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_OFFLINE |
+                                     FILE_ATTRIBUTE_TEMPORARY;
+
+// Not every ReplaceFileW carries the target's attributes over (Wine's moves the new file in
+// as it is), so where they came out different they are set again.
+void KeepUserAttributes(const std::wstring& target, DWORD before) {
+    DWORD after = ::GetFileAttributesW(target.c_str());
+    if (after == INVALID_FILE_ATTRIBUTES || (after & UserAttributes) == (before & UserAttributes)) return;
+    DWORD wanted = (after & SettableAttributes & ~UserAttributes) | (before & UserAttributes);
+    ::SetFileAttributesW(target.c_str(), wanted ? wanted : FILE_ATTRIBUTE_NORMAL);
+}
+
+// ReplaceFileW keeps what the user set on the target: attributes (a hidden file stays hidden),
+// creation time, security and streams. With a backup name every failure leaves the old
+// content under a known name: where the platform has already moved it to the backup
+// (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2), it goes back.
+DWORD ReplaceOnce(const std::wstring& from, const std::wstring& to, DWORD attributes) {
+    std::wstring backup = to + L".wyndrel-bak";
+    // Merge errors (security the user may not rewrite) must not cost the user the save.
+    if (::ReplaceFileW(to.c_str(), from.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr)) {
+        ::DeleteFileW(backup.c_str());
+        KeepUserAttributes(to, attributes);
+        return ERROR_SUCCESS;
     }
-    return false;
+    DWORD error = ::GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        ::MoveFileExW(backup.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return error;
+}
+
+DWORD MoveOnce(const std::wstring& from, const std::wstring& to) {
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return ERROR_SUCCESS;
+    return ::GetLastError();
+}
+
+// Another program (a virus scanner, an indexer) may hold the target for a moment.
+bool IsPassingLock(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Over an existing target by replacement, else by a write-through move.
+std::optional<TPlatformError> PutInPlace(const std::wstring& from, const std::wstring& to) {
+    for (int attempt = 1;; ++attempt) {
+        DWORD attributes = ::GetFileAttributesW(to.c_str());
+        DWORD error = attributes != INVALID_FILE_ATTRIBUTES ? ReplaceOnce(from, to, attributes) : MoveOnce(from, to);
+        if (error == ERROR_SUCCESS) return std::nullopt;
+        if (!IsPassingLock(error) || attempt == PlaceAttempts) return ErrorOf(error);
+        ::Sleep(PlaceRetryDelayMs);
+    }
 }
 
 }  // namespace
@@ -84,20 +130,21 @@ TReadResult TWin32Files::ReadTextFile(const std::string& path) {
 }
 
 std::optional<TPlatformError> TWin32Files::WriteTextFileAtomically(const std::string& path, const std::string& text) {
+    std::optional<std::string> bytes = Utf8ToAnsiExact(text);
+    if (!bytes) return ErrorOf(ERROR_NO_UNICODE_TRANSLATION);
     std::wstring target = Widen(path);
     std::wstring temporary = target + L".wyndrel-tmp";
     {
         TUniqueFile file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return LastError();
-        if (auto error = WriteAll(file.Get(), Utf8ToAnsi(text))) {
+        if (auto error = WriteAll(file.Get(), *bytes)) {
             file.Reset();
             ::DeleteFileW(temporary.c_str());
             return error;
         }
     }
-    if (!MoveOver(temporary, target)) {
-        TPlatformError error = LastError();
+    if (auto error = PutInPlace(temporary, target)) {
         ::DeleteFileW(temporary.c_str());
         return error;
     }
@@ -114,6 +161,19 @@ std::optional<std::string> TWin32Files::StoredName(const std::string& path) {
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
     ::FindClose(search);
     return Narrow(found.cFileName);
+}
+
+bool TWin32Files::FitsCodePage(const std::string& text) { return Utf8ToAnsiExact(text).has_value(); }
+
+std::optional<std::string> TWin32Files::ShortPath(const std::string& path) {
+    std::wstring longPath = Widen(path);
+    DWORD length = ::GetShortPathNameW(longPath.c_str(), nullptr, 0);
+    if (length == 0) return std::nullopt;
+    std::wstring shortPath(length, L'\0');
+    length = ::GetShortPathNameW(longPath.c_str(), shortPath.data(), length);
+    if (length == 0 || length >= shortPath.size()) return std::nullopt;
+    shortPath.resize(length);
+    return Narrow(shortPath);
 }
 
 std::optional<std::int64_t> TWin32Files::LastWriteTime(const std::string& path) {

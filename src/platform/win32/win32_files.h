@@ -1,4 +1,5 @@
-// The file-system port on Win32: texts in the ANSI code page on disk, atomic replacement.
+// The file-system port on Win32: texts in the ANSI code page on disk, atomic replacement
+// that keeps what the user set on the file.
 #pragma once
 
 #include "platform/files.h"
@@ -15,6 +16,8 @@ public:
     std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
     bool RemoveFile(const std::string& path) override;
     std::optional<std::string> StoredName(const std::string& path) override;
+    bool FitsCodePage(const std::string& text) override;
+    std::optional<std::string> ShortPath(const std::string& path) override;
     std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
 };
 

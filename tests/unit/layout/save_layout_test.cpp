@@ -108,6 +108,29 @@ TEST_F(SavingALayout, KeepsThePreviousFileWholeWhenTheDiskIsFull) {
     EXPECT_EQ(Files.Content(Target), Previous);
 }
 
+TEST_F(SavingALayout, StoresAPathTheCodePageCannotHoldAsItsShortFormOrNotAtAll) {
+    Files.DeclareUnfitCharacters({"é", "ü"});
+    Files.AddFile("C:\\acc\\café.txt", "");
+    Files.AddShortPath("C:\\acc\\café.txt", "C:\\acc\\CAF_~1.TXT");
+    Desktop.AddEditor("C:\\acc\\café.txt");
+    Desktop.AddEditor("C:\\資料\\a.txt");
+    Files.AddFile(Target, Previous);
+    Save(Target);
+    EXPECT_TRUE(Ui.Messages().empty());
+    EXPECT_EQ(Files.Content(Target), "[QuillonLayoutFile]\r\nFile=C:\\資料\\a.txt\r\nCurs=0\r\nRect=0,0,640,480\r\n"
+                                     "File=C:\\acc\\CAF_~1.TXT\r\nCurs=0\r\nRect=0,0,640,480\r\n");
+
+    // A volume without short names: the save stops, names the path, and the file stays.
+    Files.AddFile(Target, Previous);
+    Desktop.AddEditor("D:\\über\\b.txt");
+    Save(Target);
+    ASSERT_EQ(Ui.Messages().size(), 1u);
+    EXPECT_EQ(Ui.Messages()[0].Box.Text,
+              "ファイル書込中に EConvertError クラスのエラーが発生しました。\r\nメッセージ：パス 'D:\\über\\b.txt' "
+              "には、このシステムの文字コードで保存できない文字が含まれ、短い名前(8.3形式)もありません。");
+    EXPECT_EQ(Files.Content(Target), Previous);
+}
+
 TEST_F(SavingALayout, KeepsThePreviousFileWholeWhenKilledHalfWay) {
     Desktop.AddEditor("C:\\a.txt");
     Files.AddFile(Target, Previous);

@@ -168,6 +168,25 @@ TEST_F(IniHelpers, LeaveTheOldFileWholeWhenTheProgramIsKilledDuringAWrite) {
     EXPECT_EQ(Ini.ReadIniInteger("Option", "Left", 0), 3);
 }
 
+TEST_F(IniHelpers, StorePathsOnlyInAFormThatNamesTheSameFile) {
+    Files.DeclareUnfitCharacters({"é"});
+    Files.AddFile("C:\\Tools\\café\\Quillon.exe", "");
+    Files.AddShortPath("C:\\Tools\\café\\Quillon.exe", "C:\\Tools\\CAF_~1\\Quillon.exe");
+    EXPECT_FALSE(Ini.WriteIniPath("Option", "QuilPath", "C:\\Tools\\café\\Quillon.exe"));
+    EXPECT_FALSE(Ini.WriteIniPath("Favorites", "File0", "C:\\資料\\a.txt"));
+    const std::string stored = "[Option]\r\nQuilPath=C:\\Tools\\CAF_~1\\Quillon.exe\r\n"
+                               "[Favorites]\r\nFile0=C:\\資料\\a.txt\r\n";
+    EXPECT_EQ(Files.Content(Path), stored);
+
+    // No short form (a missing file here): nothing is written and the error names the path.
+    auto error = Ini.WriteIniPath("AutoSave", "File0", "C:\\gone\\résumé.txt");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->Message.find("'C:\\gone\\résumé.txt'"), std::string::npos);
+    // Any other value the code page cannot hold is not written altered either.
+    Ini.WriteIniString("Option", "IsFileNameDateTime", "café-yyyymmdd");
+    EXPECT_EQ(Files.Content(Path), stored);
+}
+
 TEST_F(IniHelpers, GiveDefaultsAndWriteNothingWhileNoFileNameIsSet) {
     Ini.IniFileName.clear();
     Ini.WriteIniString("S", "k", "v");
