@@ -88,14 +88,6 @@ TEST(LayoutFileOnDisk, StoresAPathWithCharactersOutsideCodePage932AsTheShortPath
     EXPECT_TRUE(files.FitsCodePage(stored)) << stored;
     EXPECT_FALSE(files.FitsCodePage(Narrow(document)));
     EXPECT_EQ(ReadBytes(wyndrel::win32::Widen(stored)), "the very file");
-
-    // A file that does not exist has no short name: nothing is written and the path is named.
-    const std::string old = ReadBytes(folder.File(L"a.qdl"));
-    std::string missing = Narrow(folder.File(L"über\\gone.txt"));
-    auto error = WriteLayoutFile(files, target, {{missing, 0, 0, 0, 9, 9, {}}});
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->Message.find(missing), std::string::npos);
-    EXPECT_EQ(ReadBytes(folder.File(L"a.qdl")), old);
 }
 
 TEST(LayoutFileOnDisk, ReportsAMissingFolderOrFileWithThePlatformsError) {
