@@ -1,0 +1,43 @@
+// The main window's additions to its window menu (the system menu): the commands a second
+// program can also send, put in again each time the window is shown, never twice.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace wyndrel::app {
+
+enum TWindowMenuCommand : std::uint32_t {
+    WindowMenuOptions = 10000,
+    WindowMenuAbout = 10001,
+    WindowMenuMostTop = 10002,
+    WindowMenuScatter = 10003,  // no entry: reachable only by the message
+    WindowMenuHelp = 10004,
+    WindowMenuSeparator = 11000,
+};
+
+struct TWindowMenuEntry {
+    std::uint32_t Id = 0;
+    std::string Text;  // "" for a separator
+    bool Separator = false;
+    friend bool operator==(const TWindowMenuEntry&, const TWindowMenuEntry&) = default;
+};
+
+// The window menu of the main window as the platform holds it.
+class IWindowMenu {
+public:
+    virtual ~IWindowMenu() = default;
+    // DeleteMenu by command; an absent entry is ignored.
+    virtual void DeleteEntry(std::uint32_t id) = 0;
+    // InsertMenu by zero-based position, counted before the insertion; past the end appends.
+    virtual void InsertEntry(int position, const TWindowMenuEntry& entry) = 0;
+    virtual void CheckEntry(std::uint32_t id, bool checked) = 0;
+    // DrawMenuBar.
+    virtual void Redraw() = 0;
+};
+
+// Takes the program's entries out and puts them in again at their places, the help entry
+// only while the help file exists.
+void RefreshWindowMenu(IWindowMenu& menu, bool helpFileExists);
+
+}  // namespace wyndrel::app

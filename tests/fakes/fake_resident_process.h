@@ -1,0 +1,40 @@
+// The program's own process in memory: a mutex name another copy may hold, windows found by
+// class on a fake desktop, and every priority change, sleep and send recorded in order.
+#pragma once
+
+#include "fakes/fake_desktop.h"
+#include "platform/resident_process.h"
+
+#include <string>
+#include <vector>
+
+namespace wyndrel::fakes {
+
+class TFakeResidentProcess : public IResidentProcess {
+public:
+    explicit TFakeResidentProcess(TFakeDesktop& desktop) : FDesktop(desktop) {}
+
+    // Another copy holds the mutex.
+    void HoldMutexElsewhere(const std::string& name) { FHeldElsewhere = name; }
+    bool HoldsMutex() const { return FHeld; }
+    // "priority RealTime", "thread TimeCritical", "sleep 1000", "mutex created", "mutex
+    // released", "restore", "request 4660"; tests may add their own entries.
+    std::vector<std::string> Log;
+
+    bool InstanceMutexExists(const std::string& name) override { return name == FHeldElsewhere; }
+    void CreateInstanceMutex(const std::string& name) override;
+    void ReleaseInstanceMutex() override;
+    WindowId FindWindowByClass(const std::string& className) override;
+    void SendRestoreCommand(WindowId window) override;
+    void SendRequest(WindowId window, std::uint32_t message) override;
+    void SetOwnPriority(TPriorityClass priority) override;
+    void SetThreadPriority(TThreadPriority priority) override;
+    void Sleep(std::uint32_t ms) override { Log.push_back("sleep " + std::to_string(ms)); }
+
+private:
+    TFakeDesktop& FDesktop;
+    std::string FHeldElsewhere;
+    bool FHeld = false;
+};
+
+}  // namespace wyndrel::fakes

@@ -1,0 +1,82 @@
+// The resident start on the in-memory platform: hand-over to a running copy, and the order
+// of the first copy's steps from the mutex to its end.
+#include "app/resident_start.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_resident_process.h"
+#include "fakes/fake_user_interface.h"
+
+#include <gtest/gtest.h>
+
+namespace wyndrel::app {
+namespace {
+
+class TLoggingHost : public IResidentHost {
+public:
+    explicit TLoggingHost(std::vector<std::string>& log) : FLog(log) {}
+    void CreateMainWindow(bool show) override { FLog.push_back(show ? "window shown" : "window hidden"); }
+    void RunMessageLoop() override { FLog.push_back("loop"); }
+
+private:
+    std::vector<std::string>& FLog;
+};
+
+class ResidentStart : public ::testing::Test {
+protected:
+    ResidentStart() { Files.AddFile(Temporary, "x"); }
+    TResidentOutcome Run() {
+        settings::TIniAccess ini(Files);
+        ini.IniFileName = "C:\\Tools\\wyndrel.ini";
+        return RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", Host);
+    }
+
+    const std::string Temporary = "C:\\Tools\\VOREZUVA.KTDK";
+    fakes::TFakeDesktop Desktop;
+    fakes::TFakeResidentProcess Process{Desktop};
+    fakes::TFakeUserInterface Ui;
+    fakes::TFakeFiles Files;
+    text::TDateTimeLocale Locale = text::ReferenceDateTimeLocale();
+    TLoggingHost Host{Process.Log};
+};
+
+TEST_F(ResidentStart, ASecondStartWakesTheFirstCopysWindowAndEndsLeavingItsFilesAlone) {
+    Desktop.AddTopLevel("Other");
+    WindowId first = Desktop.AddTopLevel(MainWindowClassName);
+    Desktop.Window(first).Iconic = true;
+    Desktop.AddTopLevel("Another");
+    Process.HoldMutexElsewhere(InstanceMutexName);
+
+    EXPECT_EQ(Run(), TResidentOutcome::HandedOver);
+    EXPECT_EQ(Desktop.Foreground(), first);
+    EXPECT_EQ(Process.Log, (std::vector<std::string>{"restore", "request 4660"}));
+    EXPECT_EQ(Desktop.Window(first).Received, std::vector<std::string>{"sent 4660"});
+    EXPECT_FALSE(Process.HoldsMutex());
+    EXPECT_TRUE(Files.FileExists(Temporary));
+
+    Desktop.Destroy(first);
+    Process.Log.clear();
+    EXPECT_EQ(Run(), TResidentOutcome::HandedOver);
+    EXPECT_TRUE(Process.Log.empty());
+}
+
+TEST_F(ResidentStart, TheFirstCopyWaitsIdleThenMakesItsWindowInRealTimeAndLivesIdle) {
+    Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsUseDelay=True\r\nDeleyWaitTime=250\r\nIsIconic=True\r\n");
+    Ui.SetApplicationTitle("other");
+
+    EXPECT_EQ(Run(), TResidentOutcome::Ran);
+    EXPECT_EQ(Process.Log, (std::vector<std::string>{"mutex created", "priority Idle", "sleep 250",
+                                                     "priority RealTime", "thread TimeCritical", "window hidden",
+                                                     "thread Normal", "priority Idle", "loop", "mutex released"}));
+    EXPECT_EQ(Ui.ApplicationTitle(), "Wyndrel");
+    EXPECT_EQ(Locale.LongMonthNames[0], "January");
+    EXPECT_FALSE(Files.FileExists(Temporary));
+
+    Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsUseDelay=True\r\nDeleyWaitTime=-5\r\n");
+    Process.Log.clear();
+    Run();
+    EXPECT_EQ(Process.Log[2], "sleep 0");
+    EXPECT_EQ(Process.Log[5], "window shown");
+}
+
+}  // namespace
+}  // namespace wyndrel::app
