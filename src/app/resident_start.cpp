@@ -3,6 +3,7 @@
 
 #include "app/start_up.h"
 #include "settings/setting_keys.h"
+#include "ui/private_messages.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ void HandOver(const TResidentPorts& ports) {
     if (!first) return;
     ports.Desktop.SetForeground(first);
     if (ports.Desktop.IsIconic(first)) ports.Process.SendRestoreCommand(first);
-    ports.Process.SendRequest(first, ShowRequestMessage);
+    ports.Process.SendRequest(first, ui::ShowRequestMessage);
 }
 
 // Spent asleep in the idle class, before any window exists. A negative setting would be

@@ -9,7 +9,6 @@
 #include "settings/ini_access.h"
 #include "text/date_time_locale.h"
 
-#include <cstdint>
 #include <string>
 
 namespace wyndrel::app {
@@ -17,8 +16,6 @@ namespace wyndrel::app {
 inline constexpr const char* InstanceMutexName = "Torvane's App - Wyndrel";
 inline constexpr const char* MainWindowClassName = "TfrmWyndrel";
 inline constexpr const char* ApplicationTitle = "Wyndrel";
-// Sent by a second start to the first one's main window: show yourself.
-inline constexpr std::uint32_t ShowRequestMessage = 4660;
 
 // What the entry point builds around the portable start-up: the main window and the loop.
 class IResidentHost {

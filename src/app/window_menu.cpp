@@ -4,6 +4,8 @@
 #include <array>
 
 namespace wyndrel::app {
+using namespace ids;
+
 namespace {
 
 struct TPlacedEntry {

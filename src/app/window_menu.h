@@ -2,19 +2,12 @@
 // program can also send, put in again each time the window is shown, never twice.
 #pragma once
 
+#include "app/main_window_ids.h"
+
 #include <cstdint>
 #include <string>
 
 namespace wyndrel::app {
-
-enum TWindowMenuCommand : std::uint32_t {
-    WindowMenuOptions = 10000,
-    WindowMenuAbout = 10001,
-    WindowMenuMostTop = 10002,
-    WindowMenuScatter = 10003,  // no entry: reachable only by the message
-    WindowMenuHelp = 10004,
-    WindowMenuSeparator = 11000,
-};
 
 struct TWindowMenuEntry {
     std::uint32_t Id = 0;
