@@ -55,4 +55,17 @@ std::string_view FirstCharacters(std::string_view text, size_t count) {
     return text.substr(0, i);
 }
 
+std::string_view FirstUtf16Units(std::string_view text, size_t units) {
+    size_t i = 0;
+    size_t taken = 0;
+    while (i < text.size()) {
+        TCodePoint point = DecodeAt(text, i);
+        size_t width = point.Value >= 0x10000 ? 2 : 1;
+        if (taken + width > units) break;
+        taken += width;
+        i += point.Length;
+    }
+    return text.substr(0, i);
+}
+
 }  // namespace wyndrel::text

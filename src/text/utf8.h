@@ -22,4 +22,8 @@ size_t CharacterCount(std::string_view text);
 // The first `count` characters of the text, never cutting a character in two.
 std::string_view FirstCharacters(std::string_view text, size_t count);
 
+// The longest start of the text that takes at most `units` UTF-16 code units, never cutting
+// a character (nor a surrogate pair) in two: text sized for a platform's fixed wide field.
+std::string_view FirstUtf16Units(std::string_view text, size_t units);
+
 }  // namespace wyndrel::text

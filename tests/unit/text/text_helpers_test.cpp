@@ -56,6 +56,10 @@ TEST(Utf8, CountsAndCutsWholeCharacters) {
     EXPECT_EQ(FirstCharacters("日本語abc", 2), "日本");
     EXPECT_EQ(FirstCharacters("ab", 5), "ab");
     EXPECT_EQ(DecodeAt("\xC0\x80", 0).Length, 1u);  // an overlong form is no character
+    // A wide field of 4 units holds "a", "日" and one surrogate pair, but not half of the next.
+    EXPECT_EQ(FirstUtf16Units("a日\U0001F600\U0001F600", 4), "a日\U0001F600");
+    EXPECT_EQ(FirstUtf16Units("a日\U0001F600", 3), "a日");
+    EXPECT_EQ(FirstUtf16Units("abc", 127), "abc");
 }
 
 }  // namespace
