@@ -3,14 +3,12 @@
 #pragma once
 
 #include "platform/types.h"
+#include "ui/private_messages.h"
 
 #include <cstdint>
 #include <string>
 
 namespace wyndrel::widgets {
-
-// The program's message for clicks on its tray icons (WM_USER + 102).
-inline constexpr std::uint32_t TrayCallbackMessage = 1126;
 
 // Which parts of an icon's record the shell is to take.
 inline constexpr std::uint32_t TrayFlagMessage = 1;

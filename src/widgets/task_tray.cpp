@@ -69,7 +69,7 @@ TNotifyIconData TTaskTray::Record() const {
     TNotifyIconData record;
     record.IconId = FIconID;
     record.Flags = TrayFlagMessage | TrayFlagIcon | (FTipString.empty() ? 0 : TrayFlagTip);
-    record.CallbackMessage = TrayCallbackMessage;
+    record.CallbackMessage = ui::TrayCallbackMessage;
     record.Icon = FIcon;
     record.Tip = FTipString;
     return record;
