@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -94,26 +96,103 @@ TEST(GradientBarOnWin32, PaintsTheMainWindowBarColumnForColumnAtNinetySixDpi) {
     EXPECT_EQ(capture.At(1, 1), Background);
 }
 
+// The bar, widened so that every band fits, covers its rectangle scaled to `dpi`, from
+// the start colour in its first column to the end colour in its last, and nothing beyond.
+void ExpectScaledBar(TBarWindow& window, int dpi) {
+    const RECT bounds = window.Bar->Bounds();
+    EXPECT_EQ(bounds.left, ::MulDiv(2, dpi, 96));
+    EXPECT_EQ(bounds.top, ::MulDiv(1, dpi, 96));
+    EXPECT_EQ(bounds.right, ::MulDiv(62, dpi, 96));
+    EXPECT_EQ(bounds.bottom, ::MulDiv(17, dpi, 96));
+    TCapture capture = PrintClient(window.Handle());
+    EXPECT_EQ(capture.At(bounds.left, bounds.top), CaptionBlue);
+    EXPECT_EQ(capture.At(bounds.left + ::MulDiv(5, dpi, 96) - 1, bounds.bottom - 1), CaptionBlue);
+    EXPECT_EQ(capture.At(bounds.right - 1, bounds.top), CaptionLight);
+    EXPECT_EQ(capture.At(bounds.right - 1, bounds.bottom - 1), CaptionLight);
+    EXPECT_EQ(capture.At(bounds.right, bounds.top), Background);
+    EXPECT_EQ(capture.At(bounds.left, bounds.bottom), Background);
+}
+
 TEST(GradientBarOnWin32, ScalesItselfWhenTheWindowMovesToHundredFortyFourDpi) {
     TBarWindow window;
-    // Wide enough for every band: the bar ends in its end colour.
     window.Model.SetBounds(2, 1, 60, 16);
     RECT suggested;
     ::GetWindowRect(window.Handle(), &suggested);
     ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    const RECT bounds = window.Bar->Bounds();
-    EXPECT_EQ(bounds.left, 3);
-    EXPECT_EQ(bounds.top, 2);
-    EXPECT_EQ(bounds.right, 93);
-    EXPECT_EQ(bounds.bottom, 26);
+    ExpectScaledBar(window, 144);
+}
 
-    TCapture capture = PrintClient(window.Handle());
-    EXPECT_EQ(capture.At(3, 2), CaptionBlue);
-    EXPECT_EQ(capture.At(10, 25), CaptionBlue);  // the leading strip is 8 columns wide now
-    EXPECT_EQ(capture.At(92, 2), CaptionLight);
-    EXPECT_EQ(capture.At(92, 25), CaptionLight);
-    EXPECT_EQ(capture.At(93, 2), Background);
-    EXPECT_EQ(capture.At(3, 26), Background);
+// Run on its own at the session's DPI, and by the next test in a process started at 144.
+TEST(GradientBarOnWin32, StartsScaledToTheSystemDpiOfAPerMonitorAwareProcess) {
+    using TSetContext = BOOL(WINAPI*)(HANDLE);
+    auto setContext = reinterpret_cast<TSetContext>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    ASSERT_NE(setContext, nullptr);
+    setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);  // as the program's manifest says
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    wchar_t expected[8] = L"";
+    if (::GetEnvironmentVariableW(L"WYNDREL_EXPECTED_DPI", expected, 8)) {
+        EXPECT_EQ(dpi, _wtoi(expected));
+    }
+
+    TBarWindow window;
+    window.Model.SetBounds(2, 1, 60, 16);
+    ExpectScaledBar(window, dpi);
+}
+
+// Sets the prefix's LogPixels for the processes started while it lives, then puts it back.
+class TLogPixels {
+public:
+    explicit TLogPixels(DWORD dpi) {
+        for (auto& [root, path] : Keys) {
+            HKEY key = nullptr;
+            ::RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+            DWORD old = 0, size = sizeof(old);
+            FOld.push_back(::RegQueryValueExW(key, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old), &size) ==
+                                   ERROR_SUCCESS ? old : 0);
+            ::RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+            ::RegCloseKey(key);
+        }
+    }
+    ~TLogPixels() {
+        for (size_t i = 0; i < std::size(Keys); ++i) {
+            HKEY key = nullptr;
+            if (::RegOpenKeyExW(Keys[i].first, Keys[i].second, 0, KEY_WRITE, &key) != ERROR_SUCCESS) continue;
+            if (FOld[i]) ::RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&FOld[i]), 4);
+            else ::RegDeleteValueW(key, L"LogPixels");
+            ::RegCloseKey(key);
+        }
+    }
+
+private:
+    // Wine reads the user's value, the machine's current configuration when that is missing.
+    static inline const std::pair<HKEY, const wchar_t*> Keys[] = {
+        {HKEY_CURRENT_USER, L"Control Panel\\Desktop"}, {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
+    std::vector<DWORD> FOld;
+};
+
+TEST(GradientBarOnWin32, StartsScaledInAProcessStartedAtHundredFortyFourDpi) {
+    wchar_t self[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(self) +
+                               L"\" --gtest_filter=GradientBarOnWin32.StartsScaledToTheSystemDpiOfAPerMonitorAwareProcess";
+    TLogPixels raised(144);
+    ::SetEnvironmentVariableW(L"WYNDREL_EXPECTED_DPI", L"144");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                          &startup, &process);
+    ::SetEnvironmentVariableW(L"WYNDREL_EXPECTED_DPI", nullptr);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(::WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << "the bar in the process started at 144 DPI";
 }
 
 }  // namespace
