@@ -20,19 +20,21 @@ wyndrel::fakes::TFakeDesktop& ThousandEditors() {
 void CaptureEditors(benchmark::State& state) {
     wyndrel::layout::TLayoutEngine engine(ThousandEditors());
     for (auto _ : state) {
-        engine.CaptureEditors();
-        benchmark::DoNotOptimize(engine.LayoutCount);
+        auto captured = engine.CaptureEditors();
+        benchmark::DoNotOptimize(captured);
     }
 }
 
-// The baseline: enumeration, class name, path child and text, rectangle and caret per window.
+// The baseline: enumeration, class name, path child with its text length and text, rectangle
+// and caret per window.
 void RawQueries(benchmark::State& state) {
     wyndrel::IDesktop& desktop = ThousandEditors();
     for (auto _ : state) {
         int count = 0;
         desktop.EnumerateTopLevelWindows([&](wyndrel::WindowId window) {
             auto name = desktop.ClassName(window, 256);
-            std::string path = desktop.WindowText(desktop.FindChild(window, "TEdit"), 255);
+            wyndrel::WindowId edit = desktop.FindChild(window, "TEdit");
+            std::string path = desktop.WindowText(edit, desktop.WindowTextLength(edit) + 2);
             auto bounds = desktop.WindowRect(window);
             auto caret = desktop.SelectionStart(desktop.FindChild(window, "TEditor"));
             benchmark::DoNotOptimize(name);

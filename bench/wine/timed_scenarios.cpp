@@ -42,6 +42,7 @@ HWND FindShowing(const std::wstring& path) {
         if (std::wstring(name) != L"TQuillonMainForm") return TRUE;
         HWND edit = ::FindWindowExW(window, nullptr, L"TEdit", nullptr);
         wchar_t text[256] = {};
+        ::SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
         ::SendMessageW(edit, WM_GETTEXT, 255, reinterpret_cast<LPARAM>(text));
         if (::lstrcmpiW(text, s.Path->c_str()) != 0) return TRUE;
         s.Found = window;
@@ -81,7 +82,9 @@ int RawCapture() {
         ::GetClassNameW(window, name, 256);
         if (std::wstring(name) != L"TQuillonMainForm") return TRUE;
         wchar_t text[256] = {};
-        ::SendMessageW(::FindWindowExW(window, nullptr, L"TEdit", nullptr), WM_GETTEXT, 255, reinterpret_cast<LPARAM>(text));
+        HWND edit = ::FindWindowExW(window, nullptr, L"TEdit", nullptr);
+        ::SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+        ::SendMessageW(edit, WM_GETTEXT, 255, reinterpret_cast<LPARAM>(text));
         RECT bounds{};
         ::GetWindowRect(window, &bounds);
         DWORD caret = 0;

@@ -14,7 +14,6 @@
 namespace wyndrel::layout {
 namespace {
 
-constexpr int ListPathBufferLength = 256;
 // How long a keystroke save waits for the editor to come to the front, and then for it to
 // have saved before the foreground goes back.
 constexpr std::uint32_t ForegroundWaitMs = 1000;
@@ -26,15 +25,15 @@ enum class TSaveType { Keystroke, Message };
 // works in (the platform may refuse the foreground change), Ctrl+S would save or do
 // something else there. Typed keys are delivered later, to whichever window is in front
 // then, so the foreground goes back only when the editor has saved (or after a bound).
-void KeystrokeSave(IDesktop& desktop, WindowId editor, WindowId textControl) {
+void KeystrokeSave(IDesktop& desktop, TBoundedWait& wait, WindowId editor, WindowId textControl) {
     WindowId previous = desktop.ForegroundWindow();
     desktop.SetForeground(editor);
-    if (desktop.WaitForForeground(editor, ForegroundWaitMs)) {
+    if (wait.Until([&] { return desktop.IsInFront(editor); }, ForegroundWaitMs)) {
         desktop.KeyEvent(VirtualKeyControl, false, true);
         desktop.KeyEvent(VirtualKeyS, false, false);
         desktop.KeyEvent(VirtualKeyS, true, false);
         desktop.KeyEvent(VirtualKeyControl, true, true);
-        desktop.WaitForUnmodified(textControl, SaveWaitMs);
+        wait.Until([&] { return !desktop.IsModified(textControl); }, SaveWaitMs);
     }
     desktop.SetForeground(previous);
     desktop.SetActiveWindow(previous);
@@ -42,7 +41,7 @@ void KeystrokeSave(IDesktop& desktop, WindowId editor, WindowId textControl) {
 
 bool IsEditor(TLayoutEngine& engine, WindowId window) { return engine.GetWndClassName(window) == EditorMainClass; }
 
-void AllFilesPass(TLayoutEngine& engine, TSaveType saveType) {
+void AllFilesPass(TLayoutEngine& engine, TBoundedWait& wait, TSaveType saveType) {
     IDesktop& desktop = engine.Desktop();
     desktop.EnumerateTopLevelWindows([&](WindowId window) {
         if (!IsEditor(engine, window)) return true;
@@ -51,7 +50,7 @@ void AllFilesPass(TLayoutEngine& engine, TSaveType saveType) {
         if (saveType == TSaveType::Message)
             desktop.SendPrivateMessage(window, WM_SAVEREQUEST);
         else
-            KeystrokeSave(desktop, window, text);
+            KeystrokeSave(desktop, wait, window, text);
         return true;
     });
 }
@@ -67,7 +66,7 @@ std::vector<std::string> ListedFiles(settings::TIniAccess& ini) {
     return files;
 }
 
-void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TSaveType saveType) {
+void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wait, TSaveType saveType) {
     const std::vector<std::string> files = ListedFiles(ini);
     IDesktop& desktop = engine.Desktop();
     desktop.EnumerateTopLevelWindows([&](WindowId window) {
@@ -76,12 +75,12 @@ void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TSaveType saveTy
             WindowId path = desktop.FindChild(window, EditorPathClass);
             WindowId text = desktop.FindChild(window, EditorTextClass);
             if (!path || !text) return true;
-            std::string shown = text::LocaleUpper(desktop.WindowText(path, ListPathBufferLength));
+            std::string shown = text::LocaleUpper(WholeWindowText(desktop, path));
             if (std::find(files.begin(), files.end(), shown) == files.end() || !desktop.IsModified(text)) return true;
             if (saveType == TSaveType::Message)
                 desktop.PostPrivateMessage(window, WM_SAVEREQUEST);
             else
-                KeystrokeSave(desktop, window, text);
+                KeystrokeSave(desktop, wait, window, text);
         } catch (const std::exception&) {
             // One window's trouble (it closed meanwhile, say) does not stop the others.
         }
@@ -91,15 +90,15 @@ void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TSaveType saveTy
 
 }  // namespace
 
-void RunAutoSavePass(TLayoutEngine& engine, settings::TIniAccess& ini) {
+void RunAutoSavePass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wait) {
     using namespace settings::keys;
     TSaveType saveType = ini.ReadIniBool(AutoSaveSaveType.Section, AutoSaveSaveType.Name, AutoSaveSaveType.Default)
                              ? TSaveType::Message
                              : TSaveType::Keystroke;
     if (ini.ReadIniBool(AutoSaveForAllFiles.Section, AutoSaveForAllFiles.Name, AutoSaveForAllFiles.Default))
-        AllFilesPass(engine, saveType);
+        AllFilesPass(engine, wait, saveType);
     else
-        ListPass(engine, ini, saveType);
+        ListPass(engine, ini, wait, saveType);
 }
 
 }  // namespace wyndrel::layout

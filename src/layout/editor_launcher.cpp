@@ -41,9 +41,8 @@ void TEditorLauncher::StartEditor(const std::string& commandLine, const std::opt
     FProcesses.CloseProcess(*process);
 }
 
-WindowId TEditorLauncher::Search(const std::string& path) {
-    FEngine.FindEditorByFile(path);
-    return FEngine.FoundWnd;
+void TEditorLauncher::ReportNotConfirmed() {
+    FUi.ShowMessageDialog(TDialogType::Error, EditorNotConfirmedText, TBoxButtons::Ok);
 }
 
 void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
@@ -53,50 +52,44 @@ void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
 
 void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top,
                                       std::int32_t width, std::int32_t height, std::int32_t selStart) {
-    FEngine.FoundWnd = {};
-    WindowId window = Search(path);
-    if (!window) {
+    std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
+    if (!found) {
         std::optional<TStartPlacement> placement;
         if (width > 0) placement = TStartPlacement{left, top, width, height};
         StartEditor(OpenFileCommandLine(FEngine.EditorPath, path), placement, TPriorityClass::High);
-        window = Search(path);
-        const std::uint32_t started = FProcesses.TickCount();
-        while (!window && FProcesses.TickCount() - started < WindowSearchMs) {
-            window = Search(path);
-            if (!window) FUi.WaitForMessages(WindowSearchPauseMs);
-        }
-        if (!window) {
-            FUi.ShowMessageDialog(TDialogType::Error, EditorNotConfirmedText, TBoxButtons::Ok);
+        auto search = [&] {
+            found = FEngine.FindEditorByFile(path);
+            return found.has_value();
+        };
+        if (!search() && !FWait.Until(search, WindowSearchMs)) {
+            ReportNotConfirmed();
             return;
         }
     }
-    // Commands run during the waits may have searched too: take the text control now.
-    WindowId editor = FEngine.FoundEditor;
     IDesktop& desktop = FEngine.Desktop();
-    RestoreIfMinimisedOrMaximised(window);
-    desktop.SetWindowPos(window, TInsertAfter::NotTopMost, left, top, width, height, TPlacementFlags::ShowWindow);
-    desktop.SetForeground(window);
-    desktop.SetSelection(editor, selStart, selStart);
-    desktop.ScrollCaret(editor);
+    RestoreIfMinimisedOrMaximised(found->Wnd);
+    desktop.SetWindowPos(found->Wnd, TInsertAfter::NotTopMost, left, top, width, height, TPlacementFlags::ShowWindow);
+    desktop.SetForeground(found->Wnd);
+    desktop.SetSelection(found->Editor, selStart, selStart);
+    desktop.ScrollCaret(found->Editor);
 }
 
 void TEditorLauncher::OpenFileInEditor(const std::string& path) {
-    FEngine.FoundWnd = {};
-    WindowId window = Search(path);
-    if (!window) {
+    std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
+    if (!found) {
         StartEditor(OpenFileCommandLine(FEngine.EditorPath, path), std::nullopt, TPriorityClass::High);
-        window = Search(path);
-        if (!window) {
-            FUi.ShowMessageDialog(TDialogType::Error, EditorNotConfirmedText, TBoxButtons::Ok);
+        found = FEngine.FindEditorByFile(path);
+        if (!found) {
+            ReportNotConfirmed();
             return;
         }
     }
     IDesktop& desktop = FEngine.Desktop();
-    RestoreIfMinimisedOrMaximised(window);
-    desktop.SetWindowPos(window, TInsertAfter::Top, 0, 0, 0, 0,
+    RestoreIfMinimisedOrMaximised(found->Wnd);
+    desktop.SetWindowPos(found->Wnd, TInsertAfter::Top, 0, 0, 0, 0,
                          TPlacementFlags::ShowWindow | TPlacementFlags::NoZOrder | TPlacementFlags::NoMove |
                              TPlacementFlags::NoSize);
-    desktop.SetForeground(window);
+    desktop.SetForeground(found->Wnd);
 }
 
 void TEditorLauncher::StartNewEditor(int type) {

@@ -2,6 +2,7 @@
 // window that already shows the file, else starting the editor and waiting for its window.
 #pragma once
 
+#include "layout/bounded_wait.h"
 #include "layout/layout_engine.h"
 #include "platform/processes.h"
 #include "platform/user_interface.h"
@@ -15,8 +16,6 @@ namespace wyndrel::layout {
 inline constexpr std::uint32_t InputIdleTimeoutMs = 30000;
 // How long OpenLayoutEntry looks for a started editor's window.
 inline constexpr std::uint32_t WindowSearchMs = 1000;
-// The sleep on the message queue between two searches.
-inline constexpr std::uint32_t WindowSearchPauseMs = 15;
 
 inline constexpr const char* EditorNotConfirmedText = "起動させたQuillonを確認できませんでした。";
 
@@ -28,7 +27,7 @@ std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath,
 class TEditorLauncher {
 public:
     TEditorLauncher(TLayoutEngine& engine, IProcesses& processes, IUserInterface& ui)
-        : FEngine(engine), FProcesses(processes), FUi(ui) {}
+        : FEngine(engine), FProcesses(processes), FUi(ui), FWait(processes, ui) {}
 
     // One entry of a layout: shown at its rectangle with its caret.
     void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
@@ -41,13 +40,13 @@ public:
 private:
     void StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
                      TPriorityClass startPriority);
-    // FoundWnd after a fresh search for `path`.
-    WindowId Search(const std::string& path);
     void RestoreIfMinimisedOrMaximised(WindowId window);
+    void ReportNotConfirmed();
 
     TLayoutEngine& FEngine;
     IProcesses& FProcesses;
     IUserInterface& FUi;
+    TBoundedWait FWait;
 };
 
 }  // namespace wyndrel::layout

@@ -1,40 +1,42 @@
-// The layout engine's state and its editor-window probe. The program creates one engine
-// and hands it to every command; the state lives as long as the program.
+// The layout engine's editor-window probe: recognising editor windows, capturing them and
+// finding the one that shows a file. Results are returned, never kept: the desktop changes
+// between two calls, and a command may run inside another one's wait.
 #pragma once
 
 #include "layout/layout_record.h"
 #include "platform/desktop.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace wyndrel::layout {
 
+// An editor window found by the file it shows, and its text control.
+struct TFoundEditor {
+    WindowId Wnd;
+    WindowId Editor;
+    friend bool operator==(const TFoundEditor&, const TFoundEditor&) = default;
+};
+
+// The whole text of a window (its length asked first), however long.
+std::string WholeWindowText(IDesktop& desktop, WindowId window);
+
 class TLayoutEngine {
 public:
     explicit TLayoutEngine(IDesktop& desktop) : FDesktop(desktop) {}
-
-    // Results of the last capture: the first LayoutCount entries of Layouts, topmost first.
-    std::vector<TLayout> Layouts;
-    int LayoutCount = 0;
-
-    // Input and results of FindEditorByFile.
-    std::string TargetFileName;
-    WindowId FoundWnd;
-    WindowId FoundEditor;
 
     // The editor executable every launch starts.
     std::string EditorPath;
 
     // The window's class name, or a text that matches no class when it cannot be read.
     std::string GetWndClassName(WindowId window);
-    // The path the editor window shows (at most 254 characters), or "".
+    // The whole path the editor window shows, or "".
     std::string GetEditorFileName(WindowId window);
-    // Fills Layouts with every editor window that shows a file; the platform's success flag.
-    bool CaptureEditors();
-    // Leaves in FoundWnd and FoundEditor the topmost editor window showing `path`
-    // (compared without regard to letter case). The caller clears FoundWnd first.
-    void FindEditorByFile(const std::string& path);
+    // Every editor window that shows a file, topmost first; none when the enumeration failed.
+    std::optional<std::vector<TLayout>> CaptureEditors();
+    // The topmost editor window showing `path` (compared without regard to letter case).
+    std::optional<TFoundEditor> FindEditorByFile(const std::string& path);
 
     IDesktop& Desktop() { return FDesktop; }
 

@@ -16,6 +16,7 @@ struct TLayout {
     std::int32_t Width = 0;     // right edge minus left edge
     std::int32_t Height = 0;    // bottom edge minus top edge
     WindowId Wnd;               // the editor's main window; capture only, never stored in a file
+    friend bool operator==(const TLayout&, const TLayout&) = default;
 };
 
 }  // namespace wyndrel::layout

@@ -45,11 +45,12 @@ bool MayOverwrite(IFiles& files, IUserInterface& ui, const std::string& path) {
 bool SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const std::string& path) {
     TStatusTitle title(ui);
     title.Show("Quillon検索中...");
-    if (!engine.CaptureEditors()) {
+    std::optional<std::vector<TLayout>> entries = engine.CaptureEditors();
+    if (!entries) {
         ui.ShowMessageDialog(TDialogType::Error, "EnumWindowsに失敗しました。", TBoxButtons::Ok);
         return false;
     }
-    if (engine.LayoutCount == 0) {
+    if (entries->empty()) {
         ui.ShowMessageDialog(TDialogType::Information, "Quillonは見つかりませんでした", TBoxButtons::Ok);
         return false;
     }
@@ -57,8 +58,7 @@ bool SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const 
     if (!MayOverwrite(files, ui, path)) return false;
 
     title.Show("レイアウト書込中...");
-    std::vector<TLayout> entries(engine.Layouts.begin(), engine.Layouts.begin() + engine.LayoutCount);
-    if (auto error = WriteLayoutFile(files, path, std::move(entries))) {
+    if (auto error = WriteLayoutFile(files, path, std::move(*entries))) {
         title.Reset();
         TMessageBox box;
         box.Text = WriteErrorText(*error);

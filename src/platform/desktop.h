@@ -46,6 +46,9 @@ public:
     // FindWindowEx(parent, no child after, className, any title): the first such child.
     virtual WindowId FindChild(WindowId parent, const std::string& className) = 0;
 
+    // WM_GETTEXTLENGTH: the text's length in characters (the platform may answer more,
+    // never fewer); 0 for a window that is gone.
+    virtual std::int32_t WindowTextLength(WindowId window) = 0;
     // WM_GETTEXT with a buffer of `limit` characters: at most limit - 1 characters.
     virtual std::string WindowText(WindowId window, int limit) = 0;
 
@@ -73,17 +76,16 @@ public:
     virtual void ScrollCaret(WindowId editControl) = 0;
     // EM_GETMODIFY: the edit control holds unsaved changes; false for a missing control.
     virtual bool IsModified(WindowId editControl) = 0;
-    // True once the edit control holds no unsaved changes, waiting at most `timeoutMs`.
-    virtual bool WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) = 0;
 
     // A private message with both parameters 0, such as the editor's save request: sent
     // (returns once handled) or posted (returns at once).
     virtual void SendPrivateMessage(WindowId window, std::uint32_t message) = 0;
     virtual void PostPrivateMessage(WindowId window, std::uint32_t message) = 0;
 
-    // True once `window` is the foreground window, waiting at most `timeoutMs`: a foreground
-    // change may take effect only when the other program's thread has handled it.
-    virtual bool WaitForForeground(WindowId window, std::uint32_t timeoutMs) = 0;
+    // `window` is the foreground window and its own thread has taken the activation, so
+    // typed keys reach it. A foreground change takes effect only once the other program's
+    // thread has handled it: callers wait for this in their own time.
+    virtual bool IsInFront(WindowId window) = 0;
     // GetForegroundWindow and SetActiveWindow.
     virtual WindowId ForegroundWindow() = 0;
     virtual void SetActiveWindow(WindowId window) = 0;

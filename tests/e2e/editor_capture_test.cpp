@@ -37,14 +37,14 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem
 
     wyndrel::win32::TWin32Desktop desktop;
     wyndrel::layout::TLayoutEngine engine(desktop);
-    ASSERT_TRUE(engine.CaptureEditors());
+    auto captured = engine.CaptureEditors();
+    ASSERT_TRUE(captured);
 
     // Other editors of the session may exist; ours must come in the platform's Z order.
     std::vector<HWND> zOrder = TopLevelWindowsOfClass(L"TQuillonMainForm");
     std::vector<const wyndrel::layout::TLayout*> ours;
-    for (int i = 0; i < engine.LayoutCount; ++i)
-        if (std::find(editors.begin(), editors.end(), ToHwnd(engine.Layouts[i].Wnd)) != editors.end())
-            ours.push_back(&engine.Layouts[i]);
+    for (const auto& entry : *captured)
+        if (std::find(editors.begin(), editors.end(), ToHwnd(entry.Wnd)) != editors.end()) ours.push_back(&entry);
     ASSERT_EQ(ours.size(), 2u);
     auto position = [&](HWND w) { return std::find(zOrder.begin(), zOrder.end(), w) - zOrder.begin(); };
     EXPECT_LT(position(ToHwnd(ours[0]->Wnd)), position(ToHwnd(ours[1]->Wnd)));
@@ -63,7 +63,7 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem
     ASSERT_NE(first, ours.end());
     EXPECT_EQ((*first)->SelStart, 7);
     EXPECT_EQ((*first)->Width, 400);
-    for (int i = 0; i < engine.LayoutCount; ++i) EXPECT_FALSE(engine.Layouts[i].FileName.empty());
+    for (const auto& entry : *captured) EXPECT_FALSE(entry.FileName.empty());
 }
 
 TEST(EditorCaptureOnRealWindows, FindsAnEditorByItsPathInAnotherLetterCase) {
@@ -78,9 +78,10 @@ TEST(EditorCaptureOnRealWindows, FindsAnEditorByItsPathInAnotherLetterCase) {
     wyndrel::layout::TLayoutEngine engine(desktop);
     std::string lower = Narrow(path);
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-    engine.FindEditorByFile(lower);
-    EXPECT_EQ(ToHwnd(engine.FoundWnd), editor);
-    EXPECT_EQ(ToHwnd(engine.FoundEditor), EditorTextControl(editor));
+    auto found = engine.FindEditorByFile(lower);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(ToHwnd(found->Wnd), editor);
+    EXPECT_EQ(ToHwnd(found->Editor), EditorTextControl(editor));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_user_interface.h"
 #include "support/desktop_probe.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
@@ -84,7 +85,10 @@ protected:
         wyndrel::settings::TIniAccess ini(Files);
         ini.IniFileName = Narrow(Folder.File(L"wyndrel.ini"));
         wyndrel::layout::TLayoutEngine engine(Desktop);
-        wyndrel::layout::RunAutoSavePass(engine, ini);
+        wyndrel::win32::TWin32Processes ticks;
+        wyndrel::win32::TWin32UserInterface queue;
+        wyndrel::layout::TBoundedWait wait(ticks, queue);
+        wyndrel::layout::RunAutoSavePass(engine, ini, wait);
     }
     std::string Line(const char* way, const wchar_t* name) { return std::string(way) + "\t" + Narrow(Folder.File(name)) + "\n"; }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace wyndrel::fakes {
 namespace {
@@ -91,6 +92,13 @@ WindowId TFakeDesktop::FindChild(WindowId parent, const std::string& className) 
     for (WindowId child : Window(parent).Children)
         if (text::AsciiUpper(Window(child).ClassName) == text::AsciiUpper(className)) return child;
     return {};
+}
+
+std::int32_t TFakeDesktop::WindowTextLength(WindowId window) {
+    if (!Exists(window)) return 0;
+    auto length = static_cast<std::int32_t>(text::CharacterCount(Window(window).Text));
+    if (auto hook = std::exchange(FTextLengthHook, nullptr)) hook(window);
+    return length;
 }
 
 std::string TFakeDesktop::WindowText(WindowId window, int limit) {

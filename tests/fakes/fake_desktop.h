@@ -56,10 +56,14 @@ public:
     void FailClassNameOf(WindowId window) { FClassNameFailures.push_back(window); }
     // Runs after each window the enumeration hands out, before the next is taken.
     void OnEachEnumeratedWindow(std::function<void(WindowId)> hook) { FEnumerationHook = std::move(hook); }
+    // Runs once, right after the next text length has been answered (a text that changes
+    // between its length and its reading).
+    void OnTextLengthAsked(std::function<void(WindowId)> hook) { FTextLengthHook = std::move(hook); }
 
     bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
     std::optional<std::string> ClassName(WindowId window, int limit) override;
     WindowId FindChild(WindowId parent, const std::string& className) override;
+    std::int32_t WindowTextLength(WindowId window) override;
     std::string WindowText(WindowId window, int limit) override;
     std::int32_t SelectionStart(WindowId editControl) override;
     std::optional<Rect> WindowRect(WindowId window) override;
@@ -72,10 +76,9 @@ public:
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;
     bool IsModified(WindowId editControl) override;
-    bool WaitForUnmodified(WindowId editControl, std::uint32_t) override { return !IsModified(editControl); }
     void SendPrivateMessage(WindowId window, std::uint32_t message) override;
     void PostPrivateMessage(WindowId window, std::uint32_t message) override;
-    bool WaitForForeground(WindowId window, std::uint32_t) override { return FForeground == window; }
+    bool IsInFront(WindowId window) override { return Exists(window) && FForeground == window; }
     WindowId ForegroundWindow() override { return FForeground; }
     void SetActiveWindow(WindowId window) override { FActive = window; }
     void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;
@@ -92,6 +95,7 @@ private:
     bool FEnumerationFails = false;
     std::vector<WindowId> FClassNameFailures;
     std::function<void(WindowId)> FEnumerationHook;
+    std::function<void(WindowId)> FTextLengthHook;
     WindowId FForeground;
     bool FRefuseForeground = false;
     WindowId FActive;

@@ -4,6 +4,7 @@
 
 #include "platform/win32/wide_string.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace wyndrel::win32 {
@@ -17,18 +18,6 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
         // An exception must not cross the system's callback; the enumeration just stops.
         return FALSE;
     }
-}
-
-// True once `condition` holds, asking every 10 ms for at most `timeoutMs`: for states that
-// another program's thread changes in its own time.
-template <typename Condition>
-bool PollUntil(Condition condition, std::uint32_t timeoutMs) {
-    const DWORD started = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - started >= timeoutMs) return false;
-        ::Sleep(10);
-    }
-    return true;
 }
 
 HWND InsertAfterHandle(TInsertAfter insertAfter) {
@@ -74,6 +63,10 @@ std::optional<std::string> TWin32Desktop::ClassName(WindowId window, int limit) 
 
 WindowId TWin32Desktop::FindChild(WindowId parent, const std::string& className) {
     return ToWindowId(::FindWindowExW(ToHwnd(parent), nullptr, Widen(className).c_str(), nullptr));
+}
+
+std::int32_t TWin32Desktop::WindowTextLength(WindowId window) {
+    return static_cast<std::int32_t>(std::max<LRESULT>(::SendMessageW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0), 0));
 }
 
 std::string TWin32Desktop::WindowText(WindowId window, int limit) {
@@ -129,10 +122,6 @@ bool TWin32Desktop::IsModified(WindowId editControl) {
     return editControl && ::SendMessageW(ToHwnd(editControl), EM_GETMODIFY, 0, 0) != 0;
 }
 
-bool TWin32Desktop::WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) {
-    return PollUntil([&] { return !IsModified(editControl); }, timeoutMs);
-}
-
 void TWin32Desktop::SendPrivateMessage(WindowId window, std::uint32_t message) {
     ::SendMessageW(ToHwnd(window), message, 0, 0);
 }
@@ -143,16 +132,13 @@ void TWin32Desktop::PostPrivateMessage(WindowId window, std::uint32_t message) {
 
 // In front means also that the window's own thread has taken the activation, so typed keys
 // reach it and not a thread that has not caught up yet.
-static bool IsInFront(HWND window) {
-    if (::GetForegroundWindow() != window) return false;
+bool TWin32Desktop::IsInFront(WindowId window) {
+    HWND handle = ToHwnd(window);
+    if (::GetForegroundWindow() != handle) return false;
     GUITHREADINFO thread{};
     thread.cbSize = sizeof(thread);
-    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread)) return false;
-    return thread.hwndActive == window && thread.hwndFocus != nullptr;
-}
-
-bool TWin32Desktop::WaitForForeground(WindowId window, std::uint32_t timeoutMs) {
-    return PollUntil([&] { return IsInFront(ToHwnd(window)); }, timeoutMs);
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(handle, nullptr), &thread)) return false;
+    return thread.hwndActive == handle && thread.hwndFocus != nullptr;
 }
 
 WindowId TWin32Desktop::ForegroundWindow() { return ToWindowId(::GetForegroundWindow()); }

@@ -14,6 +14,7 @@ public:
     bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
     std::optional<std::string> ClassName(WindowId window, int limit) override;
     WindowId FindChild(WindowId parent, const std::string& className) override;
+    std::int32_t WindowTextLength(WindowId window) override;
     std::string WindowText(WindowId window, int limit) override;
     std::int32_t SelectionStart(WindowId editControl) override;
     std::optional<Rect> WindowRect(WindowId window) override;
@@ -26,10 +27,9 @@ public:
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;
     bool IsModified(WindowId editControl) override;
-    bool WaitForUnmodified(WindowId editControl, std::uint32_t timeoutMs) override;
     void SendPrivateMessage(WindowId window, std::uint32_t message) override;
     void PostPrivateMessage(WindowId window, std::uint32_t message) override;
-    bool WaitForForeground(WindowId window, std::uint32_t timeoutMs) override;
+    bool IsInFront(WindowId window) override;
     WindowId ForegroundWindow() override;
     void SetActiveWindow(WindowId window) override;
     void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;

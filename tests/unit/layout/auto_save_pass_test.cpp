@@ -1,6 +1,8 @@
 // The auto-save pass on the fake desktop: which editors are told to save, and how.
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_processes.h"
+#include "fakes/fake_user_interface.h"
 #include "layout/auto_save_pass.h"
 #include "layout/editor_interface.h"
 #include "platform/silent_abort.h"
@@ -12,7 +14,10 @@ namespace {
 
 class AutoSavePass : public ::testing::Test {
 protected:
-    AutoSavePass() { Ini.IniFileName = "C:\\Tools\\wyndrel.ini"; }
+    AutoSavePass() {
+        Ini.IniFileName = "C:\\Tools\\wyndrel.ini";
+        Ui.OnPump([this](std::uint32_t elapsedMs) { Processes.AdvanceTime(elapsedMs); });
+    }
     void Settings(const std::string& autoSave) { Files.AddFile(Ini.IniFileName, "[AutoSave]\r\n" + autoSave); }
     WindowId Editor(const std::string& path, bool modified) {
         WindowId editor = Desktop.AddEditor(path);
@@ -20,7 +25,7 @@ protected:
         return editor;
     }
     std::vector<std::string> Received(WindowId window) { return Desktop.Window(window).Received; }
-    void Run() { RunAutoSavePass(Engine, Ini); }
+    void Run() { RunAutoSavePass(Engine, Ini, Wait); }
 
     const std::string Sent = "sent " + std::to_string(WM_SAVEREQUEST);
     const std::string Posted = "posted " + std::to_string(WM_SAVEREQUEST);
@@ -28,6 +33,9 @@ protected:
     fakes::TFakeFiles Files;
     settings::TIniAccess Ini{Files};
     TLayoutEngine Engine{Desktop};
+    fakes::TFakeProcesses Processes;
+    fakes::TFakeUserInterface Ui;
+    TBoundedWait Wait{Processes, Ui};
 };
 
 TEST_F(AutoSavePass, SendsTheRequestToEveryModifiedEditorIncludingUntitledOnesForAllFiles) {
@@ -91,7 +99,11 @@ TEST_F(AutoSavePass, TypesNothingWhenTheEditorCannotBeBroughtToTheFront) {
     Desktop.SetForeground(other);
     Desktop.RefuseForeground(true);
     WindowId modified = Editor("C:\\a.txt", true);
+    const std::uint32_t started = Processes.TickCount();
     Run();
+    // The editor is waited for one second on the clock, with the queue handled meanwhile.
+    EXPECT_EQ(Processes.TickCount() - started, 1000u);
+    EXPECT_GT(Ui.PumpCount(), 0);
     EXPECT_TRUE(Desktop.KeyLog().empty());
     EXPECT_TRUE(Received(other).empty());
     EXPECT_TRUE(Received(modified).empty());

@@ -1,6 +1,7 @@
 // Recognising, capturing and finding editor windows on the fake desktop.
 #include "fakes/fake_desktop.h"
 #include "layout/layout_engine.h"
+#include "text/case_mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,16 @@ protected:
 
 TEST_F(EditorProbe, CapturesNothingAndSucceedsWithNoEditorRunning) {
     Desktop.AddTopLevel("Notepad");
-    EXPECT_TRUE(Engine.CaptureEditors());
-    EXPECT_EQ(Engine.LayoutCount, 0);
+    EXPECT_EQ(Engine.CaptureEditors(), std::vector<TLayout>{});
 }
 
 TEST_F(EditorProbe, CapturesEditorsInZOrderWithRectangleAsWidthAndHeight) {
     WindowId lower = Desktop.AddEditor("C:\\a.txt", {10, 20, 110, 220}, 5);
     WindowId upper = Desktop.AddEditor("C:\\b.txt", {-4, -4, 1028, 764}, 17);
-    ASSERT_TRUE(Engine.CaptureEditors());
-    ASSERT_EQ(Engine.LayoutCount, 2);
-    const TLayout& first = Engine.Layouts[0];
+    auto captured = Engine.CaptureEditors();
+    ASSERT_TRUE(captured);
+    ASSERT_EQ(captured->size(), 2u);
+    const TLayout& first = (*captured)[0];
     EXPECT_EQ(first.FileName, "C:\\b.txt");
     EXPECT_EQ(first.SelStart, 17);
     EXPECT_EQ(first.Left, -4);
@@ -32,8 +33,8 @@ TEST_F(EditorProbe, CapturesEditorsInZOrderWithRectangleAsWidthAndHeight) {
     EXPECT_EQ(first.Width, 1032);
     EXPECT_EQ(first.Height, 768);
     EXPECT_EQ(first.Wnd, upper);
-    EXPECT_EQ(Engine.Layouts[1].FileName, "C:\\a.txt");
-    EXPECT_EQ(Engine.Layouts[1].Wnd, lower);
+    EXPECT_EQ((*captured)[1].FileName, "C:\\a.txt");
+    EXPECT_EQ((*captured)[1].Wnd, lower);
 }
 
 TEST_F(EditorProbe, PassesOverUntitledEditorsAndOtherClasses) {
@@ -43,29 +44,40 @@ TEST_F(EditorProbe, PassesOverUntitledEditorsAndOtherClasses) {
     WindowId lookalike = Desktop.AddTopLevel("TQuillonMainForm2");
     Desktop.AddChild(lookalike, "TEdit", "C:\\x.txt");
     Desktop.AddEditor("C:\\real.txt");
-    ASSERT_TRUE(Engine.CaptureEditors());
-    ASSERT_EQ(Engine.LayoutCount, 1);
-    EXPECT_EQ(Engine.Layouts[0].FileName, "C:\\real.txt");
+    auto captured = Engine.CaptureEditors();
+    ASSERT_TRUE(captured);
+    ASSERT_EQ(captured->size(), 1u);
+    EXPECT_EQ((*captured)[0].FileName, "C:\\real.txt");
 }
 
-TEST_F(EditorProbe, StripsTheShownPathAndCutsItTo254Characters) {
+TEST_F(EditorProbe, StripsTheShownPathAndReadsALongOneWhole) {
     Desktop.AddEditor(" \tC:\\padded.txt  ");
-    std::string longPath = "C:\\" + std::string(300, 'p');
-    Desktop.AddEditor(longPath);
-    ASSERT_TRUE(Engine.CaptureEditors());
-    ASSERT_EQ(Engine.LayoutCount, 2);
-    EXPECT_EQ(Engine.Layouts[0].FileName, longPath.substr(0, 254));
-    EXPECT_EQ(Engine.Layouts[1].FileName, "C:\\padded.txt");
+    const std::string longPath = "C:\\" + std::string(150, 'p') + "\\資料" + std::string(150, 'q') + ".txt";
+    WindowId longOne = Desktop.AddEditor(longPath);
+    auto captured = Engine.CaptureEditors();
+    ASSERT_TRUE(captured);
+    ASSERT_EQ(captured->size(), 2u);
+    EXPECT_EQ((*captured)[0].FileName, longPath);
+    EXPECT_EQ((*captured)[1].FileName, "C:\\padded.txt");
+    ASSERT_TRUE(Engine.FindEditorByFile(text::LocaleUpper(longPath)));
+    EXPECT_EQ(Engine.FindEditorByFile(text::LocaleUpper(longPath))->Wnd, longOne);
+    EXPECT_FALSE(Engine.FindEditorByFile(longPath.substr(0, 254)));
+}
+
+TEST_F(EditorProbe, ReadsATextThatGrowsBetweenItsLengthAndItsReadingWhole) {
+    WindowId pathChild = Desktop.FindChild(Desktop.AddEditor("C:\\a.txt"), "TEdit");
+    const std::string grown = "C:\\" + std::string(400, 'g') + ".txt";
+    Desktop.OnTextLengthAsked([&](WindowId window) { Desktop.Window(window).Text = grown; });
+    EXPECT_EQ(WholeWindowText(Desktop, pathChild), grown);
 }
 
 TEST_F(EditorProbe, ReportsAFailedEnumerationAndAnUnreadableClassName) {
     WindowId editor = Desktop.AddEditor("C:\\a.txt");
     Desktop.FailClassNameOf(editor);
     EXPECT_EQ(Engine.GetWndClassName(editor), "Can't get WindowClassName.");
-    EXPECT_TRUE(Engine.CaptureEditors());
-    EXPECT_EQ(Engine.LayoutCount, 0);
+    EXPECT_EQ(Engine.CaptureEditors(), std::vector<TLayout>{});
     Desktop.FailEnumeration(true);
-    EXPECT_FALSE(Engine.CaptureEditors());
+    EXPECT_EQ(Engine.CaptureEditors(), std::nullopt);
 }
 
 TEST_F(EditorProbe, GoesOnWhenAnEditorClosesDuringTheCapture) {
@@ -73,41 +85,29 @@ TEST_F(EditorProbe, GoesOnWhenAnEditorClosesDuringTheCapture) {
     Desktop.AddEditor("C:\\middle.txt");
     Desktop.AddEditor("C:\\top.txt");
     Desktop.OnEachEnumeratedWindow([&](WindowId) { Desktop.Destroy(bottom); });
-    ASSERT_TRUE(Engine.CaptureEditors());
-    ASSERT_EQ(Engine.LayoutCount, 2);
-    EXPECT_EQ(Engine.Layouts[1].FileName, "C:\\middle.txt");
+    auto captured = Engine.CaptureEditors();
+    ASSERT_TRUE(captured);
+    ASSERT_EQ(captured->size(), 2u);
+    EXPECT_EQ((*captured)[1].FileName, "C:\\middle.txt");
 }
 
 TEST_F(EditorProbe, FindsTheTopmostEditorShowingAPathInAnyLetterCase) {
     Desktop.AddEditor("C:\\DATA\\ＡＢ.TXT");
     WindowId upper = Desktop.AddEditor("C:\\DATA\\ＡＢ.TXT");
-    Engine.FindEditorByFile("c:\\data\\ａｂ.txt");
-    EXPECT_EQ(Engine.TargetFileName, "c:\\data\\ａｂ.txt");
-    EXPECT_EQ(Engine.FoundWnd, upper);
-    EXPECT_EQ(Engine.FoundEditor, Desktop.EditorChild(upper));
+    EXPECT_EQ(Engine.FindEditorByFile("c:\\data\\ａｂ.txt"), (TFoundEditor{upper, Desktop.EditorChild(upper)}));
 }
 
 TEST_F(EditorProbe, FindsTheTopmostUntitledEditorForAnEmptyPath) {
     Desktop.AddEditor("");
     WindowId untitled = Desktop.AddEditor("");
     Desktop.AddEditor("C:\\a.txt");
-    Engine.FindEditorByFile("");
-    EXPECT_EQ(Engine.FoundWnd, untitled);
+    EXPECT_EQ(Engine.FindEditorByFile("")->Wnd, untitled);
 }
 
 TEST_F(EditorProbe, ComparesTheShownPathUnstrippedWhenSearching) {
     Desktop.AddEditor("C:\\a.txt ");
-    Engine.FindEditorByFile("C:\\a.txt");
-    EXPECT_FALSE(Engine.FoundWnd);
-    Engine.FindEditorByFile("C:\\a.txt ");
-    EXPECT_TRUE(Engine.FoundWnd);
-}
-
-TEST_F(EditorProbe, LeavesFoundWndAsTheCallerSetItWhenNothingMatches) {
-    Desktop.AddEditor("C:\\a.txt");
-    Engine.FoundWnd = WindowId{};
-    Engine.FindEditorByFile("C:\\b.txt");
-    EXPECT_FALSE(Engine.FoundWnd);
+    EXPECT_EQ(Engine.FindEditorByFile("C:\\a.txt"), std::nullopt);
+    EXPECT_TRUE(Engine.FindEditorByFile("C:\\a.txt "));
 }
 
 }  // namespace

@@ -28,9 +28,8 @@ protected:
     void Load(const std::string& path) { LoadLayout(Launcher, Files, Ui, path); }
     // The editor window showing `path`, or none.
     WindowId EditorShowing(const std::string& path) {
-        Engine.FoundWnd = {};
-        Engine.FindEditorByFile(path);
-        return Engine.FoundWnd;
+        auto found = Engine.FindEditorByFile(path);
+        return found ? found->Wnd : WindowId{};
     }
 
     // Both ends of the selection in an editor's text control; a restored caret selects nothing.
