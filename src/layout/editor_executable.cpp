@@ -15,7 +15,7 @@ namespace {
 TMessageBox InformationBox(const std::string& text) {
     TMessageBox box;
     box.Text = text;
-    box.Caption = "情報";
+    box.Caption = CaptionInformation;
     box.Icon = TBoxIcon::Information;
     box.TopMost = true;
     return box;
@@ -38,7 +38,7 @@ std::string ChooseAmong(const std::vector<std::string>& candidates, IUserInterfa
     for (size_t i = 0;; i = (i + 1) % candidates.size()) {
         TMessageBox question;
         question.Text = "複数のQuillonインストールパスを検出しました。\r\nこのQuillonのパスでよろしいですか？\r\n" + candidates[i];
-        question.Caption = "質問";
+        question.Caption = CaptionQuestion;
         question.Icon = TBoxIcon::Question;
         question.Buttons = TBoxButtons::YesNoCancel;
         question.SystemModal = true;
@@ -55,13 +55,13 @@ std::string ChooseAmong(const std::vector<std::string>& candidates, IUserInterfa
 }  // namespace
 
 std::string FindEditorExecutable(IFiles& files, IProcesses& processes, IUserInterface& ui) {
-    if (files.FileExists(DefaultEditorPath)) {
+    if (files.FileExists(std::string(DefaultEditorPath))) {
         TMessageBox found = InformationBox(
             "一番インストールされていると思われるパス\r\nC:\\\\Program Files\\Quillon\\\r\nにQuillonを発見しました。\r\n"
             "このパスを設定します。");
         found.Foreground = true;
         ui.ShowMessageBox(found);
-        return DefaultEditorPath;
+        return std::string(DefaultEditorPath);
     }
     TMessageBox request;
     request.Text = "Quillonを起動してください。自動でパスを検出します。\r\nQuillonを起動したら [OK] ボタンをクリックしてください。";

@@ -2,7 +2,10 @@
 // message, its executable's name and usual install path.
 #pragma once
 
+#include "settings/setting_keys.h"
+
 #include <cstdint>
+#include <string_view>
 
 namespace wyndrel::layout {
 
@@ -17,6 +20,7 @@ inline constexpr const char* EditorTextClass = "TEditor";
 inline constexpr std::uint32_t WM_SAVEREQUEST = 0x8000 + 400;
 
 inline constexpr const char* EditorExecutableName = "QUILLON.EXE";
-inline constexpr const char* DefaultEditorPath = "C:\\Program Files\\Quillon\\Quillon.exe";
+// The usual install path, which is also the editor path a fresh settings file starts with.
+inline constexpr std::string_view DefaultEditorPath = settings::keys::QuilPath.Default;
 
 }  // namespace wyndrel::layout

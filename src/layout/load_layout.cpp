@@ -32,7 +32,7 @@ bool AcceptHeader(THeaderKind header, IUserInterface& ui) {
     box.Foreground = true;
     if (header == THeaderKind::OldGeneration) {
         box.Text = OldGenerationNotice;
-        box.Caption = "情報";
+        box.Caption = CaptionInformation;
         box.Icon = TBoxIcon::Information;
         box.SystemModal = true;
         ui.ShowMessageBox(box);

@@ -30,7 +30,7 @@ bool MayOverwrite(IFiles& files, IUserInterface& ui, const std::string& path) {
     if (!files.FileExists(path) || !files.IsReadOnly(path)) return true;
     TMessageBox question;
     question.Text = ReadOnlyQuestion(path);
-    question.Caption = "質問";
+    question.Caption = CaptionQuestion;
     question.Icon = TBoxIcon::Question;
     question.Buttons = TBoxButtons::YesNo;
     question.SystemModal = true;

@@ -8,8 +8,6 @@
 
 namespace wyndrel::layout {
 
-inline constexpr const char* ProgramName = "Wyndrel";
-
 class TStatusTitle {
 public:
     explicit TStatusTitle(IUserInterface& ui) : FUi(ui) {}

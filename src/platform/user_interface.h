@@ -29,11 +29,19 @@ struct TMessageBox {
 // The toolkit's message dialog: its type fixes the caption and the icon.
 enum class TDialogType { Warning, Error, Information, Confirmation };
 
+// The program's name: its application title while no stage is shown, and the caption of
+// its own error box.
+inline constexpr const char* ProgramName = "Wyndrel";
+
 // The dialog's captions, as the user sees them.
 inline constexpr const char* DialogCaptionWarning = "警告";
 inline constexpr const char* DialogCaptionError = "エラー";
 inline constexpr const char* DialogCaptionInformation = "情報";
 inline constexpr const char* DialogCaptionConfirmation = "確認";
+
+// Captions the program gives its platform boxes.
+inline constexpr const char* CaptionInformation = DialogCaptionInformation;
+inline constexpr const char* CaptionQuestion = "質問";
 
 const char* DialogCaption(TDialogType type);
 

@@ -53,7 +53,7 @@ private:
     std::deque<std::optional<std::string>> FChosenFiles;
     std::vector<TUiEvent> FEvents;
     std::function<void(std::uint32_t)> FPump;
-    std::string FTitle = "Wyndrel";
+    std::string FTitle = ProgramName;
     int FPumps = 0;
 };
 

@@ -24,7 +24,7 @@ public:
 
 private:
     HWND FApplicationWindow = nullptr;
-    std::string FTitle = "Wyndrel";
+    std::string FTitle = ProgramName;
 };
 
 }  // namespace wyndrel::win32

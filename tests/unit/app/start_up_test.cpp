@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/command_mode.h"
 #include "app/start_up.h"
+#include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_processes.h"
@@ -13,12 +14,6 @@
 
 namespace wyndrel::app {
 namespace {
-
-class TFixedClock : public IClock {
-public:
-    TLocalDateTime LocalNow() override { return {2026, 12, 8, 9, 5, 7, 0, 2}; }
-    std::uint32_t RandomSeed() override { return 1; }
-};
 
 class StartingUp : public ::testing::Test {
 protected:
@@ -40,7 +35,7 @@ protected:
     fakes::TFakeProcesses Processes;
     fakes::TFakeFiles Files;
     fakes::TFakeUserInterface Ui;
-    TFixedClock Clock;
+    fakes::TFakeClock Clock;
     fakes::TFakeRegionalSettings Regional;
 };
 

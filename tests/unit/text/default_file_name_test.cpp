@@ -1,4 +1,5 @@
 // The proposed layout file names and their full-width replacements.
+#include "fakes/fake_clock.h"
 #include "text/default_file_name.h"
 
 #include <gtest/gtest.h>
@@ -6,28 +7,13 @@
 namespace wyndrel::text {
 namespace {
 
-class TFixedClock : public IClock {
-public:
-    explicit TFixedClock(TLocalDateTime now) : FNow(now) {}
-    TLocalDateTime LocalNow() override {
-        ++FReads;
-        return FNow;
-    }
-    std::uint32_t RandomSeed() override { return 0; }
-    int Reads() const { return FReads; }
-
-private:
-    TLocalDateTime FNow;
-    int FReads = 0;
-};
-
 class DefaultFileName : public ::testing::Test {
 protected:
     DefaultFileName() { SetEnglishDateNames(FLocale); }
     std::string Make(std::string_view format) { return MakeDefFileName(format, FClock, FLocale); }
 
     // Saturday 7 December 2002, 13:05:09.
-    TFixedClock FClock{TLocalDateTime{2002, 12, 7, 13, 5, 9, 0, 6}};
+    fakes::TFakeClock FClock{TLocalDateTime{2002, 12, 7, 13, 5, 9, 0, 6}};
     TDateTimeLocale FLocale = ReferenceDateTimeLocale();
 };
 
