@@ -249,8 +249,9 @@ TEST_F(CommandMode, EndsWithTheFatalBoxWhenNoEditorCanBeFound) {
 namespace e2e {
 namespace {
 
-// Ends every process that `parent` started, as a user killing it would; how many ended.
-int KillChildrenOf(HANDLE parent) {
+// Ends the processes `parent` started that run in the high priority class: the program
+// gives a started editor that class only while it waits for it to get ready. How many ended.
+int KillChildrenBeingWaitedFor(HANDLE parent) {
     DWORD parentId = ::GetProcessId(parent);
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return 0;
@@ -259,8 +260,8 @@ int KillChildrenOf(HANDLE parent) {
     entry.dwSize = sizeof(entry);
     for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
         if (entry.th32ParentProcessID != parentId) continue;
-        if (HANDLE child = ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
-            killed += ::TerminateProcess(child, 9) ? 1 : 0;
+        if (HANDLE child = ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID)) {
+            if (::GetPriorityClass(child) == HIGH_PRIORITY_CLASS) killed += ::TerminateProcess(child, 9) ? 1 : 0;
             ::CloseHandle(child);
         }
     }
@@ -277,9 +278,9 @@ TEST_F(CommandMode, GoesOnWhenTheEditorItWaitsForIsKilled) {
     options.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"never"}};
     HANDLE wyndrel = Processes.StartWyndrel(L"/LOAD \"" + layout + L"\"", options);
     ASSERT_NE(wyndrel, nullptr);
-    // The editor it started shows no window while it never gets ready; end it from outside.
-    ::Sleep(1000);
-    ASSERT_TRUE(WaitUntil([&] { return KillChildrenOf(wyndrel) > 0; }, 10000));
+    // The editor it started shows no window while it never gets ready; end it from outside
+    // once the program waits for it.
+    ASSERT_TRUE(WaitUntil([&] { return KillChildrenBeingWaitedFor(wyndrel) > 0; }, 10000));
     DWORD killedAt = ::GetTickCount();
     std::wstring text = Answer(L"エラー", IDOK);
     EXPECT_EQ(text, L"起動させたQuillonを確認できませんでした。");

@@ -66,16 +66,24 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem
     for (const auto& entry : *captured) EXPECT_FALSE(entry.FileName.empty());
 }
 
-TEST(EditorCaptureOnRealWindows, FindsAnEditorByItsPathInAnotherLetterCase) {
+TEST(EditorCaptureOnRealWindows, CapturesAndFindsAnEditorByItsWholeLongPathInAnotherLetterCase) {
     TTempFolder folder;
     TProcessGuard processes;
-    std::wstring path = folder.File(L"Report.TXT");
+    // About 300 characters, in a folder that does not exist: the editor shows it, empty.
+    std::wstring path = folder.File(std::wstring(260 - folder.Path().size(), L'd') + L"\\" + std::wstring(30, L'f') +
+                                    L"\\Report.TXT");
+    ASSERT_GT(path.size(), 290u);
     ASSERT_NE(processes.StartEditor(L"\"" + path + L"\""), nullptr);
     HWND editor = WaitForEditorShowing(path);
     ASSERT_NE(editor, nullptr);
 
     wyndrel::win32::TWin32Desktop desktop;
     wyndrel::layout::TLayoutEngine engine(desktop);
+    auto captured = engine.CaptureEditors();
+    ASSERT_TRUE(captured);
+    auto entry = std::find_if(captured->begin(), captured->end(), [&](const auto& e) { return ToHwnd(e.Wnd) == editor; });
+    ASSERT_NE(entry, captured->end());
+    EXPECT_EQ(entry->FileName, Narrow(path));
     std::string lower = Narrow(path);
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
     auto found = engine.FindEditorByFile(lower);

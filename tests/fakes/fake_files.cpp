@@ -82,9 +82,8 @@ std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::str
         FFiles[Key(temporary)] = TFakeFile{temporary, text.substr(0, text.size() / 2), false, ++FClock};
         throw ESimulatedCrash();
     }
-    auto found = FFiles.find(Key(path));
-    std::string stored = found == FFiles.end() ? path : found->second.StoredPath;
-    FFiles[Key(path)] = TFakeFile{stored, text, false, ++FClock};
+    // The replacement takes the name as written, letter case included.
+    FFiles[Key(path)] = TFakeFile{path, text, false, ++FClock};
     ++FWrites;
     return std::nullopt;
 }

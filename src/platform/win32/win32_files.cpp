@@ -132,6 +132,10 @@ TReadResult TWin32Files::ReadTextFile(const std::string& path) {
 std::optional<TPlatformError> TWin32Files::WriteTextFileAtomically(const std::string& path, const std::string& text) {
     std::optional<std::string> bytes = Utf8ToAnsiExact(text);
     if (!bytes) return ErrorOf(ERROR_NO_UNICODE_TRANSLATION);
+    // Windows refuses to move a file over a folder (access denied); asked first, every
+    // platform answers alike and no temporary file is written for nothing.
+    if (DWORD existing = Attributes(path); existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY))
+        return ErrorOf(ERROR_ACCESS_DENIED);
     std::wstring target = Widen(path);
     std::wstring temporary = target + L".wyndrel-tmp";
     {
