@@ -3,6 +3,8 @@
 // gets ready nor spins while it waits for one.
 #include "layout/editor_launcher.h"
 
+#include "platform/work_area.h"
+
 #include <array>
 
 namespace wyndrel::layout {
@@ -52,10 +54,13 @@ void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
 
 void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top,
                                       std::int32_t width, std::int32_t height, std::int32_t selStart) {
+    // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
+    // this one before the editor is started or placed.
+    const TWindowBox box = MoveOntoNearestWorkArea({left, top, width, height}, FEngine.Desktop().Monitors());
     std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
     if (!found) {
         std::optional<TStartPlacement> placement;
-        if (width > 0) placement = TStartPlacement{left, top, width, height};
+        if (box.Width > 0) placement = box;
         StartEditor(OpenFileCommandLine(FEngine.EditorPath, path), placement, TPriorityClass::High);
         auto search = [&] {
             found = FEngine.FindEditorByFile(path);
@@ -68,7 +73,8 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
     }
     IDesktop& desktop = FEngine.Desktop();
     RestoreIfMinimisedOrMaximised(found->Wnd);
-    desktop.SetWindowPos(found->Wnd, TInsertAfter::NotTopMost, left, top, width, height, TPlacementFlags::ShowWindow);
+    desktop.SetWindowPos(found->Wnd, TInsertAfter::NotTopMost, box.Left, box.Top, box.Width, box.Height,
+                         TPlacementFlags::ShowWindow);
     desktop.SetForeground(found->Wnd);
     desktop.SetSelection(found->Editor, selStart, selStart);
     desktop.ScrollCaret(found->Editor);

@@ -51,7 +51,7 @@ std::optional<std::vector<TLayout>> TLayoutEngine::CaptureEditors() {
         std::string fileName(text::Trim(GetEditorFileName(window)));
         if (fileName.empty()) return true;
         // A window that closed since the enumeration began has no rectangle: passed over.
-        auto bounds = FDesktop.WindowRect(window);
+        auto bounds = RestoredWindowRect(window);
         if (!bounds) return true;
         std::int32_t selStart = FDesktop.SelectionStart(FDesktop.FindChild(window, EditorTextClass));
         layouts.push_back(

@@ -38,6 +38,10 @@ public:
     // The topmost editor window showing `path` (compared without regard to letter case).
     std::optional<TFoundEditor> FindEditorByFile(const std::string& path);
 
+    // The window's rectangle as the user gets it back: for a minimised window the one it
+    // is restored to, not its place off every screen; no value when the window is gone.
+    std::optional<Rect> RestoredWindowRect(WindowId window);
+
     IDesktop& Desktop() { return FDesktop; }
 
 private:

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace wyndrel {
 
@@ -30,6 +31,9 @@ constexpr bool HasFlag(TPlacementFlags flags, TPlacementFlags flag) {
     return (static_cast<std::uint32_t>(flags) & static_cast<std::uint32_t>(flag)) != 0;
 }
 
+// Window and monitor geometry is in the pixels a program that is not DPI aware sees (the
+// system DPI's logical pixels), whatever the display scaling: the coordinate space layout
+// files have always held.
 class IDesktop {
 public:
     virtual ~IDesktop() = default;
@@ -57,6 +61,12 @@ public:
 
     // GetWindowRect in screen pixels; no value when the window is gone.
     virtual std::optional<Rect> WindowRect(WindowId window) = 0;
+
+    // GetWindowPlacement's normal position: where a minimised or maximised window goes back
+    // to, in screen coordinates; no value when the window is gone.
+    virtual std::optional<Rect> NormalPosition(WindowId window) = 0;
+    // Every display monitor with its work area, the primary one first.
+    virtual std::vector<TMonitor> Monitors() = 0;
 
     // IsZoomed and IsIconic: maximised, minimised.
     virtual bool IsZoomed(WindowId window) = 0;

@@ -12,12 +12,7 @@
 namespace wyndrel {
 
 // Position and size asked of a new program's first window through its start-up information.
-struct TStartPlacement {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Width = 0;
-    std::int32_t Height = 0;
-};
+using TStartPlacement = TWindowBox;
 
 // A started process the caller holds until it calls CloseProcess.
 struct TStartedProcess {

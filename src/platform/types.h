@@ -35,6 +35,24 @@ struct Rect {
     friend bool operator==(Rect, Rect) = default;
 };
 
+// A window's place as layouts record it and start-up information asks for it: position and
+// size apart.
+struct TWindowBox {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    friend bool operator==(TWindowBox, TWindowBox) = default;
+};
+
+// A display monitor: its whole area and its work area (the part task bars and docked tool
+// bars leave free), in screen pixels.
+struct TMonitor {
+    Rect Bounds;
+    Rect WorkArea;
+    friend bool operator==(const TMonitor&, const TMonitor&) = default;
+};
+
 // What went wrong in a platform operation: the error's type name as the program reports
 // it (for instance "EInOutError"), the platform's message text and its error code.
 struct TPlatformError {

@@ -114,6 +114,30 @@ TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
     EXPECT_FALSE(this->Desktop().IsIconic(window));
 }
 
+TYPED_TEST_P(DesktopContract, KeepsTheRectangleAMinimisedWindowComesBackTo) {
+    WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {100, 120, 500, 420});
+    this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow);
+    this->TheWorld.Minimise(window);
+    EXPECT_EQ(this->Desktop().NormalPosition(window), (Rect{100, 120, 500, 420}));
+    EXPECT_NE(this->Desktop().WindowRect(window), (Rect{100, 120, 500, 420}));
+    this->TheWorld.Destroy(window);
+    EXPECT_EQ(this->Desktop().NormalPosition(window), std::nullopt);
+}
+
+TYPED_TEST_P(DesktopContract, ListsThePrimaryMonitorFirstWithItsWorkAreaInside) {
+    std::vector<TMonitor> monitors = this->Desktop().Monitors();
+    ASSERT_FALSE(monitors.empty());
+    EXPECT_EQ(monitors[0].Bounds.Left, 0);
+    EXPECT_EQ(monitors[0].Bounds.Top, 0);
+    for (const TMonitor& monitor : monitors) {
+        EXPECT_GT(monitor.WorkArea.Width(), 0);
+        EXPECT_GE(monitor.WorkArea.Left, monitor.Bounds.Left);
+        EXPECT_GE(monitor.WorkArea.Top, monitor.Bounds.Top);
+        EXPECT_LE(monitor.WorkArea.Right, monitor.Bounds.Right);
+        EXPECT_LE(monitor.WorkArea.Bottom, monitor.Bounds.Bottom);
+    }
+}
+
 TYPED_TEST_P(DesktopContract, PutsACaretBeyondTheTextAtItsEnd) {
     WindowId parent = this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 300, 200});
     WindowId editor = this->TheWorld.AddEditControl(parent, "TEditor", "twelve chars", 0);
@@ -126,6 +150,7 @@ TYPED_TEST_P(DesktopContract, PutsACaretBeyondTheTextAtItsEnd) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(DesktopContract, PlacesAWindowByPositionAndSize, RestoresAMinimisedWindow,
+                            KeepsTheRectangleAMinimisedWindowComesBackTo, ListsThePrimaryMonitorFirstWithItsWorkAreaInside,
                             PutsACaretBeyondTheTextAtItsEnd, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
                             ClassNamesKeepTheirCaseAndAreCutToTheBuffer,
                             FindsTheFirstChildOfAClassWhateverItsLetterCase,

@@ -16,7 +16,7 @@ namespace {
 using wyndrel::win32::Narrow;
 using wyndrel::win32::ToHwnd;
 
-TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem) {
+TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAtTheirRestoredRectangles) {
     TTempFolder folder;
     TProcessGuard processes;
     std::vector<std::wstring> paths = {folder.File(L"一.txt"), folder.File(L"two.txt")};
@@ -32,6 +32,8 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem
     }
     ASSERT_NE(processes.StartEditor(L""), nullptr);
     ::SendMessageW(EditorTextControl(editors[0]), EM_SETSEL, 7, 7);
+    // The minimised one is captured at the rectangle it comes back to.
+    const std::vector<RECT> restored{WindowRectangle(editors[0]), WindowRectangle(editors[1])};
     ::ShowWindow(editors[1], SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(editors[1]) != FALSE; }, 5000));
 
@@ -51,7 +53,7 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAsWin32ReportsThem
 
     for (const auto* entry : ours) {
         HWND window = ToHwnd(entry->Wnd);
-        RECT bounds = WindowRectangle(window);
+        RECT bounds = restored[window == editors[0] ? 0 : 1];
         EXPECT_EQ(entry->FileName, Narrow(EditorPath(window)));
         EXPECT_EQ(entry->SelStart, static_cast<std::int32_t>(EditorCaret(window)));
         EXPECT_EQ(entry->Left, bounds.left);

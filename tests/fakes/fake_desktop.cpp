@@ -6,6 +6,7 @@
 #include "text/utf8.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -112,7 +113,30 @@ std::int32_t TFakeDesktop::SelectionStart(WindowId editControl) {
 
 std::optional<Rect> TFakeDesktop::WindowRect(WindowId window) {
     if (!Exists(window)) return std::nullopt;
-    return Window(window).Bounds;
+    return ToLogical(Window(window).Bounds);
+}
+
+std::optional<Rect> TFakeDesktop::NormalPosition(WindowId window) {
+    if (!Exists(window)) return std::nullopt;
+    return ToLogical(Window(window).NormalBounds.value_or(Window(window).Bounds));
+}
+
+std::vector<TMonitor> TFakeDesktop::Monitors() {
+    std::vector<TMonitor> logical;
+    for (const TMonitor& monitor : FMonitors) logical.push_back({ToLogical(monitor.Bounds), ToLogical(monitor.WorkArea)});
+    return logical;
+}
+
+std::int32_t TFakeDesktop::ToLogical(std::int32_t physical) const {
+    return static_cast<std::int32_t>(std::lround(physical * 96.0 / FDpi));
+}
+
+std::int32_t TFakeDesktop::ToPhysical(std::int32_t logical) const {
+    return static_cast<std::int32_t>(std::lround(logical * static_cast<double>(FDpi) / 96.0));
+}
+
+Rect TFakeDesktop::ToLogical(const Rect& physical) const {
+    return {ToLogical(physical.Left), ToLogical(physical.Top), ToLogical(physical.Right), ToLogical(physical.Bottom)};
 }
 
 }  // namespace wyndrel::fakes
@@ -131,9 +155,18 @@ bool TFakeDesktop::IsZoomed(WindowId window) { return Exists(window) && Window(w
 
 bool TFakeDesktop::IsIconic(WindowId window) { return Exists(window) && Window(window).Iconic; }
 
+void TFakeDesktop::Minimise(WindowId window) {
+    TFakeWindow& minimised = Window(window);
+    if (!minimised.NormalBounds) minimised.NormalBounds = minimised.Bounds;
+    minimised.Bounds = {-32000, -32000, -31840, -31976};
+    minimised.Iconic = true;
+}
+
 void TFakeDesktop::Restore(WindowId window) {
     if (!Exists(window)) return;
     TFakeWindow& restored = Window(window);
+    if (restored.NormalBounds) restored.Bounds = *restored.NormalBounds;
+    restored.NormalBounds.reset();
     restored.Zoomed = restored.Iconic = false;
     restored.Visible = true;
 }
@@ -142,6 +175,7 @@ bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::
                                 std::int32_t width, std::int32_t height, TPlacementFlags flags) {
     if (!Exists(window)) return false;
     TFakeWindow& placed = Window(window);
+    left = ToPhysical(left), top = ToPhysical(top), width = ToPhysical(width), height = ToPhysical(height);
     auto edge = [](std::int32_t start, std::int32_t length) {
         return static_cast<std::int32_t>(static_cast<std::int64_t>(start) + length);
     };

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,10 @@ namespace wyndrel::fakes {
 struct TFakeWindow {
     std::string ClassName;
     std::string Text;
-    Rect Bounds;
+    Rect Bounds;  // in physical pixels of the display
+    // Where a minimised or maximised window goes back to, in screen coordinates; none for a
+    // window in its normal state.
+    std::optional<Rect> NormalBounds;
     std::int32_t SelectionStart = 0;
     std::int32_t SelectionEnd = 0;
     WindowId Parent;
@@ -40,6 +44,15 @@ public:
                        const std::string& document = std::string(1000, '.'));
 
     void Destroy(WindowId window);
+    // Minimised as the platform does it: the window moves far off every screen and keeps
+    // its rectangle as its normal position.
+    void Minimise(WindowId window);
+    // The monitors, the primary one first; one of 1920 x 1080 with a task bar at the bottom
+    // until set.
+    void SetMonitors(std::vector<TMonitor> monitors) { FMonitors = std::move(monitors); }
+    // A scaled display: the windows' and monitors' physical pixels are answered in the
+    // 96-DPI logical pixels a program that is not DPI aware sees.
+    void SetDisplayDpi(int dpi) { FDpi = dpi; }
     TFakeWindow& Window(WindowId window);
     WindowId EditorChild(WindowId editor);
     std::vector<WindowId> ZOrder() const { return FZOrder; }
@@ -67,6 +80,8 @@ public:
     std::string WindowText(WindowId window, int limit) override;
     std::int32_t SelectionStart(WindowId editControl) override;
     std::optional<Rect> WindowRect(WindowId window) override;
+    std::optional<Rect> NormalPosition(WindowId window) override;
+    std::vector<TMonitor> Monitors() override;
     bool IsZoomed(WindowId window) override;
     bool IsIconic(WindowId window) override;
     void Restore(WindowId window) override;
@@ -89,7 +104,13 @@ private:
     // else just below the topmost ones.
     void BringToTopOfBand(WindowId window);
 
+    std::int32_t ToLogical(std::int32_t physical) const;
+    std::int32_t ToPhysical(std::int32_t logical) const;
+    Rect ToLogical(const Rect& physical) const;
+
     std::map<std::uintptr_t, TFakeWindow> FWindows;
+    std::vector<TMonitor> FMonitors{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}};
+    int FDpi = 96;
     std::vector<WindowId> FZOrder;  // top first
     std::uintptr_t FNextId = 0x100;
     bool FEnumerationFails = false;

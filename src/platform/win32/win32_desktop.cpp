@@ -2,7 +2,9 @@
 // placement calls.
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/win32/dpi_unaware_scope.h"
 #include "platform/win32/wide_string.h"
+#include "platform/work_area.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +20,31 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
         // An exception must not cross the system's callback; the enumeration just stops.
         return FALSE;
     }
+}
+
+Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
+
+// Collects the monitors with the primary one first, where the nearest-monitor rules look first.
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
+    auto& monitors = *reinterpret_cast<std::vector<TMonitor>*>(context);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
+    TMonitor found{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitors.insert(monitors.begin(), found);
+    else
+        monitors.push_back(found);
+    return TRUE;
+}
+
+std::optional<Rect> RectWhileRestored(HWND window) {
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    RECT bounds{};
+    const bool known = ::GetWindowRect(window, &bounds) != FALSE;
+    ::ShowWindow(window, SW_SHOWMINNOACTIVE);
+    if (!known) return std::nullopt;
+    return ToRect(bounds);
 }
 
 HWND InsertAfterHandle(TInsertAfter insertAfter) {
@@ -85,14 +112,39 @@ std::int32_t TWin32Desktop::SelectionStart(WindowId editControl) {
 }
 
 std::optional<Rect> TWin32Desktop::WindowRect(WindowId window) {
+    TDpiUnawareScope unaware;
     RECT bounds{};
     if (!::GetWindowRect(ToHwnd(window), &bounds)) return std::nullopt;
-    return Rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+    return ToRect(bounds);
 }
 
 }  // namespace wyndrel::win32
 
 namespace wyndrel::win32 {
+
+std::optional<Rect> TWin32Desktop::NormalPosition(WindowId window) {
+    TDpiUnawareScope unaware;
+    HWND handle = ToHwnd(window);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!::GetWindowPlacement(handle, &placement)) return std::nullopt;
+    const Rect normal = ToRect(placement.rcNormalPosition);
+    // Wine keeps no placement of another process's window and answers with its present
+    // rectangle, the minimised one. The rectangle is then read while the window is restored
+    // for a moment, without activating it.
+    if (::IsIconic(handle) && WindowRect(window) == normal) return RectWhileRestored(handle);
+    // Only a tool window's placement is in screen coordinates; any other top-level window's
+    // counts from its monitor's work area.
+    if (::GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return normal;
+    return WorkspaceToScreen(normal, Monitors());
+}
+
+std::vector<TMonitor> TWin32Desktop::Monitors() {
+    TDpiUnawareScope unaware;
+    std::vector<TMonitor> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
 
 bool TWin32Desktop::IsZoomed(WindowId window) { return ::IsZoomed(ToHwnd(window)) != FALSE; }
 
@@ -102,6 +154,7 @@ void TWin32Desktop::Restore(WindowId window) { ::ShowWindow(ToHwnd(window), SW_R
 
 bool TWin32Desktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
                                  std::int32_t width, std::int32_t height, TPlacementFlags flags) {
+    TDpiUnawareScope unaware;
     return ::SetWindowPos(ToHwnd(window), InsertAfterHandle(insertAfter), left, top, width, height,
                           PlacementFlags(flags)) != FALSE;
 }

@@ -1,4 +1,4 @@
-// The desktop port on Win32: one call per method.
+// The desktop port on Win32: one call per method, geometry in DPI-unaware pixels.
 #pragma once
 
 #include "platform/desktop.h"
@@ -18,6 +18,8 @@ public:
     std::string WindowText(WindowId window, int limit) override;
     std::int32_t SelectionStart(WindowId editControl) override;
     std::optional<Rect> WindowRect(WindowId window) override;
+    std::optional<Rect> NormalPosition(WindowId window) override;
+    std::vector<TMonitor> Monitors() override;
     bool IsZoomed(WindowId window) override;
     bool IsIconic(WindowId window) override;
     void Restore(WindowId window) override;

@@ -75,3 +75,37 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Win32, DesktopContract, TWin32DesktopWorld);
 
 }  // namespace
 }  // namespace wyndrel::contract
+
+namespace wyndrel::contract {
+namespace {
+
+// The calls of the thread's DPI context, which the headers for older systems do not declare.
+template <typename TFunction>
+TFunction User32(const char* name) {
+    return reinterpret_cast<TFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// The geometry calls switch to the DPI-unaware context for their own duration only: the
+// program's windows, created on the same thread afterwards, stay per-monitor aware.
+TEST(Win32DesktopDpiScope, GeometryCallsLeaveTheThreadsDpiAwarenessAsTheyFoundIt) {
+    using TContext = DPI_AWARENESS_CONTEXT;
+    auto set = User32<TContext(WINAPI*)(TContext)>("SetThreadDpiAwarenessContext");
+    auto get = User32<TContext(WINAPI*)()>("GetThreadDpiAwarenessContext");
+    auto equal = User32<BOOL(WINAPI*)(TContext, TContext)>("AreDpiAwarenessContextsEqual");
+    ASSERT_TRUE(set && get && equal) << "the platform has no per-thread DPI context";
+    TContext before = set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    TContext aware = get();
+    ASSERT_FALSE(equal(aware, DPI_AWARENESS_CONTEXT_UNAWARE));
+    TWin32DesktopWorld world;
+    WindowId window = world.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
+    world.Desktop().SetWindowPos(window, TInsertAfter::Top, 20, 20, 300, 200, TPlacementFlags::ShowWindow);
+    world.Desktop().WindowRect(window);
+    world.Desktop().NormalPosition(window);
+    world.Desktop().Monitors();
+    EXPECT_TRUE(equal(get(), aware));
+    set(before);
+}
+
+}  // namespace
+}  // namespace wyndrel::contract

@@ -20,7 +20,7 @@ public:
         return edit;
     }
     void Destroy(WindowId window) { FDesktop.Destroy(window); }
-    void Minimise(WindowId window) { FDesktop.Window(window).Iconic = true; }
+    void Minimise(WindowId window) { FDesktop.Minimise(window); }
 
 private:
     fakes::TFakeDesktop FDesktop;

@@ -50,6 +50,23 @@ TEST_F(LaunchingTheEditor, ReusesAMinimisedWindowShowingTheFileWithoutStartingAn
     EXPECT_EQ(Desktop.ZOrder().front(), shown);
 }
 
+TEST_F(LaunchingTheEditor, BringsRectanglesBeyondEveryMonitorOntoTheNearestAndKeepsPartlyVisibleOnes) {
+    Desktop.SetMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}}});
+    WindowId shown = Desktop.AddEditor("C:\\shown.txt", {0, 0, 50, 50}, 0);
+    Launcher.OpenLayoutEntry("C:\\shown.txt", 5000, 100, 800, 600, 0);
+    EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{1120, 100, 1920, 700}));
+
+    Launcher.OpenLayoutEntry("C:\\started.txt", -5000, 900, 640, 480, 0);
+    ASSERT_EQ(Processes.Starts().size(), 1u);
+    ASSERT_TRUE(Processes.Starts()[0].Placement);
+    EXPECT_EQ(Processes.Starts()[0].Placement->Left, -1280);
+    EXPECT_EQ(Processes.Starts()[0].Placement->Top, 504);
+    EXPECT_EQ(Desktop.Window(EditorShowing("C:\\started.txt")).Bounds, (Rect{-1280, 504, -640, 984}));
+
+    Launcher.OpenLayoutEntry("C:\\shown.txt", -1500, -20, 400, 300, 0);
+    EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{-1500, -20, -1100, 280}));
+}
+
 TEST_F(LaunchingTheEditor, PutsACaretBeyondTheTextWhereTheTextControlPutsIt) {
     WindowId shown = Desktop.AddEditor("C:\\a.txt", {0, 0, 50, 50}, 0, "short");
     Launcher.OpenLayoutEntry("C:\\a.txt", 0, 0, 50, 50, 999);

@@ -114,6 +114,23 @@ TEST_F(LoadingALayout, EndsTwoEntriesForOneFileInOneEditorAtTheSecondPlace) {
     EXPECT_EQ(Selection(editor), std::make_pair(2, 2));
 }
 
+TEST_F(LoadingALayout, OnAScaledDisplayWorksInTheLogicalPixelsLayoutFilesHoldBothWays) {
+    // At 144 DPI a 2880 x 1620 monitor is 1920 x 1080 to a program that is not DPI aware.
+    Desktop.SetDisplayDpi(144);
+    Desktop.SetMonitors({{{0, 0, 2880, 1620}, {0, 0, 2880, 1560}}});
+    WindowId editor = Desktop.AddEditor("C:\\a.txt", {300, 300, 900, 750}, 0);
+    Files.AddFolder("C:\\Layouts");
+    SaveLayout(Engine, Files, Ui, Path);
+    EXPECT_EQ(Files.Content(Path), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=0\r\nRect=200,200,400,300\r\n");
+    Desktop.Window(editor).Bounds = {0, 0, 30, 30};
+    Load(Path);
+    EXPECT_EQ(Desktop.Window(editor).Bounds, (Rect{300, 300, 900, 750}));
+    // Within the physical pixels but beyond the logical ones: brought onto the monitor.
+    Files.AddFile("C:\\Layouts\\far.qdl", "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nRect=2000,0,400,300\r\n");
+    Load("C:\\Layouts\\far.qdl");
+    EXPECT_EQ(Desktop.Window(editor).Bounds, (Rect{2280, 0, 2880, 450}));
+}
+
 TEST_F(LoadingALayout, GoesOnWithTheNextEntryAfterOneThatCannotBeShown) {
     ModelEditor({.NoWindow = true});
     Desktop.AddEditor("C:\\b.txt", {0, 0, 10, 10}, 0);

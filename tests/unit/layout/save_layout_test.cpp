@@ -14,8 +14,7 @@ protected:
 
 TEST_F(SavingALayout, WritesEveryEditorShowingAFileTopmostFirstAndShowsEachStage) {
     Desktop.AddEditor("C:\\a.txt", {10, 20, 310, 420}, 5);
-    WindowId minimised = Desktop.AddEditor("C:\\b.txt", {-32000, -32000, -31840, -31969}, 0);
-    Desktop.Window(minimised).Iconic = true;
+    Desktop.Minimise(Desktop.AddEditor("C:\\b.txt", {30, 60, 190, 91}, 0));
     Desktop.AddEditor("C:\\c.txt", {0, 0, 100, 100}, 9);
     Desktop.AddEditor("", {0, 0, 50, 50}, 0);
     Files.AddFolder("C:\\Layouts");
@@ -23,7 +22,7 @@ TEST_F(SavingALayout, WritesEveryEditorShowingAFileTopmostFirstAndShowsEachStage
     EXPECT_EQ(Files.Content(Target),
               "[QuillonLayoutFile]\r\n"
               "File=C:\\c.txt\r\nCurs=9\r\nRect=0,0,100,100\r\n"
-              "File=C:\\b.txt\r\nCurs=0\r\nRect=-32000,-32000,160,31\r\n"
+              "File=C:\\b.txt\r\nCurs=0\r\nRect=30,60,160,31\r\n"
               "File=C:\\a.txt\r\nCurs=5\r\nRect=10,20,300,400\r\n");
     EXPECT_TRUE(Ui.Messages().empty());
     EXPECT_EQ(Ui.Titles(), (std::vector<std::string>{"Quillon検索中...", "属性チェック中...", "レイアウト書込中...",

@@ -1,0 +1,20 @@
+// Keeping windows where the user can see them: rectangles recorded on another desk or at
+// another time are brought onto a monitor of this one.
+#pragma once
+
+#include "platform/types.h"
+
+#include <vector>
+
+namespace wyndrel {
+
+// `box` as it is when it overlaps the work area of some monitor, even by one pixel; else
+// moved onto the work area nearest to it, kept whole inside it with its size where it fits
+// and shrunk to it where it does not. With no monitors known, `box` as it is.
+TWindowBox MoveOntoNearestWorkArea(const TWindowBox& box, const std::vector<TMonitor>& monitors);
+
+// A window placement's normal position (workspace coordinates, which start at the top left
+// corner of the work area of the window's monitor) in screen coordinates.
+Rect WorkspaceToScreen(const Rect& normal, const std::vector<TMonitor>& monitors);
+
+}  // namespace wyndrel
