@@ -1,19 +1,12 @@
-// wyndrel.exe starts and ends cleanly; the editor double's readiness knobs behave.
+// The editor double's readiness knobs behave.
 #include "support/desktop_probe.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
-#include "support/wyndrel_settings.h"
 
 #include <gtest/gtest.h>
 
 namespace e2e {
 namespace {
-
-TEST(ProgramStart, WyndrelStartsAndEndsCleanly) {
-    TWyndrelSettings settings;
-    TProcessGuard processes;
-    EXPECT_EQ(processes.RunWyndrel(L"", 20000), 0);
-}
 
 TEST(EditorDoubleKnobs, AWindowDelayShowsTheWindowOnlyAfterTheEditorIsReadyForInput) {
     TTempFolder folder;

@@ -1,11 +1,14 @@
 // The program's entry: builds the Win32 adapters and runs the program with them.
+#include "app/resident_start.h"
 #include "app/start_up.h"
+#include "app/win32/resident_host.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_resident_process.h"
 #include "platform/win32/win32_regional_settings.h"
 #include "platform/win32/win32_user_interface.h"
 #include "platform/win32/windows_header.h"
@@ -48,10 +51,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock, regional}, exePath, Arguments());
         if (result.RunResident) {
-            // The resident main window is not built yet: the program ends as a resident
-            // copy would, with its temporary layout file removed.
-            wyndrel::win32::ProcessPendingMessages();
-            wyndrel::app::FinaliseProcess(files, exePath);
+            wyndrel::win32::TWin32ResidentProcess process;
+            wyndrel::settings::TIniAccess ini(files);
+            ini.IniFileName = result.IniFileName;
+            wyndrel::text::TDateTimeLocale locale = wyndrel::text::ReferenceDateTimeLocale();
+            wyndrel::app::win32::TResidentHost host({desktop, processes, files, ui, clock, regional}, process, ini,
+                                                    result.EditorPath, exePath);
+            wyndrel::app::RunResident({desktop, process, ui, files}, ini, locale, exePath, host);
         }
         return static_cast<int>(result.ExitCode);
     } catch (const std::exception& error) {

@@ -1,0 +1,141 @@
+// The main window's life: creation, every show, its commands, closing and destruction.
+#include "app/main_window.h"
+
+#include "app/main_window_form.h"
+#include "app/main_window_ids.h"
+#include "app/main_window_rules.h"
+#include "settings/setting_keys.h"
+
+namespace wyndrel::app {
+namespace {
+
+// The real-time class while a handler of the window runs, idle again however it ends. No
+// step inside waits for anything.
+class TRealTimeScope {
+public:
+    explicit TRealTimeScope(IResidentProcess& process) : FProcess(process) {
+        FProcess.SetOwnPriority(TPriorityClass::RealTime);
+    }
+    ~TRealTimeScope() { FProcess.SetOwnPriority(TPriorityClass::Idle); }
+    TRealTimeScope(const TRealTimeScope&) = delete;
+    TRealTimeScope& operator=(const TRealTimeScope&) = delete;
+
+private:
+    IResidentProcess& FProcess;
+};
+
+void Call(const std::function<void()>& handler) {
+    if (handler) handler();
+}
+
+}  // namespace
+
+TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
+                         TMainWindowHandlers handlers, std::string helpFileName)
+    : FPorts(ports),
+      FTray(tray),
+      FGrad(grad),
+      FHandlers(std::move(handlers)),
+      FHelpFileName(std::move(helpFileName)),
+      FForm(MainWindowForm()) {
+    FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
+    FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
+}
+
+void TfrmWyndrel::FormCreate() {
+    using namespace settings::keys;
+    {
+        TRealTimeScope realTime(FPorts.Process);
+        settings::TSettingsFile settings = FPorts.Ini.SettingsFile();
+        FTray.SetTipString(TrayTip);
+        FTray.SetIconID(TrayIconId);
+        FTray.SetRegistered(true);
+        SetViewMode(ViewModeAtStart(settings.ReadInteger(UserWindowMode.Section, UserWindowMode.Name, 0),
+                                    settings.ReadInteger(LastWindowMode.Section, LastWindowMode.Name, 0)));
+        PlaceAtStart(settings);
+        if (FPorts.Ini.ReadIniBool(IsMinimizedOnStart.Section, IsMinimizedOnStart.Name, IsMinimizedOnStart.Default))
+            FPorts.Frame.MinimizeApplication();
+        FPorts.Frame.AcceptFiles();
+        Call(FHandlers.BuildFavoritesMenu);
+        Call(FHandlers.StartAutoSaveTimer);
+    }
+    if (FPorts.Ini.ReadIniBool(IsMostTop.Section, IsMostTop.Name, IsMostTop.Default)) SetMostTop(true);
+    FPorts.View.SetFocus(ids::btnRead);
+}
+
+void TfrmWyndrel::PlaceAtStart(settings::TSettingsFile& settings) {
+    auto start = StartWindowPosition(settings, FPorts.Frame.Metrics());
+    if (start) FPorts.Frame.MoveTo(start->Position);
+}
+
+void TfrmWyndrel::OnShow() {
+    using namespace settings::keys;
+    TRealTimeScope realTime(FPorts.Process);
+    RefreshWindowMenu(FPorts.Frame.WindowMenu(), FPorts.Files.FileExists(FHelpFileName));
+    SetMostTop(FMostTop);
+    if (!FPorts.Ini.ReadIniBool(IsIconic.Section, IsIconic.Name, IsIconic.Default) &&
+        FPorts.Ini.ReadIniBool(IsGetFocusOnStart.Section, IsGetFocusOnStart.Name, IsGetFocusOnStart.Default))
+        FPorts.Frame.BringForward();
+    FPorts.Frame.Repaint();
+}
+
+// A long command handles pending messages; a click that arrives meanwhile is dropped.
+void TfrmWyndrel::Run(const std::function<void()>& command) {
+    if (command) FGate.Run(command);
+}
+
+void TfrmWyndrel::OnControl(const ui::TControlEvent& event) {
+    if (event.Kind != ui::TControlEventKind::Click) return;
+    switch (event.Id) {
+        case ids::btnRead: Run(FHandlers.Read); break;
+        case ids::btnSave: Run(FHandlers.Save); break;
+        case ids::btnSituate: Run(FHandlers.Situate); break;
+        case ids::btnOption: Run(FHandlers.Options); break;
+        case ids::btnChangeView: SetViewMode(NextViewMode(FViewMode)); break;
+        case ids::btnClose: FPorts.Frame.Quit(); break;
+        case ids::btnReadEnd: Run(FHandlers.ReadAndClose); break;
+        case ids::btnSaveEnd: Run(FHandlers.SaveAndClose); break;
+        case ids::mpCVNrml: ChooseViewMode(TViewMode::Normal); break;
+        case ids::mpCVHorz: ChooseViewMode(TViewMode::Horizontal); break;
+        case ids::mpCVVert: ChooseViewMode(TViewMode::Vertical); break;
+        case ids::mpCVIcon: ChooseIconMode(); break;
+        default: break;
+    }
+}
+
+bool TfrmWyndrel::OnSysCommand(std::uint32_t id) {
+    switch (id) {
+        case ids::WindowMenuOptions: Run(FHandlers.Options); return true;
+        case ids::WindowMenuAbout: Run(FHandlers.About); return true;
+        case ids::WindowMenuMostTop: SetMostTop(!FMostTop); return true;
+        case ids::WindowMenuScatter: Run(FHandlers.Scatter); return true;
+        case ids::WindowMenuHelp: Run(FHandlers.Help); return true;
+        default: return false;
+    }
+}
+
+void TfrmWyndrel::OnDropFiles(const std::vector<std::string>& paths) {
+    if (paths.empty() || !FHandlers.LoadLayout) return;
+    FGate.Run([&] { RestoreDroppedFiles(paths, FHandlers.LoadLayout); });
+}
+
+bool TfrmWyndrel::FormCloseQuery() {
+    using settings::keys::CloseNoExit;
+    bool closeNoExit = FPorts.Ini.ReadIniBool(CloseNoExit.Section, CloseNoExit.Name, CloseNoExit.Default);
+    switch (CloseQuery(FPorts.Frame.QuitRequested(), closeNoExit, FPorts.View.Visible(ui::FormId))) {
+        case TCloseAnswer::HideInstead: FPorts.View.Hide(); return false;
+        case TCloseAnswer::Quit: FPorts.Frame.Quit(); return true;
+        case TCloseAnswer::Close: break;
+    }
+    return true;
+}
+
+// The settings are written before anything else of the program is released, so a failure
+// there cannot lose them.
+void TfrmWyndrel::FormDestroy() {
+    FTray.SetRegistered(false);
+    WriteExitState(FPorts.Ini, FPorts.Frame.Metrics().Current, FViewMode, FPorts.AutoSaveTimer.Enabled());
+    FPorts.Frame.Quit();
+}
+
+}  // namespace wyndrel::app

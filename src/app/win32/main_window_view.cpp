@@ -1,0 +1,200 @@
+// The main window's Win32 side: messages in as presenter events, frame operations out.
+#include "app/win32/main_window_view.h"
+
+#include "app/main_window_form.h"
+#include "app/main_window_ids.h"
+#include "app/resident_start.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/wide_string.h"
+#include "ui/private_messages.h"
+#include "ui/win32/dropped_files.h"
+
+#include <shellapi.h>
+
+namespace wyndrel::app::win32 {
+namespace {
+
+constexpr DWORD TitledStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// No frame and no title bar; the window menu stays reachable with Alt+Space.
+constexpr DWORD BorderlessStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+}  // namespace
+
+TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad)
+    : TWindowBase(ui), FGrad(grad), FBinder(MainWindowForm()), FView(FBinder, [this] { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }) {}
+
+TMainWindowView::~TMainWindowView() { Destroy(); }
+
+void TMainWindowView::Create() {
+    RegisterWindowClass(wyndrel::win32::Widen(MainWindowClassName).c_str(), ::LoadIconW(nullptr, IDI_APPLICATION),
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(), wyndrel::win32::Widen(ApplicationTitle), TitledStyle, 0, BuiltInPosition.X,
+                    BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
+}
+
+void TMainWindowView::Destroy() {
+    if (Handle() && ::IsWindow(Handle())) ::DestroyWindow(Handle());
+}
+
+bool TMainWindowView::OnCreate() {
+    FBinder.CreateControls(Handle());
+    FBar = std::make_unique<wyndrel::win32::TGradationBar>(FGrad, Handle());
+    FSysMenu = ::GetSystemMenu(Handle(), FALSE);
+    wyndrel::win32::EnableDialogKeys(Handle());
+    return true;
+}
+
+void TMainWindowView::OnClose() {
+    if (!FPresenter || FPresenter->FormCloseQuery()) ::DestroyWindow(Handle());
+}
+
+void TMainWindowView::OnDestroy() {
+    wyndrel::win32::ForgetDialogKeys(Handle());
+    if (FPresenter) FPresenter->FormDestroy();
+    FBar.reset();
+}
+
+void TMainWindowView::OnCommand(int, int, HWND) {}
+
+LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (FBar && FBar->OnParentMessage(message, wParam, lParam)) return 0;
+    if (!FPresenter) return TWindowBase::OnMessage(message, wParam, lParam);
+    switch (message) {
+        case WM_COMMAND:
+            if (auto event = FBinder.Translate(wParam, lParam)) FPresenter->OnControl(*event);
+            return 0;
+        case WM_SYSCOMMAND:
+            // The identifier is compared whole: the platform's own commands use the low bits.
+            if (FPresenter->OnSysCommand(static_cast<std::uint32_t>(wParam))) return 0;
+            break;
+        case WM_SHOWWINDOW:
+            if (wParam) FPresenter->OnShow();
+            break;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == FBinder.Control(ids::btnChangeView)) {
+                FPresenter->OnChangeViewPopup();
+                return 0;
+            }
+            break;
+        case WM_ACTIVATEAPP:
+            if (wParam) FPresenter->AppEventsActivate();
+            else FPresenter->AppEventsDeactivate();
+            break;
+        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return 0;
+        default:
+            if (message == ui::ShowRequestMessage) {
+                FPresenter->OnShowRequest();
+                return 0;
+            }
+            break;
+    }
+    return TWindowBase::OnMessage(message, wParam, lParam);
+}
+
+// The hourglass stays while the layouts are restored, also when one fails.
+void TMainWindowView::OnDropFiles(HDROP drop) {
+    std::vector<std::string> paths = ui::win32::TakeDroppedFiles(drop);
+    if (paths.empty()) return;
+    HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    struct TRestoreCursor {
+        HCURSOR Cursor;
+        ~TRestoreCursor() { ::SetCursor(Cursor); }
+    } restore{previous};
+    FPresenter->OnDropFiles(paths);
+}
+
+void TMainWindowView::SetTitleBar(bool titleBar) {
+    LONG_PTR visible = ::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE;
+    ::SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(titleBar ? TitledStyle : BorderlessStyle) | visible);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainWindowView::SetTopMost(bool topMost) {
+    ::SetWindowPos(Handle(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// A minimised window reports its place as the one it comes back to.
+TStartWindowMetrics TMainWindowView::Metrics() {
+    RECT outer{};
+    ::GetWindowRect(Handle(), &outer);
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    TStartWindowMetrics metrics;
+    metrics.Current = {outer.left, outer.top};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (::IsIconic(Handle()) && ::GetWindowPlacement(Handle(), &placement))
+        metrics.Current = {placement.rcNormalPosition.left, placement.rcNormalPosition.top};
+    metrics.OuterWidth = outer.right - outer.left;
+    metrics.OuterHeight = outer.bottom - outer.top;
+    metrics.ClientWidth = client.right;
+    metrics.ClientHeight = client.bottom;
+    metrics.ScreenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    metrics.ScreenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    return metrics;
+}
+
+void TMainWindowView::MoveTo(Point topLeft) {
+    ::SetWindowPos(Handle(), nullptr, topLeft.X, topLeft.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainWindowView::AcceptFiles() { ::DragAcceptFiles(Handle(), TRUE); }
+
+void TMainWindowView::DragByCaption() {
+    ::ReleaseCapture();
+    ::SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+Point TMainWindowView::CursorPos() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    return {point.x, point.y};
+}
+
+std::uint32_t TMainWindowView::CaptionColor(TCaptionColor which) { return ::GetSysColor(static_cast<int>(which)); }
+
+void TMainWindowView::BringForward() {
+    ::SetActiveWindow(Handle());
+    ::SetForegroundWindow(Handle());
+    ::BringWindowToTop(Handle());
+    ::SetFocus(Handle());
+}
+
+void TMainWindowView::Repaint() {
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void TMainWindowView::MinimizeApplication() { ::ShowWindow(Handle(), SW_MINIMIZE); }
+void TMainWindowView::RestoreApplication() { ::ShowWindow(Handle(), SW_RESTORE); }
+bool TMainWindowView::ApplicationMinimized() { return ::IsIconic(Handle()) != FALSE; }
+
+void TMainWindowView::Quit() {
+    if (!FQuitRequested) ::PostQuitMessage(0);
+    FQuitRequested = true;
+}
+
+// The window menu is fetched again each time: the platform may hand out a new one after a
+// border change; the last one is kept when it hands out none.
+HMENU TMainWindowView::SystemMenu() {
+    if (HMENU menu = ::GetSystemMenu(Handle(), FALSE)) FSysMenu = menu;
+    return FSysMenu;
+}
+
+void TMainWindowView::DeleteEntry(std::uint32_t id) { ::DeleteMenu(SystemMenu(), id, MF_BYCOMMAND); }
+
+void TMainWindowView::InsertEntry(int position, const TWindowMenuEntry& entry) {
+    std::wstring text = wyndrel::win32::Widen(entry.Text);
+    ::InsertMenuW(SystemMenu(), static_cast<UINT>(position), MF_BYPOSITION | (entry.Separator ? MF_SEPARATOR : MF_STRING),
+                  entry.Id, entry.Separator ? nullptr : text.c_str());
+}
+
+void TMainWindowView::CheckEntry(std::uint32_t id, bool checked) {
+    ::CheckMenuItem(SystemMenu(), id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TMainWindowView::Redraw() { ::DrawMenuBar(Handle()); }
+
+}  // namespace wyndrel::app::win32

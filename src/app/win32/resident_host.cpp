@@ -1,0 +1,74 @@
+// Builds the resident program's window from its parts and runs it.
+#include "app/win32/resident_host.h"
+
+#include "app/main_window_ids.h"
+#include "layout/layout_commands.h"
+#include "platform/win32/message_loop.h"
+#include "text/path_split.h"
+
+namespace wyndrel::app::win32 {
+namespace {
+
+// The gradient bar as the main window's form sets it up, until the first activation.
+void SetUpGradientBar(widgets::TSKGradationG& grad) {
+    grad.SetBounds(2, 1, 53, 16);
+    grad.SetVisible(false);
+    grad.SetColor(15780518);
+    grad.SetStartColor(6956042);
+    grad.SetEndColor(15780518);
+    grad.SetGradationStep(53);
+    grad.SetAutoPointSet(true);
+    grad.SetStartPoint(5);
+    grad.SetAutoPoint(5);
+    grad.SetEndPoint(11);
+    grad.SetDirection(widgets::TDirection::dVertical);
+}
+
+}  // namespace
+
+TResidentHost::TResidentHost(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
+                             const std::string& editorPath, const std::string& exePath)
+    : FPorts(ports),
+      FProcess(process),
+      FIni(ini),
+      FHelpFileName(text::ChangeFileExt(exePath, ".hlp")),
+      FEngine(ports.Desktop),
+      FTimer(ids::TimAutoSave) {
+    FEngine.EditorPath = editorPath;
+    SetUpGradientBar(FGrad);
+}
+
+TResidentHost::~TResidentHost() {
+    if (FWindow) FWindow->Destroy();
+}
+
+void TResidentHost::CreateMainWindow(bool show) {
+    FShow = show;
+    FWindow = std::make_unique<TMainWindowView>(FPorts.UserInterface, FGrad);
+    FWindow->Create();
+    FTimer.AttachWindow(FWindow->Handle());
+    FTray = std::make_unique<widgets::TTaskTray>(
+        FRegistry, widgets::TTrayOwner{&FPorts.Desktop, &FPorts.UserInterface,
+                                       WindowId{reinterpret_cast<std::uintptr_t>(FWindow->Handle())}});
+    FTray->SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(::LoadIconW(nullptr, IDI_APPLICATION))});
+    TMainWindowHandlers handlers;
+    handlers.LoadLayout = [this](const std::string& path) { LoadDroppedLayout(path); };
+    FForm = std::make_unique<TfrmWyndrel>(
+        TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
+        std::move(handlers), FHelpFileName);
+    FWindow->Attach(*FForm);
+    FForm->FormCreate();
+}
+
+void TResidentHost::RunMessageLoop() {
+    if (FShow) FWindow->View().Show();
+    wyndrel::win32::RunMessageLoop();
+    FWindow->Destroy();
+}
+
+void TResidentHost::LoadDroppedLayout(const std::string& path) {
+    layout::TEditorLauncher launcher(FEngine, FPorts.Processes, FPorts.UserInterface);
+    layout::LoadLayout(launcher, FPorts.Files, FPorts.UserInterface, path);
+}
+
+}  // namespace wyndrel::app::win32

@@ -1,0 +1,46 @@
+// The resident program's parts on Win32: the notification area and tray icon, the gradient
+// bar, the auto-save timer, the main window and its presenter, and the message loop.
+#pragma once
+
+#include "app/main_window.h"
+#include "app/resident_start.h"
+#include "app/start_up.h"
+#include "app/win32/main_window_view.h"
+#include "layout/editor_launcher.h"
+#include "platform/win32/win32_timer.h"
+#include "widgets/task_tray_registry.h"
+#include "widgets/win32/win32_notify_area.h"
+
+#include <memory>
+#include <string>
+
+namespace wyndrel::app::win32 {
+
+class TResidentHost : public IResidentHost {
+public:
+    TResidentHost(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
+                  const std::string& editorPath, const std::string& exePath);
+    ~TResidentHost() override;
+
+    void CreateMainWindow(bool show) override;
+    void RunMessageLoop() override;
+
+private:
+    void LoadDroppedLayout(const std::string& path);
+
+    TPorts FPorts;
+    IResidentProcess& FProcess;
+    settings::TIniAccess& FIni;
+    std::string FHelpFileName;
+    layout::TLayoutEngine FEngine;
+    wyndrel::win32::TWin32NotifyArea FNotifyArea;
+    widgets::TTaskTrayRegistry FRegistry{FNotifyArea};
+    std::unique_ptr<widgets::TTaskTray> FTray;
+    widgets::TSKGradationG FGrad;
+    wyndrel::win32::TWin32Timer FTimer;
+    std::unique_ptr<TMainWindowView> FWindow;
+    std::unique_ptr<TfrmWyndrel> FForm;
+    bool FShow = true;
+};
+
+}  // namespace wyndrel::app::win32

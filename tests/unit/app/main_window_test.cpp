@@ -1,0 +1,173 @@
+// TfrmWyndrel on a fake view, frame, tray and settings: creation from the settings, shows,
+// shapes and icon mode, the window menu's commands, closing, exit state, the gradient bar.
+#include "app/main_window.h"
+#include "app/main_window_form.h"
+#include "app/main_window_ids.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_main_window_frame.h"
+#include "fakes/fake_notify_area.h"
+#include "fakes/fake_resident_process.h"
+#include "fakes/fake_timer.h"
+#include "fakes/fake_view.h"
+#include "widgets/task_tray_registry.h"
+
+#include <gtest/gtest.h>
+
+namespace wyndrel::app {
+namespace {
+
+using TKind = fakes::TNotifyCall::TKind;
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow() {
+        Ini.IniFileName = IniPath;
+        Tray.SetIcon(widgets::TIconHandle{1});
+    }
+    void Create(const std::string& settings) {
+        Files.AddFile(IniPath, settings);
+        Form.FormCreate();
+    }
+    TMainWindowHandlers Handlers() {
+        TMainWindowHandlers handlers;
+        handlers.Scatter = [this] { Ran.push_back("scatter"); };
+        handlers.TrayMenu = [this](Point at) {
+            Ran.push_back((Form.MenuShowing() ? "menu at " : "no flag ") + std::to_string(at.X));
+        };
+        return handlers;
+    }
+    std::vector<TKind> TrayCalls() const {
+        std::vector<TKind> kinds;
+        for (const auto& call : Area.Calls()) kinds.push_back(call.Kind);
+        return kinds;
+    }
+
+    const std::string IniPath = "C:\\Tools\\wyndrel.ini";
+    const std::string HelpPath = "C:\\Tools\\wyndrel.hlp";
+    fakes::TFakeDesktop Desktop;
+    fakes::TFakeFiles Files;
+    settings::TIniAccess Ini{Files};
+    fakes::TFakeView View{MainWindowForm()};
+    fakes::TFakeMainWindowFrame Frame{View};
+    fakes::TFakeResidentProcess Process{Desktop};
+    fakes::TFakeTimer Timer;
+    fakes::TFakeNotifyArea Area;
+    widgets::TTaskTrayRegistry Registry{Area};
+    widgets::TTaskTray Tray{Registry};
+    widgets::TSKGradationG Grad;
+    std::vector<std::string> Ran;
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, Handlers(), HelpPath};
+};
+
+TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
+    Create("[Option]\r\nUserWindowMode=0\r\nLastWindowMode=2\r\nLeft=-300\r\nTop=40\r\n");
+    EXPECT_EQ(Form.ViewMode(), TViewMode::Vertical);
+    EXPECT_FALSE(Frame.TitleBar);
+    EXPECT_EQ(View.Bounds(ui::FormId), (Rect{0, 0, 56, 181}));
+    EXPECT_EQ(View.Bounds(ids::btnSaveEnd), (Rect{3, 158, 54, 179}));
+    EXPECT_EQ(View.Text(ids::btnSaveEnd), "&2.保終");
+    EXPECT_EQ(View.Text(ui::FormId), "");
+    EXPECT_TRUE(Grad.Visible());
+    EXPECT_EQ(Grad.BoundsRect(), (Rect{2, 1, 55, 17}));
+    EXPECT_EQ(Frame.Position, (Point{-300, 40}));
+    EXPECT_TRUE(Frame.AcceptsFiles);
+    EXPECT_TRUE(Frame.TopMost);
+    EXPECT_EQ(View.Focused(), ids::btnRead);
+    ASSERT_EQ(Area.Icons().count(TrayIconId), 1u);
+    EXPECT_EQ(Area.Icons().at(TrayIconId).Tip, TrayTip);
+    EXPECT_EQ(Process.Log.front(), "priority RealTime");
+    EXPECT_EQ(Process.Log.back(), "priority Idle");
+
+    Frame.Position = {1, 1};
+    Create("[Option]\r\nUserWindowMode=2\r\nStartWindowPosType=3\r\n");
+    EXPECT_EQ(Form.ViewMode(), TViewMode::Horizontal);
+    EXPECT_EQ(Frame.Position, (Point{(1024 - 210) / 2, (768 - 40) / 2}));
+}
+
+TEST_F(MainWindow, ShowsKeepOneSetOfWindowMenuEntriesAndTheMostTopCheck) {
+    Create("[Option]\r\nIsGetFocusOnStart=True\r\n");
+    Form.OnShow();
+    Files.AddFile(HelpPath, "");
+    Form.OnShow();
+    EXPECT_EQ(Frame.Menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000, 10000,
+                                                            10001, 10002, 10004, 0, 0xF060}));
+    EXPECT_EQ(Frame.Menu.Checked, std::set<std::uint32_t>{ids::WindowMenuMostTop});
+    EXPECT_EQ(Frame.BroughtForward, 2);
+
+    EXPECT_TRUE(Form.OnSysCommand(ids::WindowMenuMostTop));
+    EXPECT_FALSE(Frame.TopMost);
+    EXPECT_TRUE(Frame.Menu.Checked.empty());
+    EXPECT_TRUE(Form.OnSysCommand(ids::WindowMenuScatter));
+    EXPECT_FALSE(Form.OnSysCommand(0xF060));
+    EXPECT_EQ(Ran, std::vector<std::string>{"scatter"});
+}
+
+TEST_F(MainWindow, CyclesItsShapesAndHidesInIconModeWithTheTrayIconKept) {
+    Create("");
+    Area.ClearCalls();
+    Form.OnControl({ids::btnChangeView});
+    EXPECT_EQ(TrayCalls(), (std::vector<TKind>{TKind::Delete, TKind::Add}));
+    EXPECT_EQ(View.Text(ids::btnChangeView), "表示(&V)");
+    EXPECT_EQ(View.Bounds(ui::FormId), (Rect{0, 0, 204, 40}));
+    Form.OnControl({ids::btnChangeView});
+    Form.OnControl({ids::btnChangeView});
+    EXPECT_EQ(Form.ViewMode(), TViewMode::Normal);
+    EXPECT_FALSE(Grad.Visible());
+    EXPECT_EQ(View.Text(ids::btnReadEnd), "読込.終(&1)");
+
+    View.Show();
+    View.ChoosePopupEntry(ids::mpCVIcon);
+    Form.OnChangeViewPopup();
+    EXPECT_FALSE(View.Visible(ui::FormId));
+    EXPECT_EQ(Form.ViewMode(), TViewMode::Normal);
+    EXPECT_EQ(Area.Icons().size(), 1u);
+    EXPECT_EQ(View.Popups().at(0).At, Frame.Cursor);
+    Form.OnControl({ids::mpCVVert});
+    EXPECT_TRUE(View.Visible(ui::FormId));
+    EXPECT_EQ(Form.ViewMode(), TViewMode::Vertical);
+}
+
+TEST_F(MainWindow, ClosesHidesOrQuitsAndWritesItsStateOnDestruction) {
+    Create("[Option]\r\nCloseNoExit=True\r\n");
+    View.Show();
+    EXPECT_FALSE(Form.FormCloseQuery());
+    EXPECT_FALSE(View.Visible(ui::FormId));
+    EXPECT_FALSE(Frame.QuitSent);
+    EXPECT_TRUE(Form.FormCloseQuery());
+    EXPECT_TRUE(Frame.QuitSent);
+
+    Form.SetViewMode(TViewMode::Horizontal);
+    Frame.Position = {12, -3};
+    Timer.Start(1000);
+    Form.FormDestroy();
+    EXPECT_TRUE(Area.Icons().empty());
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "Left", 0), 12);
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "Top", 0), -3);
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 1);
+    EXPECT_TRUE(Ini.ReadIniBool("AutoSave", "LastEnable", false));
+}
+
+TEST_F(MainWindow, GradientBarDragsOpensTheTrayMenuAndFollowsTheCaptionColours) {
+    Create("[Option]\r\nUserWindowMode=3\r\n");
+    Grad.MouseDown(widgets::TMouseButton::mbLeft, widgets::ssLeft, 4, 4);
+    Grad.MouseUp(widgets::TMouseButton::mbLeft, 0, 4, 4);
+    Grad.MouseDown(widgets::TMouseButton::mbRight, widgets::ssRight, 4, 4);
+    Grad.MouseUp(widgets::TMouseButton::mbRight, 0, 4, 4);
+    EXPECT_EQ(Frame.Drags, 1);
+    EXPECT_EQ(Ran, std::vector<std::string>{"menu at 400"});
+    EXPECT_FALSE(Form.MenuShowing());
+
+    Frame.Colors[TCaptionColor::GradientActive] = 0;
+    Form.AppEventsActivate();
+    EXPECT_EQ(Grad.EndColor(), 0x800000u);
+    Form.ActivateTitleColors();
+    EXPECT_EQ(Grad.EndColor(), 0u);
+    Form.DeactivateTitleColors();
+    Form.AppEventsActivate();
+    EXPECT_EQ(Grad.StartColor(), 0x808080u);
+    EXPECT_EQ(Grad.EndColor(), 0xC0C0C0u);
+}
+
+}  // namespace
+}  // namespace wyndrel::app
