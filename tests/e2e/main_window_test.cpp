@@ -30,6 +30,16 @@ RECT ButtonRect(HWND window, int id) {
     return rect;
 }
 
+// The window is arranged from another process: wait until the button has its place too.
+bool HasButtonRect(HWND window, int id, RECT expected) {
+    return WaitUntil(
+        [&] {
+            RECT actual = ButtonRect(window, id);
+            return ::EqualRect(&expected, &actual) != FALSE;
+        },
+        10000);
+}
+
 bool IsTopMost(HWND window) { return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 int SettingOf(const wchar_t* section, const wchar_t* key) {
@@ -44,9 +54,7 @@ TEST(ResidentJourney, ShapesMostTopIconModeHandOverAndQuit) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) && IsTopMost(window); }, 10000));
     EXPECT_TRUE(HasClientSize(window, 144, 96));
-    RECT saveEnd = ButtonRect(window, ids::btnSaveEnd);
-    EXPECT_EQ((std::vector<LONG>{saveEnd.left, saveEnd.top, saveEnd.right, saveEnd.bottom}),
-              (std::vector<LONG>{72, 72, 145, 97}));
+    EXPECT_TRUE(HasButtonRect(window, ids::btnSaveEnd, {72, 72, 145, 97}));
     EXPECT_EQ(WindowText(window), L"Wyndrel");
 
     ::PostMessageW(window, WM_SYSCOMMAND, ids::WindowMenuMostTop, 0);
@@ -54,14 +62,12 @@ TEST(ResidentJourney, ShapesMostTopIconModeHandOverAndQuit) {
 
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::btnChangeView, BN_CLICKED), 0);
     ASSERT_TRUE(WaitUntil([&] { return HasClientSize(window, 204, 40); }, 10000));
-    RECT readEnd = ButtonRect(window, ids::btnReadEnd);
-    EXPECT_EQ((std::vector<LONG>{readEnd.left, readEnd.top, readEnd.right, readEnd.bottom}),
-              (std::vector<LONG>{144, 0, 205, 21}));
+    EXPECT_TRUE(HasButtonRect(window, ids::btnReadEnd, {144, 0, 205, 21}));
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::btnChangeView, BN_CLICKED), 0);
     ASSERT_TRUE(WaitUntil([&] { return HasClientSize(window, 56, 181); }, 10000));
     EXPECT_EQ(::GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0);
-    RECT read = ButtonRect(window, ids::btnRead);
-    EXPECT_EQ((std::vector<LONG>{read.left, read.top, read.right, read.bottom}), (std::vector<LONG>{3, 18, 54, 39}));
+    EXPECT_TRUE(HasButtonRect(window, ids::btnRead, {3, 18, 54, 39}));
+    EXPECT_TRUE(HasButtonRect(window, ids::btnSaveEnd, {3, 158, 54, 179}));
 
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::mpCVIcon, 0), 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(window); }, 10000));

@@ -54,15 +54,15 @@ void TMainWindowView::OnDestroy() {
     FBar.reset();
 }
 
-void TMainWindowView::OnCommand(int, int, HWND) {}
+void TMainWindowView::OnCommand(int id, int notifyCode, HWND control) {
+    auto event = FBinder.Translate(MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control));
+    if (FPresenter && event) FPresenter->OnControl(*event);
+}
 
 LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (FBar && FBar->OnParentMessage(message, wParam, lParam)) return 0;
     if (!FPresenter) return TWindowBase::OnMessage(message, wParam, lParam);
     switch (message) {
-        case WM_COMMAND:
-            if (auto event = FBinder.Translate(wParam, lParam)) FPresenter->OnControl(*event);
-            return 0;
         case WM_SYSCOMMAND:
             // The identifier is compared whole: the platform's own commands use the low bits.
             if (FPresenter->OnSysCommand(static_cast<std::uint32_t>(wParam))) return 0;
