@@ -3,6 +3,7 @@
 
 #include "app/main_window_ids.h"
 #include "app/view_mode.h"
+#include "platform/user_interface.h"
 
 namespace wyndrel::app {
 
@@ -31,7 +32,7 @@ ui::TFormSpec MainWindowForm() {
     const TMainWindowArrangement& normal = ArrangeMainWindow(TViewMode::Normal);
     ui::TFormSpec form;
     form.Name = "frmWyndrel";
-    form.Caption = "Wyndrel";
+    form.Caption = ProgramName;
     form.ClientWidth = normal.ClientWidth;
     form.ClientHeight = normal.ClientHeight;
     form.Font = {ui::TFontFace::PGothic, 12};

@@ -59,7 +59,7 @@ TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& 
     StartUpDelay(ports, ini);
 
     text::SetEnglishDateNames(locale);
-    ports.UserInterface.SetApplicationTitle(ApplicationTitle);
+    ports.UserInterface.SetApplicationTitle(ProgramName);
     using settings::keys::IsIconic;
     bool show = !ini.ReadIniBool(IsIconic.Section, IsIconic.Name, IsIconic.Default);
     {

@@ -15,7 +15,6 @@ namespace wyndrel::app {
 
 inline constexpr const char* InstanceMutexName = "Torvane's App - Wyndrel";
 inline constexpr const char* MainWindowClassName = "TfrmWyndrel";
-inline constexpr const char* ApplicationTitle = "Wyndrel";
 
 // What the entry point builds around the portable start-up: the main window and the loop.
 class IResidentHost {

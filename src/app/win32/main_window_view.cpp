@@ -21,15 +21,18 @@ constexpr DWORD BorderlessStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CL
 }  // namespace
 
 TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad)
-    : TWindowBase(ui), FGrad(grad), FBinder(MainWindowForm()), FView(FBinder, [this] { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }) {}
+    : TWindowBase(ui),
+      FGrad(grad),
+      FBinder(MainWindowForm()),
+      FView(FBinder, [this] { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }) {}
 
 TMainWindowView::~TMainWindowView() { Destroy(); }
 
 void TMainWindowView::Create() {
     RegisterWindowClass(wyndrel::win32::Widen(MainWindowClassName).c_str(), ::LoadIconW(nullptr, IDI_APPLICATION),
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(), wyndrel::win32::Widen(ApplicationTitle), TitledStyle, 0, BuiltInPosition.X,
-                    BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
+    CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(), wyndrel::win32::Widen(ProgramName),
+                    TitledStyle, 0, BuiltInPosition.X, BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
 }
 
 void TMainWindowView::Destroy() {
