@@ -4,6 +4,7 @@
 #include "app/main_window_form.h"
 #include "app/main_window_ids.h"
 #include "app/main_window_rules.h"
+#include "platform/work_area.h"
 #include "settings/setting_keys.h"
 
 namespace wyndrel::app {
@@ -64,8 +65,18 @@ void TfrmWyndrel::FormCreate() {
 }
 
 void TfrmWyndrel::PlaceAtStart(settings::TSettingsFile& settings) {
-    auto start = StartWindowPosition(settings, FPorts.Frame.Metrics());
-    if (start) FPorts.Frame.MoveTo(start->Position);
+    const TStartWindowMetrics metrics = FPorts.Frame.Metrics();
+    auto start = StartWindowPosition(settings, metrics);
+    if (!start) return;
+    if (!start->Stored) {
+        FPorts.Frame.MoveTo(start->Position);
+        return;
+    }
+    // A stored place may lie on a monitor removed since: the window then comes onto the
+    // nearest one; a window still partly visible stays exactly where it was.
+    TWindowBox box{start->Position.X, start->Position.Y, metrics.OuterWidth, metrics.OuterHeight};
+    TWindowBox moved = MoveOntoNearestWorkArea(box, FPorts.Frame.Monitors());
+    FPorts.Frame.MoveTo({moved.Left, moved.Top});
 }
 
 void TfrmWyndrel::OnShow() {

@@ -7,6 +7,7 @@
 #include "platform/types.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace wyndrel::app {
 
@@ -25,6 +26,8 @@ public:
     // The window's sizes now, in screen pixels, and the screen's.
     virtual TStartWindowMetrics Metrics() = 0;
     virtual void MoveTo(Point topLeft) = 0;
+    // Every display monitor with its work area, the primary one first, in the window's pixels.
+    virtual std::vector<TMonitor> Monitors() = 0;
     // DragAcceptFiles.
     virtual void AcceptFiles() = 0;
     // Releases the mouse and lets the platform move the window as by its title bar.

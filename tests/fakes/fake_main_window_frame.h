@@ -37,6 +37,7 @@ public:
     void SetTopMost(bool topMost) override { TopMost = topMost; }
     app::TStartWindowMetrics Metrics() override;
     void MoveTo(Point topLeft) override { Position = topLeft; }
+    std::vector<TMonitor> Monitors() override { return {{{0, 0, 1024, 768}, {0, 0, 1024, 738}}}; }
     void AcceptFiles() override { AcceptsFiles = true; }
     void DragByCaption() override { ++Drags; }
     Point CursorPos() override { return Cursor; }

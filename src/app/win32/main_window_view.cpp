@@ -144,6 +144,25 @@ void TMainWindowView::MoveTo(Point topLeft) {
     ::SetWindowPos(Handle(), nullptr, topLeft.X, topLeft.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+std::vector<TMonitor> TMainWindowView::Monitors() {
+    std::vector<TMonitor> monitors;
+    auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
+        auto& list = *reinterpret_cast<std::vector<TMonitor>*>(data);
+        TMonitor found{{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom},
+                       {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom}};
+        if (info.dwFlags & MONITORINFOF_PRIMARY)
+            list.insert(list.begin(), found);
+        else
+            list.push_back(found);
+        return TRUE;
+    };
+    ::EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 void TMainWindowView::AcceptFiles() { ::DragAcceptFiles(Handle(), TRUE); }
 
 void TMainWindowView::DragByCaption() {

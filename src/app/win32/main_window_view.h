@@ -30,6 +30,7 @@ public:
     void SetTopMost(bool topMost) override;
     TStartWindowMetrics Metrics() override;
     void MoveTo(Point topLeft) override;
+    std::vector<TMonitor> Monitors() override;
     void AcceptFiles() override;
     void DragByCaption() override;
     Point CursorPos() override;

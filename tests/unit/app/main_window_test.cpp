@@ -70,7 +70,7 @@ TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
     EXPECT_EQ(View.Text(ui::FormId), "");
     EXPECT_TRUE(Grad.Visible());
     EXPECT_EQ(Grad.BoundsRect(), (Rect{2, 1, 55, 17}));
-    EXPECT_EQ(Frame.Position, (Point{-300, 40}));
+    EXPECT_EQ(Frame.Position, (Point{0, 40}));  // on no monitor: moved onto the nearest
     EXPECT_TRUE(Frame.AcceptsFiles);
     EXPECT_TRUE(Frame.TopMost);
     EXPECT_EQ(View.Focused(), ids::btnRead);
@@ -83,6 +83,8 @@ TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
     Create("[Option]\r\nUserWindowMode=2\r\nStartWindowPosType=3\r\n");
     EXPECT_EQ(Form.ViewMode(), TViewMode::Horizontal);
     EXPECT_EQ(Frame.Position, (Point{(1024 - 210) / 2, (768 - 40) / 2}));
+    Create("[Option]\r\nStartWindowPosType=2\r\nUserLeft=-100\r\nUserTop=700\r\n");
+    EXPECT_EQ(Frame.Position, (Point{-100, 700}));  // partly visible: kept as stored
 }
 
 TEST_F(MainWindow, ShowsKeepOneSetOfWindowMenuEntriesAndTheMostTopCheck) {
