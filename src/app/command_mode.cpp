@@ -32,13 +32,27 @@ TExitCode Load(const TPorts& ports, layout::TLayoutEngine& engine, const std::st
 
 }  // namespace
 
-TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional) {
-    using namespace settings::keys;
+TFileDialog LayoutOpenDialog() {
+    TFileDialog dialog;
+    dialog.Title = "デスクトップレイアウトファイルを開く";
+    dialog.Filter = LayoutFileFilter;
+    dialog.DefaultExtension = "qdl";
+    dialog.FileMustExist = true;
+    return dialog;
+}
+
+TFileDialog LayoutSaveDialog() {
     TFileDialog dialog;
     dialog.Title = "デスクトップレイアウトファイルの保存";
     dialog.Filter = LayoutFileFilter;
     dialog.DefaultExtension = "qdl";
     dialog.PromptBeforeOverwrite = true;
+    return dialog;
+}
+
+TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional) {
+    using namespace settings::keys;
+    TFileDialog dialog = LayoutSaveDialog();
     if (ini.ReadIniBool(UseDefFileName.Section, UseDefFileName.Name, UseDefFileName.Default)) {
         const text::TDateTimeLocale locale = text::UserDateTimeLocale(regional);
         std::string format = ini.ReadIniString(IsFileNameDateTime.Section, IsFileNameDateTime.Name,
@@ -48,14 +62,7 @@ TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IReg
     return dialog;
 }
 
-TFileDialog CommandLineOpenDialog() {
-    TFileDialog dialog;
-    dialog.Title = "デスクトップレイアウトファイルを開く";
-    dialog.Filter = LayoutFileFilter;
-    dialog.DefaultExtension = "qdl";
-    dialog.FileMustExist = true;
-    return dialog;
-}
+TFileDialog CommandLineOpenDialog() { return LayoutOpenDialog(); }
 
 TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::string& editorPath,
                      const TCommand& command) {

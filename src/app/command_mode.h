@@ -9,6 +9,10 @@ namespace wyndrel::app {
 
 inline constexpr const char* LayoutFileFilter = "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*";
 
+// The layout file dialogs without a proposed file.
+TFileDialog LayoutOpenDialog();
+TFileDialog LayoutSaveDialog();
+
 // The save dialog of command mode, with the proposed name, in the user's date and time
 // formats, when the settings ask for one.
 TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional);

@@ -45,7 +45,7 @@ inline constexpr const char* CaptionQuestion = "質問";
 
 const char* DialogCaption(TDialogType type);
 
-// The common open and save dialogs, without an owner window.
+// The common open and save dialogs, modal to the program's window when it has one.
 struct TFileDialog {
     std::string Title;
     std::string Filter;            // "label|patterns|label|patterns", as the toolkit writes it
@@ -71,6 +71,9 @@ public:
     // The program's taskbar text.
     virtual void SetApplicationTitle(const std::string& title) = 0;
     virtual std::string ApplicationTitle() = 0;
+
+    // The wait cursor over every window of the program while `busy`, else the normal one.
+    virtual void SetBusyCursor(bool busy) = 0;
 
     // Handles every message already waiting, then returns.
     virtual void ProcessMessages() = 0;

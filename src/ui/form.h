@@ -10,7 +10,9 @@
 
 namespace wyndrel::ui {
 
-enum class TControlKind { Button, CheckBox, RadioButton, Edit, Label, ListBox, ComboBox, GroupBox, Custom };
+// ListView is a report-style list: rows of cells under column headers, rows selected whole,
+// read-only, headers not clickable.
+enum class TControlKind { Button, CheckBox, RadioButton, Edit, Label, ListBox, ComboBox, GroupBox, ListView, Custom };
 
 // The two faces the program's windows use.
 enum class TFontFace { PGothic, Gothic };
@@ -37,6 +39,12 @@ enum TControlFlag : std::uint32_t {
     GroupStart = 1u << 7,  // the first of a group of radio buttons
 };
 
+// A column of a list view: its header and its width in pixels at 96 DPI.
+struct TColumnSpec {
+    std::string Header;
+    int Width = 0;
+};
+
 struct TControlSpec {
     int Id = 0;
     TControlKind Kind = TControlKind::Button;
@@ -47,6 +55,7 @@ struct TControlSpec {
     TFontSpec Font;
     std::uint32_t Flags = NoFlags;
     std::string ClassName;  // the window class of a Custom control
+    std::vector<TColumnSpec> Columns;  // a list view's columns, in order
     bool Has(TControlFlag flag) const { return (Flags & flag) != 0; }
 };
 
@@ -57,6 +66,7 @@ struct TFormSpec {
     int ClientWidth = 0;
     int ClientHeight = 0;
     TFontSpec Font;
+    bool Resizable = false;  // a sizing frame the user can drag
     std::vector<TControlSpec> Controls;
 
     // The control with this id or name; nullptr when there is none.

@@ -34,8 +34,18 @@ public:
     virtual std::vector<std::string> Items(int id) const = 0;
     virtual void SetSelection(int id, int index) = 0;
     virtual int Selection(int id) const = 0;
+    // A list view's rows, each a row of cells (the first the row's caption), and the width of
+    // its columns in pixels at 96 DPI. Selection works on its rows.
+    virtual void SetRows(int id, const std::vector<std::vector<std::string>>& rows) = 0;
+    virtual std::vector<std::vector<std::string>> Rows(int id) const = 0;
+    virtual void SetColumnWidth(int id, int column, int width) = 0;
+    virtual int ColumnWidth(int id, int column) const = 0;
     virtual void SetFocus(int id) = 0;
     virtual int Focused() const = 0;  // FormId when no control of the window has the focus
+
+    // The window's outer rectangle in screen pixels: where it is kept between two openings.
+    virtual Rect WindowRect() const = 0;
+    virtual void SetWindowRect(const Rect& rect) = 0;
 
     virtual void Show() = 0;
     virtual void Hide() = 0;
@@ -61,6 +71,8 @@ public:
     virtual void OnShow() {}
     virtual void OnControl(const TControlEvent& event) = 0;
     virtual void OnTimer(int /*timerId*/) {}
+    // The client area changed size (the user dragged the frame); Bounds(FormId) has the new size.
+    virtual void OnResize() {}
     // Files dropped on the window, in the platform's order.
     virtual void OnDrop(const std::vector<std::string>& /*paths*/) {}
 };

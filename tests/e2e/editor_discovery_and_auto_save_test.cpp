@@ -38,6 +38,7 @@ public:
     std::optional<std::string> ShowSaveDialog(const wyndrel::TFileDialog&) override { return std::nullopt; }
     void SetApplicationTitle(const std::string&) override {}
     std::string ApplicationTitle() override { return "Wyndrel"; }
+    void SetBusyCursor(bool) override {}
     void ProcessMessages() override {}
     void WaitForMessages(std::uint32_t) override {}
 };

@@ -35,6 +35,7 @@ public:
     std::vector<TUiEvent> Messages() const;      // boxes and dialogs only
     std::vector<std::string> Titles() const;     // every title set, in order
     int PumpCount() const { return FPumps; }
+    bool BusyCursor() const { return FBusyCursor; }
 
     TBoxAnswer ShowMessageBox(const TMessageBox& box) override;
     TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) override;
@@ -42,6 +43,7 @@ public:
     std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) override { return FileDialog(dialog); }
     void SetApplicationTitle(const std::string& title) override;
     std::string ApplicationTitle() override { return FTitle; }
+    void SetBusyCursor(bool busy) override { FBusyCursor = busy; }
     void ProcessMessages() override;
     void WaitForMessages(std::uint32_t timeoutMs) override;
 
@@ -55,6 +57,7 @@ private:
     std::function<void(std::uint32_t)> FPump;
     std::string FTitle = ProgramName;
     int FPumps = 0;
+    bool FBusyCursor = false;
 };
 
 }  // namespace wyndrel::fakes

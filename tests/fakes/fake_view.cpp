@@ -16,7 +16,10 @@ TFakeView::TFakeView(const ui::TFormSpec& form) {
         control.Bounds = spec.Bounds;
         control.Enabled = !spec.Has(ui::Disabled);
         control.Visible = !spec.Has(ui::Hidden);
+        for (const ui::TColumnSpec& column : spec.Columns) control.ColumnWidths.push_back(column.Width);
     }
+    // The outer frame as a plain window adds it around the client area.
+    FWindowRect = Rect{0, 0, form.ClientWidth + 2 * FrameWidth, form.ClientHeight + FrameWidth + CaptionHeight};
 }
 
 const TFakeControl& TFakeView::Control(int id) const {
@@ -33,9 +36,16 @@ void TFakeView::SetItems(int id, const std::vector<std::string>& items) {
     control.Selection = -1;  // new entries clear the selection, as LB_RESETCONTENT does
 }
 
+void TFakeView::SetRows(int id, const std::vector<std::vector<std::string>>& rows) {
+    TFakeControl& control = At(id);
+    control.Rows = rows;
+    control.Selection = -1;  // new rows clear the selection, as LVM_DELETEALLITEMS does
+}
+
 void TFakeView::SetSelection(int id, int index) {
     TFakeControl& control = At(id);
-    control.Selection = index >= 0 && index < static_cast<int>(control.Items.size()) ? index : -1;
+    const std::size_t count = control.Rows.empty() ? control.Items.size() : control.Rows.size();
+    control.Selection = index >= 0 && index < static_cast<int>(count) ? index : -1;
 }
 
 void TFakeView::SetFocus(int id) {

@@ -18,6 +18,8 @@ struct TFakeControl {
     Rect Bounds;
     std::vector<std::string> Items;
     int Selection = -1;
+    std::vector<std::vector<std::string>> Rows;
+    std::vector<int> ColumnWidths;
 };
 
 struct TShownPopup {
@@ -27,6 +29,11 @@ struct TShownPopup {
 
 class TFakeView : public ui::IView {
 public:
+    // The frame the fake draws around the client area, so that a window designed at a client
+    // size of 492 × 273 is 500 × 300 outside.
+    static constexpr int FrameWidth = 4;
+    static constexpr int CaptionHeight = 23;
+
     TFakeView() = default;
     // Controls and window as the form table creates them: captions, bounds, flags.
     explicit TFakeView(const ui::TFormSpec& form);
@@ -52,8 +59,14 @@ public:
     std::vector<std::string> Items(int id) const override { return Control(id).Items; }
     void SetSelection(int id, int index) override;
     int Selection(int id) const override { return Control(id).Selection; }
+    void SetRows(int id, const std::vector<std::vector<std::string>>& rows) override;
+    std::vector<std::vector<std::string>> Rows(int id) const override { return Control(id).Rows; }
+    void SetColumnWidth(int id, int column, int width) override { At(id).ColumnWidths.at(Column(column)) = width; }
+    int ColumnWidth(int id, int column) const override { return Control(id).ColumnWidths.at(Column(column)); }
     void SetFocus(int id) override;
     int Focused() const override { return FFocused; }
+    Rect WindowRect() const override { return FWindowRect; }
+    void SetWindowRect(const Rect& rect) override { FWindowRect = rect; }
     void Show() override { At(ui::FormId).Visible = true; }
     void Hide() override { At(ui::FormId).Visible = false; }
     void Close() override;
@@ -62,10 +75,12 @@ public:
 private:
     // An id the window does not have is a fault of the presenter: it throws.
     TFakeControl& At(int id);
+    static std::size_t Column(int column) { return static_cast<std::size_t>(column); }
 
     std::map<int, TFakeControl> FControls;
     std::deque<std::optional<int>> FPopupChoices;
     std::vector<TShownPopup> FPopups;
+    Rect FWindowRect;
     int FFocused = ui::FormId;
     bool FClosed = false;
 };

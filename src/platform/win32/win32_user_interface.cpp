@@ -64,7 +64,7 @@ std::wstring PlatformFilter(const std::string& filter) {
     return result;
 }
 
-std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save) {
+std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save, HWND owner) {
     std::wstring filter = PlatformFilter(dialog.Filter);
     std::wstring title = Widen(dialog.Title);
     std::wstring extension = Widen(dialog.DefaultExtension);
@@ -74,6 +74,8 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save) {
 
     OPENFILENAMEW chooser{};
     chooser.lStructSize = sizeof(chooser);
+    // Modal to the program's window: it takes no other command while the dialog is open.
+    chooser.hwndOwner = owner;
     chooser.lpstrFilter = filter.c_str();
     chooser.nFilterIndex = 1;
     chooser.lpstrFile = file.data();
@@ -92,11 +94,11 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save) {
 }  // namespace
 
 std::optional<std::string> TWin32UserInterface::ShowOpenDialog(const TFileDialog& dialog) {
-    return RunFileDialog(dialog, false);
+    return RunFileDialog(dialog, false, FApplicationWindow);
 }
 
 std::optional<std::string> TWin32UserInterface::ShowSaveDialog(const TFileDialog& dialog) {
-    return RunFileDialog(dialog, true);
+    return RunFileDialog(dialog, true, FApplicationWindow);
 }
 
 TBoxAnswer TWin32UserInterface::ShowMessageBox(const TMessageBox& box) {
@@ -118,6 +120,15 @@ TBoxAnswer TWin32UserInterface::ShowMessageDialog(TDialogType type, const std::s
 void TWin32UserInterface::SetApplicationTitle(const std::string& title) {
     FTitle = title;
     if (FApplicationWindow) ::SetWindowTextW(FApplicationWindow, Widen(title).c_str());
+}
+
+void TWin32UserInterface::SetBusyCursor(bool busy) {
+    if (busy == FBusy) return;
+    FBusy = busy;
+    // Work that shows the wait cursor handles no messages, so no WM_SETCURSOR puts the class
+    // cursor back before the work ends.
+    if (busy) FCursorBeforeBusy = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    else ::SetCursor(FCursorBeforeBusy ? FCursorBeforeBusy : ::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void TWin32UserInterface::ProcessMessages() { ProcessPendingMessages(); }

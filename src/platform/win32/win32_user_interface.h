@@ -19,12 +19,15 @@ public:
     std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) override;
     void SetApplicationTitle(const std::string& title) override;
     std::string ApplicationTitle() override { return FTitle; }
+    void SetBusyCursor(bool busy) override;
     void ProcessMessages() override;
     void WaitForMessages(std::uint32_t timeoutMs) override;
 
 private:
     HWND FApplicationWindow = nullptr;
     std::string FTitle = ProgramName;
+    HCURSOR FCursorBeforeBusy = nullptr;
+    bool FBusy = false;
 };
 
 }  // namespace wyndrel::win32

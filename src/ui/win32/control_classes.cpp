@@ -26,6 +26,10 @@ TControlClass KindClass(const TControlSpec& spec) {
             return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case TControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
         case TControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX, 0};
+        case TControlKind::ListView:
+            // Read-only (no label editing), one row at a time, headers that do not sort.
+            return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
         case TControlKind::Custom: break;
     }
     return {wyndrel::win32::Widen(spec.ClassName), 0, 0};

@@ -5,6 +5,7 @@
 #include "ui/scaling.h"
 #include "ui/win32/control_classes.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/list_view.h"
 
 #include <stdexcept>
 
@@ -29,15 +30,18 @@ void TFormBinder::CreateControls(HWND window) {
         FControls[spec.Id] = control;
         FBounds[spec.Id] = spec.Bounds;
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(spec.Font, FDpi)), FALSE);
+        if (spec.Kind == TControlKind::ListView) SetUpListView(control, spec, FDpi);
         FTooltips.Add(control, spec.Hint);
     }
     ResizeWindow(nullptr);
 }
 
 void TFormBinder::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    const int oldDpi = FDpi;
     FDpi = HIWORD(wParam);
     for (const auto& [id, control] : FControls) {
         Place(id);
+        if (Spec(id)->Kind == TControlKind::ListView) RescaleListColumns(control, oldDpi, FDpi);
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(Spec(id)->Font, FDpi)), TRUE);
     }
     FTooltips.Rescale(FDpi);
@@ -96,6 +100,18 @@ void TFormBinder::ResizeWindow(const RECT* suggested) {
     outer.cx += client.Width() - actual.right;
     outer.cy += client.Height() - actual.bottom;
     ::SetWindowPos(FWindow, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+std::optional<TControlEvent> TFormBinder::TranslateNotify(const NMHDR& header) const {
+    auto id = IdOf(header.hwndFrom);
+    if (!id || Spec(*id)->Kind != TControlKind::ListView) return std::nullopt;
+    if (header.code == NM_DBLCLK) return TControlEvent{*id, TControlEventKind::DoubleClick};
+    return std::nullopt;
+}
+
+void TFormBinder::OnClientResized(int width, int height) {
+    if (!FWindow) return;
+    FBounds[FormId] = Bounds(0, 0, ::MulDiv(width, BaseDpi, FDpi), ::MulDiv(height, BaseDpi, FDpi));
 }
 
 std::optional<TControlEvent> TFormBinder::Translate(WPARAM wParam, LPARAM lParam) const {

@@ -45,6 +45,11 @@ public:
     // The typed event of a WM_COMMAND from a control of this form (or from a menu or an
     // accelerator, as a click); none for notifications the program does not use.
     std::optional<TControlEvent> Translate(WPARAM wParam, LPARAM lParam) const;
+    // The typed event of a WM_NOTIFY from a control of this form (a list view's double
+    // click); none for the others.
+    std::optional<TControlEvent> TranslateNotify(const NMHDR& header) const;
+    // WM_SIZE: the user sized the window; the client size at 96 DPI follows.
+    void OnClientResized(int width, int height);
 
 private:
     void Place(int id);

@@ -14,9 +14,15 @@ ITimer& TFormDialog::Timer(int id) {
     return *timer;
 }
 
+DWORD TFormDialog::Style() const {
+    const DWORD style = TDialogBase::Style();
+    return FBinder.Form().Resizable ? (style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME : style;
+}
+
 void TFormDialog::OnInitDialog() {
     ::SetWindowTextW(Handle(), wyndrel::win32::Widen(FBinder.Form().Caption).c_str());
     FBinder.CreateControls(Handle());
+    FControlsCreated = true;
     if (const TControlSpec* button = FBinder.Form().FindFlagged(DefaultButton))
         ::SendMessageW(Handle(), DM_SETDEFID, static_cast<WPARAM>(button->Id), 0);
     CenterOnOwner();
@@ -47,10 +53,22 @@ void TFormDialog::OnTimer(UINT_PTR timerId) {
 }
 
 bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message != WM_DPICHANGED) return false;
-    FBinder.OnDpiChanged(wParam, lParam);
     result = 0;
-    return true;
+    switch (message) {
+        case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return true;
+        case WM_SIZE:
+            if (!FControlsCreated || wParam == SIZE_MINIMIZED) return false;
+            FBinder.OnClientResized(LOWORD(lParam), HIWORD(lParam));
+            if (FEvents) FEvents->OnResize();
+            return false;  // the dialog's own handling goes on
+        case WM_NOTIFY: {
+            auto event = FBinder.TranslateNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            if (!event || !FEvents) return false;
+            FEvents->OnControl(*event);
+            return true;
+        }
+        default: return false;
+    }
 }
 
 void TFormDialog::CenterOnOwner() {

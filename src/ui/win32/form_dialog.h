@@ -26,6 +26,7 @@ public:
     const TFormBinder& Binder() const { return FBinder; }
 
 protected:
+    DWORD Style() const override;
     void OnInitDialog() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
     void OnTimer(UINT_PTR timerId) override;
@@ -39,6 +40,7 @@ private:
     TFormBinder FBinder;
     TWin32FormView FView;
     IFormEvents* FEvents = nullptr;
+    bool FControlsCreated = false;  // sizes before that are the binder's own
     std::map<int, std::unique_ptr<wyndrel::win32::TWin32Timer>> FTimers;
 };
 

@@ -2,6 +2,7 @@
 #include "ui/win32/form_view.h"
 
 #include "platform/win32/wide_string.h"
+#include "ui/win32/list_view.h"
 #include "ui/win32/popup_menu.h"
 
 #include <stdexcept>
@@ -18,9 +19,9 @@ HWND TWin32FormView::Handle(int id) const {
     return control;
 }
 
-bool TWin32FormView::IsComboBox(int id) const {
+bool TWin32FormView::IsKind(int id, TControlKind kind) const {
     const TControlSpec* spec = FBinder.Spec(id);
-    return spec && spec->Kind == TControlKind::ComboBox;
+    return spec && spec->Kind == kind;
 }
 
 void TWin32FormView::SetText(int id, const std::string& text) { ::SetWindowTextW(Handle(id), Widen(text).c_str()); }
@@ -54,6 +55,11 @@ bool TWin32FormView::Visible(int id) const {
 
 void TWin32FormView::SetItems(int id, const std::vector<std::string>& items) {
     HWND control = Handle(id);
+    if (IsListView(id)) {
+        std::vector<std::vector<std::string>> rows;
+        for (const std::string& item : items) rows.push_back({item});
+        return SetListRows(control, rows);
+    }
     const bool combo = IsComboBox(id);
     ::SendMessageW(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) {
@@ -64,6 +70,11 @@ void TWin32FormView::SetItems(int id, const std::vector<std::string>& items) {
 
 std::vector<std::string> TWin32FormView::Items(int id) const {
     HWND control = Handle(id);
+    if (IsListView(id)) {
+        std::vector<std::string> captions;
+        for (const auto& row : ListRows(control)) captions.push_back(row.empty() ? std::string() : row.front());
+        return captions;
+    }
     const bool combo = IsComboBox(id);
     const LRESULT count = ::SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
     std::vector<std::string> items;
@@ -78,11 +89,38 @@ std::vector<std::string> TWin32FormView::Items(int id) const {
 }
 
 void TWin32FormView::SetSelection(int id, int index) {
+    if (IsListView(id)) return SetListSelection(Handle(id), index);
     ::SendMessageW(Handle(id), IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 int TWin32FormView::Selection(int id) const {
+    if (IsListView(id)) return ListSelection(Handle(id));
     return static_cast<int>(::SendMessageW(Handle(id), IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+void TWin32FormView::SetRows(int id, const std::vector<std::vector<std::string>>& rows) {
+    SetListRows(Handle(id), rows);
+}
+
+std::vector<std::vector<std::string>> TWin32FormView::Rows(int id) const { return ListRows(Handle(id)); }
+
+void TWin32FormView::SetColumnWidth(int id, int column, int width) {
+    SetListColumnWidth(Handle(id), column, width, FBinder.Dpi());
+}
+
+int TWin32FormView::ColumnWidth(int id, int column) const {
+    return ListColumnWidth(Handle(id), column, FBinder.Dpi());
+}
+
+Rect TWin32FormView::WindowRect() const {
+    RECT rect{};
+    ::GetWindowRect(FBinder.Window(), &rect);
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void TWin32FormView::SetWindowRect(const Rect& rect) {
+    ::SetWindowPos(FBinder.Window(), nullptr, rect.Left, rect.Top, rect.Width(), rect.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWin32FormView::SetFocus(int id) {

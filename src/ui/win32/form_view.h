@@ -29,8 +29,14 @@ public:
     std::vector<std::string> Items(int id) const override;
     void SetSelection(int id, int index) override;
     int Selection(int id) const override;
+    void SetRows(int id, const std::vector<std::vector<std::string>>& rows) override;
+    std::vector<std::vector<std::string>> Rows(int id) const override;
+    void SetColumnWidth(int id, int column, int width) override;
+    int ColumnWidth(int id, int column) const override;
     void SetFocus(int id) override;
     int Focused() const override;
+    Rect WindowRect() const override;
+    void SetWindowRect(const Rect& rect) override;
     void Show() override;
     void Hide() override;
     void Close() override { FClose(); }
@@ -39,7 +45,9 @@ public:
 private:
     // The control's handle, or the window's for FormId; an id the form lacks throws.
     HWND Handle(int id) const;
-    bool IsComboBox(int id) const;
+    bool IsKind(int id, TControlKind kind) const;
+    bool IsComboBox(int id) const { return IsKind(id, TControlKind::ComboBox); }
+    bool IsListView(int id) const { return IsKind(id, TControlKind::ListView); }
 
     TFormBinder& FBinder;
     std::function<void()> FClose;

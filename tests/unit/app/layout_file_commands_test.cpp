@@ -1,0 +1,132 @@
+// The main window's layout commands on the in-memory platform: proposals, remembered files,
+// closing after a save or a returned restore, cancelled dialogs, and the window's gate.
+#include "app/layout_file_commands.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_regional_settings.h"
+#include "unit/layout/layout_world.h"
+#include "platform/silent_abort.h"
+
+namespace wyndrel::app {
+namespace {
+
+class LayoutCommands : public layout::LayoutWorld {
+protected:
+    LayoutCommands() {
+        Ini.IniFileName = "C:\\Tools\\wyndrel.ini";
+        Files.AddFolder("C:\\Tools");
+        Files.AddFolder("C:\\L");
+    }
+    std::vector<TFileDialog> FileDialogs() const {
+        std::vector<TFileDialog> dialogs;
+        for (const fakes::TUiEvent& event : Ui.Events())
+            if (event.Kind == fakes::TUiEvent::TKind::FileDialog) dialogs.push_back(event.File);
+        return dialogs;
+    }
+
+    fakes::TFakeClock Clock{{2002, 12, 7, 13, 5, 9, 0, 6}};
+    fakes::TFakeRegionalSettings Regional;
+    settings::TIniAccess Ini{Files};
+    ui::TCommandGate Gate;
+    int CloseRequests = 0;
+    std::function<void()> OnEditorList = [] {};
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Gate,
+                                 TMainWindowHooks{[this] { OnEditorList(); }, [this] { ++CloseRequests; }}};
+};
+
+TEST_F(LayoutCommands, SaveProposesTheLastSavedFileOrTheDatedNameInTheUsersFormatsAndWritesTheLayout) {
+    Desktop.AddEditor("C:\\a.txt", {10, 20, 110, 220}, 3);
+    Ui.ChooseFile("C:\\L\\one.qdl");
+    Ui.ChooseFile(std::nullopt);
+    Ui.ChooseFile("C:\\L\\two.qdl");
+    Commands.Save();
+    Commands.Save();  // cancelled: the remembered file stays
+    Commands.Save();
+    Ini.WriteIniBool("Option", "UseDefFileName", true);
+    Ini.WriteIniString("Option", "IsFileNameDateTime", "yyyy/mm/dd hh:nn");
+    Regional.Values[TRegionalItem::DateSeparator] = ".";
+    Ui.ChooseFile(std::nullopt);
+    Commands.Save();
+
+    const std::vector<TFileDialog> dialogs = FileDialogs();
+    ASSERT_EQ(dialogs.size(), 4u);
+    EXPECT_EQ(dialogs[0].Title, "デスクトップレイアウトファイルの保存");
+    EXPECT_EQ(dialogs[0].Filter, "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*");
+    EXPECT_EQ(dialogs[0].DefaultExtension, "qdl");
+    EXPECT_TRUE(dialogs[0].PromptBeforeOverwrite);
+    EXPECT_EQ(dialogs[0].InitialFileName, "");
+    EXPECT_EQ(dialogs[1].InitialFileName, "C:\\L\\one.qdl");
+    EXPECT_EQ(dialogs[2].InitialFileName, "C:\\L\\one.qdl");
+    EXPECT_EQ(dialogs[3].InitialFileName, "2002.12.07 13：05.qdl");
+    EXPECT_EQ(Files.Content("C:\\L\\two.qdl"), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=10,20,100,200\r\n");
+    EXPECT_EQ(CloseRequests, 0);
+}
+
+TEST_F(LayoutCommands, SaveAndCloseShowsOneDialogAndClosesOnlyAfterAConfirmedSave) {
+    Desktop.AddEditor("C:\\a.txt");
+    Ui.ChooseFile(std::nullopt);
+    Commands.SaveAndClose();
+    EXPECT_EQ(CloseRequests, 0);
+    Ui.ChooseFile("C:\\L\\day.qdl");
+    Commands.SaveAndClose();
+    EXPECT_EQ(FileDialogs().size(), 2u);
+    EXPECT_EQ(CloseRequests, 1);
+    EXPECT_TRUE(Files.FileExists("C:\\L\\day.qdl"));
+}
+
+TEST_F(LayoutCommands, ReadRestoresTheChosenFileRemembersItAndClosesOnlyAfterARestoreThatReturned) {
+    Files.AddFile("C:\\L\\good.qdl", "[QuillonLayoutFile]\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
+    Files.AddFile("C:\\L\\bad.qdl", "[QuillonLayoutFile]\r\nFile=C:\\b.txt\r\nRect=x\r\n");
+    Ui.ChooseFile(std::nullopt);
+    Commands.ReadAndClose();  // cancelled: nothing restored, the window stays
+    Ui.ChooseFile("C:\\L\\bad.qdl");
+    EXPECT_THROW(Commands.ReadAndClose(), ESilentAbort);
+    EXPECT_EQ(CloseRequests, 0);
+    EXPECT_TRUE(Processes.Starts().empty());
+    EXPECT_FALSE(Gate.Busy());
+
+    Ui.ChooseFile("C:\\L\\good.qdl");
+    Commands.Read();
+    EXPECT_EQ(Processes.Starts().size(), 1u);
+    EXPECT_EQ(CloseRequests, 0);
+    Ui.ChooseFile("C:\\L\\good.qdl");
+    Commands.ReadAndClose();
+    EXPECT_EQ(CloseRequests, 1);
+
+    const std::vector<TFileDialog> dialogs = FileDialogs();
+    ASSERT_EQ(dialogs.size(), 4u);
+    EXPECT_EQ(dialogs[0].Title, "デスクトップレイアウトファイルを開く");
+    EXPECT_TRUE(dialogs[0].FileMustExist);
+    EXPECT_EQ(dialogs[0].InitialFileName, "");
+    EXPECT_EQ(dialogs[1].InitialFileName, "");
+    EXPECT_EQ(dialogs[2].InitialFileName, "C:\\L\\bad.qdl");
+    EXPECT_EQ(dialogs[3].InitialFileName, "C:\\L\\good.qdl");
+}
+
+TEST_F(LayoutCommands, NoOtherCommandRunsWhileTheListIsOpenOrARestoreWaits) {
+    OnEditorList = [this] {
+        Commands.Save();
+        Commands.ShowEditors();
+    };
+    Commands.ShowEditors();
+    EXPECT_TRUE(FileDialogs().empty());
+
+    Files.AddFile("C:\\L\\good.qdl", "[QuillonLayoutFile]\r\n\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
+    int listOpenings = 0;
+    OnEditorList = [&] { ++listOpenings; };
+    Ui.OnPump([this](std::uint32_t ms) {
+        Processes.AdvanceTime(ms);
+        Commands.ShowEditors();
+        Commands.SaveAndClose();
+    });
+    Ui.ChooseFile("C:\\L\\good.qdl");
+    Commands.Read();
+    EXPECT_GT(Ui.PumpCount(), 0);
+    EXPECT_EQ(FileDialogs().size(), 1u);
+    EXPECT_EQ(listOpenings, 0);
+    EXPECT_EQ(CloseRequests, 0);
+    Commands.ShowEditors();
+    EXPECT_EQ(listOpenings, 1);
+}
+
+}  // namespace
+}  // namespace wyndrel::app
