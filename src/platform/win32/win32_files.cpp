@@ -87,7 +87,7 @@ std::optional<TPlatformError> PutInPlace(const std::wstring& from, const std::ws
         DWORD error = attributes != INVALID_FILE_ATTRIBUTES ? ReplaceOnce(from, to, attributes) : MoveOnce(from, to);
         if (error == ERROR_SUCCESS) return std::nullopt;
         if (!IsPassingLock(error) || attempt == PlaceAttempts) return ErrorOf(error);
-        ::Sleep(PlaceRetryDelayMs);
+        ::Sleep(PlaceRetryDelayMs);  // sleep-ok: a short pause between bounded retries while another program holds the file
     }
 }
 

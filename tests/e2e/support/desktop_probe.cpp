@@ -38,7 +38,7 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
     for (;;) {
         if (condition()) return true;
         if (::GetTickCount() - start >= timeoutMs) return false;
-        ::Sleep(20);
+        ::Sleep(20);  // sleep-ok: the pause of a bounded poll for a condition in another process
     }
 }
 
