@@ -3,6 +3,7 @@
 // are converted at this boundary.
 #pragma once
 
+#include "platform/clock.h"
 #include "platform/types.h"
 
 #include <cstdint>
@@ -46,6 +47,8 @@ public:
     virtual std::optional<std::string> ShortPath(const std::string& path) = 0;
     // Last write time in 100-nanosecond units since 1601-01-01 (UTC).
     virtual std::optional<std::int64_t> LastWriteTime(const std::string& path) = 0;
+    // The last write time of a file or folder in the user's local time, to the second.
+    virtual std::optional<TLocalDateTime> LastWriteLocalTime(const std::string& path) = 0;
 };
 
 }  // namespace wyndrel

@@ -6,6 +6,7 @@
 #include "text/utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <vector>
 
@@ -78,7 +79,7 @@ size_t ReadWordStartingWithA(std::string_view format, size_t position, std::vect
     }
     for (size_t run : {size_t{4}, size_t{3}}) {
         if (StartsWithIgnoringCase(format, position, std::string(run, 'a'))) {
-            tokens.push_back(MakeField('d', run));
+            tokens.push_back(MakeField('a', run));
             return position + run;
         }
     }
@@ -178,6 +179,15 @@ void AppendDay(std::string& out, size_t run, const TContext& context) {
     else AppendLocaleFormat(out, run == 5 ? locale.ShortDateFormat : locale.LongDateFormat, context);
 }
 
+// The Japanese day names whatever the locale: the program sets the locale's own names to
+// English at start-up, and the definition hints promise Japanese ones for aaa and aaaa.
+void AppendJapaneseDay(std::string& out, size_t run, int dayOfWeek) {
+    static constexpr std::array<std::string_view, 7> Days{"日", "月", "火", "水", "木", "金", "土"};
+    if (dayOfWeek < 0 || dayOfWeek >= static_cast<int>(Days.size())) return;
+    out += Days[static_cast<size_t>(dayOfWeek)];
+    if (run == 4) out += "曜日";
+}
+
 void AppendMonth(std::string& out, size_t run, const TContext& context) {
     const int month = context.Time.Month;
     if (run <= 2) out += Padded(month, run);
@@ -205,6 +215,7 @@ void AppendField(std::string& out, const TToken& token, const TContext& context)
     const TLocalDateTime& time = context.Time;
     switch (token.Letter) {
         case 'd': AppendDay(out, token.Run, context); break;
+        case 'a': AppendJapaneseDay(out, token.Run, time.DayOfWeek); break;
         case 'm': AppendMonth(out, token.Run, context); break;
         case 'y': out += token.Run <= 2 ? Padded(time.Year % 100, 2) : Padded(time.Year, 4); break;
         case 'e':

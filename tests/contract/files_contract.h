@@ -48,6 +48,10 @@ TYPED_TEST_P(FilesContract, ReadsBackWhatItWroteAndReplacesAFileWhole) {
     EXPECT_TRUE(this->Files().FileExists(path));
     EXPECT_EQ(this->Read(path), "[QuillonLayoutFile]\r\nFile=C:\\議事録.txt\r\n");
     EXPECT_TRUE(this->Files().LastWriteTime(path));
+    const auto local = this->Files().LastWriteLocalTime(path);
+    ASSERT_TRUE(local);
+    EXPECT_GE(local->Year, 2010);
+    EXPECT_TRUE(local->Month >= 1 && local->Month <= 12 && local->Day >= 1 && local->Day <= 31);
     EXPECT_EQ(this->WriteError(path, "short"), 0u);
     EXPECT_EQ(this->Read(path), "short");
     EXPECT_TRUE(this->Files().RemoveFile(path));
@@ -62,6 +66,7 @@ TYPED_TEST_P(FilesContract, ReportsMissingPathsAndFoldersWithThePlatformsCodes) 
     EXPECT_EQ(this->ReadError(inMissingFolder), 3u);
     EXPECT_EQ(this->WriteError(inMissingFolder, "x"), 3u);
     EXPECT_EQ(this->Files().LastWriteTime(missing), std::nullopt);
+    EXPECT_EQ(this->Files().LastWriteLocalTime(missing), std::nullopt);
     EXPECT_EQ(this->Files().ShortPath(missing), std::nullopt);
 
     const std::string folder = this->In("sub");

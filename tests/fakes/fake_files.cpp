@@ -33,7 +33,7 @@ void TFakeFiles::AddFolder(const std::string& path) {
 
 void TFakeFiles::AddFile(const std::string& path, const std::string& text, bool readOnly) {
     AddFolder(Parent(path));
-    FFiles[Key(path)] = TFakeFile{path, text, readOnly, ++FClock};
+    FFiles[Key(path)] = TFakeFile{path, text, readOnly, ++FClock, std::nullopt};
 }
 
 std::string TFakeFiles::Content(const std::string& path) const {
@@ -79,11 +79,11 @@ std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::str
     if (FCrashNextWrite) {
         FCrashNextWrite = false;
         std::string temporary = TemporaryPath(path);
-        FFiles[Key(temporary)] = TFakeFile{temporary, text.substr(0, text.size() / 2), false, ++FClock};
+        FFiles[Key(temporary)] = TFakeFile{temporary, text.substr(0, text.size() / 2), false, ++FClock, std::nullopt};
         throw ESimulatedCrash();
     }
     // The replacement takes the name as written, letter case included.
-    FFiles[Key(path)] = TFakeFile{path, text, false, ++FClock};
+    FFiles[Key(path)] = TFakeFile{path, text, false, ++FClock, std::nullopt};
     ++FWrites;
     return std::nullopt;
 }
@@ -117,6 +117,34 @@ std::optional<std::int64_t> TFakeFiles::LastWriteTime(const std::string& path) {
     auto found = FFiles.find(Key(path));
     if (found == FFiles.end()) return std::nullopt;
     return found->second.WriteTime;
+}
+
+std::optional<TLocalDateTime> TFakeFiles::LastWriteLocalTime(const std::string& path) {
+    auto found = FFiles.find(Key(path));
+    if (found == FFiles.end()) return std::nullopt;
+    if (found->second.LocalWriteTime) return found->second.LocalWriteTime;
+    // Days since 1601-01-01 turned into a civil date (the era algorithm of the proleptic
+    // Gregorian calendar, counted from 0000-03-01).
+    const std::int64_t seconds = found->second.WriteTime / 10000000;
+    const std::int64_t days = seconds / 86400 + 584694;  // 1601-01-01 is day 584694 from 0000-03-01
+    const std::int64_t era = days / 146097;
+    const std::int64_t dayOfEra = days - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
+    TLocalDateTime time;
+    time.Day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    time.Month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    time.Year = static_cast<int>(yearOfEra + era * 400 + (time.Month <= 2 ? 1 : 0));
+    time.Hour = static_cast<int>(seconds % 86400 / 3600);
+    time.Minute = static_cast<int>(seconds % 3600 / 60);
+    time.Second = static_cast<int>(seconds % 60);
+    time.DayOfWeek = static_cast<int>((seconds / 86400 + 1) % 7);  // 1601-01-01 was a Monday
+    return time;
+}
+
+void TFakeFiles::SetLastWriteLocalTime(const std::string& path, const TLocalDateTime& time) {
+    FFiles.at(Key(path)).LocalWriteTime = time;
 }
 
 }  // namespace wyndrel::fakes

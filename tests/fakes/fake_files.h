@@ -54,6 +54,9 @@ public:
     bool FitsCodePage(const std::string& text) override;
     std::optional<std::string> ShortPath(const std::string& path) override;
     std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+    // The time set by SetLastWriteLocalTime, else the write time read in a zone at UTC.
+    std::optional<TLocalDateTime> LastWriteLocalTime(const std::string& path) override;
+    void SetLastWriteLocalTime(const std::string& path, const TLocalDateTime& time);
 
 private:
     struct TFakeFile {
@@ -61,6 +64,7 @@ private:
         std::string Text;
         bool ReadOnly = false;
         std::int64_t WriteTime = 0;
+        std::optional<TLocalDateTime> LocalWriteTime;
     };
     static std::string Key(const std::string& path);
     static std::string Parent(const std::string& path);

@@ -187,4 +187,16 @@ std::optional<std::int64_t> TWin32Files::LastWriteTime(const std::string& path) 
            data.ftLastWriteTime.dwLowDateTime;
 }
 
+// Converted with the zone's present bias, as the file dates that Explorer lists are.
+std::optional<TLocalDateTime> TWin32Files::LastWriteLocalTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    FILETIME local{};
+    SYSTEMTIME time{};
+    if (!::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !::FileTimeToSystemTime(&local, &time))
+        return std::nullopt;
+    return TLocalDateTime{time.wYear,   time.wMonth,        time.wDay,          time.wHour,
+                          time.wMinute, time.wSecond, time.wMilliseconds, time.wDayOfWeek};
+}
+
 }  // namespace wyndrel::win32

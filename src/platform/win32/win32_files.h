@@ -19,6 +19,7 @@ public:
     bool FitsCodePage(const std::string& text) override;
     std::optional<std::string> ShortPath(const std::string& path) override;
     std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+    std::optional<TLocalDateTime> LastWriteLocalTime(const std::string& path) override;
 };
 
 }  // namespace wyndrel::win32

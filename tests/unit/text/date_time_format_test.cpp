@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace wyndrel::text {
 namespace {
 
@@ -35,8 +37,18 @@ TEST(DateFields, GiveDayMonthAndYearWithAndWithoutLeadingZeros) {
 
 TEST(DateFields, GiveTheLocaleNamesOfDayAndMonth) {
     EXPECT_EQ(Format("ddd dddd mmm mmmm mmmmm"), "Sat Saturday Dec December December");
-    EXPECT_EQ(Format("aaa aaaa", Morning), "Mon Monday");
     EXPECT_EQ(FormatDateTime("ddd dddd mmm mmmm", Afternoon, ReferenceDateTimeLocale()), "土 土曜日 12月 12月");
+}
+
+TEST(DateFields, AaaAndAaaaGiveJapaneseDayNamesWhateverTheLocale) {
+    EXPECT_EQ(Format("aaa aaaa|ddd dddd", Morning), "月 月曜日|Mon Monday");
+    const std::array<std::string, 7> expected{"日 日曜日", "月 月曜日", "火 火曜日", "水 水曜日",
+                                              "木 木曜日", "金 金曜日", "土 土曜日"};
+    for (int day = 0; day < 7; ++day) {
+        TLocalDateTime time = Afternoon;
+        time.DayOfWeek = day;
+        EXPECT_EQ(Format("aaa aaaa", time), expected[static_cast<size_t>(day)]);
+    }
 }
 
 TEST(DateFields, FiveOrMoreDsGiveTheLocaleDateFormats) {
@@ -64,12 +76,12 @@ TEST(FormatLetters, CountInEitherCaseButARunKeepsOneCase) {
     EXPECT_EQ(Format("YYYY-MM-DD HH:NN:SS"), "2002-12-07 13:05:09");
     EXPECT_EQ(Format("dD", Morning), "33");
     EXPECT_EQ(Format("Dddd"), "7Sat");
-    EXPECT_EQ(Format("AaA AAAA"), "Sat Saturday");
+    EXPECT_EQ(Format("AaA AAAA"), "土 土曜日");
 }
 
 TEST(FormatLetters, OtherLettersAndCharactersAreCopied) {
     EXPECT_EQ(Format("bfijkloqruvwx BFIJKLOPQRUVWX"), "bfijkloqruvwx BFIJKLOPQRUVWX");
-    EXPECT_EQ(Format("a aa ap aaaaa"), "a aa ap Saturdaya");
+    EXPECT_EQ(Format("a aa ap aaaaa"), "a aa ap 土曜日a");
     EXPECT_EQ(Format("日付yyyy年mm月 (-_+.,)"), "日付2002年12月 (-_+.,)");
     EXPECT_EQ(Format(""), "");
 }

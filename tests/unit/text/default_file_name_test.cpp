@@ -20,7 +20,7 @@ protected:
 TEST_F(DefaultFileName, AppliesTheDefinitionToTheTimeReadOnce) {
     EXPECT_EQ(Make("yyyymmdd"), "20021207");
     EXPECT_EQ(FClock.Reads(), 1);
-    EXPECT_EQ(Make("ddd|aaaa|mmm"), "Sat｜Saturday｜Dec");
+    EXPECT_EQ(Make("ddd|aaaa|mmm"), "Sat｜土曜日｜Dec");
     EXPECT_EQ(Make("'Layout'yyyy"), "Layout2002");
     EXPECT_EQ(Make(""), "");
 }
