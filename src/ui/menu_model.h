@@ -42,6 +42,7 @@ public:
     TMenuItem& Item(const std::string& name);
 
     std::vector<TMenuItem> Items;
+    bool AlignRight = false;  // opened with its right edge, not its left, at the point
 };
 
 }  // namespace wyndrel::ui

@@ -5,6 +5,7 @@
 #include "platform/types.h"
 #include "ui/menu_model.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,12 @@ public:
     virtual std::vector<std::vector<std::string>> Rows(int id) const = 0;
     virtual void SetColumnWidth(int id, int column, int width) = 0;
     virtual int ColumnWidth(int id, int column) const = 0;
+    // An edit box's caret, in characters from the start of its text; a position past the end
+    // puts it at the end, which is then scrolled into sight.
+    virtual void SetCaret(int id, std::size_t position) = 0;
+    // Replaces an edit box's selection (at the caret when nothing is selected) by `text`; the
+    // caret follows the inserted text.
+    virtual void ReplaceSelection(int id, const std::string& text) = 0;
     virtual void SetFocus(int id) = 0;
     virtual int Focused() const = 0;  // FormId when no control of the window has the focus
 

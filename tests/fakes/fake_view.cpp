@@ -1,6 +1,9 @@
 // The fake view's controls, following the platform's rules where presenters rely on them.
 #include "fakes/fake_view.h"
 
+#include "text/utf8.h"
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace wyndrel::fakes {
@@ -29,6 +32,34 @@ const TFakeControl& TFakeView::Control(int id) const {
 }
 
 TFakeControl& TFakeView::At(int id) { return const_cast<TFakeControl&>(Control(id)); }
+
+void TFakeView::SetText(int id, const std::string& text) {
+    TFakeControl& control = At(id);
+    control.Text = text;
+    control.SelStart = 0;
+    control.SelLength = 0;
+}
+
+void TFakeView::SetCaret(int id, std::size_t position) {
+    TFakeControl& control = At(id);
+    control.SelStart = std::min(position, text::CharacterCount(control.Text));
+    control.SelLength = 0;
+}
+
+void TFakeView::SelectText(int id, std::size_t start, std::size_t length) {
+    TFakeControl& control = At(id);
+    control.SelStart = std::min(start, text::CharacterCount(control.Text));
+    control.SelLength = std::min(length, text::CharacterCount(control.Text) - control.SelStart);
+}
+
+void TFakeView::ReplaceSelection(int id, const std::string& text) {
+    TFakeControl& control = At(id);
+    const std::size_t start = text::FirstCharacters(control.Text, control.SelStart).size();
+    const std::size_t end = text::FirstCharacters(control.Text, control.SelStart + control.SelLength).size();
+    control.Text.replace(start, end - start, text);
+    control.SelStart += text::CharacterCount(text);
+    control.SelLength = 0;
+}
 
 void TFakeView::SetItems(int id, const std::vector<std::string>& items) {
     TFakeControl& control = At(id);

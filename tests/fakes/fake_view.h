@@ -20,6 +20,9 @@ struct TFakeControl {
     int Selection = -1;
     std::vector<std::vector<std::string>> Rows;
     std::vector<int> ColumnWidths;
+    // An edit box's selection in characters; SetText puts the caret at the start.
+    std::size_t SelStart = 0;
+    std::size_t SelLength = 0;
 };
 
 struct TShownPopup {
@@ -45,7 +48,7 @@ public:
     const TFakeControl& Control(int id) const;
     bool Closed() const { return FClosed; }
 
-    void SetText(int id, const std::string& text) override { At(id).Text = text; }
+    void SetText(int id, const std::string& text) override;
     std::string Text(int id) const override { return Control(id).Text; }
     void SetChecked(int id, bool checked) override { At(id).Checked = checked; }
     bool Checked(int id) const override { return Control(id).Checked; }
@@ -63,6 +66,10 @@ public:
     std::vector<std::vector<std::string>> Rows(int id) const override { return Control(id).Rows; }
     void SetColumnWidth(int id, int column, int width) override { At(id).ColumnWidths.at(Column(column)) = width; }
     int ColumnWidth(int id, int column) const override { return Control(id).ColumnWidths.at(Column(column)); }
+    void SetCaret(int id, std::size_t position) override;
+    void ReplaceSelection(int id, const std::string& text) override;
+    // The user's selection in an edit box, in characters.
+    void SelectText(int id, std::size_t start, std::size_t length);
     void SetFocus(int id) override;
     int Focused() const override { return FFocused; }
     Rect WindowRect() const override { return FWindowRect; }

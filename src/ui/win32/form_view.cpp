@@ -2,6 +2,7 @@
 #include "ui/win32/form_view.h"
 
 #include "platform/win32/wide_string.h"
+#include "text/utf8.h"
 #include "ui/win32/list_view.h"
 #include "ui/win32/popup_menu.h"
 
@@ -121,6 +122,20 @@ Rect TWin32FormView::WindowRect() const {
 void TWin32FormView::SetWindowRect(const Rect& rect) {
     ::SetWindowPos(FBinder.Window(), nullptr, rect.Left, rect.Top, rect.Width(), rect.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Edit controls count UTF-16 units: the position is converted through the text's first
+// `position` characters.
+void TWin32FormView::SetCaret(int id, std::size_t position) {
+    const std::string text = Text(id);
+    const auto units = static_cast<WPARAM>(Widen(text::FirstCharacters(text, position)).size());
+    ::SendMessageW(Handle(id), EM_SETSEL, units, static_cast<LPARAM>(units));
+    ::SendMessageW(Handle(id), EM_SCROLLCARET, 0, 0);
+}
+
+void TWin32FormView::ReplaceSelection(int id, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    ::SendMessageW(Handle(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void TWin32FormView::SetFocus(int id) {

@@ -33,6 +33,8 @@ public:
     std::vector<std::vector<std::string>> Rows(int id) const override;
     void SetColumnWidth(int id, int column, int width) override;
     int ColumnWidth(int id, int column) const override;
+    void SetCaret(int id, std::size_t position) override;
+    void ReplaceSelection(int id, const std::string& text) override;
     void SetFocus(int id) override;
     int Focused() const override;
     Rect WindowRect() const override;

@@ -53,7 +53,8 @@ std::optional<int> TrackPopup(HWND owner, const TMenuModel& model, Point screenP
     // A popup closes on a click elsewhere only when its owner is the foreground window; the
     // null message afterwards lets the menu's loop end (documented for notification icons).
     ::SetForegroundWindow(owner);
-    const UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN;
+    const UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_TOPALIGN |
+                       (model.AlignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
     BOOL chosen = ::TrackPopupMenuEx(menu.Get(), flags, screenPoint.X, screenPoint.Y, owner, nullptr);
     ::PostMessageW(owner, WM_NULL, 0, 0);
     if (chosen == 0) return std::nullopt;
