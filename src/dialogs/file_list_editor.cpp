@@ -128,6 +128,7 @@ void TFileListEditor::Drop(const std::vector<std::string>& paths) {
     box.Text = std::to_string(duplicates) + " 個のファイルが重複していたため\r\n登録されませんでした";
     box.Icon = TBoxIcon::Warning;
     box.Foreground = true;
+    box.OwnedByActiveWindow = true;  // the options dialog
     FPorts.Ui.ShowMessageBox(box);
 }
 

@@ -29,6 +29,7 @@ std::optional<bool> DetectSaveType(const std::string& editorPath, IFiles& files,
         box.Text = editorPath + "ファイルは存在しません";
         box.Icon = TBoxIcon::Error;
         box.Foreground = true;
+    box.OwnedByActiveWindow = true;  // the options dialog
         ui.ShowMessageBox(box);
         return std::nullopt;
     }

@@ -12,8 +12,8 @@ enum class TBoxIcon { None, Information, Question, Warning, Error };
 enum class TBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class TBoxAnswer { Ok, Cancel, Yes, No };
 
-// MessageBox with explicit flags; never owned by a window of the program, at most by the
-// desktop window.
+// MessageBox with explicit flags; owned by no window, by the desktop window, or by the
+// program's active window (a dialog's own box, modal to it).
 struct TMessageBox {
     std::string Text;
     std::optional<std::string> Caption;  // none: the platform's default caption
@@ -23,6 +23,7 @@ struct TMessageBox {
     bool TopMost = false;
     bool Foreground = false;
     bool OwnedByDesktop = false;
+    bool OwnedByActiveWindow = false;
     friend bool operator==(const TMessageBox&, const TMessageBox&) = default;
 };
 

@@ -49,6 +49,36 @@ TEST(UserInterfaceOnWin32, ShowsAPlatformBoxWithItsCaptionAndAnswersYes) {
     EXPECT_EQ(answer.get(), TBoxAnswer::Yes);
 }
 
+// A box asked for while a dialog of the program is active is modal to that dialog, not to
+// the main window the dialog is modal to.
+TEST(UserInterfaceOnWin32, BoxesAreOwnedByTheActiveWindowOfTheProgram) {
+    std::promise<HWND> created;
+    auto answer = std::async(std::launch::async, [&created] {
+        HWND window = ::CreateWindowExW(0, L"STATIC", L"設定", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                                        nullptr, nullptr, nullptr);
+        ::SetActiveWindow(window);
+        created.set_value(window);
+        wyndrel::win32::TWin32UserInterface ui;
+        const TBoxAnswer dialogAnswer = ui.ShowMessageDialog(TDialogType::Warning, "すでに登録されています", TBoxButtons::Ok);
+        wyndrel::TMessageBox box;
+        box.Text = "2 個のファイルが重複していたため";
+        box.Caption = "重複";
+        box.OwnedByActiveWindow = true;
+        const TBoxAnswer boxAnswer = ui.ShowMessageBox(box);
+        ::DestroyWindow(window);
+        return dialogAnswer == TBoxAnswer::Ok && boxAnswer == TBoxAnswer::Ok;
+    });
+    HWND window = created.get_future().get();
+    for (const wchar_t* caption : {L"警告", L"重複"}) {
+        HWND dialog = WaitForDialog(caption);
+        ASSERT_NE(dialog, nullptr) << caption;
+        EXPECT_EQ(::GetWindow(dialog, GW_OWNER), window);
+        ASSERT_TRUE(PressDialogButtonById(dialog, IDOK));
+    }
+    ASSERT_EQ(answer.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(answer.get());
+}
+
 TEST(UserInterfaceOnWin32, WaitsOnTheMessageQueueForAboutTheTimeAsked) {
     wyndrel::win32::TWin32UserInterface ui;
     DWORD started = ::GetTickCount();

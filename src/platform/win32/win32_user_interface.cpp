@@ -1,6 +1,7 @@
 // Message boxes and the message dialog. The dialog is the platform's box under the
-// dialog's own caption and icon, owned by the program's window when there is one; the
-// system gives its buttons the labels of the user's language.
+// dialog's own caption and icon, owned by the program's active window (a modal dialog while
+// one is open, so the box is modal to it), else by the program's window; the system gives
+// its buttons the labels of the user's language.
 #include "platform/win32/win32_user_interface.h"
 
 #include "platform/win32/message_loop.h"
@@ -107,14 +108,16 @@ TBoxAnswer TWin32UserInterface::ShowMessageBox(const TMessageBox& box) {
     if (box.TopMost) flags |= MB_TOPMOST;
     if (box.Foreground) flags |= MB_SETFOREGROUND;
     std::wstring caption = box.Caption ? Widen(*box.Caption) : std::wstring();
-    HWND owner = box.OwnedByDesktop ? ::GetDesktopWindow() : nullptr;
+    HWND owner = box.OwnedByDesktop ? ::GetDesktopWindow() : box.OwnedByActiveWindow ? ::GetActiveWindow() : nullptr;
     return AnswerOf(::MessageBoxW(owner, Widen(box.Text).c_str(), box.Caption ? caption.c_str() : nullptr, flags));
 }
 
 TBoxAnswer TWin32UserInterface::ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) {
     UINT flags = IconFlag(DialogIcon(type)) | ButtonsFlag(buttons);
-    if (!FApplicationWindow) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
-    return AnswerOf(::MessageBoxW(FApplicationWindow, Widen(text).c_str(), Widen(DialogCaption(type)).c_str(), flags));
+    HWND active = ::GetActiveWindow();
+    HWND owner = active ? active : FApplicationWindow;
+    if (!owner) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
+    return AnswerOf(::MessageBoxW(owner, Widen(text).c_str(), Widen(DialogCaption(type)).c_str(), flags));
 }
 
 void TWin32UserInterface::SetApplicationTitle(const std::string& title) {

@@ -67,7 +67,7 @@ TEST(SaveMethod, ComesFromTheExecutableOrAnErrorBoxNamingIt) {
     const TMessageBox box = ui.Messages()[1].Box;
     EXPECT_EQ(box.Text, "C:\\Gone.exeファイルは存在しません");
     EXPECT_EQ(box.Icon, TBoxIcon::Error);
-    EXPECT_TRUE(box.Foreground);
+    EXPECT_TRUE(box.Foreground && box.OwnedByActiveWindow);
     EXPECT_EQ(box.Caption, std::nullopt);
 }
 

@@ -169,7 +169,7 @@ TEST_F(FileList, DropAppendsNewPathsAndCountsTheOthersInAForegroundWarningBox) {
     const TMessageBox box = Ui.Messages()[1].Box;
     EXPECT_EQ(box.Text, "2 個のファイルが重複していたため\r\n登録されませんでした");
     EXPECT_EQ(box.Icon, TBoxIcon::Warning);
-    EXPECT_TRUE(box.Foreground);
+    EXPECT_TRUE(box.Foreground && box.OwnedByActiveWindow);
     EXPECT_EQ(box.Caption, std::nullopt);
 }
 
