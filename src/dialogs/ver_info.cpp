@@ -14,7 +14,10 @@ using namespace ver_info_ids;
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "\r\n") + lines[i];
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += "\r\n";
+        text += lines[i];
+    }
     return text;
 }
 
@@ -50,8 +53,9 @@ void TfrmVerInfo::FormShow() {
 
 void TfrmVerInfo::FillInfo() {
     FInfVer.SetFileName(FPorts.ExeName);
-    FPorts.View.SetText(txtVerInfo, " " + FInfVer.GetMajorVersion() + "." + FInfVer.GetMinorVersion() + "." +
-                                        FInfVer.GetRelease() + " Build:" + FInfVer.GetBuild());
+    std::string version(" ");
+    version += FInfVer.GetMajorVersion() + "." + FInfVer.GetMinorVersion() + "." + FInfVer.GetRelease();
+    FPorts.View.SetText(txtVerInfo, version + " Build:" + FInfVer.GetBuild());
     FPorts.Frame.Repaint();
     // The lines added before a failure stay in the box.
     std::vector<std::string> lines;

@@ -56,9 +56,9 @@ ui::TFormSpec MakeForm() {
     c.push_back(Control(Label1, TControlKind::Label, "Label1", "Version：", Bounds(186, 23, 48, 12)));
     c.push_back(Control(txtVerInfo, TControlKind::Label, "txtVerInfo", "9.99.999.9999", Bounds(234, 21, 97, 16)));
     c.back().Font = {ui::TFontFace::Gothic, 12};
-    c.push_back(Control(Label3, TControlKind::Label, "Label3", "作：Wyndrel の開発者たち", Bounds(39, 39, 230, 12)));
-    c.push_back(Control(Label4, TControlKind::Label, "Label4", "アイコン・カーソル：Wyndrel の開発者たちの描き下ろし",
-                        Bounds(40, 52, 230, 12)));
+    c.push_back(Control(Label3, TControlKind::Label, "Label3", "作：Wyndrel の開発者たち", Bounds(39, 39, 250, 12)));
+    c.push_back(Control(Label4, TControlKind::Label, "Label4", "アイコンとカーソル：開発者たちの描き下ろし",
+                        Bounds(40, 52, 250, 12)));
     c.push_back(Control(URLLabel1, TControlKind::Label, "URLLabel1", WebAddress, Bounds(42, 68, 198, 12),
                         "ここをクリックすると、標準で使用するブラウザを起動し、\r作者のウェブページへ行くことが出来ます。"));
     c.push_back(Control(URLMAIL, TControlKind::Label, "URLMAIL", std::string("Mailto:") + ContactAddress + MailSubject,

@@ -33,7 +33,8 @@ TResidentHost::TResidentHost(const TPorts& ports, IResidentProcess& process, set
       FIni(ini),
       FHelpFileName(text::ChangeFileExt(exePath, ".hlp")),
       FEngine(ports.Desktop),
-      FTimer(ids::TimAutoSave) {
+      FTimer(ids::TimAutoSave),
+      FExePath(exePath) {
     FEngine.EditorPath = editorPath;
     SetUpGradientBar(FGrad);
 }
@@ -53,10 +54,14 @@ void TResidentHost::CreateMainWindow(bool show) {
     FTray->SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(::LoadIconW(nullptr, IDI_APPLICATION))});
     TMainWindowHandlers handlers;
     handlers.LoadLayout = [this](const std::string& path) { LoadDroppedLayout(path); };
+    handlers.About = [this] { FAbout->Open(); };
     FForm = std::make_unique<TfrmWyndrel>(
         TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
         std::move(handlers), FHelpFileName);
     FWindow->Attach(*FForm);
+    FAbout = std::make_unique<TAboutWindowCommand>(TAboutWindowParts{
+        FPorts.UserInterface, FExePath, FWindow->Handle(), [this] { FForm->ActivateTitleColors(); },
+        [this] { FForm->DeactivateTitleColors(); }});
     FForm->FormCreate();
 }
 

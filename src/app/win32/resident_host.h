@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/resident_start.h"
 #include "app/start_up.h"
+#include "app/win32/about_window_command.h"
 #include "app/win32/main_window_view.h"
 #include "layout/editor_launcher.h"
 #include "platform/win32/win32_timer.h"
@@ -40,6 +41,8 @@ private:
     wyndrel::win32::TWin32Timer FTimer;
     std::unique_ptr<TMainWindowView> FWindow;
     std::unique_ptr<TfrmWyndrel> FForm;
+    std::string FExePath;
+    std::unique_ptr<TAboutWindowCommand> FAbout;
     bool FShow = true;
 };
 
