@@ -98,14 +98,14 @@ void TfrmWyndrel::Run(const std::function<void()>& command) {
 void TfrmWyndrel::OnControl(const ui::TControlEvent& event) {
     if (event.Kind != ui::TControlEventKind::Click) return;
     switch (event.Id) {
-        case ids::btnRead: Run(FHandlers.Read); break;
-        case ids::btnSave: Run(FHandlers.Save); break;
-        case ids::btnSituate: Run(FHandlers.Situate); break;
+        case ids::btnRead: Call(FHandlers.Read); break;
+        case ids::btnSave: Call(FHandlers.Save); break;
+        case ids::btnSituate: Call(FHandlers.Situate); break;
         case ids::btnOption: Run(FHandlers.Options); break;
         case ids::btnChangeView: SetViewMode(NextViewMode(FViewMode)); break;
         case ids::btnClose: FPorts.Frame.Quit(); break;
-        case ids::btnReadEnd: Run(FHandlers.ReadAndClose); break;
-        case ids::btnSaveEnd: Run(FHandlers.SaveAndClose); break;
+        case ids::btnReadEnd: Call(FHandlers.ReadAndClose); break;
+        case ids::btnSaveEnd: Call(FHandlers.SaveAndClose); break;
         case ids::mpCVNrml: ChooseViewMode(TViewMode::Normal); break;
         case ids::mpCVHorz: ChooseViewMode(TViewMode::Horizontal); break;
         case ids::mpCVVert: ChooseViewMode(TViewMode::Vertical); break;

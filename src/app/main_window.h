@@ -31,7 +31,9 @@ struct TMainWindowPorts {
 };
 
 // The commands behind buttons and menus that other parts of the program provide; an empty
-// slot does nothing.
+// slot does nothing. The window runs each under its gate, except the layout commands (Read,
+// Save, Situate, ReadAndClose, SaveAndClose), which take the gate `TfrmWyndrel::Gate()`
+// themselves because the tray menu reaches them too.
 struct TMainWindowHandlers {
     std::function<void()> Read, Save, Situate, Options, About, Scatter, Help, ReadAndClose, SaveAndClose;
     std::function<void(const std::string& path)> LoadLayout;
@@ -70,6 +72,9 @@ public:
     void ActivateTitleColors();
     void DeactivateTitleColors();
 
+    // While a command of the window runs (a dialog or the list is open, a restore waits) no
+    // other command of it runs.
+    ui::TCommandGate& Gate() { return FGate; }
     TViewMode ViewMode() const { return FViewMode; }
     bool MostTop() const { return FMostTop; }
     bool MenuShowing() const { return FMenuShowing; }

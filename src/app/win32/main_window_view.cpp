@@ -4,6 +4,7 @@
 #include "app/main_window_form.h"
 #include "app/main_window_ids.h"
 #include "app/resident_start.h"
+#include "platform/win32/display_monitors.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
 #include "ui/private_messages.h"
@@ -80,8 +81,9 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_ACTIVATEAPP:
-            if (wParam) FPresenter->AppEventsActivate();
-            else FPresenter->AppEventsDeactivate();
+            if (!wParam) FPresenter->AppEventsDeactivate();
+            else if (FActivation) FActivation->Activate();
+            else FPresenter->AppEventsActivate();
             break;
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return 0;
@@ -144,24 +146,7 @@ void TMainWindowView::MoveTo(Point topLeft) {
     ::SetWindowPos(Handle(), nullptr, topLeft.X, topLeft.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::vector<TMonitor> TMainWindowView::Monitors() {
-    std::vector<TMonitor> monitors;
-    auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
-        MONITORINFO info{};
-        info.cbSize = sizeof(info);
-        if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
-        auto& list = *reinterpret_cast<std::vector<TMonitor>*>(data);
-        TMonitor found{{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom},
-                       {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom}};
-        if (info.dwFlags & MONITORINFOF_PRIMARY)
-            list.insert(list.begin(), found);
-        else
-            list.push_back(found);
-        return TRUE;
-    };
-    ::EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
+std::vector<TMonitor> TMainWindowView::Monitors() { return wyndrel::win32::DisplayMonitors(); }
 
 void TMainWindowView::AcceptFiles() { ::DragAcceptFiles(Handle(), TRUE); }
 

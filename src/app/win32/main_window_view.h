@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "platform/win32/window_base.h"
+#include "ui/app_activation.h"
 #include "ui/win32/form_binder.h"
 #include "ui/win32/form_view.h"
 #include "widgets/win32/gradation_bar.h"
@@ -22,6 +23,9 @@ public:
     void Create();
     // The presenter that receives the window's events; set before the window is shown.
     void Attach(TfrmWyndrel& presenter) { FPresenter = &presenter; }
+    // Where the program's activations go instead of straight to the presenter: a window open
+    // for a while (the running-editors list) installs its own handler there.
+    void AttachActivation(ui::TAppActivation& activation) { FActivation = &activation; }
     ui::IView& View() { return FView; }
     void Destroy();
 
@@ -64,6 +68,7 @@ private:
     ui::win32::TWin32FormView FView;
     std::unique_ptr<wyndrel::win32::TGradationBar> FBar;
     TfrmWyndrel* FPresenter = nullptr;
+    ui::TAppActivation* FActivation = nullptr;
     HMENU FSysMenu = nullptr;
     bool FQuitRequested = false;
 };

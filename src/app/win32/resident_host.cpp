@@ -27,12 +27,14 @@ void SetUpGradientBar(widgets::TSKGradationG& grad) {
 }  // namespace
 
 TResidentHost::TResidentHost(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                             const std::string& editorPath, const std::string& exePath)
+                             const std::string& editorPath, const std::string& exePath,
+                             wyndrel::win32::TWin32UserInterface* dialogPort)
     : FPorts(ports),
       FProcess(process),
       FIni(ini),
       FHelpFileName(text::ChangeFileExt(exePath, ".hlp")),
       FEngine(ports.Desktop),
+      FLayoutCommands(ports, ini, FEngine, dialogPort),
       FTimer(ids::TimAutoSave),
       FExePath(exePath) {
     FEngine.EditorPath = editorPath;
@@ -55,6 +57,7 @@ void TResidentHost::CreateMainWindow(bool show) {
     TMainWindowHandlers handlers;
     handlers.LoadLayout = [this](const std::string& path) { LoadDroppedLayout(path); };
     handlers.About = [this] { FAbout->Open(); };
+    FLayoutCommands.FillHandlers(handlers);
     FForm = std::make_unique<TfrmWyndrel>(
         TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
         std::move(handlers), FHelpFileName);
@@ -62,6 +65,7 @@ void TResidentHost::CreateMainWindow(bool show) {
     FAbout = std::make_unique<TAboutWindowCommand>(TAboutWindowParts{
         FPorts.UserInterface, FExePath, FWindow->Handle(), [this] { FForm->ActivateTitleColors(); },
         [this] { FForm->DeactivateTitleColors(); }});
+    FLayoutCommands.Attach(*FWindow, *FForm);
     FForm->FormCreate();
 }
 

@@ -6,6 +6,7 @@
 #include "app/resident_start.h"
 #include "app/start_up.h"
 #include "app/win32/about_window_command.h"
+#include "app/win32/layout_commands_wiring.h"
 #include "app/win32/main_window_view.h"
 #include "layout/editor_launcher.h"
 #include "platform/win32/win32_timer.h"
@@ -19,8 +20,11 @@ namespace wyndrel::app::win32 {
 
 class TResidentHost : public IResidentHost {
 public:
+    // `dialogPort`, the adapter behind `ports.UserInterface`, lets the main window own the
+    // program's file dialogs and boxes.
     TResidentHost(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                  const std::string& editorPath, const std::string& exePath);
+                  const std::string& editorPath, const std::string& exePath,
+                  wyndrel::win32::TWin32UserInterface* dialogPort = nullptr);
     ~TResidentHost() override;
 
     void CreateMainWindow(bool show) override;
@@ -34,6 +38,7 @@ private:
     settings::TIniAccess& FIni;
     std::string FHelpFileName;
     layout::TLayoutEngine FEngine;
+    TLayoutCommandsWiring FLayoutCommands;
     wyndrel::win32::TWin32NotifyArea FNotifyArea;
     widgets::TTaskTrayRegistry FRegistry{FNotifyArea};
     std::unique_ptr<widgets::TTaskTray> FTray;

@@ -56,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             ini.IniFileName = result.IniFileName;
             wyndrel::text::TDateTimeLocale locale = wyndrel::text::ReferenceDateTimeLocale();
             wyndrel::app::win32::TResidentHost host({desktop, processes, files, ui, clock, regional}, process, ini,
-                                                    result.EditorPath, exePath);
+                                                    result.EditorPath, exePath, &ui);
             wyndrel::app::RunResident({desktop, process, ui, files}, ini, locale, exePath, host);
         }
         return static_cast<int>(result.ExitCode);

@@ -2,6 +2,7 @@
 // placement calls.
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/win32/display_monitors.h"
 #include "platform/win32/dpi_unaware_scope.h"
 #include "platform/win32/wide_string.h"
 #include "platform/work_area.h"
@@ -23,20 +24,6 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
 }
 
 Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
-
-// Collects the monitors with the primary one first, where the nearest-monitor rules look first.
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
-    auto& monitors = *reinterpret_cast<std::vector<TMonitor>*>(context);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
-    TMonitor found{ToRect(info.rcMonitor), ToRect(info.rcWork)};
-    if (info.dwFlags & MONITORINFOF_PRIMARY)
-        monitors.insert(monitors.begin(), found);
-    else
-        monitors.push_back(found);
-    return TRUE;
-}
 
 std::optional<Rect> RectWhileRestored(HWND window) {
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -141,9 +128,7 @@ std::optional<Rect> TWin32Desktop::NormalPosition(WindowId window) {
 
 std::vector<TMonitor> TWin32Desktop::Monitors() {
     TDpiUnawareScope unaware;
-    std::vector<TMonitor> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
+    return DisplayMonitors();
 }
 
 bool TWin32Desktop::IsZoomed(WindowId window) { return ::IsZoomed(ToHwnd(window)) != FALSE; }

@@ -1,18 +1,25 @@
 // TfrmWyndrel on a fake view, frame, tray and settings: creation from the settings, shows,
 // shapes and icon mode, the window menu's commands, closing, exit state, the gradient bar.
+#include "app/layout_file_commands.h"
 #include "app/main_window.h"
 #include "app/main_window_form.h"
 #include "app/main_window_ids.h"
+#include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_main_window_frame.h"
 #include "fakes/fake_notify_area.h"
+#include "fakes/fake_processes.h"
+#include "fakes/fake_regional_settings.h"
 #include "fakes/fake_resident_process.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
 #include "widgets/task_tray_registry.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace wyndrel::app {
 namespace {
@@ -32,6 +39,11 @@ protected:
     TMainWindowHandlers Handlers() {
         TMainWindowHandlers handlers;
         handlers.Scatter = [this] { Ran.push_back("scatter"); };
+        handlers.Options = [this] { Ran.push_back("options"); };
+        handlers.Read = [this] { Commands.Read(); };
+        handlers.Save = [this] { Commands.Save(); };
+        handlers.Situate = [this] { Commands.ShowEditors(); };
+        handlers.SaveAndClose = [this] { Commands.SaveAndClose(); };
         handlers.TrayMenu = [this](Point at) {
             Ran.push_back((Form.MenuShowing() ? "menu at " : "no flag ") + std::to_string(at.X));
         };
@@ -58,6 +70,15 @@ protected:
     widgets::TSKGradationG Grad;
     std::vector<std::string> Ran;
     TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, Handlers(), HelpPath};
+    // The layout commands as the program wires them: on the window's own gate.
+    fakes::TFakeProcesses Processes;
+    fakes::TFakeUserInterface Ui;
+    fakes::TFakeClock Clock;
+    fakes::TFakeRegionalSettings Regional;
+    layout::TLayoutEngine Engine{Desktop};
+    std::function<void()> OnEditorList = [] {};
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Form.Gate(),
+                                 TMainWindowHooks{[this] { OnEditorList(); }, [this] { Ran.push_back("close"); }}};
 };
 
 TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
@@ -169,6 +190,33 @@ TEST_F(MainWindow, GradientBarDragsOpensTheTrayMenuAndFollowsTheCaptionColours) 
     Form.AppEventsActivate();
     EXPECT_EQ(Grad.StartColor(), 0x808080u);
     EXPECT_EQ(Grad.EndColor(), 0xC0C0C0u);
+}
+
+TEST_F(MainWindow, LayoutButtonsRunTheirCommandsButNoneWhileAnotherCommandOfTheWindowRuns) {
+    Create("");
+    Files.AddFolder("C:\\L");
+    Desktop.AddEditor("C:\\a.txt");
+    Ui.ChooseFile(std::nullopt);
+    Ui.ChooseFile("C:\\L\\day.qdl");
+    Form.OnControl({ids::btnRead});
+    Form.OnControl({ids::btnSaveEnd});
+    EXPECT_TRUE(Files.FileExists("C:\\L\\day.qdl"));
+    EXPECT_EQ(Ran, std::vector<std::string>{"close"});
+
+    // The list is open: neither a button nor the window menu starts anything.
+    OnEditorList = [this] {
+        Ran.push_back("list");
+        Form.OnControl({ids::btnSave});
+        Form.OnControl({ids::btnSituate});
+        Form.OnControl({ids::btnOption});
+        Form.OnSysCommand(ids::WindowMenuScatter);
+    };
+    Form.OnControl({ids::btnSituate});
+    EXPECT_EQ(Ran, (std::vector<std::string>{"close", "list"}));
+    EXPECT_EQ(std::count_if(Ui.Events().begin(), Ui.Events().end(),
+                            [](const fakes::TUiEvent& event) { return event.Kind == fakes::TUiEvent::TKind::FileDialog; }),
+              2);
+    EXPECT_FALSE(Form.Gate().Busy());
 }
 
 }  // namespace
