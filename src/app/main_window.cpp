@@ -110,8 +110,19 @@ void TfrmWyndrel::OnControl(const ui::TControlEvent& event) {
         case ids::mpCVHorz: ChooseViewMode(TViewMode::Horizontal); break;
         case ids::mpCVVert: ChooseViewMode(TViewMode::Vertical); break;
         case ids::mpCVIcon: ChooseIconMode(); break;
+        case ids::pmScatter: Run(FHandlers.Scatter); break;
+        case ids::pmPutInOrder: Run(FHandlers.PutInOrder); break;
+        case ids::pmASEnable: Call(FHandlers.AutoSaveEnable); break;
+        case ids::pmASaveNow: Run(FHandlers.AutoSaveNow); break;
+        case ids::pmASetInterval: Run(FHandlers.AutoSaveInterval); break;
+        case ids::pmAEditList: Run(FHandlers.AutoSaveEditList); break;
+        case ids::pmAOption: Run(FHandlers.AutoSaveOptions); break;
         default: break;
     }
+}
+
+void TfrmWyndrel::OnTimer(int timerId) {
+    if (timerId == ids::TimAutoSave) Run(FHandlers.AutoSaveTick);
 }
 
 bool TfrmWyndrel::OnSysCommand(std::uint32_t id) {

@@ -39,6 +39,9 @@ struct TMainWindowHandlers {
     std::function<void(const std::string& path)> LoadLayout;
     std::function<void(Point at)> TrayMenu;
     std::function<void()> BuildFavoritesMenu, StartAutoSaveTimer;
+    // The tray's put-in-order and auto-save entries, and the auto-save timer's tick.
+    std::function<void()> PutInOrder, AutoSaveTick, AutoSaveEnable, AutoSaveNow, AutoSaveInterval, AutoSaveEditList,
+        AutoSaveOptions;
 };
 
 class TfrmWyndrel : public ui::IFormEvents {
@@ -49,6 +52,8 @@ public:
     void FormCreate();
     void OnShow() override;  // FormShow
     void OnControl(const ui::TControlEvent& event) override;
+    // A tick that falls due while a command runs is dropped, so a pass never runs inside another.
+    void OnTimer(int timerId) override;
     // False for identifiers the platform's own handling takes.
     bool OnSysCommand(std::uint32_t id);
     void OnShowRequest() { FPorts.View.Show(); }

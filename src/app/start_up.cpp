@@ -29,9 +29,13 @@ std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIni
 
 }  // namespace
 
-void FinaliseProcess(IFiles& files, const std::string& exePath) {
+std::string TemporaryLayoutPath(const std::string& exePath) {
     std::string temporary(text::ExtractFilePath(exePath));
-    temporary += TemporaryLayoutFileName;
+    return temporary + TemporaryLayoutFileName;
+}
+
+void FinaliseProcess(IFiles& files, const std::string& exePath) {
+    const std::string temporary = TemporaryLayoutPath(exePath);
     if (files.FileExists(temporary)) files.RemoveFile(temporary);
 }
 

@@ -34,6 +34,8 @@ struct TStartUpResult {
 };
 
 inline constexpr const char* TemporaryLayoutFileName = "VOREZUVA.KTDK";
+// The temporary layout file's full path: beside the program.
+std::string TemporaryLayoutPath(const std::string& exePath);
 
 // Settings file, editor path (with discovery), then the command of the arguments.
 // `exePath` is the program's own full path. Command mode ends with the temporary layout

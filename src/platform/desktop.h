@@ -23,6 +23,7 @@ enum class TPlacementFlags : std::uint32_t {
     NoMove = 2,
     NoZOrder = 4,
     ShowWindow = 8,
+    NoActivate = 16,  // the window is not made the active one
 };
 constexpr TPlacementFlags operator|(TPlacementFlags a, TPlacementFlags b) {
     return static_cast<TPlacementFlags>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));

@@ -189,6 +189,8 @@ bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::
         placed.Bounds.Bottom = edge(placed.Bounds.Top, std::max(height, 0));
     }
     if (HasFlag(flags, TPlacementFlags::ShowWindow)) placed.Visible = true;
+    // Without SWP_NOACTIVATE the platform activates the top-level window it places.
+    if (!HasFlag(flags, TPlacementFlags::NoActivate) && !placed.Parent) FActive = window;
     if (!HasFlag(flags, TPlacementFlags::NoZOrder) && !placed.Parent) {
         switch (insertAfter) {
             case TInsertAfter::TopMost: placed.TopMost = true; BringToTopOfBand(window); break;

@@ -63,6 +63,10 @@ void TMainWindowView::OnCommand(int id, int notifyCode, HWND control) {
     if (FPresenter && event) FPresenter->OnControl(*event);
 }
 
+void TMainWindowView::OnTimer(UINT_PTR timerId) {
+    if (FPresenter) FPresenter->OnTimer(static_cast<int>(timerId));
+}
+
 LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (FBar && FBar->OnParentMessage(message, wParam, lParam)) return 0;
     if (!FPresenter) return TWindowBase::OnMessage(message, wParam, lParam);

@@ -57,6 +57,7 @@ protected:
     void OnClose() override;
     void OnDestroy() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
+    void OnTimer(UINT_PTR timerId) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

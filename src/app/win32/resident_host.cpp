@@ -58,6 +58,10 @@ void TResidentHost::CreateMainWindow(bool show) {
     handlers.LoadLayout = [this](const std::string& path) { LoadDroppedLayout(path); };
     handlers.About = [this] { FAbout->Open(); };
     FLayoutCommands.FillHandlers(handlers);
+    FScatterAndAutoSave = std::make_unique<TScatterAndAutoSave>(FPorts, FEngine, FIni, FTimer, FWindow->Handle(), FExePath,
+                                                                [this] { return FForm && FForm->MenuShowing(); });
+    FScatterAndAutoSave->Fill(handlers);
+    FScatterAndAutoSave->Schedule().SetOpenOptions(handlers.Options);
     FForm = std::make_unique<TfrmWyndrel>(
         TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
         std::move(handlers), FHelpFileName);

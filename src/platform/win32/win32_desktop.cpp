@@ -50,6 +50,7 @@ UINT PlacementFlags(TPlacementFlags flags) {
     if (HasFlag(flags, TPlacementFlags::NoMove)) result |= SWP_NOMOVE;
     if (HasFlag(flags, TPlacementFlags::NoZOrder)) result |= SWP_NOZORDER;
     if (HasFlag(flags, TPlacementFlags::ShowWindow)) result |= SWP_SHOWWINDOW;
+    if (HasFlag(flags, TPlacementFlags::NoActivate)) result |= SWP_NOACTIVATE;
     return result;
 }
 

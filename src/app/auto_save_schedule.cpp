@@ -1,0 +1,88 @@
+// The auto-save timer's switching and the commands of the tray's auto-save submenu.
+#include "app/auto_save_schedule.h"
+
+#include "app/auto_save_interval.h"
+#include "settings/setting_keys.h"
+
+namespace wyndrel::app {
+namespace {
+
+// Puts the timer's enabled state back however the command ends; a timer that runs again
+// counts a full interval from then.
+class TTimerPause {
+public:
+    explicit TTimerPause(ITimer& timer) : FTimer(timer), FWasEnabled(timer.Enabled()) { FTimer.Stop(); }
+    ~TTimerPause() {
+        if (FWasEnabled) FTimer.Start(FTimer.Interval());
+    }
+    TTimerPause(const TTimerPause&) = delete;
+    TTimerPause& operator=(const TTimerPause&) = delete;
+
+private:
+    ITimer& FTimer;
+    bool FWasEnabled;
+};
+
+}  // namespace
+
+void TAutoSaveSchedule::StartAutoSaveTimer() {
+    using namespace settings::keys;
+    settings::TSettingsFile settings = FIni.SettingsFile();
+    const std::int32_t atStart = settings.ReadInteger(AutoSaveAtAppStart.Section, AutoSaveAtAppStart.Name,
+                                                      AutoSaveAtAppStart.Default);
+    const bool enabled = atStart == 2 || (atStart == 1 && FIni.ReadIniBool(AutoSaveLastEnable.Section,
+                                                                           AutoSaveLastEnable.Name,
+                                                                           AutoSaveLastEnable.Default));
+    const std::uint32_t interval = IntervalMs(
+        settings.ReadInteger(AutoSaveInterval.Section, AutoSaveInterval.Name, AutoSaveInterval.Default));
+    if (enabled)
+        FTimer.Start(interval);
+    else {
+        FTimer.Stop();
+        FTimer.SetInterval(interval);
+    }
+}
+
+void TAutoSaveSchedule::TimAutoSaveTimer() {
+    if (FSlots.MenuShowing && FSlots.MenuShowing()) return;
+    if (FSlots.RunPass) FSlots.RunPass();
+}
+
+void TAutoSaveSchedule::pmASEnableClick() {
+    if (FTimer.Enabled())
+        FTimer.Stop();
+    else
+        FTimer.Start(FTimer.Interval());
+}
+
+void TAutoSaveSchedule::pmASaveNowClick() {
+    if (FSlots.RunPass) FSlots.RunPass();
+}
+
+void TAutoSaveSchedule::pmASetIntervalClick() {
+    TTimerPause pause(FTimer);
+    std::optional<std::string> text =
+        FInputBox.InputQuery(IntervalCaption, IntervalPrompt, std::to_string(FTimer.Interval() / 1000));
+    while (text) {
+        const TIntervalAnswer answer = CheckInterval(*text);
+        if (answer.Check == TIntervalCheck::Valid) return ApplyInterval(answer.Seconds);
+        text = FInputBox.InputQuery(IntervalCaption, IntervalRetryPrompt, *text);
+    }
+}
+
+void TAutoSaveSchedule::ApplyInterval(std::int32_t seconds) {
+    using settings::keys::AutoSaveInterval;
+    FIni.WriteIniInteger(AutoSaveInterval.Section, AutoSaveInterval.Name, seconds);
+    FTimer.SetInterval(IntervalMs(seconds));
+}
+
+// The dialog writes its last sheet when it closes; the user's own choice is put back after.
+void TAutoSaveSchedule::OpenOptionsAt(int sheet) {
+    using settings::keys::LastSheet;
+    const std::int32_t kept = FIni.ReadIniInteger(LastSheet.Section, LastSheet.Name, LastSheet.Default);
+    FIni.WriteIniInteger(LastSheet.Section, LastSheet.Name, sheet);
+    if (FSlots.OpenOptions) FSlots.OpenOptions();
+    FIni.WriteIniInteger(LastSheet.Section, LastSheet.Name, kept);
+}
+
+}  // namespace wyndrel::app

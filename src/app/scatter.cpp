@@ -1,0 +1,77 @@
+// The scatter pass over the editor windows and the snapshot rules of scatter and put in order.
+#include "app/scatter.h"
+
+#include "layout/editor_interface.h"
+#include "layout/layout_commands.h"
+
+#include <algorithm>
+#include <random>
+
+namespace wyndrel::app {
+namespace {
+
+// The bounding box of every monitor, as SM_CXVIRTUALSCREEN and SM_CYVIRTUALSCREEN measure it.
+Rect VirtualScreen(const std::vector<TMonitor>& monitors) {
+    if (monitors.empty()) return {};
+    Rect box = monitors.front().Bounds;
+    for (const TMonitor& monitor : monitors) {
+        box.Left = std::min(box.Left, monitor.Bounds.Left);
+        box.Top = std::min(box.Top, monitor.Bounds.Top);
+        box.Right = std::max(box.Right, monitor.Bounds.Right);
+        box.Bottom = std::max(box.Bottom, monitor.Bounds.Bottom);
+    }
+    return box;
+}
+
+std::uint16_t AreaSide(std::int64_t desktopSide) {
+    return static_cast<std::uint16_t>(std::clamp<std::int64_t>(desktopSide - 5, 0, 65535));
+}
+
+}  // namespace
+
+TScatterArea ScatterAreaOf(const std::vector<TMonitor>& monitors) {
+    const Rect box = VirtualScreen(monitors);
+    return {AreaSide(static_cast<std::int64_t>(box.Right) - box.Left),
+            AreaSide(static_cast<std::int64_t>(box.Bottom) - box.Top)};
+}
+
+void ScatterEditors(layout::TLayoutEngine& engine, IClock& clock) {
+    const TScatterArea area = ScatterAreaOf(engine.Desktop().Monitors());
+    // One generator for the pass: seeding it again per window from a coarse clock would give
+    // every window of the pass the same place.
+    std::mt19937 generator(clock.RandomSeed());
+    auto random = [&generator](std::uint16_t n) {
+        if (n == 0) return 0;
+        return std::uniform_int_distribution<int>(0, n - 1)(generator);
+    };
+    engine.Desktop().EnumerateTopLevelWindows([&](WindowId window) {
+        if (engine.GetWndClassName(window) != layout::EditorMainClass) return true;
+        if (engine.GetEditorFileName(window).empty()) return true;
+        const int x = random(area.Width), width = random(area.Width);
+        const int y = random(area.Height), height = random(area.Height);
+        engine.Desktop().SetWindowPos(window, TInsertAfter::Top, x, y, width, height,
+                                      TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate);
+        return true;
+    });
+}
+
+void TScatterCommands::ScatterWindows() {
+    if (!SnapshotExists() && !layout::SaveLayout(FPorts.Engine, FPorts.Files, FPorts.Ui, FSnapshotPath)) return;
+    ScatterEditors(FPorts.Engine, FPorts.Clock);
+    FPutInOrderEnabled = true;
+}
+
+void TScatterCommands::pmPutInOrderClick() {
+    if (SnapshotExists()) {
+        layout::TEditorLauncher launcher(FPorts.Engine, FPorts.Processes, FPorts.Ui);
+        // A failed read ends here with the silent abort; a stop at the header question too
+        // keeps the snapshot.
+        if (!layout::LoadLayout(launcher, FPorts.Files, FPorts.Ui, FSnapshotPath)) return;
+        FPorts.Files.RemoveFile(FSnapshotPath);
+    } else {
+        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, FSnapshotPath + SnapshotMissingText, TBoxButtons::Ok);
+    }
+    FPutInOrderEnabled = false;
+}
+
+}  // namespace wyndrel::app
