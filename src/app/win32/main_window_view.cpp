@@ -4,6 +4,7 @@
 #include "app/main_window_form.h"
 #include "app/main_window_ids.h"
 #include "app/resident_start.h"
+#include "app/win32/program_icon.h"
 #include "platform/win32/display_monitors.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
@@ -30,8 +31,8 @@ TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& gra
 TMainWindowView::~TMainWindowView() { Destroy(); }
 
 void TMainWindowView::Create() {
-    RegisterWindowClass(wyndrel::win32::Widen(MainWindowClassName).c_str(), ::LoadIconW(nullptr, IDI_APPLICATION),
-                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    RegisterWindowClass(wyndrel::win32::Widen(MainWindowClassName).c_str(), LoadProgramIcon(TIconSize::Large),
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), LoadProgramIcon(TIconSize::Small));
     CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(), wyndrel::win32::Widen(ProgramName),
                     TitledStyle, 0, BuiltInPosition.X, BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
 }

@@ -2,6 +2,7 @@
 #include "app/win32/resident_host.h"
 
 #include "app/main_window_ids.h"
+#include "app/win32/program_icon.h"
 #include "layout/layout_commands.h"
 #include "platform/win32/message_loop.h"
 #include "text/path_split.h"
@@ -53,7 +54,7 @@ void TResidentHost::CreateMainWindow(bool show) {
     FTray = std::make_unique<widgets::TTaskTray>(
         FRegistry, widgets::TTrayOwner{&FPorts.Desktop, &FPorts.UserInterface,
                                        WindowId{reinterpret_cast<std::uintptr_t>(FWindow->Handle())}});
-    FTray->SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(::LoadIconW(nullptr, IDI_APPLICATION))});
+    FTray->SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(LoadProgramIcon(TIconSize::Small))});
     TMainWindowHandlers handlers;
     handlers.LoadLayout = [this](const std::string& path) { LoadDroppedLayout(path); };
     handlers.About = [this] { FAbout->Open(); };

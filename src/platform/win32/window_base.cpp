@@ -18,7 +18,7 @@ TWindowBase::~TWindowBase() {
     }
 }
 
-void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRUSH background) {
+void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRUSH background, HICON smallIcon) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
@@ -29,7 +29,7 @@ void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRU
     windowClass.lpfnWndProc = &TWindowBase::StaticWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
-    windowClass.hIconSm = icon;
+    windowClass.hIconSm = smallIcon ? smallIcon : icon;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background ? background : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;

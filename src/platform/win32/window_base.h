@@ -23,7 +23,9 @@ public:
 
     // Registers the class once per process; later calls with the same name do nothing.
     // Throws std::runtime_error with the platform's reason when the class cannot be registered.
-    static void RegisterWindowClass(const wchar_t* className, HICON icon = nullptr, HBRUSH background = nullptr);
+    // Without a small icon the platform shrinks `icon` for the title bar and the taskbar.
+    static void RegisterWindowClass(const wchar_t* className, HICON icon = nullptr, HBRUSH background = nullptr,
+                                    HICON smallIcon = nullptr);
 
 protected:
     // Creates the window; `this` is attached before WM_NCCREATE is handled.
