@@ -1,13 +1,12 @@
 // The gradient bar painted on a real window: the pixels read back through PrintWindow, at
 // 96 DPI band for band, and after a change to 144 DPI scaled with its two end colours.
 #include "platform/win32/window_base.h"
+#include "support/log_pixels.h"
 #include "widgets/win32/gradation_bar.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -141,37 +140,6 @@ TEST(GradientBarOnWin32, StartsScaledToTheSystemDpiOfAPerMonitorAwareProcess) {
     window.Model.SetBounds(2, 1, 60, 16);
     ExpectScaledBar(window, dpi);
 }
-
-// Sets the prefix's LogPixels for the processes started while it lives, then puts it back.
-class TLogPixels {
-public:
-    explicit TLogPixels(DWORD dpi) {
-        for (auto& [root, path] : Keys) {
-            HKEY key = nullptr;
-            ::RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
-            DWORD old = 0, size = sizeof(old);
-            FOld.push_back(::RegQueryValueExW(key, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old), &size) ==
-                                   ERROR_SUCCESS ? old : 0);
-            ::RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
-            ::RegCloseKey(key);
-        }
-    }
-    ~TLogPixels() {
-        for (size_t i = 0; i < std::size(Keys); ++i) {
-            HKEY key = nullptr;
-            if (::RegOpenKeyExW(Keys[i].first, Keys[i].second, 0, KEY_WRITE, &key) != ERROR_SUCCESS) continue;
-            if (FOld[i]) ::RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&FOld[i]), 4);
-            else ::RegDeleteValueW(key, L"LogPixels");
-            ::RegCloseKey(key);
-        }
-    }
-
-private:
-    // Wine reads the user's value, the machine's current configuration when that is missing.
-    static inline const std::pair<HKEY, const wchar_t*> Keys[] = {
-        {HKEY_CURRENT_USER, L"Control Panel\\Desktop"}, {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
-    std::vector<DWORD> FOld;
-};
 
 TEST(GradientBarOnWin32, StartsScaledInAProcessStartedAtHundredFortyFourDpi) {
     wchar_t self[MAX_PATH];

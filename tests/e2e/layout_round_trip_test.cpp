@@ -1,14 +1,10 @@
 // Saving and restoring a layout through the Win32 adapters against real editor processes.
-#include "layout/editor_launcher.h"
 #include "layout/layout_commands.h"
 #include "platform/win32/wide_string.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_processes.h"
-#include "platform/win32/win32_user_interface.h"
 #include "support/desktop_probe.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
+#include "support/win32_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +22,7 @@ struct TPlaced {
 TEST(LayoutRoundTrip, BringsClosedEditorsBackAtTheirRectanglesWithTheirCarets) {
     TTempFolder folder;
     TProcessGuard processes;
-    wyndrel::win32::TWin32Desktop desktop;
-    wyndrel::win32::TWin32Files files;
-    wyndrel::win32::TWin32Processes starter;
-    wyndrel::win32::TWin32UserInterface ui;
-    wyndrel::layout::TLayoutEngine engine(desktop);
-    engine.EditorPath = Narrow(ProgramFolder() + L"Quillon.exe");
-    wyndrel::layout::TEditorLauncher launcher(engine, starter, ui);
+    TWin32Engine real;
 
     std::vector<TPlaced> placed;
     TStartOptions options{true, 40, 50, 420, 300, {}, {}};
@@ -49,15 +39,15 @@ TEST(LayoutRoundTrip, BringsClosedEditorsBackAtTheirRectanglesWithTheirCarets) {
     }
 
     std::string layoutFile = Narrow(folder.File(L"day.qdl"));
-    wyndrel::layout::SaveLayout(engine, files, ui, layoutFile);
-    ASSERT_TRUE(files.FileExists(layoutFile));
-    EXPECT_EQ(ui.ApplicationTitle(), "Wyndrel");
+    wyndrel::layout::SaveLayout(real.Engine, real.Files, real.Ui, layoutFile);
+    ASSERT_TRUE(real.Files.FileExists(layoutFile));
+    EXPECT_EQ(real.Ui.ApplicationTitle(), "Wyndrel");
 
     for (const TPlaced& entry : placed) ::PostMessageW(WaitForEditorShowing(entry.Path), WM_CLOSE, 0, 0);
     for (const TPlaced& entry : placed)
         ASSERT_TRUE(WaitUntil([&] { return WaitForEditorShowing(entry.Path, 0) == nullptr; }, 10000));
 
-    wyndrel::layout::LoadLayout(launcher, files, ui, layoutFile);
+    wyndrel::layout::LoadLayout(real.Launcher, real.Files, real.Ui, layoutFile);
     for (const TPlaced& entry : placed) {
         HWND editor = WaitForEditorShowing(entry.Path);
         ASSERT_NE(editor, nullptr) << Narrow(entry.Path);
@@ -69,7 +59,7 @@ TEST(LayoutRoundTrip, BringsClosedEditorsBackAtTheirRectanglesWithTheirCarets) {
         EXPECT_EQ(bounds.bottom, entry.Bounds.bottom);
         EXPECT_EQ(EditorCaret(editor), entry.Caret);
     }
-    EXPECT_EQ(ui.ApplicationTitle(), "Wyndrel");
+    EXPECT_EQ(real.Ui.ApplicationTitle(), "Wyndrel");
 }
 
 }  // namespace
