@@ -8,6 +8,7 @@
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_user_interface.h"
 #include "platform/win32/windows_header.h"
+#include "program_folder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -20,12 +21,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int EditorCount = 50;
 constexpr int Rounds = 20;
 
-std::wstring Folder() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
+using bench::Folder;
 
 struct TEditor {
     std::wstring Path;
