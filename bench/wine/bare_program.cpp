@@ -3,8 +3,6 @@
 // eight buttons (as the main window has) until it is closed.
 #include "platform/win32/windows_header.h"
 
-#include <commctrl.h>
-
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
