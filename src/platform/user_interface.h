@@ -52,6 +52,7 @@ struct TFileDialog {
     std::string Filter;            // "label|patterns|label|patterns", as the toolkit writes it
     std::string DefaultExtension;  // without the dot
     std::string InitialFileName;
+    std::string InitialFolder;           // "" for the platform's choice
     bool PromptBeforeOverwrite = false;  // save dialog
     bool FileMustExist = false;          // open dialog
     friend bool operator==(const TFileDialog&, const TFileDialog&) = default;

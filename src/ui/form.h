@@ -11,8 +11,13 @@
 namespace wyndrel::ui {
 
 // ListView is a report-style list: rows of cells under column headers, rows selected whole,
-// read-only, headers not clickable.
-enum class TControlKind { Button, CheckBox, RadioButton, Edit, Label, ListBox, ComboBox, GroupBox, ListView, Custom };
+// read-only, headers not clickable. TabControl is the strip of sheet captions above a page
+// area (its items are the captions, its selection the sheet shown); the sheets' controls
+// are its siblings, listed before it so that they lie above it. UpDown is a pair of arrows
+// stepping a number shown in its buddy box.
+enum class TControlKind {
+    Button, CheckBox, RadioButton, Edit, Label, ListBox, ComboBox, GroupBox, ListView, Custom, TabControl, UpDown
+};
 
 // The two faces the program's windows use.
 enum class TFontFace { PGothic, Gothic };
@@ -21,6 +26,7 @@ enum class TFontFace { PGothic, Gothic };
 struct TFontSpec {
     TFontFace Face = TFontFace::PGothic;
     int Height = 12;
+    bool Bold = false;
     friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
 };
 
@@ -36,7 +42,19 @@ enum TControlFlag : std::uint32_t {
     Disabled = 1u << 4,
     MultiLine = 1u << 5,
     ReadOnly = 1u << 6,
-    GroupStart = 1u << 7,  // the first of a group of radio buttons
+    GroupStart = 1u << 7,  // the first of a group of radio buttons, or the first control after one
+    RightAligned = 1u << 8,  // an edit's text kept at its right edge
+    Checked = 1u << 9,       // a check box or radio button checked when created
+};
+
+// An up-down's number: the box it writes into, its range, the step of one click or arrow
+// key, and whether it writes thousands separators ("1,280").
+struct TUpDownSpec {
+    int Buddy = 0;
+    int Min = 0;
+    int Max = 100;
+    int Step = 1;
+    bool Thousands = true;
 };
 
 // A column of a list view: its header and its width in pixels at 96 DPI.
@@ -56,6 +74,8 @@ struct TControlSpec {
     std::uint32_t Flags = NoFlags;
     std::string ClassName;  // the window class of a Custom control
     std::vector<TColumnSpec> Columns;  // a list view's columns, in order
+    int MaxLength = 0;                 // an edit's limit in characters; 0 for none
+    TUpDownSpec UpDown;                // for an up-down
     bool Has(TControlFlag flag) const { return (Flags & flag) != 0; }
 };
 

@@ -47,6 +47,13 @@ public:
     // Replaces an edit box's selection (at the caret when nothing is selected) by `text`; the
     // caret follows the inserted text.
     virtual void ReplaceSelection(int id, const std::string& text) = 0;
+    // An up-down's position, kept within its range; setting it writes the position into its
+    // buddy box as the arrows do.
+    virtual void SetPosition(int id, int position) = 0;
+    virtual int Position(int id) const = 0;
+    // The width of the control's caption, as written (an "&" counted), in its font, in
+    // pixels at 96 DPI.
+    virtual int CaptionWidth(int id) const = 0;
     virtual void SetFocus(int id) = 0;
     virtual int Focused() const = 0;  // FormId when no control of the window has the focus
 
@@ -82,6 +89,9 @@ public:
     virtual void OnResize() {}
     // Files dropped on the window, in the platform's order.
     virtual void OnDrop(const std::vector<std::string>& /*paths*/) {}
+    // A turn of the mouse wheel over the window at a client point (96-DPI pixels): positive
+    // away from the user. True when the window used it.
+    virtual bool OnMouseWheel(Point /*clientPoint*/, int /*delta*/) { return false; }
 };
 
 }  // namespace wyndrel::ui

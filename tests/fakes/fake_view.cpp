@@ -2,6 +2,7 @@
 #include "fakes/fake_view.h"
 
 #include "text/utf8.h"
+#include "ui/up_down.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -19,7 +20,15 @@ TFakeView::TFakeView(const ui::TFormSpec& form) {
         control.Bounds = spec.Bounds;
         control.Enabled = !spec.Has(ui::Disabled);
         control.Visible = !spec.Has(ui::Hidden);
+        control.Checked = spec.Has(ui::Checked);
         for (const ui::TColumnSpec& column : spec.Columns) control.ColumnWidths.push_back(column.Width);
+        if (spec.Kind == ui::TControlKind::UpDown) {
+            control.Min = spec.UpDown.Min;
+            control.Max = spec.UpDown.Max;
+            control.Position = spec.UpDown.Min;
+            control.Buddy = spec.UpDown.Buddy;
+            control.Thousands = spec.UpDown.Thousands;
+        }
     }
     // The outer frame as a plain window adds it around the client area.
     FWindowRect = Rect{0, 0, form.ClientWidth + 2 * FrameWidth, form.ClientHeight + FrameWidth + CaptionHeight};
@@ -71,6 +80,20 @@ void TFakeView::SetRows(int id, const std::vector<std::vector<std::string>>& row
     TFakeControl& control = At(id);
     control.Rows = rows;
     control.Selection = -1;  // new rows clear the selection, as LVM_DELETEALLITEMS does
+}
+
+void TFakeView::SetPosition(int id, int position) {
+    TFakeControl& control = At(id);
+    control.Position = std::clamp(position, control.Min, control.Max);
+    if (control.Buddy != 0) At(control.Buddy).Text = ui::UpDownText(control.Position, control.Thousands);
+}
+
+int TFakeView::CaptionWidth(int id) const {
+    int width = 0;
+    for (unsigned char c : Control(id).Text)
+        if (c < 0x80) width += 6;
+        else if (c >= 0xC0) width += 12;  // the lead byte of a wider character
+    return width;
 }
 
 void TFakeView::SetSelection(int id, int index) {

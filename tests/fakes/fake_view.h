@@ -23,6 +23,11 @@ struct TFakeControl {
     // An edit box's selection in characters; SetText puts the caret at the start.
     std::size_t SelStart = 0;
     std::size_t SelLength = 0;
+    int Position = 0;  // an up-down's, kept within Min … Max as the platform does
+    int Min = 0;
+    int Max = 0;
+    int Buddy = 0;  // the box an up-down writes its position into; 0 for none
+    bool Thousands = true;
 };
 
 struct TShownPopup {
@@ -70,6 +75,11 @@ public:
     void ReplaceSelection(int id, const std::string& text) override;
     // The user's selection in an edit box, in characters.
     void SelectText(int id, std::size_t start, std::size_t length);
+    // Writes the position into the buddy box, as the platform's up-down does.
+    void SetPosition(int id, int position) override;
+    int Position(int id) const override { return Control(id).Position; }
+    // Half-width characters 6 pixels, the others 12: the width of the program's fonts.
+    int CaptionWidth(int id) const override;
     void SetFocus(int id) override;
     int Focused() const override { return FFocused; }
     Rect WindowRect() const override { return FWindowRect; }

@@ -37,6 +37,7 @@ TResidentHost::TResidentHost(const TPorts& ports, IResidentProcess& process, set
       FEngine(ports.Desktop),
       FLayoutCommands(ports, ini, FEngine, dialogPort),
       FTimer(ids::TimAutoSave),
+      FOptions(ports, ini, FEngine.EditorPath, FHelpFileName, FTimer),
       FExePath(exePath) {
     FEngine.EditorPath = editorPath;
     SetUpGradientBar(FGrad);
@@ -59,6 +60,7 @@ void TResidentHost::CreateMainWindow(bool show) {
     handlers.LoadLayout = [this](const std::string& path) { LoadDroppedLayout(path); };
     handlers.About = [this] { FAbout->Open(); };
     FLayoutCommands.FillHandlers(handlers);
+    handlers.Options = [this] { FOptions.Open(); };
     FScatterAndAutoSave = std::make_unique<TScatterAndAutoSave>(FPorts, FEngine, FIni, FTimer, FWindow->Handle(), FExePath,
                                                                 [this] { return FForm && FForm->MenuShowing(); });
     FScatterAndAutoSave->Fill(handlers);
@@ -71,6 +73,7 @@ void TResidentHost::CreateMainWindow(bool show) {
         FPorts.UserInterface, FExePath, FWindow->Handle(), [this] { FForm->ActivateTitleColors(); },
         [this] { FForm->DeactivateTitleColors(); }});
     FLayoutCommands.Attach(*FWindow, *FForm);
+    FOptions.Attach(FWindow->Handle(), *FForm);
     FForm->FormCreate();
 }
 

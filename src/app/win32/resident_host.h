@@ -8,6 +8,7 @@
 #include "app/win32/about_window_command.h"
 #include "app/win32/layout_commands_wiring.h"
 #include "app/win32/main_window_view.h"
+#include "app/win32/options_command.h"
 #include "app/win32/scatter_and_auto_save.h"
 #include "layout/editor_launcher.h"
 #include "platform/win32/win32_timer.h"
@@ -45,6 +46,7 @@ private:
     std::unique_ptr<widgets::TTaskTray> FTray;
     widgets::TSKGradationG FGrad;
     wyndrel::win32::TWin32Timer FTimer;
+    TOptionsCommand FOptions;
     std::unique_ptr<TMainWindowView> FWindow;
     std::unique_ptr<TScatterAndAutoSave> FScatterAndAutoSave;
     std::unique_ptr<TfrmWyndrel> FForm;

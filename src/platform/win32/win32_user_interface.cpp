@@ -69,6 +69,7 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save, H
     std::wstring filter = PlatformFilter(dialog.Filter);
     std::wstring title = Widen(dialog.Title);
     std::wstring extension = Widen(dialog.DefaultExtension);
+    std::wstring folder = Widen(dialog.InitialFolder);
     std::vector<wchar_t> file(32768, L'\0');
     std::wstring initial = Widen(dialog.InitialFileName);
     std::copy(initial.begin(), initial.begin() + std::min(initial.size(), file.size() - 1), file.begin());
@@ -82,6 +83,7 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save, H
     chooser.lpstrFile = file.data();
     chooser.nMaxFile = static_cast<DWORD>(file.size());
     chooser.lpstrTitle = title.c_str();
+    chooser.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     chooser.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     chooser.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER;
     if (dialog.PromptBeforeOverwrite) chooser.Flags |= OFN_OVERWRITEPROMPT;

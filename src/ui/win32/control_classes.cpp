@@ -14,22 +14,34 @@ TControlClass KindClass(const TControlSpec& spec) {
         case TControlKind::RadioButton:
             // The dialog manager moves between radio buttons with the arrows; Tab reaches
             // only the first of a group.
-            return {L"BUTTON", BS_AUTORADIOBUTTON | (spec.Has(GroupStart) ? WS_GROUP | WS_TABSTOP : 0u), 0};
+            return {L"BUTTON", BS_AUTORADIOBUTTON | (spec.Has(GroupStart) ? WS_TABSTOP : 0u), 0};
         case TControlKind::Edit: {
             DWORD style = ES_AUTOHSCROLL | WS_TABSTOP;
             if (spec.Has(MultiLine)) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
             if (spec.Has(ReadOnly)) style |= ES_READONLY;
+            if (spec.Has(RightAligned)) style |= ES_RIGHT;
             return {L"EDIT", style, WS_EX_CLIENTEDGE};
         }
-        case TControlKind::Label: return {L"STATIC", SS_LEFT, 0};
+        case TControlKind::Label:
+            // A label with a hint hears the mouse, so that its tooltip shows.
+            return {L"STATIC", SS_LEFT | (spec.Hint.empty() ? 0u : static_cast<DWORD>(SS_NOTIFY)), 0};
         case TControlKind::ListBox:
             return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case TControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
-        case TControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX, 0};
+        // A group box ends the radio group before it.
+        case TControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX | WS_GROUP, 0};
         case TControlKind::ListView:
             // Read-only (no label editing), one row at a time, headers that do not sort.
             return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,
                     WS_EX_CLIENTEDGE};
+        case TControlKind::TabControl:
+            // Clipped by the sheets' controls lying above it, so it never paints over them.
+            return {WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
+        case TControlKind::UpDown:
+            // The Up and Down keys in the buddy box step it like the arrows.
+            return {UPDOWN_CLASSW,
+                    UDS_ARROWKEYS | UDS_SETBUDDYINT | (spec.UpDown.Thousands ? 0u : static_cast<DWORD>(UDS_NOTHOUSANDS)),
+                    0};
         case TControlKind::Custom: break;
     }
     return {wyndrel::win32::Widen(spec.ClassName), 0, 0};
@@ -42,6 +54,7 @@ TControlClass ControlClass(const TControlSpec& spec) {
     result.Style |= WS_CHILD;
     if (!spec.Has(Hidden)) result.Style |= WS_VISIBLE;
     if (spec.Has(Disabled)) result.Style |= WS_DISABLED;
+    if (spec.Has(GroupStart)) result.Style |= WS_GROUP;
     if (spec.Has(NoTabStop)) result.Style &= ~static_cast<DWORD>(WS_TABSTOP);
     return result;
 }

@@ -9,7 +9,7 @@
 namespace wyndrel::ui::win32 {
 
 HFONT TFontCache::Get(const TFontSpec& font, int dpi) {
-    auto key = std::make_tuple(font.Face, font.Height, dpi);
+    auto key = std::make_tuple(font.Face, font.Height, font.Bold, dpi);
     auto found = FFonts.find(key);
     if (found != FFonts.end()) return static_cast<HFONT>(found->second.Get());
 
@@ -17,7 +17,7 @@ HFONT TFontCache::Get(const TFontSpec& font, int dpi) {
     // A negative height asks for the character height without the internal leading, which
     // is how the forms give their font sizes.
     description.lfHeight = -ScaleToDpi(font.Height, dpi);
-    description.lfWeight = FW_NORMAL;
+    description.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = SHIFTJIS_CHARSET;
     description.lfQuality = DEFAULT_QUALITY;
     const std::wstring face = wyndrel::win32::Widen(FontFaceName(font.Face));

@@ -17,7 +17,7 @@ public:
     std::size_t Count() const { return FFonts.size(); }
 
 private:
-    std::map<std::tuple<TFontFace, int, int>, wyndrel::win32::TUniqueGdiObject> FFonts;
+    std::map<std::tuple<TFontFace, int, bool, int>, wyndrel::win32::TUniqueGdiObject> FFonts;
 };
 
 }  // namespace wyndrel::ui::win32

@@ -6,6 +6,7 @@
 #include "ui/win32/control_classes.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/list_view.h"
+#include "ui/win32/tab_and_up_down.h"
 
 #include <stdexcept>
 
@@ -31,6 +32,9 @@ void TFormBinder::CreateControls(HWND window) {
         FBounds[spec.Id] = spec.Bounds;
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(spec.Font, FDpi)), FALSE);
         if (spec.Kind == TControlKind::ListView) SetUpListView(control, spec, FDpi);
+        if (spec.Kind == TControlKind::UpDown) SetUpUpDown(control, Control(spec.UpDown.Buddy), spec.UpDown);
+        if (spec.Has(Checked)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+        if (spec.MaxLength > 0) ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.MaxLength), 0);
         FTooltips.Add(control, spec.Hint);
     }
     ResizeWindow(nullptr);
@@ -104,6 +108,8 @@ void TFormBinder::ResizeWindow(const RECT* suggested) {
 
 std::optional<TControlEvent> TFormBinder::TranslateNotify(const NMHDR& header) const {
     auto id = IdOf(header.hwndFrom);
+    if (id && Spec(*id)->Kind == TControlKind::TabControl && header.code == TCN_SELCHANGE)
+        return TControlEvent{*id, TControlEventKind::SelectionChange};
     if (!id || Spec(*id)->Kind != TControlKind::ListView) return std::nullopt;
     if (header.code == NM_DBLCLK) return TControlEvent{*id, TControlEventKind::DoubleClick};
     return std::nullopt;

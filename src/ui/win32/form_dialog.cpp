@@ -2,6 +2,7 @@
 #include "ui/win32/form_dialog.h"
 
 #include "platform/win32/wide_string.h"
+#include "ui/scaling.h"
 
 namespace wyndrel::ui::win32 {
 
@@ -61,6 +62,13 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             FBinder.OnClientResized(LOWORD(lParam), HIWORD(lParam));
             if (FEvents) FEvents->OnResize();
             return false;  // the dialog's own handling goes on
+        case WM_MOUSEWHEEL: {
+            // Signed screen coordinates: a monitor left of or above the primary one is negative.
+            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            ::ScreenToClient(Handle(), &at);
+            const Point clientPoint{::MulDiv(at.x, BaseDpi, FBinder.Dpi()), ::MulDiv(at.y, BaseDpi, FBinder.Dpi())};
+            return FEvents && FEvents->OnMouseWheel(clientPoint, GET_WHEEL_DELTA_WPARAM(wParam));
+        }
         case WM_NOTIFY: {
             auto event = FBinder.TranslateNotify(*reinterpret_cast<const NMHDR*>(lParam));
             if (!event || !FEvents) return false;

@@ -5,6 +5,8 @@
 #include "text/utf8.h"
 #include "ui/win32/list_view.h"
 #include "ui/win32/popup_menu.h"
+#include "ui/scaling.h"
+#include "ui/win32/tab_and_up_down.h"
 
 #include <stdexcept>
 
@@ -56,6 +58,7 @@ bool TWin32FormView::Visible(int id) const {
 
 void TWin32FormView::SetItems(int id, const std::vector<std::string>& items) {
     HWND control = Handle(id);
+    if (IsTabControl(id)) return SetTabCaptions(control, items);
     if (IsListView(id)) {
         std::vector<std::vector<std::string>> rows;
         for (const std::string& item : items) rows.push_back({item});
@@ -71,6 +74,7 @@ void TWin32FormView::SetItems(int id, const std::vector<std::string>& items) {
 
 std::vector<std::string> TWin32FormView::Items(int id) const {
     HWND control = Handle(id);
+    if (IsTabControl(id)) return TabCaptions(control);
     if (IsListView(id)) {
         std::vector<std::string> captions;
         for (const auto& row : ListRows(control)) captions.push_back(row.empty() ? std::string() : row.front());
@@ -91,11 +95,16 @@ std::vector<std::string> TWin32FormView::Items(int id) const {
 
 void TWin32FormView::SetSelection(int id, int index) {
     if (IsListView(id)) return SetListSelection(Handle(id), index);
+    if (IsTabControl(id)) {
+        ::SendMessageW(Handle(id), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+        return;
+    }
     ::SendMessageW(Handle(id), IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 int TWin32FormView::Selection(int id) const {
     if (IsListView(id)) return ListSelection(Handle(id));
+    if (IsTabControl(id)) return static_cast<int>(::SendMessageW(Handle(id), TCM_GETCURSEL, 0, 0));
     return static_cast<int>(::SendMessageW(Handle(id), IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
@@ -136,6 +145,26 @@ void TWin32FormView::SetCaret(int id, std::size_t position) {
 void TWin32FormView::ReplaceSelection(int id, const std::string& text) {
     const std::wstring wide = Widen(text);
     ::SendMessageW(Handle(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void TWin32FormView::SetPosition(int id, int position) {
+    ::SendMessageW(Handle(id), UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+}
+
+int TWin32FormView::Position(int id) const {
+    return static_cast<int>(::SendMessageW(Handle(id), UDM_GETPOS32, 0, 0));
+}
+
+int TWin32FormView::CaptionWidth(int id) const {
+    HWND control = Handle(id);
+    const std::wstring caption = Widen(FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id));
+    HDC dc = ::GetDC(control);
+    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(control, dc);
+    return ::MulDiv(extent.cx, BaseDpi, FBinder.Dpi());
 }
 
 void TWin32FormView::SetFocus(int id) {

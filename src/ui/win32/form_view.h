@@ -35,6 +35,9 @@ public:
     int ColumnWidth(int id, int column) const override;
     void SetCaret(int id, std::size_t position) override;
     void ReplaceSelection(int id, const std::string& text) override;
+    void SetPosition(int id, int position) override;
+    int Position(int id) const override;
+    int CaptionWidth(int id) const override;
     void SetFocus(int id) override;
     int Focused() const override;
     Rect WindowRect() const override;
@@ -50,6 +53,7 @@ private:
     bool IsKind(int id, TControlKind kind) const;
     bool IsComboBox(int id) const { return IsKind(id, TControlKind::ComboBox); }
     bool IsListView(int id) const { return IsKind(id, TControlKind::ListView); }
+    bool IsTabControl(int id) const { return IsKind(id, TControlKind::TabControl); }
 
     TFormBinder& FBinder;
     std::function<void()> FClose;

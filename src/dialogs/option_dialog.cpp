@@ -1,0 +1,174 @@
+// The options dialog's frame: creation, placement over its owner, the sheets, OK with its
+// questions and checks, Cancel, closing, help and the mouse wheel.
+#include "dialogs/option_dialog.h"
+
+#include "dialogs/option_form.h"
+#include "dialogs/option_ids.h"
+#include "dialogs/option_wheel.h"
+#include "settings/setting_keys.h"
+#include "text/case_mapping.h"
+#include "text/path_split.h"
+
+#include <algorithm>
+
+namespace wyndrel::dialogs {
+namespace {
+
+using namespace option_ids;
+
+// A check box is as wide as its caption and its box, a radio button as its caption and its circle.
+constexpr int CheckBoxMargin = 18;
+constexpr int RadioButtonMargin = 16;
+
+std::string Formatted(const char* format, const std::string& value) {
+    std::string text = format;
+    const auto at = text.find("%s");
+    return at == std::string::npos ? text : text.replace(at, 2, value);
+}
+
+}  // namespace
+
+TdlgOption::TdlgOption(ui::IView& view, TOptionPorts ports)
+    : FView(view),
+      FPorts(std::move(ports)),
+      FGeneral(view, FPorts.Ui, FPorts.FindEditorExecutable),
+      FStartup(view, FPorts.OwnerRect) {}
+
+TdlgOption::~TdlgOption() {
+    if (FPorts.ActivateTitleColors) FPorts.ActivateTitleColors();
+}
+
+void TdlgOption::OnShow() {
+    FormCreate();
+    FormShow();
+}
+
+void TdlgOption::FormCreate() {
+    FPorts.Ui.SetBusyCursor(true);
+    if (FPorts.DeactivateTitleColors) FPorts.DeactivateTitleColors();
+    for (const ui::TControlSpec& spec : OptionForm().Controls) {
+        const bool check = spec.Kind == ui::TControlKind::CheckBox;
+        if (!check && spec.Kind != ui::TControlKind::RadioButton) continue;
+        Rect bounds = FView.Bounds(spec.Id);
+        bounds.Right = bounds.Left + FView.CaptionWidth(spec.Id) + (check ? CheckBoxMargin : RadioButtonMargin);
+        FView.SetBounds(spec.Id, bounds);
+    }
+    FFavoritesChanged = false;
+    FView.SetVisible(btnHelp, FPorts.Files.FileExists(FPorts.HelpFileName));
+    std::vector<std::string> captions;
+    for (const TOptionSheetSpec& sheet : OptionSheets()) captions.push_back(sheet.Caption);
+    FView.SetItems(PageCtrl, captions);
+    ShowSheet(SheetGeneral);
+    FPorts.Ui.SetBusyCursor(false);
+}
+
+void TdlgOption::FormShow() {
+    PlaceOverOwner();
+    LoadControls();
+}
+
+void TdlgOption::PlaceOverOwner() {
+    const std::optional<Rect> owner = FPorts.OwnerRect ? FPorts.OwnerRect() : std::nullopt;
+    if (!owner) {
+        FView.SetText(ui::FormId, OptionCaptionOwnerError);
+        FPorts.Ui.ShowMessageDialog(TDialogType::Error, OptionOwnerErrorText, TBoxButtons::Ok);
+        return;
+    }
+    const Rect self = FView.WindowRect();
+    const int width = self.Width(), height = self.Height();
+    int left = owner->Left + (owner->Width() - width) / 2;
+    int top = owner->Top + (owner->Height() - height) / 2;
+    // In this order: on a work area too small for the dialog its left and top edges win.
+    const Rect area = FPorts.WorkArea();
+    if (left < area.Left) left = area.Left;
+    if (top < area.Top) top = area.Top;
+    if (top + height > area.Bottom) top = area.Bottom - height;
+    if (left + width > area.Right) left = area.Right - width;
+    FView.SetWindowRect(Rect{left, top, left + width, top + height});
+}
+
+int TdlgOption::CurrentSheet() const { return std::max(FView.Selection(PageCtrl), 0); }
+
+void TdlgOption::ShowSheet(int index) {
+    const auto& sheets = OptionSheets();
+    index = std::clamp(index, 0, static_cast<int>(sheets.size()) - 1);
+    FView.SetSelection(PageCtrl, index);
+    for (int i = 0; i < static_cast<int>(sheets.size()); ++i)
+        for (const ui::TControlSpec& spec : sheets[static_cast<std::size_t>(i)].Controls)
+            FView.SetVisible(spec.Id, i == index);
+}
+
+void TdlgOption::OnControl(const ui::TControlEvent& event) {
+    if (event.Id == PageCtrl && event.Kind == ui::TControlEventKind::SelectionChange)
+        return ShowSheet(FView.Selection(PageCtrl));
+    if (FGeneral.OnControl(event) || FStartup.OnControl(event)) return;
+    if (event.Kind != ui::TControlEventKind::Click) return;
+    switch (event.Id) {
+        case btnOK: btnOKClick(); break;
+        case btnCancel: FormClose(); break;
+        case btnHelp:
+            if (FPorts.ShowHelp) FPorts.ShowHelp(HelpTopicBase + CurrentSheet());
+            break;
+        default: break;
+    }
+}
+
+bool TdlgOption::OnMouseWheel(Point clientPoint, int delta) {
+    const auto& sheet = OptionSheets()[static_cast<std::size_t>(CurrentSheet())];
+    const std::optional<int> upDown = WheelUpDown(sheet.Controls, FView, clientPoint);
+    if (!upDown) return false;
+    const ui::TControlSpec* spec = OptionForm().Find(*upDown);
+    FView.SetPosition(*upDown, ui::SteppedPosition(spec->UpDown, FView.Position(*upDown), delta > 0 ? 60 : -60));
+    return true;
+}
+
+void TdlgOption::btnOKClick() {
+    const std::optional<TBoxNumbers> numbers = ReadBoxNumbers();
+    if (!numbers || !AskAboutLists()) return;
+    const std::string path = FView.Text(txtQuilPath);
+    if (!EditorPathAccepted(path)) return;
+    StoreControls(path, *numbers);
+    if (FAutoSaveChanged && SaveAutoSaveList) SaveAutoSaveList();
+    FPorts.Ini.WriteIniBool(settings::keys::AutoSaveSaveType.Section, settings::keys::AutoSaveSaveType.Name,
+                            FHeld.SaveType);
+    FormClose();
+}
+
+// The two lists' questions; false when the user cancelled and the dialog stays open.
+bool TdlgOption::AskAboutLists() {
+    if (FFavoritesChanged) {
+        const TBoxAnswer answer =
+            FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, SaveFavoritesQuestion, TBoxButtons::YesNoCancel);
+        if (answer == TBoxAnswer::Cancel) return false;
+        if (answer == TBoxAnswer::Yes && SaveFavorites) SaveFavorites();
+    }
+    if (FAutoSaveChanged) {
+        const TBoxAnswer answer =
+            FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, SaveAutoSaveQuestion, TBoxButtons::YesNoCancel);
+        if (answer == TBoxAnswer::Cancel) return false;
+        if (answer == TBoxAnswer::No) FAutoSaveChanged = false;
+    }
+    return true;
+}
+
+bool TdlgOption::EditorPathAccepted(const std::string& path) {
+    if (!FPorts.Files.FileExists(path)) {
+        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, Formatted(InvalidEditorPathFormat, path), TBoxButtons::Ok);
+        return false;
+    }
+    if (text::LocaleUpper(text::ExtractFileName(path)) != "QUILLON.EXE") {
+        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, Formatted(NotEditorFileFormat, path), TBoxButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void TdlgOption::FormClose() {
+    if (FClosed) return;
+    FClosed = true;
+    FPorts.Ini.WriteIniInteger(settings::keys::LastSheet.Section, settings::keys::LastSheet.Name, CurrentSheet());
+    if (FPorts.ActivateTitleColors) FPorts.ActivateTitleColors();
+    FView.Close();
+}
+
+}  // namespace wyndrel::dialogs
