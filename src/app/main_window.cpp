@@ -90,7 +90,6 @@ void TfrmWyndrel::OnShow() {
     FPorts.Frame.Repaint();
 }
 
-// A long command handles pending messages; a click that arrives meanwhile is dropped.
 void TfrmWyndrel::Run(const std::function<void()>& command) {
     if (command) FGate.Run(command);
 }

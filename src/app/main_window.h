@@ -16,6 +16,7 @@
 #include "widgets/task_tray.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,13 +81,19 @@ public:
     // While a command of the window runs (a dialog or the list is open, a restore waits) no
     // other command of it runs.
     ui::TCommandGate& Gate() { return FGate; }
+    // A long command handles pending messages; one that arrives meanwhile is dropped.
+    void Run(const std::function<void()>& command);
+    // Opens a menu of the tray icon or the bar at the cursor and waits until it closes:
+    // FMenuShowing is set meanwhile. The chosen entry's id, or none.
+    std::optional<int> TrackMenu(const ui::TMenuModel& menu);
+    const TMainWindowHandlers& Handlers() const { return FHandlers; }
+
     TViewMode ViewMode() const { return FViewMode; }
     bool MostTop() const { return FMostTop; }
     bool MenuShowing() const { return FMenuShowing; }
     static ui::TMenuModel ChangeViewMenu();
 
 private:
-    void Run(const std::function<void()>& command);
     void PlaceAtStart(settings::TSettingsFile& settings);
     void SetTitleColors(TCaptionColor start, TCaptionColor end, bool blackFallback);
     void OnGradMouseDown(widgets::TMouseButton button);

@@ -76,18 +76,24 @@ void TfrmWyndrel::OnGradMouseDown(widgets::TMouseButton button) {
     if (button == widgets::TMouseButton::mbLeft) FPorts.Frame.DragByCaption();
 }
 
-// The auto-save timer skips its passes while the menu is open.
+// The chosen command runs after the menu has closed, as a menu's command message would.
 void TfrmWyndrel::OnGradMouseUp(widgets::TMouseButton button) {
-    if (button != widgets::TMouseButton::mbRight || !FHandlers.TrayMenu) return;
+    if (button == widgets::TMouseButton::mbRight && FHandlers.TrayMenu) FHandlers.TrayMenu(FPorts.Frame.CursorPos());
+}
+
+// The auto-save timer skips its passes while the menu is open.
+std::optional<int> TfrmWyndrel::TrackMenu(const ui::TMenuModel& menu) {
     Point at = FPorts.Frame.CursorPos();
     FMenuShowing = true;
+    std::optional<int> chosen;
     try {
-        FHandlers.TrayMenu(at);
+        chosen = FPorts.View.TrackPopup(menu, at);
     } catch (...) {
         FMenuShowing = false;
         throw;
     }
     FMenuShowing = false;
+    return chosen;
 }
 
 void TfrmWyndrel::SetTitleColors(TCaptionColor start, TCaptionColor end, bool blackFallback) {

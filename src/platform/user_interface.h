@@ -2,6 +2,8 @@
 // application title and the handling of pending messages.
 #pragma once
 
+#include "platform/types.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -55,6 +57,8 @@ struct TFileDialog {
     std::string InitialFolder;           // "" for the platform's choice
     bool PromptBeforeOverwrite = false;  // save dialog
     bool FileMustExist = false;          // open dialog
+    bool ShortcutsAsFiles = false;       // a shortcut is chosen as itself, not followed
+    WindowId Owner;                      // none: the program's window
     friend bool operator==(const TFileDialog&, const TFileDialog&) = default;
 };
 

@@ -17,6 +17,7 @@ struct TMenuItem {
     bool Visible = true;
     bool Separator = false;
     bool ColumnBreak = false;     // starts a new column
+    bool Literal = false;         // the caption shown as written: "&" marks no mnemonic
     std::vector<TMenuItem> Items;  // a submenu when not empty
 
     static TMenuItem Command(int id, std::string name, std::string caption, int tag = 0);

@@ -53,6 +53,7 @@ std::optional<std::string> TFakeUserInterface::FileDialog(const TFileDialog& dia
     event.Text = dialog.Title;
     event.File = dialog;
     FEvents.push_back(event);
+    if (DuringFileDialog) DuringFileDialog();
     if (FChosenFiles.empty()) throw std::logic_error("unscripted file dialog: " + dialog.Title);
     auto chosen = FChosenFiles.front();
     FChosenFiles.pop_front();

@@ -30,6 +30,8 @@ public:
     void ChooseFile(std::optional<std::string> path) { FChosenFiles.push_back(std::move(path)); }
     // Runs at every handling of pending messages; `elapsedMs` is the time the wait slept.
     void OnPump(std::function<void(std::uint32_t elapsedMs)> pump) { FPump = std::move(pump); }
+    // Runs while an open or save dialog is on screen, before it is answered.
+    std::function<void()> DuringFileDialog;
 
     const std::vector<TUiEvent>& Events() const { return FEvents; }
     std::vector<TUiEvent> Messages() const;      // boxes and dialogs only

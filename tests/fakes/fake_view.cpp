@@ -115,6 +115,7 @@ void TFakeView::Close() {
 
 std::optional<int> TFakeView::TrackPopup(const ui::TMenuModel& menu, Point screenPoint) {
     FPopups.push_back({menu, screenPoint});
+    if (DuringPopup) DuringPopup();
     if (FPopupChoices.empty()) return std::nullopt;
     std::optional<int> choice = FPopupChoices.front();
     FPopupChoices.pop_front();

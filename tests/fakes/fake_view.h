@@ -6,6 +6,7 @@
 #include "ui/view.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 
 namespace wyndrel::fakes {
@@ -49,6 +50,8 @@ public:
     // The answer to the next popup: an entry's id, or none for a dismissed menu. A popup
     // without a scripted answer is dismissed.
     void ChoosePopupEntry(std::optional<int> id) { FPopupChoices.push_back(id); }
+    // Runs while a popup is on screen, before it returns.
+    std::function<void()> DuringPopup;
     const std::vector<TShownPopup>& Popups() const { return FPopups; }
     const TFakeControl& Control(int id) const;
     bool Closed() const { return FClosed; }

@@ -24,6 +24,7 @@ void WaitIdleFor(int milliseconds) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
     quillon::TTestKnobs knobs = quillon::ReadTestKnobs();
+    quillon::LogStart(knobs, ::GetCommandLineW());
     // Busy before the first look at the message queue: not yet ready for input.
     if (knobs.NeverIdle)
         for (;;) ::Sleep(100);

@@ -1,4 +1,4 @@
-// Reads the QUILLON_DOUBLE_* variables and writes the save log.
+// Reads the QUILLON_DOUBLE_* variables and writes the save and start logs.
 #include "test_knobs.h"
 
 #include "platform/win32/wide_string.h"
@@ -16,6 +16,15 @@ std::wstring Variable(const wchar_t* name) {
     return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
 }
 
+void AppendLine(const std::wstring& logPath, const std::wstring& text) {
+    if (logPath.empty()) return;
+    FILE* log = _wfopen(logPath.c_str(), L"ab");
+    if (!log) return;
+    std::string line = wyndrel::win32::Narrow(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), log);
+    std::fclose(log);
+}
+
 int Number(const std::wstring& text) { return text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10)); }
 
 }  // namespace
@@ -27,19 +36,17 @@ TTestKnobs ReadTestKnobs() {
     knobs.IdleDelayMs = knobs.NeverIdle ? 0 : Number(idle);
     knobs.WindowDelayMs = Number(Variable(L"QUILLON_DOUBLE_WINDOW_DELAY_MS"));
     knobs.SaveLogPath = Variable(L"QUILLON_DOUBLE_SAVE_LOG");
+    knobs.StartLogPath = Variable(L"QUILLON_DOUBLE_START_LOG");
     std::wstring position = Variable(L"QUILLON_DOUBLE_POSITION");
     knobs.HasPosition = std::swscanf(position.c_str(), L"%d,%d", &knobs.Left, &knobs.Top) == 2;
     knobs.Caret = Number(Variable(L"QUILLON_DOUBLE_CARET"));
     return knobs;
 }
 
+void LogStart(const TTestKnobs& knobs, const wchar_t* commandLine) { AppendLine(knobs.StartLogPath, commandLine); }
+
 void LogSave(const TTestKnobs& knobs, const wchar_t* way, const std::wstring& path) {
-    if (knobs.SaveLogPath.empty()) return;
-    FILE* log = _wfopen(knobs.SaveLogPath.c_str(), L"ab");
-    if (!log) return;
-    std::string line = wyndrel::win32::Narrow(std::wstring(way) + L"\t" + path) + "\n";
-    std::fwrite(line.data(), 1, line.size(), log);
-    std::fclose(log);
+    AppendLine(knobs.SaveLogPath, std::wstring(way) + L"\t" + path);
 }
 
 }  // namespace quillon

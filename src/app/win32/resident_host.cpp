@@ -38,6 +38,7 @@ TResidentHost::TResidentHost(const TPorts& ports, IResidentProcess& process, set
       FLayoutCommands(ports, ini, FEngine, dialogPort),
       FTimer(ids::TimAutoSave),
       FOptions(ports, ini, FEngine.EditorPath, FHelpFileName, FTimer),
+      FTrayWiring({ports.Files, ports.Processes, ports.UserInterface, ini, FTimer, FEngine}, exePath),
       FExePath(exePath) {
     FEngine.EditorPath = editorPath;
     SetUpGradientBar(FGrad);
@@ -65,9 +66,19 @@ void TResidentHost::CreateMainWindow(bool show) {
                                                                 [this] { return FForm && FForm->MenuShowing(); });
     FScatterAndAutoSave->Fill(handlers);
     FScatterAndAutoSave->Schedule().SetOpenOptions(handlers.Options);
+    FTrayWiring.AddHandlers(handlers);
+    TScatterCommands& scatter = FScatterAndAutoSave->Scatter();
+    TAutoSaveSchedule& schedule = FScatterAndAutoSave->Schedule();
+    FTrayWiring.Handlers.pmPutInOrderClick = [&scatter] { scatter.pmPutInOrderClick(); };
+    FTrayWiring.Handlers.pmASEnableClick = [&schedule] { schedule.pmASEnableClick(); };
+    FTrayWiring.Handlers.pmASetIntervalClick = [&schedule] { schedule.pmASetIntervalClick(); };
+    FTrayWiring.Handlers.pmASaveNowClick = [&schedule] { schedule.pmASaveNowClick(); };
+    FTrayWiring.Handlers.pmAEditListClick = [&schedule] { schedule.pmAEditListClick(); };
+    FTrayWiring.Handlers.pmAOptionClick = [&schedule] { schedule.pmAOptionClick(); };
     FForm = std::make_unique<TfrmWyndrel>(
         TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
         std::move(handlers), FHelpFileName);
+    FTrayWiring.Attach(*FForm, *FWindow, *FTray);
     FWindow->Attach(*FForm);
     FAbout = std::make_unique<TAboutWindowCommand>(TAboutWindowParts{
         FPorts.UserInterface, FExePath, FWindow->Handle(), [this] { FForm->ActivateTitleColors(); },

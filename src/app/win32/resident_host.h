@@ -10,6 +10,7 @@
 #include "app/win32/main_window_view.h"
 #include "app/win32/options_command.h"
 #include "app/win32/scatter_and_auto_save.h"
+#include "app/win32/tray_wiring.h"
 #include "layout/editor_launcher.h"
 #include "platform/win32/win32_timer.h"
 #include "widgets/task_tray_registry.h"
@@ -47,6 +48,7 @@ private:
     widgets::TSKGradationG FGrad;
     wyndrel::win32::TWin32Timer FTimer;
     TOptionsCommand FOptions;
+    TTrayWiring FTrayWiring;
     std::unique_ptr<TMainWindowView> FWindow;
     std::unique_ptr<TScatterAndAutoSave> FScatterAndAutoSave;
     std::unique_ptr<TfrmWyndrel> FForm;

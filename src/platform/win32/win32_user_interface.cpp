@@ -77,7 +77,7 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save, H
     OPENFILENAMEW chooser{};
     chooser.lStructSize = sizeof(chooser);
     // Modal to the program's window: it takes no other command while the dialog is open.
-    chooser.hwndOwner = owner;
+    chooser.hwndOwner = dialog.Owner ? reinterpret_cast<HWND>(dialog.Owner.Value) : owner;
     chooser.lpstrFilter = filter.c_str();
     chooser.nFilterIndex = 1;
     chooser.lpstrFile = file.data();
@@ -88,6 +88,7 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save, H
     chooser.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER;
     if (dialog.PromptBeforeOverwrite) chooser.Flags |= OFN_OVERWRITEPROMPT;
     if (dialog.FileMustExist) chooser.Flags |= OFN_FILEMUSTEXIST;
+    if (dialog.ShortcutsAsFiles) chooser.Flags |= OFN_NODEREFERENCELINKS;
     if (save) chooser.Flags |= OFN_ENABLEINCLUDENOTIFY;
     BOOL chosen = save ? ::GetSaveFileNameW(&chooser) : ::GetOpenFileNameW(&chooser);
     if (!chosen) return std::nullopt;

@@ -5,6 +5,11 @@
 #include "ui/scaling.h"
 
 namespace wyndrel::ui::win32 {
+namespace {
+// Marks the program's form dialogs among the thread's windows (common dialogs and message
+// boxes share their window class).
+constexpr const wchar_t* FormDialogProperty = L"Wyndrel.FormDialog";
+}  // namespace
 
 TFormDialog::TFormDialog(TFormSpec form, IUserInterface& ui)
     : TDialogBase(ui), FBinder(std::move(form)), FView(FBinder, [this] { EndModal(IDCANCEL); }) {}
@@ -20,7 +25,14 @@ DWORD TFormDialog::Style() const {
     return FBinder.Form().Resizable ? (style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME : style;
 }
 
+const TFormDialog* TFormDialog::FromWindow(HWND window) {
+    return static_cast<const TFormDialog*>(::GetPropW(window, FormDialogProperty));
+}
+
+void TFormDialog::OnDestroy() { ::RemovePropW(Handle(), FormDialogProperty); }
+
 void TFormDialog::OnInitDialog() {
+    ::SetPropW(Handle(), FormDialogProperty, this);
     ::SetWindowTextW(Handle(), wyndrel::win32::Widen(FBinder.Form().Caption).c_str());
     FBinder.CreateControls(Handle());
     FControlsCreated = true;

@@ -24,12 +24,15 @@ public:
     // Where the dialog's events go; set before ShowModal.
     void SetEvents(IFormEvents& events) { FEvents = &events; }
     const TFormBinder& Binder() const { return FBinder; }
+    // The form dialog that `window` is, or nullptr for any other window.
+    static const TFormDialog* FromWindow(HWND window);
 
 protected:
     DWORD Style() const override;
     void OnInitDialog() override;
     void OnCommand(int id, int notifyCode, HWND control) override;
     void OnTimer(UINT_PTR timerId) override;
+    void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

@@ -4,16 +4,27 @@
 #include "platform/win32/wide_string.h"
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace wyndrel::ui::win32 {
 namespace {
 
+// A menu takes every "&" as a mnemonic mark; "&&" shows one "&".
+std::string LiteralCaption(const std::string& caption) {
+    std::string doubled;
+    for (char c : caption) {
+        doubled += c;
+        if (c == '&') doubled += '&';
+    }
+    return doubled;
+}
+
 void AppendItems(HMENU menu, const std::vector<TMenuItem>& items) {
     UINT position = 0;
     for (const TMenuItem& item : items) {
         if (!item.Visible) continue;  // platform menus have no hidden entries
-        std::wstring caption = wyndrel::win32::Widen(item.Caption);
+        std::wstring caption = wyndrel::win32::Widen(item.Literal ? LiteralCaption(item.Caption) : item.Caption);
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;

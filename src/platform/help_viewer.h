@@ -1,0 +1,15 @@
+// The help port: the program's help file opened by whatever the platform uses to show it.
+#pragma once
+
+#include <string>
+
+namespace wyndrel {
+
+class IHelpViewer {
+public:
+    virtual ~IHelpViewer() = default;
+    // Shows the help file's contents page; a failure is not reported.
+    virtual void ShowHelpContents(const std::string& helpFile) = 0;
+};
+
+}  // namespace wyndrel

@@ -1,0 +1,13 @@
+// The help file opened through the shell, by the viewer its type is registered with.
+#pragma once
+
+#include "platform/help_viewer.h"
+
+namespace wyndrel::win32 {
+
+class TWin32HelpViewer : public IHelpViewer {
+public:
+    void ShowHelpContents(const std::string& helpFile) override;
+};
+
+}  // namespace wyndrel::win32

@@ -1,0 +1,98 @@
+// The tray icon's menus end to end: a right button press on the icon opens the tray menu,
+// whose new-document entry starts an editor for that type; a left press opens the
+// favourites menu, whose entry opens its file (a path with "&" in it) in an editor.
+#include "app/main_window_ids.h"
+#include "platform/win32/wide_string.h"
+#include "support/desktop_probe.h"
+#include "support/programs.h"
+#include "support/temp_folder.h"
+#include "support/wyndrel_settings.h"
+#include "ui/private_messages.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+// The hidden window that hears the tray icon's clicks in `process`.
+HWND NotifyWindowOf(HANDLE process) {
+    const DWORD id = ::GetProcessId(process);
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, L"TNotifyWindow", nullptr));) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(window, &owner);
+                if (owner == id) found = window;
+            }
+            return found != nullptr;
+        },
+        20000);
+    return found;
+}
+
+// The shell's callback for a button press on icon 2, then keys into the menu that opens.
+bool PressOnIconAndChoose(HWND notifyWindow, UINT buttonDown, const std::vector<WPARAM>& keys) {
+    ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, buttonDown);
+    std::vector<HWND> menus;
+    if (!WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() && ::IsWindowVisible(menus[0]); },
+                   10000))
+        return false;
+    for (WPARAM key : keys) ::PostMessageW(menus[0], WM_KEYDOWN, key, 1);
+    return WaitUntil(
+        [] {
+            for (HWND menu : TopLevelWindowsOfClass(L"#32768"))
+                if (::IsWindowVisible(menu)) return false;
+            return true;
+        },
+        10000);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+TEST(TrayJourney, TheTrayMenuStartsAnHtmlEditorAndAFavouriteOpensItsFile) {
+    TTempFolder folder;
+    const std::wstring favorite = folder.File(L"R&D notes.txt");
+    WriteBytes(favorite, "minutes\r\n");
+    const std::wstring startLog = folder.File(L"starts.log");
+    TWyndrelSettings settings("[Favorites]\r\nItemCount=1\r\nFile0=" +
+                              wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(favorite)) + "\r\n");
+    TProcessGuard processes;
+    TStartOptions options;
+    options.Environment = {{L"QUILLON_DOUBLE_START_LOG", startLog}};
+    HANDLE resident = processes.StartWyndrel(L"", options);
+    ASSERT_NE(WaitForWindowOfProcess(resident, L"TfrmWyndrel", 20000), nullptr);
+    HWND notifyWindow = NotifyWindowOf(resident);
+    ASSERT_NE(notifyWindow, nullptr);
+
+    // "新規Quillon(&N)" is the first entry: down to it, right into its submenu ("標準(&N)"),
+    // down to "HTML(&H)", Enter.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(WaitUntil([&] { return !Lines(ReadBytes(startLog)).empty(); }, 20000));
+    const std::string started = Lines(ReadBytes(startLog)).front();
+    EXPECT_TRUE(started.ends_with(" /html")) << started;
+    std::vector<HWND> editors;
+    ASSERT_TRUE(WaitUntil([&] { return !(editors = TopLevelWindowsOfClass(L"TQuillonMainForm")).empty(); }, 20000));
+    EXPECT_EQ(EditorPath(editors[0]), L"");
+    processes.Adopt(editors[0]);
+
+    // The favourites menu: "お気に入りを追加する(&A)", a separator, then the favourite.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_LBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_RETURN}));
+    HWND opened = WaitForEditorShowing(favorite, 20000);
+    ASSERT_NE(opened, nullptr);
+    processes.Adopt(opened);
+    const std::vector<std::string> starts = Lines(ReadBytes(startLog));
+    ASSERT_EQ(starts.size(), 2u);
+    std::string quoted(1, '"');
+    quoted += wyndrel::win32::Narrow(favorite);
+    quoted += '"';
+    EXPECT_TRUE(starts[1].ends_with(quoted)) << starts[1];
+}
+
+}  // namespace
+}  // namespace e2e
