@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/types.h"
+#include "ui/num_edit_text.h"
 
 #include <cstdint>
 #include <string>
@@ -14,9 +15,46 @@ namespace wyndrel::ui {
 // read-only, headers not clickable. TabControl is the strip of sheet captions above a page
 // area (its items are the captions, its selection the sheet shown); the sheets' controls
 // are its siblings, listed before it so that they lie above it. UpDown is a pair of arrows
-// stepping a number shown in its buddy box.
+// stepping a number shown in its buddy box. NumEdit is a numeric box (TNumEditSpec);
+// FileDropListBox and FileDropEdit are a list box and an edit box that take dropped files
+// (TFileDropSpec).
 enum class TControlKind {
-    Button, CheckBox, RadioButton, Edit, Label, ListBox, ComboBox, GroupBox, ListView, Custom, TabControl, UpDown
+    Button,
+    CheckBox,
+    RadioButton,
+    Edit,
+    Label,
+    ListBox,
+    ComboBox,
+    GroupBox,
+    ListView,
+    Custom,
+    TabControl,
+    UpDown,
+    NumEdit,
+    FileDropListBox,
+    FileDropEdit,
+};
+
+enum class TAlignment { LeftJustify, RightJustify, Center };
+
+// A numeric box: its alignment (fixed when its window is made) and how it writes numbers.
+// The text the user typed is cleaned when the box loses the focus; Enter never reaches it;
+// its characters reach the presenter first (IFormEvents::OnKeyPress). MaxLength applies.
+struct TNumEditSpec {
+    TAlignment Alignment = TAlignment::RightJustify;
+    TNumberFormat Format;
+};
+
+// A file-drop control. AcceptFiles: the window takes dropped files at all. The list box keeps
+// only the first file unless AcceptMultiple, and appends the accepted paths to its entries
+// when AutoChange; the edit box takes the first file only and makes it its text when
+// AutoChange. The presenter sees every drop first (IFormEvents::OnDropQuery) and may edit the
+// paths or refuse it.
+struct TFileDropSpec {
+    bool AcceptFiles = false;
+    bool AcceptMultiple = true;
+    bool AutoChange = false;
 };
 
 // The two faces the program's windows use.
@@ -76,6 +114,8 @@ struct TControlSpec {
     std::vector<TColumnSpec> Columns;  // a list view's columns, in order
     int MaxLength = 0;                 // an edit's limit in characters; 0 for none
     TUpDownSpec UpDown;                // for an up-down
+    TNumEditSpec NumEdit;              // kind NumEdit
+    TFileDropSpec Drop;                // kinds FileDropListBox and FileDropEdit
     bool Has(TControlFlag flag) const { return (Flags & flag) != 0; }
 };
 

@@ -92,6 +92,16 @@ public:
     // A turn of the mouse wheel over the window at a client point (96-DPI pixels): positive
     // away from the user. True when the window used it.
     virtual bool OnMouseWheel(Point /*clientPoint*/, int /*delta*/) { return false; }
+    // Files dropped on a file-drop control `id` (TControlKind::FileDropListBox or
+    // FileDropEdit), before the control applies them: the paths it took (the first only when
+    // it takes one), which the handler may edit, and `accept`, true on entry; a refused drop
+    // is not applied.
+    virtual void OnDropQuery(int /*id*/, std::vector<std::string>& /*paths*/, bool& /*accept*/) {}
+    // An accepted drop has been applied by file-drop control `id`.
+    virtual void OnDropFinished(int /*id*/) {}
+    // A character typed into numeric box `id`, before the box filters it; setting `key` to 0
+    // discards it.
+    virtual void OnKeyPress(int /*id*/, char32_t& /*key*/) {}
 };
 
 }  // namespace wyndrel::ui

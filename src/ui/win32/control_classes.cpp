@@ -15,7 +15,10 @@ TControlClass KindClass(const TControlSpec& spec) {
             // The dialog manager moves between radio buttons with the arrows; Tab reaches
             // only the first of a group.
             return {L"BUTTON", BS_AUTORADIOBUTTON | (spec.Has(GroupStart) ? WS_TABSTOP : 0u), 0};
-        case TControlKind::Edit: {
+        case TControlKind::NumEdit:
+            return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | AlignmentStyle(spec.NumEdit.Alignment), WS_EX_CLIENTEDGE};
+        case TControlKind::Edit:
+        case TControlKind::FileDropEdit: {
             DWORD style = ES_AUTOHSCROLL | WS_TABSTOP;
             if (spec.Has(MultiLine)) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
             if (spec.Has(ReadOnly)) style |= ES_READONLY;
@@ -26,6 +29,7 @@ TControlClass KindClass(const TControlSpec& spec) {
             // A label with a hint hears the mouse, so that its tooltip shows.
             return {L"STATIC", SS_LEFT | (spec.Hint.empty() ? 0u : static_cast<DWORD>(SS_NOTIFY)), 0};
         case TControlKind::ListBox:
+        case TControlKind::FileDropListBox:
             return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case TControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
         // A group box ends the radio group before it.
@@ -48,6 +52,15 @@ TControlClass KindClass(const TControlSpec& spec) {
 }
 
 }  // namespace
+
+DWORD AlignmentStyle(TAlignment alignment) {
+    switch (alignment) {
+        case TAlignment::RightJustify: return ES_RIGHT;
+        case TAlignment::Center: return ES_CENTER;
+        case TAlignment::LeftJustify: break;
+    }
+    return ES_LEFT;
+}
 
 TControlClass ControlClass(const TControlSpec& spec) {
     TControlClass result = KindClass(spec);

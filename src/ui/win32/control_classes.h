@@ -16,4 +16,7 @@ struct TControlClass {
 
 TControlClass ControlClass(const TControlSpec& spec);
 
+// ES_LEFT, ES_RIGHT or ES_CENTER: fixed once an edit control exists.
+DWORD AlignmentStyle(TAlignment alignment);
+
 }  // namespace wyndrel::ui::win32

@@ -128,9 +128,12 @@ std::optional<TControlEvent> TFormBinder::Translate(WPARAM wParam, LPARAM lParam
     if (!spec) return std::nullopt;
     switch (spec->Kind) {
         case TControlKind::Edit:
+        case TControlKind::NumEdit:
+        case TControlKind::FileDropEdit:
             if (code == EN_CHANGE) return TControlEvent{id, TControlEventKind::Change};
             break;
         case TControlKind::ListBox:
+        case TControlKind::FileDropListBox:
             if (code == LBN_SELCHANGE) return TControlEvent{id, TControlEventKind::SelectionChange};
             if (code == LBN_DBLCLK) return TControlEvent{id, TControlEventKind::DoubleClick};
             break;
