@@ -10,5 +10,7 @@ namespace wyndrel::ui {
 inline constexpr std::uint32_t ShowRequestMessage = 4660;  // 0x1234
 // The notification area's callback to the tray icon's window.
 inline constexpr std::uint32_t TrayCallbackMessage = 1126;
+// Posted by a numeric box to itself: show the error of leaving it once the focus has moved.
+inline constexpr std::uint32_t NumEditErrorMessage = 0x8000 + 0x0501;  // WM_APP + 0x501
 
 }  // namespace wyndrel::ui

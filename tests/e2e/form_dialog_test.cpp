@@ -3,6 +3,8 @@
 #include "fakes/fake_user_interface.h"
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
+#include "support/drop_files.h"
+#include "support/keys.h"
 #include "support/sample_form.h"
 #include "ui/scaling.h"
 #include "ui/win32/dropped_files.h"
@@ -11,8 +13,6 @@
 #include "ui/win32/tooltips.h"
 
 #include <gtest/gtest.h>
-
-#include <shlobj.h>
 
 #include <algorithm>
 #include <future>
@@ -59,18 +59,6 @@ void ExpectGeometryAt(HWND dialog, int dpi) {
         EXPECT_EQ(font.lfHeight, -ScaleToDpi(12, dpi)) << control.Name;
         EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック") << control.Name;
     }
-}
-
-HWND FocusOf(HWND dialog) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
-    return info.hwndFocus;
-}
-
-void PressKey(HWND dialog, WPARAM key) {
-    ::PostMessageW(FocusOf(dialog), WM_KEYDOWN, key, 1);
-    ::PostMessageW(FocusOf(dialog), WM_KEYUP, key, 0xC0000001);
 }
 
 HWND TooltipOf(HWND dialog) {
@@ -190,21 +178,6 @@ TEST(PopupMenuOnWin32, BuildsTheModelWithItsStatesAndLeavesHiddenEntriesOut) {
     TReadItem last = ReadItem(menu.Get(), 5);
     EXPECT_EQ(last.Caption, L"次の列(&C)");
     EXPECT_TRUE(last.Type & MFT_MENUBREAK);
-}
-
-// A drop as the shell hands it over: DROPFILES with wide names, each ended by a NUL, and
-// a second NUL after the last.
-HDROP MakeDrop(const std::vector<std::wstring>& paths) {
-    std::size_t chars = 1;
-    for (const auto& path : paths) chars += path.size() + 1;
-    HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    auto* names = reinterpret_cast<wchar_t*>(header + 1);
-    for (const auto& path : paths) names = std::copy(path.begin(), path.end(), names) + 1;
-    ::GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
 }
 
 TEST(DroppedFilesOnWin32, ComeInTheDropsOrderWithLongAndJapaneseNamesWhole) {

@@ -12,6 +12,13 @@
 
 namespace wyndrel::ui::win32 {
 
+TFormBinder::TFormBinder(TFormSpec form) : FForm(std::move(form)) {
+    FBehaviours.OnRecreated = [this](int id, HWND fresh) {
+        FControls[id] = fresh;
+        FTooltips.Add(fresh, Spec(id)->Hint);
+    };
+}
+
 void TFormBinder::CreateControls(HWND window) {
     FWindow = window;
     FDpi = WindowDpi(window);
@@ -35,6 +42,7 @@ void TFormBinder::CreateControls(HWND window) {
         if (spec.Kind == TControlKind::UpDown) SetUpUpDown(control, Control(spec.UpDown.Buddy), spec.UpDown);
         if (spec.Has(Checked)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (spec.MaxLength > 0) ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.MaxLength), 0);
+        FBehaviours.Attach(spec, control);
         FTooltips.Add(control, spec.Hint);
     }
     ResizeWindow(nullptr);

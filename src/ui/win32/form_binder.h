@@ -6,6 +6,7 @@
 #include "platform/win32/windows_header.h"
 #include "ui/form.h"
 #include "ui/view.h"
+#include "ui/win32/control_behaviours.h"
 #include "ui/win32/font_cache.h"
 #include "ui/win32/tooltips.h"
 
@@ -16,7 +17,11 @@ namespace wyndrel::ui::win32 {
 
 class TFormBinder {
 public:
-    explicit TFormBinder(TFormSpec form) : FForm(std::move(form)) {}
+    explicit TFormBinder(TFormSpec form);
+
+    // Where numeric boxes and file-drop controls report (see TControlBehaviours); set before
+    // CreateControls by a window whose table has such controls.
+    void Connect(IView& view, IFormEvents* events, IUserInterface* ui) { FBehaviours.Connect(view, events, ui); }
 
     // Creates the controls on `window` in table order (the tab order), with their fonts and
     // hints, at the window's DPI, and sizes the window to the form's client size.
@@ -36,6 +41,9 @@ public:
     HWND Window() const { return FWindow; }
     int Dpi() const { return FDpi; }
     const TTooltips& Tooltips() const { return FTooltips; }
+    // The numeric box or file-drop control `id`; nullptr for other controls.
+    TNumEditControl* NumEdit(int id) const { return FBehaviours.NumEdit(id); }
+    TFileDropControl* FileDrop(int id) const { return FBehaviours.FileDrop(id); }
 
     // Rectangles in 96-DPI client pixels: what the view reads and writes, and what rescaling
     // starts from. FormId names the client size.
@@ -58,6 +66,7 @@ private:
     TFormSpec FForm;
     TFontCache FFonts;
     TTooltips FTooltips;
+    TControlBehaviours FBehaviours;
     HWND FWindow = nullptr;
     int FDpi = 96;
     std::map<int, HWND> FControls;

@@ -34,6 +34,7 @@ void TFormDialog::OnDestroy() { ::RemovePropW(Handle(), FormDialogProperty); }
 void TFormDialog::OnInitDialog() {
     ::SetPropW(Handle(), FormDialogProperty, this);
     ::SetWindowTextW(Handle(), wyndrel::win32::Widen(FBinder.Form().Caption).c_str());
+    FBinder.Connect(FView, FEvents, UserInterface());
     FBinder.CreateControls(Handle());
     FControlsCreated = true;
     if (const TControlSpec* button = FBinder.Form().FindFlagged(DefaultButton))

@@ -5,6 +5,19 @@ namespace e2e::sample {
 
 using namespace wyndrel::ui;
 
+TControlSpec MakeControl(int id, TControlKind kind, const char* name, const char* caption, wyndrel::Rect bounds,
+                         std::uint32_t flags, const char* hint) {
+    TControlSpec control;
+    control.Id = id;
+    control.Kind = kind;
+    control.Name = name;
+    control.Caption = caption;
+    control.Bounds = bounds;
+    control.Flags = flags;
+    control.Hint = hint;
+    return control;
+}
+
 TFormSpec SampleForm() {
     TFormSpec form;
     form.Name = "dlgSample";
@@ -13,15 +26,7 @@ TFormSpec SampleForm() {
     form.ClientHeight = 124;
     auto add = [&](int id, TControlKind kind, const char* name, const char* caption, wyndrel::Rect bounds,
                    std::uint32_t flags = NoFlags, const char* hint = "") {
-        TControlSpec control;
-        control.Id = id;
-        control.Kind = kind;
-        control.Name = name;
-        control.Caption = caption;
-        control.Bounds = bounds;
-        control.Flags = flags;
-        control.Hint = hint;
-        form.Controls.push_back(control);
+        form.Controls.push_back(MakeControl(id, kind, name, caption, bounds, flags, hint));
     };
     add(lblName, TControlKind::Label, "lblName", "名前(&N):", Bounds(8, 10, 56, 16));
     add(txtName, TControlKind::Edit, "txtName", "", Bounds(66, 6, 166, 22), NoFlags,

@@ -29,6 +29,10 @@ enum TSampleId : int {
 };
 
 wyndrel::ui::TFormSpec SampleForm();
+// A row of a test's form table.
+wyndrel::ui::TControlSpec MakeControl(int id, wyndrel::ui::TControlKind kind, const char* name, const char* caption,
+                                      wyndrel::Rect bounds, std::uint32_t flags = wyndrel::ui::NoFlags,
+                                      const char* hint = "");
 // The popup the menu button opens; its checked entry follows the check box.
 wyndrel::ui::TMenuModel SampleMenu(bool checked);
 
