@@ -25,8 +25,7 @@ void StartUpDelay(const TResidentPorts& ports, settings::TIniAccess& ini) {
     if (!ini.ReadIniBool(IsUseDelay.Section, IsUseDelay.Name, IsUseDelay.Default)) return;
     std::int32_t ms = ini.ReadIniInteger(DeleyWaitTime.Section, DeleyWaitTime.Name, DeleyWaitTime.Default);
     ports.Process.SetOwnPriority(TPriorityClass::Idle);
-    // sleep-ok: the start-up delay the user asked for, spent before any window of ours exists.
-    ports.Process.Sleep(static_cast<std::uint32_t>(std::max(ms, 0)));
+    ports.Process.Sleep(static_cast<std::uint32_t>(std::max(ms, 0)));  // sleep-ok: the user's start-up delay, before any window exists
 }
 
 // The real-time class and a time-critical thread while the main window is made; the idle

@@ -34,7 +34,7 @@ public:
     virtual void SetOwnPriority(TPriorityClass priority) = 0;
     virtual void SetThreadPriority(TThreadPriority priority) = 0;
     // Sleep; only the start-up delay uses it, before any window of the program exists.
-    virtual void Sleep(std::uint32_t ms) = 0;
+    virtual void Sleep(std::uint32_t ms) = 0;  // sleep-ok: the user's start-up delay only
 };
 
 }  // namespace wyndrel

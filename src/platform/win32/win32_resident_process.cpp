@@ -53,6 +53,6 @@ void TWin32ResidentProcess::SetThreadPriority(TThreadPriority priority) {
     ::SetThreadPriority(::GetCurrentThread(), value);
 }
 
-void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }
+void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }  // sleep-ok: the user's start-up delay
 
 }  // namespace wyndrel::win32

@@ -16,7 +16,7 @@ public:
     void SendRequest(WindowId window, std::uint32_t message) override;
     void SetOwnPriority(TPriorityClass priority) override;
     void SetThreadPriority(TThreadPriority priority) override;
-    void Sleep(std::uint32_t ms) override;
+    void Sleep(std::uint32_t ms) override;  // sleep-ok: the user's start-up delay
 
 private:
     TUniqueHandle FMutex;
