@@ -4,6 +4,7 @@
 
 #include "dialogs/option_form.h"
 #include "dialogs/option_ids.h"
+#include "dialogs/option_sheet_ids.h"
 #include "dialogs/option_wheel.h"
 #include "settings/setting_keys.h"
 #include "text/case_mapping.h"
@@ -32,7 +33,18 @@ TdlgOption::TdlgOption(ui::IView& view, TOptionPorts ports)
     : FView(view),
       FPorts(std::move(ports)),
       FGeneral(view, FPorts.Ui, FPorts.FindEditorExecutable),
-      FStartup(view, FPorts.OwnerRect) {}
+      FStartup(view, FPorts.OwnerRect) {
+    if (!FPorts.Sheets) return;
+    FSheets.emplace(view, *FPorts.Sheets, [this] { FFavoritesChanged = true; }, [this] { FAutoSaveChanged = true; });
+    SaveFavorites = [this] {
+        FSheets->SaveFavorites();
+        FFavoritesChanged = false;
+    };
+    SaveAutoSaveList = [this] {
+        FSheets->SaveAutoSaveList();
+        FAutoSaveChanged = false;
+    };
+}
 
 TdlgOption::~TdlgOption() {
     if (FPorts.ActivateTitleColors) FPorts.ActivateTitleColors();
@@ -54,6 +66,7 @@ void TdlgOption::FormCreate() {
         FView.SetBounds(spec.Id, bounds);
     }
     FFavoritesChanged = false;
+    if (FSheets) FSheets->Prepare();
     FView.SetVisible(btnHelp, FPorts.Files.FileExists(FPorts.HelpFileName));
     std::vector<std::string> captions;
     for (const TOptionSheetSpec& sheet : OptionSheets()) captions.push_back(sheet.Caption);
@@ -65,6 +78,7 @@ void TdlgOption::FormCreate() {
 void TdlgOption::FormShow() {
     PlaceOverOwner();
     LoadControls();
+    LoadSheets();
 }
 
 void TdlgOption::PlaceOverOwner() {
@@ -101,7 +115,7 @@ void TdlgOption::ShowSheet(int index) {
 void TdlgOption::OnControl(const ui::TControlEvent& event) {
     if (event.Id == PageCtrl && event.Kind == ui::TControlEventKind::SelectionChange)
         return ShowSheet(FView.Selection(PageCtrl));
-    if (FGeneral.OnControl(event) || FStartup.OnControl(event)) return;
+    if (FGeneral.OnControl(event) || FStartup.OnControl(event) || (FSheets && FSheets->OnControl(event))) return;
     if (event.Kind != ui::TControlEventKind::Click) return;
     switch (event.Id) {
         case btnOK: btnOKClick(); break;
@@ -118,8 +132,20 @@ bool TdlgOption::OnMouseWheel(Point clientPoint, int delta) {
     const std::optional<int> upDown = WheelUpDown(sheet.Controls, FView, clientPoint);
     if (!upDown) return false;
     const ui::TControlSpec* spec = OptionForm().Find(*upDown);
-    FView.SetPosition(*upDown, ui::SteppedPosition(spec->UpDown, FView.Position(*upDown), delta > 0 ? 60 : -60));
+    const int position = FView.Position(*upDown), step = delta > 0 ? 60 : -60;
+    if (OnUpDownChanging(*upDown, position, position + step))
+        FView.SetPosition(*upDown, ui::SteppedPosition(spec->UpDown, position, step));
     return true;
+}
+
+void TdlgOption::OnDropQuery(int id, std::vector<std::string>& paths, bool& accept) {
+    if (FSheets) FSheets->OnDropQuery(id, paths, accept);
+}
+
+// The interval's arrows move the interval, never their own position.
+bool TdlgOption::OnUpDownChanging(int id, int position, int requestedPosition) {
+    if (id != udAS_Delay || !FSheets) return true;
+    return FSheets->OnIntervalArrows(position, requestedPosition);
 }
 
 void TdlgOption::btnOKClick() {
@@ -127,6 +153,7 @@ void TdlgOption::btnOKClick() {
     if (!numbers || !AskAboutLists()) return;
     const std::string path = FView.Text(txtQuilPath);
     if (!EditorPathAccepted(path)) return;
+    TakeSheetValues();
     StoreControls(path, *numbers);
     if (FAutoSaveChanged && SaveAutoSaveList) SaveAutoSaveList();
     FPorts.Ini.WriteIniBool(settings::keys::AutoSaveSaveType.Section, settings::keys::AutoSaveSaveType.Name,

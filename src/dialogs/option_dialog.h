@@ -5,6 +5,7 @@
 #pragma once
 
 #include "dialogs/option_general_sheet.h"
+#include "dialogs/option_sheets.h"
 #include "dialogs/option_startup_sheet.h"
 #include "platform/files.h"
 #include "platform/timer.h"
@@ -46,6 +47,8 @@ struct TOptionPorts {
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
     std::function<void(int topic)> ShowHelp;
+    // What the sheets "保存時" … "自動保存2" need besides; without it they only hold their values.
+    std::optional<TOptionSheetsPorts> Sheets;
 };
 
 // The values of the sheets whose controls other parts of the dialog provide, kept while the
@@ -73,6 +76,8 @@ public:
     void OnShow() override;
     void OnControl(const ui::TControlEvent& event) override;
     bool OnMouseWheel(Point clientPoint, int delta) override;
+    void OnDropQuery(int id, std::vector<std::string>& paths, bool& accept) override;
+    bool OnUpDownChanging(int id, int position, int requestedPosition) override;
 
     // The sheets' own lists mark their changes, and provide their saves (which clear the flag).
     void SetFavoritesChanged(bool changed) { FFavoritesChanged = changed; }
@@ -98,6 +103,9 @@ private:
     bool AskAboutLists();
     bool EditorPathAccepted(const std::string& path);
     void FormClose();
+    // The sheets' presenters show the held values, and give them back before OK stores them.
+    void LoadSheets();
+    void TakeSheetValues();
 
     // option_dialog_settings.cpp
     void LoadControls();
@@ -116,6 +124,7 @@ private:
     TOptionGeneralSheet FGeneral;
     TOptionStartupSheet FStartup;
     THeldSheetValues FHeld;
+    std::optional<TOptionSheets> FSheets;
     bool FFavoritesChanged = false;
     bool FAutoSaveChanged = false;
     bool FClosed = false;

@@ -195,4 +195,24 @@ void TdlgOption::SetAutoSaveInterval(std::int64_t seconds) {
     if (milliseconds != FPorts.AutoSaveTimer.Interval()) FPorts.AutoSaveTimer.SetInterval(milliseconds);
 }
 
+void TdlgOption::LoadSheets() {
+    if (!FSheets) return;
+    FSheets->Load(TOptionSheetValues{FHeld.UseDefFileName, FHeld.FileDef, FHeld.Favorites, FHeld.AutoSaveFiles,
+                                     TAutoSaveSettings{FHeld.AtAppStart, FHeld.SaveType, FHeld.Interval,
+                                                       FHeld.ForAllFiles}});
+}
+
+void TdlgOption::TakeSheetValues() {
+    if (!FSheets) return;
+    const TOptionSheetValues values = FSheets->Values();
+    FHeld.UseDefFileName = values.UseDefFileName;
+    FHeld.FileDef = values.FileDef;
+    FHeld.Favorites = values.Favorites;
+    FHeld.AutoSaveFiles = values.AutoSaveFiles;
+    FHeld.AtAppStart = values.AutoSave.AtAppStart;
+    FHeld.SaveType = values.AutoSave.SaveType;
+    FHeld.Interval = values.AutoSave.Interval;
+    FHeld.ForAllFiles = values.AutoSave.ForAllFiles;
+}
+
 }  // namespace wyndrel::dialogs

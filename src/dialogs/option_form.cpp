@@ -14,8 +14,6 @@ using ui::TControlKind;
 constexpr int ButtonTop = 213;
 constexpr int ButtonHeight = 25;
 
-// The sheets whose controls another part of the dialog provides: their tabs already exist.
-TOptionSheetSpec EmptySheet(const char* name, const char* caption) { return {name, caption, {}}; }
 
 ui::TFormSpec MakeForm() {
     ui::TFormSpec form;
@@ -60,10 +58,10 @@ const std::vector<TOptionSheetSpec>& OptionSheets() {
     static const std::vector<TOptionSheetSpec> sheets{
         GeneralSheet(),
         StartupSheet(),
-        EmptySheet("TabSheet3", "保存時"),
-        EmptySheet("TabSheet4", "お気に入り"),
-        EmptySheet("TabSheet5", "自動保存1"),
-        EmptySheet("TabSheet6", "自動保存2"),
+        SaveSheet(),
+        FavoritesSheet(),
+        AutoSaveListSheet(),
+        AutoSaveSettingsSheet(),
     };
     return sheets;
 }

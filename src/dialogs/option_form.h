@@ -34,6 +34,10 @@ ui::TControlSpec OptionControl(int id, ui::TControlKind kind, const char* name, 
 // The sheets in page order, each with its controls.
 TOptionSheetSpec GeneralSheet();
 TOptionSheetSpec StartupSheet();
+TOptionSheetSpec SaveSheet();
+TOptionSheetSpec FavoritesSheet();
+TOptionSheetSpec AutoSaveListSheet();
+TOptionSheetSpec AutoSaveSettingsSheet();
 const std::vector<TOptionSheetSpec>& OptionSheets();
 
 // The whole form: the sheets' controls first (so that they lie above the page control),

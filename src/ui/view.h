@@ -102,6 +102,9 @@ public:
     // A character typed into numeric box `id`, before the box filters it; setting `key` to 0
     // discards it.
     virtual void OnKeyPress(int /*id*/, char32_t& /*key*/) {}
+    // Up-down `id` is about to go from `position` to `requestedPosition` (its arrows, its keys
+    // or the wheel); false refuses the change.
+    virtual bool OnUpDownChanging(int /*id*/, int /*position*/, int /*requestedPosition*/) { return true; }
 };
 
 }  // namespace wyndrel::ui

@@ -31,7 +31,8 @@ void TOptionsCommand::Open() {
             if (FForm) FForm->DeactivateTitleColors();
         },
         [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },
-        {}};
+        {},
+        SheetPorts ? std::optional(SheetPorts()) : std::nullopt};
     // Closed again also when showing fails, before the failure goes on.
     struct TClosed {
         TOptionsCommand& Command;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "dialogs/option_sheets.h"
 #include "app/start_up.h"
 #include "platform/timer.h"
 #include "platform/win32/windows_header.h"
@@ -31,6 +32,8 @@ public:
     void Open();
     // The open dialog's window; nullptr while none is open.
     HWND DialogWindow() const { return FDialog; }
+    // What the sheets "保存時" … "自動保存2" need, made for each opening.
+    std::function<dialogs::TOptionSheetsPorts()> SheetPorts;
 
 private:
     TPorts FPorts;

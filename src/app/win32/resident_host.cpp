@@ -2,6 +2,7 @@
 #include "app/win32/resident_host.h"
 
 #include "app/main_window_ids.h"
+#include "app/win32/option_sheet_ports.h"
 #include "app/win32/program_icon.h"
 #include "layout/layout_commands.h"
 #include "platform/win32/message_loop.h"
@@ -75,6 +76,7 @@ void TResidentHost::CreateMainWindow(bool show) {
     FTrayWiring.Handlers.pmASaveNowClick = [&schedule] { schedule.pmASaveNowClick(); };
     FTrayWiring.Handlers.pmAEditListClick = [&schedule] { schedule.pmAEditListClick(); };
     FTrayWiring.Handlers.pmAOptionClick = [&schedule] { schedule.pmAOptionClick(); };
+    FOptions.SheetPorts = [this] { return OptionSheetPorts(FPorts, FProcess, FIni, FEngine.EditorPath, {}); };
     FForm = std::make_unique<TfrmWyndrel>(
         TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
         std::move(handlers), FHelpFileName);

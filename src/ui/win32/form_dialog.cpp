@@ -83,7 +83,15 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             return FEvents && FEvents->OnMouseWheel(clientPoint, GET_WHEEL_DELTA_WPARAM(wParam));
         }
         case WM_NOTIFY: {
-            auto event = FBinder.TranslateNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.code == UDN_DELTAPOS && FEvents) {
+                // A non-zero result keeps the up-down where it is.
+                const auto& change = *reinterpret_cast<const NMUPDOWN*>(lParam);
+                const int id = static_cast<int>(header.idFrom);
+                result = FEvents->OnUpDownChanging(id, change.iPos, change.iPos + change.iDelta) ? 0 : 1;
+                return true;
+            }
+            auto event = FBinder.TranslateNotify(header);
             if (!event || !FEvents) return false;
             FEvents->OnControl(*event);
             return true;

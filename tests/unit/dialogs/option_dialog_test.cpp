@@ -34,7 +34,7 @@ protected:
         TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                            [this] { return Owner; }, [this] { return WorkArea; },
                            [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
-                           [this] { return Found; }, [this](int topic) { HelpTopics.push_back(topic); }};
+                           [this] { return Found; }, [this](int topic) { HelpTopics.push_back(topic); }, std::nullopt};
         Dialog.emplace(View, std::move(ports));
         Dialog->SaveFavorites = [this] {
             Log.push_back("save favourites");
