@@ -1,6 +1,7 @@
 // The tray icon's menus end to end: a right button press on the icon opens the tray menu,
-// whose new-document entry starts an editor for that type; a left press opens the
-// favourites menu, whose entry opens its file (a path with "&" in it) in an editor.
+// whose new-document entry starts an editor for that type and whose view, auto-save, window
+// and quit entries act on the program; a left press opens the favourites menu, whose entry
+// opens its file (a path with "&" in it) in an editor.
 #include "app/main_window_ids.h"
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
@@ -92,6 +93,46 @@ TEST(TrayJourney, TheTrayMenuStartsAnHtmlEditorAndAFavouriteOpensItsFile) {
     quoted += wyndrel::win32::Narrow(favorite);
     quoted += '"';
     EXPECT_TRUE(starts[1].ends_with(quoted)) << starts[1];
+}
+
+std::wstring ExitSetting(const wchar_t* section, const wchar_t* key) {
+    wchar_t value[16] = L"";
+    ::GetPrivateProfileStringW(section, key, L"-", value, 16, TWyndrelSettings::Path().c_str());
+    return value;
+}
+
+// Entries chosen with the keyboard in the menu the icon opens, seen on the window, the
+// process and the state the program writes as it ends.
+TEST(TrayJourney, ViewAutoSaveWindowAndQuitEntriesActOnTheProgram) {
+    TWyndrelSettings settings;
+    TProcessGuard processes;
+    HANDLE resident = processes.StartWyndrel(L"");
+    HWND window = WaitForWindowOfProcess(resident, L"TfrmWyndrel", 20000);
+    ASSERT_NE(window, nullptr);
+    HWND notifyWindow = NotifyWindowOf(resident);
+    ASSERT_NE(notifyWindow, nullptr);
+
+    // "表示モード(&M)" -> "水平化(&H)": the bar shape, wide and low.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(WaitUntil([&] { RECT client{}; return ::GetClientRect(window, &client) && client.right > 3 * client.bottom; }, 10000));
+    // "表示モード(&M)" -> "最前面(&T)", past the separator: most-top, on by default, goes off.
+    const auto mostTop = [&] { return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    ASSERT_TRUE(mostTop());
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN,
+                                     {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(WaitUntil([&] { return !mostTop(); }, 10000));
+    // "自動保存(&U)" -> "有効にする(&E)": the switch, written as the program ends.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
+    // "表示(&V)" -> "ウィンドウ(&W)" hides the window; a double-click on the icon shows it.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(window); }, 10000));
+    ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10000));
+    // "終了(&X)", the last entry: the program ends and writes its state.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_UP, VK_RETURN}));
+    ASSERT_EQ(::WaitForSingleObject(resident, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(ExitSetting(L"AutoSave", L"LastEnable"), L"True");
+    EXPECT_EQ(ExitSetting(L"Option", L"LastWindowMode"), L"1");
 }
 
 }  // namespace
