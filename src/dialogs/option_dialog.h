@@ -78,6 +78,7 @@ public:
     bool OnMouseWheel(Point clientPoint, int delta) override;
     void OnDropQuery(int id, std::vector<std::string>& paths, bool& accept) override;
     bool OnUpDownChanging(int id, int position, int requestedPosition) override;
+    void OnKeyPress(int id, char32_t& key) override { FStartup.OnKeyPress(id, key); }
 
     // The sheets' own lists mark their changes, and provide their saves (which clear the flag).
     void SetFavoritesChanged(bool changed) { FFavoritesChanged = changed; }

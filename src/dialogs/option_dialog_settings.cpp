@@ -5,6 +5,7 @@
 
 #include "dialogs/option_ids.h"
 #include "settings/setting_keys.h"
+#include "ui/num_edit_text.h"
 
 #include <algorithm>
 #include <limits>
@@ -80,10 +81,10 @@ void TdlgOption::LoadStartup() {
     // The arrows first, then the box: a stored value outside the arrows' range stays whole.
     const std::int32_t left = file.ReadInteger(keys::UserLeft.Section, keys::UserLeft.Name, owner.X);
     FView.SetPosition(udLeft, left);
-    FView.SetText(numLeft, NumberBoxText(left));
+    WriteNumberBox(FView, numLeft, left);
     const std::int32_t top = file.ReadInteger(keys::UserTop.Section, keys::UserTop.Name, owner.Y);
     FView.SetPosition(udTop, top);
-    FView.SetText(numTop, NumberBoxText(top));
+    WriteNumberBox(FView, numTop, top);
     Choose(FView, ModeChoices, ChoiceFor(ModeChoices, file.ReadInteger(keys::UserWindowMode.Section,
                                                                        keys::UserWindowMode.Name, 0)));
     Choose(FView, PositionChoices, ChoiceFor(PositionChoices, file.ReadInteger(keys::StartWindowPosType.Section,
@@ -97,7 +98,7 @@ void TdlgOption::LoadStartup() {
     const std::int32_t delay =
         file.ReadInteger(keys::DeleyWaitTime.Section, keys::DeleyWaitTime.Name, keys::DeleyWaitTime.Default);
     FView.SetPosition(udDelay, delay);
-    FView.SetText(numDelay, NumberBoxText(delay));
+    WriteNumberBox(FView, numDelay, delay);
 }
 
 void TdlgOption::LoadLists() {
@@ -128,21 +129,22 @@ void TdlgOption::LoadAutoSave() {
     FHeld.SaveType = ini.ReadIniBool(keys::AutoSaveSaveType.Section, keys::AutoSaveSaveType.Name, false);
 }
 
-// None when a box holds no number: the error has been shown and that box has the focus.
+// Each box as if the user had left it, so that a number confirmed with Enter while its box
+// still has the focus is the one stored. None when a box holds no number: the error has
+// been shown and that box has the focus.
 std::optional<TdlgOption::TBoxNumbers> TdlgOption::ReadBoxNumbers() {
     TBoxNumbers numbers;
     const std::pair<int, std::int32_t*> boxes[] = {{numLeft, &numbers.Left}, {numTop, &numbers.Top},
                                                    {numDelay, &numbers.Delay}};
     for (const auto& [id, number] : boxes) {
-        std::string error;
-        const std::optional<std::int64_t> read = NumberBoxInteger(FView.Text(id), error);
-        if (!read) {
-            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error, TBoxButtons::Ok);
+        try {
+            *number = ToInt32(LeaveNumberBox(FView, id));
+        } catch (const ui::EConvertError& error) {
+            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error.what(), TBoxButtons::Ok);
             ShowSheet(SheetStartup);
             FView.SetFocus(id);
             return std::nullopt;
         }
-        *number = ToInt32(*read);
     }
     return numbers;
 }

@@ -14,10 +14,12 @@ TOptionSheetSpec GeneralSheet() {
     c.push_back(OptionControl(Label1, TControlKind::Label, "Label1", "Quillonのパス(&T)",
                               Bounds(SheetLeft, 38, 220, 14), "Quillonのパスは必ず指定しなければなりません。"));
     ui::TControlSpec path = OptionControl(
-        txtQuilPath, TControlKind::Edit, "txtQuilPath", "Quillon.exe", Bounds(SheetLeft, 54, SheetRight - SheetLeft, 20),
+        txtQuilPath, TControlKind::FileDropEdit, "txtQuilPath", "Quillon.exe",
+        Bounds(SheetLeft, 54, SheetRight - SheetLeft, 20),
         "Quillonのパスを入力します。\rQuillonインストール後にQuillon.exeをここにドロップ\r"
         "すると、自動でファイル名を入力することが出来ます。");
     path.Font = OptionFixedFont;
+    path.Drop = {true, false, true};  // the first dropped file's path becomes the text
     c.push_back(path);
     c.push_back(OptionControl(btnDetect, TControlKind::Button, "btnDetect", "検出(&D)",
                               Bounds(SheetRight - 157, 80, 75, 23)));

@@ -37,10 +37,11 @@ void AddChoices(std::vector<ui::TControlSpec>& c, int groupId, const char* group
                                   i == 0 ? ui::GroupStart | ui::Checked : ui::NoFlags));
 }
 
-// A number box with its arrows: right-aligned, five characters, fixed-pitch.
+// A numeric box with its arrows: right-aligned, five characters, fixed-pitch. The box writes
+// its own numbers without separators; the arrows write theirs as their range says.
 void AddNumber(std::vector<ui::TControlSpec>& c, int boxId, const char* boxName, int upDownId, const char* upDownName,
                const Rect& box, const char* hint, ui::TUpDownSpec range, std::uint32_t flags = ui::NoFlags) {
-    ui::TControlSpec number = OptionControl(boxId, TControlKind::Edit, boxName, "0", box, hint, ui::RightAligned | flags);
+    ui::TControlSpec number = OptionControl(boxId, TControlKind::NumEdit, boxName, "0", box, hint, flags);
     number.Font = OptionFixedFont;
     number.MaxLength = 5;
     c.push_back(number);

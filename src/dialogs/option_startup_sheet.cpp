@@ -1,37 +1,36 @@
-// The start-up sheet's buttons and the delay switch.
+// The start-up sheet's buttons, the delay switch, and its numeric boxes written and read as
+// the boxes themselves write and read them.
 #include "dialogs/option_startup_sheet.h"
 
+#include "dialogs/option_form.h"
 #include "dialogs/option_ids.h"
-
-#include <algorithm>
-#include <limits>
+#include "ui/num_edit.h"
 
 namespace wyndrel::dialogs {
 
 using namespace option_ids;
 
-std::string NumberBoxText(std::int64_t value) { return std::to_string(value); }
+namespace {
 
-std::optional<std::int64_t> NumberBoxInteger(std::string_view text, std::string& error) {
-    std::string cleaned;
-    for (char c : text.substr(0, 255))
-        if ((c >= '0' && c <= '9') || c == '-' || c == '.') cleaned += c;
-    if (cleaned.empty()) return 0;
-    const bool negative = cleaned[0] == '-';
-    const std::size_t point = cleaned.find('.');
-    const std::string whole = cleaned.substr(negative ? 1 : 0, point == std::string::npos ? std::string::npos
-                                                                                          : point - (negative ? 1 : 0));
-    const std::string fraction = point == std::string::npos ? "" : cleaned.substr(point + 1);
-    const auto digits = [](const std::string& part) {
-        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if (!digits(whole) || !digits(fraction) || whole.size() + fraction.size() == 0) {
-        error = "'" + cleaned + "' は浮動小数点数ではありません";
-        return std::nullopt;
-    }
-    std::int64_t value = 0;
-    for (char c : whole) value = std::min<std::int64_t>(value * 10 + (c - '0'), std::numeric_limits<std::int32_t>::max());
-    return negative ? -value : value;
+ui::TNumEdit NumberBox(int id) {
+    const ui::TControlSpec* spec = OptionForm().Find(id);
+    return spec ? ui::TNumEdit(spec->NumEdit) : ui::TNumEdit();
+}
+
+}  // namespace
+
+void WriteNumberBox(ui::IView& view, int id, std::int64_t value) {
+    ui::TNumEdit box = NumberBox(id);
+    box.SetValue(ui::CurrencyFromInt(value));
+    view.SetText(id, box.Text());
+}
+
+std::int64_t LeaveNumberBox(ui::IView& view, int id) {
+    ui::TNumEdit box = NumberBox(id);
+    box.SetText(view.Text(id));
+    box.DoExit();
+    view.SetText(id, box.Text());
+    return ui::IntegerPart(box.Value());
 }
 
 bool TOptionStartupSheet::OnControl(const ui::TControlEvent& event) {
@@ -41,6 +40,10 @@ bool TOptionStartupSheet::OnControl(const ui::TControlEvent& event) {
         case chkUseDelay: UseDelayChanged(); return true;
         default: return false;
     }
+}
+
+void TOptionStartupSheet::OnKeyPress(int id, char32_t& key) const {
+    if ((id == numLeft || id == numTop) && key == U'.') key = 0;
 }
 
 void TOptionStartupSheet::UseDelayChanged() {
@@ -57,8 +60,8 @@ Point TOptionStartupSheet::OwnerTopLeft() const {
 void TOptionStartupSheet::btnInsNowPosClick() {
     // The boxes only: the arrows take the boxes' numbers when next pressed.
     const Point at = OwnerTopLeft();
-    FView.SetText(numLeft, NumberBoxText(at.X));
-    FView.SetText(numTop, NumberBoxText(at.Y));
+    WriteNumberBox(FView, numLeft, at.X);
+    WriteNumberBox(FView, numTop, at.Y);
 }
 
 }  // namespace wyndrel::dialogs

@@ -8,8 +8,6 @@
 #include <functional>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace wyndrel::dialogs {
 
@@ -21,6 +19,8 @@ public:
 
     // True when the event was one of this sheet's.
     bool OnControl(const ui::TControlEvent& event);
+    // The position boxes take whole pixels: a typed "." never reaches them.
+    void OnKeyPress(int id, char32_t& key) const;
     // The delay box and its arrows follow chkUseDelay.
     void UseDelayChanged();
     // The main window's left and top edges: (0, 0) when the owner is not known.
@@ -33,12 +33,12 @@ private:
     std::function<std::optional<Rect>()> FOwnerRect;
 };
 
-// The text a number box shows once `value` is written into it.
-std::string NumberBoxText(std::int64_t value);
+// Numeric box `id` of the dialog with `value` written into it, as the box writes its Value.
+void WriteNumberBox(ui::IView& view, int id, std::int64_t value);
 
-// The whole-number part of what a number box's text says, once cleaned of everything but
-// digits, "-" and "." (a text without any is 0); none when the cleaned text is no number,
-// with the message to show in `error`.
-std::optional<std::int64_t> NumberBoxInteger(std::string_view text, std::string& error);
+// Numeric box `id` as leaving it makes it: its text cleaned and shown, and the whole-number
+// part of its value returned. Throws ui::EConvertError with the message to show; the text
+// then stays as it was.
+std::int64_t LeaveNumberBox(ui::IView& view, int id);
 
 }  // namespace wyndrel::dialogs

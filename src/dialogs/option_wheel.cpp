@@ -31,7 +31,9 @@ const ui::TControlSpec* RightNeighbour(const std::vector<ui::TControlSpec>& shee
 
 std::optional<int> WheelUpDown(const std::vector<ui::TControlSpec>& sheet, const ui::IView& view, Point at) {
     const ui::TControlSpec* target = ControlAt(sheet, view, at);
-    if (target && target->Kind == ui::TControlKind::Edit) target = RightNeighbour(sheet, view, target->Id, at);
+    // A numeric box, or a plain box that an up-down writes into: the up-down against it.
+    const bool box = target && (target->Kind == ui::TControlKind::NumEdit || target->Kind == ui::TControlKind::Edit);
+    if (box) target = RightNeighbour(sheet, view, target->Id, at);
     if (!target || target->Kind != ui::TControlKind::UpDown) return std::nullopt;
     return target->Id;
 }

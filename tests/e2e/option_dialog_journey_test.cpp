@@ -15,11 +15,12 @@ namespace {
 namespace ids = wyndrel::app::ids;
 using namespace wyndrel::dialogs::option_ids;
 
-// Every key the dialog stores, as it stores them.
+// Every key the dialog stores, as it stores them; numbers of four and five digits, which the
+// arrows write with a separator.
 constexpr const char* EveryOptionKey =
     "UseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\nCloseNoExit=False\r\nIsMostTop=True\r\nLastSheet=0\r\n"
-    "UserLeft=300\r\nUserTop=200\r\nUserWindowMode=1\r\nStartWindowPosType=2\r\nIsIconic=False\r\n"
-    "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=1000\r\n"
+    "UserLeft=1040\r\nUserTop=200\r\nUserWindowMode=1\r\nStartWindowPosType=2\r\nIsIconic=False\r\n"
+    "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=12000\r\n"
     "AddFavMenuOpen=False\r\n[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\n"
     "ForAllFiles=False\r\nSaveType=False\r\n";
 

@@ -1,12 +1,14 @@
-// The options dialog on real controls inside the test process: switching sheets through the
-// tab strip, a number typed and confirmed at once with Enter, and the mouse wheel on an
-// up-down.
+// The options dialog on real controls inside the test process: a drop on the path box,
+// switching sheets through the tab strip, numbers cleaned on leaving their box or typed and
+// confirmed at once with Enter, and the mouse wheel on an up-down.
 #include "dialogs/option_ids.h"
 #include "dialogs/win32/option_dialog_window.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "support/desktop_probe.h"
+#include "support/drop_files.h"
+#include "support/keys.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,7 @@ using namespace wyndrel::dialogs::option_ids;
 
 constexpr const char* IniPath = "C:\\Tools\\wyndrel.ini";
 constexpr const char* Editor = "C:\\Quillon\\Quillon.exe";
+constexpr const char* DroppedEditor = "C:\\Q2\\Quillon.exe";
 
 // The dialog on its own thread, as the program's modal loop runs it, over settings in memory.
 class TOptionRun {
@@ -27,6 +30,7 @@ public:
         Ini.IniFileName = IniPath;
         Files.AddFolder("C:\\Tools");
         Files.AddFile(Editor, "");
+        Files.AddFile(DroppedEditor, "");
         Files.AddFile(IniPath, "[Option]\r\nLastSheet=0\r\nUserTop=100\r\n");
     }
     std::future<void> Open() {
@@ -47,13 +51,25 @@ public:
 
 bool Shown(HWND dialog, int id) { return ::IsWindowVisible(::GetDlgItem(dialog, id)) != FALSE; }
 
-TEST(OptionDialogOnWin32, SwitchesSheetsTakesATypedNumberOnEnterAndStepsAnUpDownByTheWheel) {
+void Type(HWND box, const std::wstring& text) {
+    for (wchar_t c : text) ::SendMessageW(box, WM_CHAR, c, 0);
+}
+
+TEST(OptionDialogOnWin32, TakesADroppedEditorCleansAndStoresNumbersAndStepsAnUpDownByTheWheel) {
     TOptionRun run;
     std::future<void> shown = run.Open();
     HWND dialog = WaitForDialog(L"設定");
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(Shown(dialog, txtQuilPath));
     EXPECT_FALSE(Shown(dialog, numLeft));
+
+    // The first file of a drop becomes the path.
+    HWND path = ::GetDlgItem(dialog, txtQuilPath);
+    EXPECT_TRUE(::GetWindowLongPtrW(path, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    HDROP drop = MakeDrop({L"C:\\Q2\\Quillon.exe", L"C:\\other.exe"});
+    ::SendMessageW(path, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_TRUE(DropReleased(drop));
+    EXPECT_EQ(WindowText(path), L"C:\\Q2\\Quillon.exe");
 
     // Focusing a tab selects it and tells the dialog, as a click on it does.
     ::SendMessageW(::GetDlgItem(dialog, PageCtrl), TCM_SETCURFOCUS, SheetStartup, 0);
@@ -65,17 +81,29 @@ TEST(OptionDialogOnWin32, SwitchesSheetsTakesATypedNumberOnEnterAndStepsAnUpDown
     EXPECT_TRUE(WaitUntil([&] { return WindowText(top) == L"160"; }, 5000));
     EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, udTop), UDM_GETPOS32, 0, 0), 160);
 
+    // Left by Tab: the box keeps its digits (a "." never reaches it).
     HWND left = ::GetDlgItem(dialog, numLeft);
     ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(left), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == left; }, 5000));
     ::SendMessageW(left, EM_SETSEL, 0, -1);
-    for (wchar_t c : std::wstring(L"1,234")) ::SendMessageW(left, WM_CHAR, c, 0);
-    ::PostMessageW(left, WM_KEYDOWN, VK_RETURN, 0);
+    Type(left, L"1,2a.3");
+    PressKey(dialog, VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(left) == L"123"; }, 5000));
+
+    // Typed and confirmed at once with Enter: the box never left, its number stored all the same.
+    ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(top), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == top; }, 5000));
+    ::SendMessageW(top, EM_SETSEL, 0, -1);
+    Type(top, L"1,234");
+    PressKey(dialog, VK_RETURN);
     ASSERT_EQ(shown.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     shown.get();
     const std::string settings = run.Files.Content(IniPath);
-    EXPECT_NE(settings.find("UserLeft=1234\r\n"), std::string::npos) << settings;
-    EXPECT_NE(settings.find("UserTop=160\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("QuilPath=C:\\Q2\\Quillon.exe\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("UserLeft=123\r\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("UserTop=1234\r\n"), std::string::npos) << settings;
     EXPECT_NE(settings.find("LastSheet=1\r\n"), std::string::npos) << settings;
+    EXPECT_EQ(run.EditorPath, DroppedEditor);
 }
 
 }  // namespace

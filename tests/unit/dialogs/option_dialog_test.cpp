@@ -247,7 +247,7 @@ TEST_F(OptionDialog, OkWritesEveryKeyInOrderWithTheNumbersAsTheBoxesShowThem) {
     SelectSheet(SheetStartup);
     View.SetText(numLeft, "1,280");  // as the arrows write it
     View.SetText(numTop, "12ab34");
-    View.SetText(numDelay, "2500.9");
+    View.SetText(numDelay, "2500.9");  // leaving the box rounds it to its whole number
     View.SetChecked(rbPosLast, false);
     View.SetChecked(rbPosCenter, true);
     View.SetChecked(rbModeLast, false);
@@ -257,9 +257,10 @@ TEST_F(OptionDialog, OkWritesEveryKeyInOrderWithTheNumbersAsTheBoxesShowThem) {
               "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\n"
               "CloseNoExit=False\r\nIsMostTop=True\r\nLastSheet=1\r\nUserLeft=1280\r\nUserTop=1234\r\n"
               "UserWindowMode=2\r\nStartWindowPosType=3\r\nIsIconic=False\r\nIsGetFocusOnStart=False\r\n"
-              "IsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=2500\r\nAddFavMenuOpen=False\r\n"
+              "IsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=2501\r\nAddFavMenuOpen=False\r\n"
               "[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\nForAllFiles=False\r\n"
               "SaveType=False\r\n");
+    EXPECT_EQ(View.Text(numTop), "1234");
 }
 
 TEST_F(OptionDialog, OkRestartsTheAutoSaveTimerOnlyWhenTheIntervalChanged) {
@@ -343,7 +344,7 @@ TEST_F(OptionDialog, GeneralSheetDetectsOrBrowsesForTheEditor) {
     EXPECT_TRUE(filled.FileMustExist);
 }
 
-TEST_F(OptionDialog, StartupSheetInsertsTheMainWindowsPlaceAndEnablesTheDelayWithItsSwitch) {
+TEST_F(OptionDialog, StartupSheetInsertsTheMainWindowsPlaceKeepsPointsFromThePositionsAndEnablesTheDelay) {
     Settings("[Option]\r\nUserLeft=5\r\nUserTop=6\r\n");
     Open();
     Owner = Rect{321, 654, 400, 700};
@@ -351,6 +352,11 @@ TEST_F(OptionDialog, StartupSheetInsertsTheMainWindowsPlaceAndEnablesTheDelayWit
     EXPECT_EQ(View.Text(numLeft), "321");
     EXPECT_EQ(View.Text(numTop), "654");
     EXPECT_EQ(View.Position(udLeft), 5);
+    char32_t point = U'.', digit = U'7', delayPoint = U'.';
+    Dialog->OnKeyPress(numLeft, point);
+    Dialog->OnKeyPress(numTop, digit);
+    Dialog->OnKeyPress(numDelay, delayPoint);
+    EXPECT_EQ(std::u32string({point, digit, delayPoint}), (std::u32string{0, U'7', U'.'}));
     View.SetChecked(chkUseDelay, true);
     Click(chkUseDelay);
     EXPECT_TRUE(View.Enabled(numDelay) && View.Enabled(udDelay));
