@@ -15,7 +15,7 @@ const TFileListSheetIds AutoSaveListSheetIds{lbAutoSave, txtASPre,   btnAS_Clear
 
 TFileListSheet::TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts,
                                TFileListPorts ports, std::function<void(const std::vector<std::string>&)> save,
-                               std::function<void()> changed)
+                               std::function<void(bool)> changed)
     : FView(view), FIds(ids), FEditor(texts, std::move(ports)), FSave(std::move(save)), FChanged(std::move(changed)) {}
 
 void TFileListSheet::Load(std::vector<std::string> entries) {
@@ -23,7 +23,10 @@ void TFileListSheet::Load(std::vector<std::string> entries) {
     ShowList();
 }
 
-void TFileListSheet::Save() { FSave(FEditor.Entries()); }
+void TFileListSheet::Save() {
+    FSave(FEditor.Entries());
+    if (FChanged) FChanged(false);
+}
 
 bool TFileListSheet::OnControl(const ui::TControlEvent& event) {
     const int id = event.Id;
@@ -70,7 +73,7 @@ void TFileListSheet::Edit(const std::function<void()>& operation) {
     ShowList();
     if (!FEditor.Changed()) return;
     FEditor.ClearChanged();
-    if (FChanged) FChanged();
+    if (FChanged) FChanged(true);
 }
 
 }  // namespace wyndrel::dialogs

@@ -20,14 +20,15 @@ extern const TFileListSheetIds AutoSaveListSheetIds;
 
 class TFileListSheet {
 public:
-    // `save` stores the entries; `changed` hears every change of the list.
+    // `save` stores the entries; `changed` hears every change of the list (true) and every
+    // save (false), so the dialog's changed flag follows both.
     TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts, TFileListPorts ports,
-                   std::function<void(const std::vector<std::string>&)> save, std::function<void()> changed);
+                   std::function<void(const std::vector<std::string>&)> save, std::function<void(bool)> changed);
 
     // The stored list, nothing selected.
     void Load(std::vector<std::string> entries);
     const std::vector<std::string>& Entries() const { return FEditor.Entries(); }
-    // Stores the list as it stands; the changed flag is the dialog's to clear.
+    // Stores the list as it stands, the sheet's own button and OK's question alike.
     void Save();
 
     // True when the event was one of this sheet's.
@@ -46,7 +47,7 @@ private:
     const TFileListSheetIds& FIds;
     TFileListEditor FEditor;
     std::function<void(const std::vector<std::string>&)> FSave;
-    std::function<void()> FChanged;
+    std::function<void(bool)> FChanged;
 };
 
 }  // namespace wyndrel::dialogs

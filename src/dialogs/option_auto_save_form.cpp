@@ -74,11 +74,11 @@ void AddInterval(std::vector<ui::TControlSpec>& c) {
         "\r\rまた、このエディットにフォーカスがあるか、\rこのエディットの上にマウスカーソルがある\rとホイールで操作できます。";
     c.push_back(OptionControl(Label8, TControlKind::Label, "Label8", "自動保存の間隔(&D)：",
                               Bounds(SheetLeft, IntervalTop + 3, IntervalBoxLeft - SheetLeft - 4, 14)));
-    ui::TControlSpec box = OptionControl(numAS_Delay, TControlKind::Edit, "numAS_Delay", "1800",
-                                         Bounds(IntervalBoxLeft, IntervalTop, IntervalBoxWidth, 20), hint,
-                                         ui::RightAligned);
+    ui::TControlSpec box = OptionControl(numAS_Delay, TControlKind::NumEdit, "numAS_Delay", "1800",
+                                         Bounds(IntervalBoxLeft, IntervalTop, IntervalBoxWidth, 20), hint);
     box.Font = OptionFixedFont;
     box.MaxLength = 5;
+    box.NumEdit = ui::TNumEditSpec{ui::TAlignment::RightJustify, ui::TNumberFormat{false, 0}};
     c.push_back(box);
     // Not attached to the box: its steps move the interval through the sheet's presenter.
     ui::TControlSpec arrows = OptionControl(udAS_Delay, TControlKind::UpDown, "udAS_Delay", "",

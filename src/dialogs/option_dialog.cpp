@@ -35,15 +35,11 @@ TdlgOption::TdlgOption(ui::IView& view, TOptionPorts ports)
       FGeneral(view, FPorts.Ui, FPorts.FindEditorExecutable),
       FStartup(view, FPorts.OwnerRect) {
     if (!FPorts.Sheets) return;
-    FSheets.emplace(view, *FPorts.Sheets, [this] { FFavoritesChanged = true; }, [this] { FAutoSaveChanged = true; });
-    SaveFavorites = [this] {
-        FSheets->SaveFavorites();
-        FFavoritesChanged = false;
-    };
-    SaveAutoSaveList = [this] {
-        FSheets->SaveAutoSaveList();
-        FAutoSaveChanged = false;
-    };
+    FSheets.emplace(
+        view, *FPorts.Sheets, [this](bool changed) { FFavoritesChanged = changed; },
+        [this](bool changed) { FAutoSaveChanged = changed; });
+    SaveFavorites = [this] { FSheets->SaveFavorites(); };
+    SaveAutoSaveList = [this] { FSheets->SaveAutoSaveList(); };
 }
 
 TdlgOption::~TdlgOption() {

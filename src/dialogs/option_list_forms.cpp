@@ -26,6 +26,7 @@ struct TListSheetTexts {
     const char* ListHint;
     const char* PreviewName;
     std::array<const char*, 7> ButtonNames;  // in the order of TFileListSheetIds
+    bool AutoChange;  // the list box would append dropped files itself (the sheet refuses that)
 };
 
 struct TButtonText {
@@ -47,10 +48,11 @@ constexpr std::array<TButtonText, 7> Buttons{{
 TOptionSheetSpec ListSheet(const TListSheetTexts& texts, const TFileListSheetIds& ids) {
     TOptionSheetSpec sheet{texts.Name, texts.Caption, {}};
     auto& c = sheet.Controls;
-    ui::TControlSpec list = OptionControl(ids.List, TControlKind::ListBox, texts.ListName, "",
+    ui::TControlSpec list = OptionControl(ids.List, TControlKind::FileDropListBox, texts.ListName, "",
                                           Bounds(SheetLeft, SheetTop, ListRight - SheetLeft, PreviewTop - 4 - SheetTop),
                                           texts.ListHint);
     list.Font = OptionFixedFont;
+    list.Drop = ui::TFileDropSpec{true, true, texts.AutoChange};
     c.push_back(list);
     ui::TControlSpec preview = OptionControl(ids.Preview, TControlKind::Edit, texts.PreviewName, "",
                                              Bounds(SheetLeft, PreviewTop, ListRight - SheetLeft, PreviewHeight),
@@ -73,7 +75,8 @@ TOptionSheetSpec FavoritesSheet() {
         "登録したお気に入りのリストです。\rタスクトレイのアイコンを「左」クリックすると\r登録したファイルがメニューで出てきます。"
         "\rファイルのアイコンをメニューに表示するのは\r技術的には可能ですが重くなるのでする気\rはありません。",
         "txtFavPre",
-        {"btnFav_Clear", "btnFav_Add", "btnFav_Del", "btnFav_Up", "btnFav_Down", "btnFav_ExistChk", "btnFav_Save"}};
+        {"btnFav_Clear", "btnFav_Add", "btnFav_Del", "btnFav_Up", "btnFav_Down", "btnFav_ExistChk", "btnFav_Save"},
+        true};
     return ListSheet(texts, FavoritesSheetIds);
 }
 
@@ -83,7 +86,8 @@ TOptionSheetSpec AutoSaveListSheet() {
         "自動保存の対象となるファイルのリストです。\rこれらファイルをQuillonで開いていることを\r感知した場合、そのQuillonに"
         "Ctrl+Sキーを\r送ります。",
         "txtASPre",
-        {"btnAS_Clear", "btnAS_Add", "btnAS_Del", "btnAS_Up", "btnAS_Down", "btnAS_ExistsChk", "btnAS_Save"}};
+        {"btnAS_Clear", "btnAS_Add", "btnAS_Del", "btnAS_Up", "btnAS_Down", "btnAS_ExistsChk", "btnAS_Save"},
+        false};
     return ListSheet(texts, AutoSaveListSheetIds);
 }
 

@@ -56,7 +56,7 @@ TOptionSheetSpec SaveSheet() {
                                          Bounds(Inner, MemoTop, InnerRight - Inner, SheetBottom - 8 - MemoTop),
                                          "定義のヒントです。\rアーカイブ付属の[日付時刻.txt]に\r同じ内容の物がかかれています。"
                                          "\rQuillonで読んでみてください(^^;",
-                                         ui::MultiLine | ui::ReadOnly)));
+                                         ui::MultiLine | ui::HorzScroll | ui::ReadOnly)));
     return sheet;
 }
 

@@ -4,8 +4,8 @@
 
 namespace wyndrel::dialogs {
 
-TOptionSheets::TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::function<void()> favoritesChanged,
-                             std::function<void()> autoSaveChanged)
+TOptionSheets::TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::function<void(bool)> favoritesChanged,
+                             std::function<void(bool)> autoSaveChanged)
     : FPorts(std::move(ports)),
       FSave(view, FPorts.Save),
       FFavorites(

@@ -32,9 +32,10 @@ struct TOptionSheetValues {
 
 class TOptionSheets {
 public:
-    // `favoritesChanged` and `autoSaveChanged` hear every change of either list.
-    TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::function<void()> favoritesChanged,
-                  std::function<void()> autoSaveChanged);
+    // `favoritesChanged` and `autoSaveChanged` hear every change of either list (true) and
+    // every save of it (false).
+    TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::function<void(bool)> favoritesChanged,
+                  std::function<void(bool)> autoSaveChanged);
 
     // At the dialog's creation.
     void Prepare() { FSave.Prepare(); }

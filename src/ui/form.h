@@ -83,6 +83,7 @@ enum TControlFlag : std::uint32_t {
     GroupStart = 1u << 7,  // the first of a group of radio buttons, or the first control after one
     RightAligned = 1u << 8,  // an edit's text kept at its right edge
     Checked = 1u << 9,       // a check box or radio button checked when created
+    HorzScroll = 1u << 10,   // a multi-line edit keeps long lines whole, with a bar to scroll them
 };
 
 // An up-down's number: the box it writes into, its range, the step of one click or arrow

@@ -1,13 +1,20 @@
 // The options dialog in the resident program: an OK without edits stores every key back as
-// it was, and a start-up position chosen on the start-up sheet holds at the next start.
+// it was, a start-up position chosen on the start-up sheet holds at the next start, and
+// favourites added and saved on their sheet are the tray's favourites menu at once.
 #include "app/main_window_ids.h"
 #include "dialogs/option_ids.h"
+#include "dialogs/option_sheet_ids.h"
 #include "support/desktop_probe.h"
 #include "support/programs.h"
+#include "support/remote_controls.h"
 #include "support/temp_folder.h"
+#include "support/tray_icon.h"
 #include "support/wyndrel_settings.h"
+#include "text/case_mapping.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace e2e {
 namespace {
@@ -79,6 +86,56 @@ TEST(OptionDialogJourney, OkWithoutEditsKeepsTheSettingsAndTheCentreChosenHoldsA
         const RECT now = WindowRectangle(window);
         return now.left == left && now.top == top;
     }, 10000)) << WindowRectangle(window).left << "," << WindowRectangle(window).top;
+}
+
+// The favourites sheet's add button, and `path` chosen in the file dialog it opens.
+bool AddFavoriteThroughFileDialog(HWND dialog, const std::wstring& path) {
+    HWND list = ::GetDlgItem(dialog, lbFavorites);
+    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    if (!PressDialogButtonById(dialog, btnFav_Add)) return false;
+    HWND chooser = WaitForDialog(L"お気に入りに追加するファイルを参照", 20000);
+    return chooser && ChooseFileInDialog(chooser, path) &&
+           WaitUntil([&] { return ::SendMessageW(list, LB_GETCOUNT, 0, 0) == count + 1; }, 20000);
+}
+
+TEST(OptionDialogJourney, FavouritesAddedAndSavedOnTheirSheetAreTheTrayMenuAtOnceInTheirOrder) {
+    TTempFolder folder;
+    const std::wstring first = folder.File(L"first.txt");
+    const std::wstring second = folder.File(L"second notes.txt");
+    WriteBytes(first, "one\r\n");
+    WriteBytes(second, "two\r\n");
+    const std::wstring startLog = folder.File(L"starts.log");
+    TWyndrelSettings settings;
+    TProcessGuard processes;
+    TStartOptions options;
+    options.Environment = {{L"QUILLON_DOUBLE_START_LOG", startLog}};
+    HANDLE resident = processes.StartWyndrel(L"", options);
+    HWND window = WaitForMainWindow(resident);
+    ASSERT_NE(window, nullptr);
+    HWND notifyWindow = NotifyWindowOf(resident);
+    ASSERT_NE(notifyWindow, nullptr);
+
+    HWND dialog = OpenOptions(window);
+    ASSERT_NE(dialog, nullptr);
+    ::SendMessageW(::GetDlgItem(dialog, PageCtrl), TCM_SETCURFOCUS, SheetFavorites, 0);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(::GetDlgItem(dialog, lbFavorites)) != FALSE; }, 10000));
+    ASSERT_TRUE(AddFavoriteThroughFileDialog(dialog, first));
+    ASSERT_TRUE(AddFavoriteThroughFileDialog(dialog, second));
+    ASSERT_TRUE(PressDialogButtonById(dialog, btnFav_Save));
+    const std::wstring ini = TWyndrelSettings::Path();
+    ASSERT_TRUE(WaitUntil([&] { return ::GetPrivateProfileIntW(L"Favorites", L"ItemCount", 0, ini.c_str()) == 2; },
+                          10000));
+    ASSERT_TRUE(PressOk(dialog));
+
+    // "お気に入りを追加する(&A)", a separator, then the favourites: the second is three down.
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_LBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    std::vector<HWND> editors;
+    ASSERT_TRUE(WaitUntil([&] { return !(editors = TopLevelWindowsOfClass(L"TQuillonMainForm")).empty(); }, 20000));
+    for (HWND editor : editors) processes.Adopt(editor);
+    // The stored spelling of a path is the disk's, so the names are compared without case.
+    const std::string started = wyndrel::text::LocaleLower(ReadBytes(startLog));
+    EXPECT_EQ(std::count(started.begin(), started.end(), '\n'), 1) << started;
+    EXPECT_NE(started.find("\\second notes.txt\""), std::string::npos) << started;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "fakes/fake_user_interface.h"
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
+#include "support/drop_files.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ TEST(OptionSheetsOnWin32, SaveSheetEnablesTheDefinitionAndPreviewsTheProposedNam
     EXPECT_TRUE(Contains(run.Settings(), "\nIsFileNameDateTime=yyyy/mm/dd aaaa\r\n")) << run.Settings();
 }
 
-TEST(OptionSheetsOnWin32, FavoritesSheetMovesAnEntryAndItsSaveRebuildsTheMenu) {
+TEST(OptionSheetsOnWin32, FavoritesSheetMovesAnEntryTakesDropsAndItsSaveRebuildsTheMenu) {
     TSheetRun run(SheetFavorites, "[Favorites]\r\nItemCount=2\r\nFile0=C:\\a.txt\r\nFile1=C:\\b.txt\r\n");
     std::future<void> shown = run.Open();
     HWND dialog = WaitForDialog(L"設定");
@@ -105,13 +106,21 @@ TEST(OptionSheetsOnWin32, FavoritesSheetMovesAnEntryAndItsSaveRebuildsTheMenu) {
     EXPECT_EQ(WindowText(Control(dialog, txtFavPre)), L"C:\\b.txt");
     Click(dialog, btnFav_Up);
     EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
+    // Dropped files join the list by its own rules: the one listed (in another case) is
+    // counted, not appended twice.
+    ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\A.TXT", L"C:\\c.txt"})), 0);
+    EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(run.Ui.Messages().at(0).Text, "1 個のファイルが重複していたため\r\n登録されませんでした");
     Click(dialog, btnFav_Save);
-    EXPECT_EQ(run.Menu, (std::vector<std::string>{"C:\\b.txt", "C:\\a.txt"}));
-    Finish(dialog, shown, btnCancel);
-    EXPECT_TRUE(Contains(run.Settings(), "ItemCount=2\r\nFile0=C:\\b.txt\r\nFile1=C:\\a.txt\r\n")) << run.Settings();
+    EXPECT_EQ(run.Menu, (std::vector<std::string>{"C:\\b.txt", "C:\\a.txt", "C:\\c.txt"}));
+    // Saved: OK asks nothing about the list.
+    Finish(dialog, shown, btnOK);
+    EXPECT_EQ(run.Ui.Messages().size(), 1u);
+    EXPECT_TRUE(Contains(run.Settings(), "ItemCount=3\r\nFile0=C:\\b.txt\r\nFile1=C:\\a.txt\r\nFile2=C:\\c.txt\r\n"))
+        << run.Settings();
 }
 
-TEST(OptionSheetsOnWin32, AutoSaveListSheetAddsAChosenFileAndOkAsksToSaveIt) {
+TEST(OptionSheetsOnWin32, AutoSaveListSheetAddsAChosenAndADroppedFileAndOkAsksToSaveThem) {
     TSheetRun run(SheetAutoSaveList);
     run.Chosen = "C:\\Docs\\log.txt";
     run.Ui.Answer(wyndrel::TBoxAnswer::Yes);
@@ -119,10 +128,12 @@ TEST(OptionSheetsOnWin32, AutoSaveListSheetAddsAChosenFileAndOkAsksToSaveIt) {
     HWND dialog = WaitForDialog(L"設定");
     ASSERT_NE(dialog, nullptr);
     Click(dialog, btnAS_Add);
-    EXPECT_EQ(::SendMessageW(Control(dialog, lbAutoSave), LB_GETCOUNT, 0, 0), 1);
+    HWND list = Control(dialog, lbAutoSave);
+    ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\Docs\\todo.txt"})), 0);
+    EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     Finish(dialog, shown, btnOK);
     EXPECT_EQ(run.Ui.Messages().at(0).Text, "自動保存リストへの変更を保存しますか?");
-    EXPECT_TRUE(Contains(run.Settings(), "FileCount=1\r\nFile0=C:\\Docs\\log.txt\r\n")) << run.Settings();
+    EXPECT_TRUE(Contains(run.Settings(), "FileCount=2\r\nFile0=C:\\Docs\\log.txt\r\nFile1=C:\\Docs\\todo.txt\r\n")) << run.Settings();
 }
 
 TEST(OptionSheetsOnWin32, AutoSaveSheetCapsTheIntervalAndItsArrowsStepAMinuteFromPositionZero) {

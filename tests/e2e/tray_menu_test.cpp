@@ -7,47 +7,13 @@
 #include "support/desktop_probe.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
+#include "support/tray_icon.h"
 #include "support/wyndrel_settings.h"
-#include "ui/private_messages.h"
 
 #include <gtest/gtest.h>
 
 namespace e2e {
 namespace {
-
-// The hidden window that hears the tray icon's clicks in `process`.
-HWND NotifyWindowOf(HANDLE process) {
-    const DWORD id = ::GetProcessId(process);
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, L"TNotifyWindow", nullptr));) {
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(window, &owner);
-                if (owner == id) found = window;
-            }
-            return found != nullptr;
-        },
-        20000);
-    return found;
-}
-
-// The shell's callback for a button press on icon 2, then keys into the menu that opens.
-bool PressOnIconAndChoose(HWND notifyWindow, UINT buttonDown, const std::vector<WPARAM>& keys) {
-    ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, buttonDown);
-    std::vector<HWND> menus;
-    if (!WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() && ::IsWindowVisible(menus[0]); },
-                   10000))
-        return false;
-    for (WPARAM key : keys) ::PostMessageW(menus[0], WM_KEYDOWN, key, 1);
-    return WaitUntil(
-        [] {
-            for (HWND menu : TopLevelWindowsOfClass(L"#32768"))
-                if (::IsWindowVisible(menu)) return false;
-            return true;
-        },
-        10000);
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

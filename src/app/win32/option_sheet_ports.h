@@ -8,12 +8,16 @@
 #include "platform/resident_process.h"
 #include "settings/ini_access.h"
 
+#include <functional>
 #include <string>
 
 namespace wyndrel::app::win32 {
 
+// `editorPath` is the one in use, read when a file is chosen; `dialog` gives the open options
+// dialog, which owns the file-selection dialog.
 dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProcess& process,
                                              settings::TIniAccess& ini, const std::string& editorPath,
+                                             std::function<WindowId()> dialog,
                                              dialogs::TRebuildFavoritesMenu rebuildFavoritesMenu);
 
 }  // namespace wyndrel::app::win32

@@ -76,7 +76,14 @@ void TResidentHost::CreateMainWindow(bool show) {
     FTrayWiring.Handlers.pmASaveNowClick = [&schedule] { schedule.pmASaveNowClick(); };
     FTrayWiring.Handlers.pmAEditListClick = [&schedule] { schedule.pmAEditListClick(); };
     FTrayWiring.Handlers.pmAOptionClick = [&schedule] { schedule.pmAOptionClick(); };
-    FOptions.SheetPorts = [this] { return OptionSheetPorts(FPorts, FProcess, FIni, FEngine.EditorPath, {}); };
+    FOptions.SheetPorts = [this] {
+        return OptionSheetPorts(
+            FPorts, FProcess, FIni, FEngine.EditorPath,
+            [this] { return WindowId{reinterpret_cast<std::uintptr_t>(FOptions.DialogWindow())}; },
+            [this](const std::vector<std::string>& entries) {
+                if (TTrayCommands* commands = FTrayWiring.Commands()) commands->ReplaceFavorites(entries);
+            });
+    };
     FForm = std::make_unique<TfrmWyndrel>(
         TMainWindowPorts{FWindow->View(), *FWindow, FProcess, FPorts.Files, FIni, FTimer}, *FTray, FGrad,
         std::move(handlers), FHelpFileName);

@@ -21,6 +21,7 @@ TControlClass KindClass(const TControlSpec& spec) {
         case TControlKind::FileDropEdit: {
             DWORD style = ES_AUTOHSCROLL | WS_TABSTOP;
             if (spec.Has(MultiLine)) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+            if (spec.Has(HorzScroll)) style |= WS_HSCROLL;
             if (spec.Has(ReadOnly)) style |= ES_READONLY;
             if (spec.Has(RightAligned)) style |= ES_RIGHT;
             return {L"EDIT", style, WS_EX_CLIENTEDGE};

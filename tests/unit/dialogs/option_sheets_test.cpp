@@ -85,15 +85,19 @@ protected:
     fakes::TFakeUserInterface Ui;
     std::vector<Entries> Saved;
     int Changes = 0;
+    bool Changed = false;  // the dialog's flag as the sheet reports it
     TFileListSheet Sheet{View,
                          FavoritesSheetIds,
                          FavoritesListTexts(),
                          TFileListPorts{Ui, Files, [](const std::string&) { return std::string("C:\\new.txt"); }},
                          [this](const Entries& entries) { Saved.push_back(entries); },
-                         [this] { ++Changes; }};
+                         [this](bool changed) {
+                             Changes += changed ? 1 : 0;
+                             Changed = changed;
+                         }};
 };
 
-TEST_F(ListSheet, ButtonsEditTheListShownAndEveryChangeIsReported) {
+TEST_F(ListSheet, ButtonsEditTheListShownAndEveryChangeAndTheSaveAreReported) {
     Sheet.Load({"C:\\a.txt", "C:\\b.txt"});
     EXPECT_EQ(View.Items(lbFavorites), (Entries{"C:\\a.txt", "C:\\b.txt"}));
     View.SetSelection(lbFavorites, 1);
@@ -106,8 +110,10 @@ TEST_F(ListSheet, ButtonsEditTheListShownAndEveryChangeIsReported) {
     Sheet.OnControl({btnFav_Up, TControlEventKind::Click});  // at the top: no change
     Sheet.OnControl({btnFav_Add, TControlEventKind::Click});
     EXPECT_EQ(Changes, 2);
+    EXPECT_TRUE(Changed);
     Sheet.OnControl({btnFav_Save, TControlEventKind::Click});
     EXPECT_EQ(Saved, (std::vector<Entries>{{"C:\\b.txt", "C:\\a.txt", "C:\\new.txt"}}));
+    EXPECT_FALSE(Changed);
     EXPECT_FALSE(Sheet.OnControl({btnAS_Add, TControlEventKind::Click}));
 }
 

@@ -1,0 +1,18 @@
+// The resident program's tray icon from outside: the hidden window that hears its clicks,
+// and a press on it that opens one of its menus and chooses an entry with the keyboard.
+#pragma once
+
+#include "platform/win32/windows_header.h"
+
+#include <vector>
+
+namespace e2e {
+
+// The hidden window that hears the tray icon's clicks in `process`; null when none came.
+HWND NotifyWindowOf(HANDLE process);
+
+// The shell's callback for a button press on the icon, then `keys` into the menu that opens;
+// true once the menu has closed again.
+bool PressOnIconAndChoose(HWND notifyWindow, UINT buttonDown, const std::vector<WPARAM>& keys);
+
+}  // namespace e2e
