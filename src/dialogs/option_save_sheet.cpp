@@ -38,6 +38,7 @@ bool TOptionSaveSheet::OnControl(const ui::TControlEvent& event) {
             return true;
         case btnInsTimeDef:
             if (event.Kind == ui::TControlEventKind::Click) btnInsTimeDefClick();
+            if (event.Kind == ui::TControlEventKind::ContextMenu) InsertFrom(FPorts.CursorPos());
             return true;
         default: return false;
     }
@@ -53,10 +54,13 @@ void TOptionSaveSheet::txtFileDefChange() {
 }
 
 // The menu opens with its right edge at the dialog's and its top at the cursor's height.
-void TOptionSaveSheet::btnInsTimeDefClick() {
+void TOptionSaveSheet::btnInsTimeDefClick() { InsertFrom(Point{FView.WindowRect().Right, FPorts.CursorPos().Y}); }
+
+// The insert menu with its right edge at `at`; a chosen entry replaces the selection.
+void TOptionSaveSheet::InsertFrom(Point at) {
     ui::TMenuModel menu = InsertMenu();
     menu.AlignRight = true;
-    const std::optional<int> chosen = FView.TrackPopup(menu, Point{FView.WindowRect().Right, FPorts.CursorPos().Y});
+    const std::optional<int> chosen = FView.TrackPopup(menu, at);
     const std::optional<std::string> inserted = chosen ? InsertedText(*chosen) : std::nullopt;
     if (!inserted) return;
     FView.ReplaceSelection(txtFileDef, *inserted);

@@ -39,6 +39,7 @@ private:
     void chkUseDefFileNameClick();
     void txtFileDefChange();
     void btnInsTimeDefClick();
+    void InsertFrom(Point at);
 
     ui::IView& FView;
     TSaveSheetPorts FPorts;

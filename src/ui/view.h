@@ -71,7 +71,8 @@ public:
 };
 
 // What a window tells its presenter, already typed.
-enum class TControlEventKind { Click, Change, SelectionChange, DoubleClick };
+// ContextMenu: the user asked for the control's context menu (right button, or the menu key).
+enum class TControlEventKind { Click, Change, SelectionChange, DoubleClick, ContextMenu };
 
 struct TControlEvent {
     int Id = 0;

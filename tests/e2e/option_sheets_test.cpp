@@ -89,9 +89,18 @@ TEST(OptionSheetsOnWin32, SaveSheetEnablesTheDefinitionAndPreviewsTheProposedNam
     EXPECT_TRUE(::IsWindowEnabled(Control(dialog, txtFileDef)) && ::IsWindowEnabled(Control(dialog, btnInsTimeDef)));
     ::SetWindowTextW(Control(dialog, txtFileDef), L"yyyy/mm/dd aaaa");
     EXPECT_EQ(WindowText(Control(dialog, txtPreview)), L"2002／12／07 土曜日.qdl");
+    // The insert button's context menu: its first entry put at the caret.
+    ::SendMessageW(Control(dialog, txtFileDef), EM_SETSEL, 0, 0);
+    ::PostMessageW(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(dialog, btnInsTimeDef)), -1);
+    std::vector<HWND> menus;
+    ASSERT_TRUE(WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() && ::IsWindowVisible(menus[0]); },
+                          10000));
+    ::PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(Control(dialog, txtFileDef)) == L"yyyyyyyy/mm/dd aaaa"; }, 10000));
     Finish(dialog, shown, btnOK);
     EXPECT_TRUE(Contains(run.Settings(), "\nUseDefFileName=True\r\n")) << run.Settings();
-    EXPECT_TRUE(Contains(run.Settings(), "\nIsFileNameDateTime=yyyy/mm/dd aaaa\r\n")) << run.Settings();
+    EXPECT_TRUE(Contains(run.Settings(), "\nIsFileNameDateTime=yyyyyyyy/mm/dd aaaa\r\n")) << run.Settings();
 }
 
 TEST(OptionSheetsOnWin32, FavoritesSheetMovesAnEntryTakesDropsAndItsSaveRebuildsTheMenu) {

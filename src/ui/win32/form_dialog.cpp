@@ -82,6 +82,13 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             const Point clientPoint{::MulDiv(at.x, BaseDpi, FBinder.Dpi()), ::MulDiv(at.y, BaseDpi, FBinder.Dpi())};
             return FEvents && FEvents->OnMouseWheel(clientPoint, GET_WHEEL_DELTA_WPARAM(wParam));
         }
+        case WM_CONTEXTMENU: {
+            // A child's right click reaches its parent here, naming the child.
+            const std::optional<int> id = FBinder.IdOf(reinterpret_cast<HWND>(wParam));
+            if (!id || !FEvents) return false;
+            FEvents->OnControl({*id, TControlEventKind::ContextMenu});
+            return true;
+        }
         case WM_NOTIFY: {
             const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
             if (header.code == UDN_DELTAPOS && FEvents) {

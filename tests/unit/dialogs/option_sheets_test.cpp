@@ -58,7 +58,7 @@ TEST_F(SaveSheet, TheCheckBoxEnablesTheDefinitionPreviewAndInsertButtonKeepingTh
     EXPECT_EQ(View.Text(txtDefHint).find("定義(形式指定子)のヒント：\r\n"), 0u);
 }
 
-TEST_F(SaveSheet, AnInsertEntryReplacesTheSelectionAndThePreviewFollows) {
+TEST_F(SaveSheet, AnInsertEntryFromTheButtonOrItsContextMenuReplacesTheSelectionAndThePreviewFollows) {
     Sheet.Load(true, "'Layout'");
     View.SetCaret(txtFileDef, 8);
     View.ChoosePopupEntry(InsertMenuFirstItem);  // mI00 "yyyy(西暦 4ケタ)"
@@ -75,6 +75,13 @@ TEST_F(SaveSheet, AnInsertEntryReplacesTheSelectionAndThePreviewFollows) {
     EXPECT_EQ(Sheet.Definition(), "'dddddd'yyyy");
     Sheet.OnControl({btnInsTimeDef, TControlEventKind::Click});  // dismissed
     EXPECT_EQ(Sheet.Definition(), "'dddddd'yyyy");
+
+    // The button's context menu opens with its right edge at the cursor.
+    View.SetCaret(txtFileDef, 12);
+    View.ChoosePopupEntry(InsertMenuFirstItem + 16);  // mI16 "h(時 1ケタ)"
+    Sheet.OnControl({btnInsTimeDef, TControlEventKind::ContextMenu});
+    EXPECT_EQ(Sheet.Definition(), "'dddddd'yyyyh");
+    EXPECT_EQ(View.Popups().back().At, (Point{640, 222}));
 }
 
 class ListSheet : public ::testing::Test {
