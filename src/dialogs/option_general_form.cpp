@@ -40,7 +40,7 @@ TOptionSheetSpec GeneralSheet() {
     c.push_back(OptionControl(Label5, TControlKind::Label, "Label5",
                               "ファイル読込・書込後に終了のオプションは、保存・読み込み後に終了ボタンの採用に伴い"
                               "削除されました。",
-                              Bounds(SheetLeft, 174, SheetRight - SheetLeft, 28), "あしからずのほどご了承下さいm(_ _)m"));
+                              Bounds(SheetLeft, 172, SheetRight - SheetLeft, 28), "あしからずのほどご了承下さいm(_ _)m"));
     return sheet;
 }
 

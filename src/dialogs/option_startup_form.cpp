@@ -17,7 +17,8 @@ constexpr int RightWidth = SheetRight - RightColumn;
 constexpr int ChoiceTop = 32;   // the two groups of four choices
 constexpr int ChoiceStep = 16;
 constexpr int ChoiceGroupHeight = 82;
-constexpr int LowerTop = ChoiceTop + ChoiceGroupHeight + 4;
+constexpr int LowerTop = ChoiceTop + ChoiceGroupHeight + 2;
+constexpr int NumberHeight = 19;
 
 struct TChoice {
     int Id;
@@ -57,14 +58,14 @@ void AddUserPosition(std::vector<ui::TControlSpec>& c) {
                               Bounds(LeftColumn, LowerTop, LeftWidth, SheetBottom - LowerTop)));
     const int labelLeft = LeftColumn + 10, boxLeft = LeftColumn + 50;
     const ui::TUpDownSpec position{0, 0, 32767, 10, true};
-    c.push_back(OptionControl(Label3, TControlKind::Label, "Label3", "左から", Bounds(labelLeft, LowerTop + 21, 38, 14)));
-    AddNumber(c, numLeft, "numLeft", udLeft, "udLeft", Bounds(boxLeft, LowerTop + 18, 56, 20),
+    c.push_back(OptionControl(Label3, TControlKind::Label, "Label3", "左から", Bounds(labelLeft, LowerTop + 19, 38, 14)));
+    AddNumber(c, numLeft, "numLeft", udLeft, "udLeft", Bounds(boxLeft, LowerTop + 16, 56, NumberHeight),
               "ウィンドウのX座標を設定します。\r画面左からのピクセル数を指定します。", position);
-    c.push_back(OptionControl(Label4, TControlKind::Label, "Label4", "上から", Bounds(labelLeft, LowerTop + 43, 38, 14)));
-    AddNumber(c, numTop, "numTop", udTop, "udTop", Bounds(boxLeft, LowerTop + 40, 56, 20),
+    c.push_back(OptionControl(Label4, TControlKind::Label, "Label4", "上から", Bounds(labelLeft, LowerTop + 41, 38, 14)));
+    AddNumber(c, numTop, "numTop", udTop, "udTop", Bounds(boxLeft, LowerTop + 38, 56, NumberHeight),
               "ウィンドウのY座標を設定します。\r画面上からのピクセル数を指定します。", position);
     c.push_back(OptionControl(btnInsNowPos, TControlKind::Button, "btnInsNowPos", "現在値挿入(&W)",
-                              Bounds(labelLeft, LowerTop + 63, LeftWidth - 20, 20),
+                              Bounds(labelLeft, LowerTop + 60, LeftWidth - 20, 20),
                               "現在位置を上のエディットボックスに挿入します。\rこのダイアログを出す前に、Wyndrelを好みの\r"
                               "位置に移動しておくといいでしょう。"));
 }
@@ -88,11 +89,15 @@ void AddSwitches(std::vector<ui::TControlSpec>& c) {
         {chkUseDelay, "chkUseDelay", "遅延起動を行う(&D)",
          "遅延起動を行うか設定します。\rスタートアップに登録するときは、\rここをオンにする事をオススメします。"},
     };
-    for (int i = 0; i < 4; ++i)
+    // The delay's switch stops short of its box, which shares its row.
+    constexpr int DelayLeft = SheetRight - 62;
+    for (int i = 0; i < 4; ++i) {
+        const int width = Switches[i].Id == chkUseDelay ? DelayLeft - 4 - (RightColumn + 2) : RightWidth - 4;
         c.push_back(OptionControl(Switches[i].Id, TControlKind::CheckBox, Switches[i].Name, Switches[i].Caption,
-                                  Bounds(RightColumn + 2, LowerTop + 4 + i * 20, RightWidth - 4, 17), Switches[i].Hint,
+                                  Bounds(RightColumn + 2, LowerTop + 4 + i * 20, width, 17), Switches[i].Hint,
                                   i == 0 ? ui::GroupStart : ui::NoFlags));
-    AddNumber(c, numDelay, "numDelay", udDelay, "udDelay", Bounds(SheetRight - 62, LowerTop + 63, 46, 20),
+    }
+    AddNumber(c, numDelay, "numDelay", udDelay, "udDelay", Bounds(DelayLeft, LowerTop + 64, 46, NumberHeight),
               "遅延起動で、起動まで待つ時間(ミリ秒)。\r1000ミリ秒で1秒です。\rまた、大して正確ではありません。(^^;\r"
               "あくまで参考程度に…",
               ui::TUpDownSpec{0, 0, 30000, 100, false}, ui::Disabled);

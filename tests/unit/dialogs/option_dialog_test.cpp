@@ -98,6 +98,38 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     EXPECT_EQ(HelpTopics, (std::vector<int>{24}));
 }
 
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+bool Within(const Rect& inner, const Rect& outer) {
+    return inner.Left >= outer.Left && inner.Right <= outer.Right && inner.Top >= outer.Top &&
+           inner.Bottom <= outer.Bottom;
+}
+
+// Checked on the tables at 96 DPI; the platform scales every rectangle alike. The page control's
+// tabs end at y 27.
+TEST(OptionSheetsLayout, KeepEveryControlInsideThePageAndApartFromTheOthersButItsGroupBox) {
+    const Rect page{SheetLeft, 28, SheetRight, SheetBottom};
+    for (const TOptionSheetSpec& sheet : OptionSheets()) {
+        for (const ui::TControlSpec& a : sheet.Controls) {
+            EXPECT_TRUE(Within(a.Bounds, page)) << a.Name;
+            for (const ui::TControlSpec& b : sheet.Controls) {
+                if (&a == &b || !Overlap(a.Bounds, b.Bounds)) continue;
+                // Only a group box and the controls wholly inside it, or the check box that is the
+                // caption of a group box without one, may share pixels.
+                const auto holds = [](const ui::TControlSpec& group, const ui::TControlSpec& inner) {
+                    const Rect& g = group.Bounds;
+                    const bool caption = group.Caption.empty() && inner.Bounds.Top <= g.Top &&
+                                         inner.Bounds.Bottom > g.Top && Within(inner.Bounds, {g.Left, 0, g.Right, g.Bottom});
+                    return group.Kind == ui::TControlKind::GroupBox && (Within(inner.Bounds, g) || caption);
+                };
+                EXPECT_TRUE(holds(a, b) || holds(b, a)) << a.Name << " overlaps " << b.Name;
+            }
+        }
+    }
+}
+
 TEST_F(OptionDialog, LoadsEveryControlFromItsKeyAndHoldsTheOtherSheetsValues) {
     Settings("[Option]\r\nQuilPath=D:\\Q\\Quillon.exe\r\nCloseNoExit=True\r\nIsMostTop=NO\r\n"
              "IsFileNameDateTime=yy-mm\r\nUseDefFileName=1\r\nLastSheet=1\r\nUserLeft=1280\r\nUserTop=-5\r\n"
