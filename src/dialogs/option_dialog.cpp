@@ -146,7 +146,7 @@ bool TdlgOption::OnUpDownChanging(int id, int position, int requestedPosition) {
 
 void TdlgOption::btnOKClick() {
     const std::optional<TBoxNumbers> numbers = ReadBoxNumbers();
-    if (!numbers || !AskAboutLists()) return;
+    if (!numbers || !SettingsAcceptWrites() || !AskAboutLists()) return;
     const std::string path = FView.Text(txtQuilPath);
     if (!EditorPathAccepted(path)) return;
     TakeSheetValues();
@@ -184,6 +184,15 @@ bool TdlgOption::EditorPathAccepted(const std::string& path) {
         return false;
     }
     return true;
+}
+
+// A settings file that exists but cannot be read is never replaced, so every choice made
+// here would be dropped without a word: the user is told, and the dialog stays open with
+// the choices until the file can be read again or the dialog is cancelled.
+bool TdlgOption::SettingsAcceptWrites() {
+    if (!FPorts.Ini.WriteRefusal()) return true;
+    FPorts.Ui.ShowMessageDialog(TDialogType::Error, settings::CannotWriteText(FPorts.Ini.IniFileName), TBoxButtons::Ok);
+    return false;
 }
 
 void TdlgOption::FormClose() {

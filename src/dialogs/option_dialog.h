@@ -103,6 +103,7 @@ private:
     void btnOKClick();
     bool AskAboutLists();
     bool EditorPathAccepted(const std::string& path);
+    bool SettingsAcceptWrites();
     void FormClose();
     // The sheets' presenters show the held values, and give them back before OK stores them.
     void LoadSheets();

@@ -52,6 +52,8 @@ std::optional<TPlatformError> TIniAccess::WriteIniPath(std::string_view section,
     return std::nullopt;
 }
 
+std::optional<TPlatformError> TIniAccess::WriteRefusal() { return ProfileWriteRefusal(FFiles, IniFileName); }
+
 void TIniAccess::WriteIniBool(std::string_view section, std::string_view key, bool value) {
     WriteIniString(section, key, BoolToIniStr(value));
 }

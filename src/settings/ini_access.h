@@ -41,6 +41,10 @@ public:
     std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
                                                const std::string& path);
 
+    // Why writes to the file would be refused before any is tried (see ProfileWriteRefusal),
+    // for a step that stores many keys and must not lose them all without a word.
+    std::optional<TPlatformError> WriteRefusal();
+
     // The settings-file object for a step that reads many keys, opened on `IniFileName`.
     TSettingsFile SettingsFile() { return TSettingsFile(FFiles, IniFileName); }
 

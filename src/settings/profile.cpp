@@ -17,6 +17,16 @@ std::string FileText(IFiles& files, const std::string& fileName) {
     return {};
 }
 
+// The text a write starts from: empty for a missing file in an existing folder; otherwise
+// the read's error, as only a missing file may be created and an unreadable one is not
+// overwritten blind.
+std::variant<std::string, TPlatformError> TextToUpdate(IFiles& files, const std::string& fileName) {
+    if (fileName.empty()) return TPlatformError{"EInOutError", "The system cannot find the path specified.", 3};
+    TReadResult read = files.ReadTextFile(fileName);
+    if (auto* error = std::get_if<TPlatformError>(&read); error && error->Code == 2) return std::string();
+    return read;
+}
+
 }  // namespace
 
 std::string ProfileReadString(IFiles& files, std::string_view section, std::string_view key,
@@ -34,18 +44,17 @@ std::int32_t ProfileReadInteger(IFiles& files, std::string_view section, std::st
     return text::ScanInt32(*value);
 }
 
+std::optional<TPlatformError> ProfileWriteRefusal(IFiles& files, const std::string& fileName) {
+    auto text = TextToUpdate(files, fileName);
+    if (auto* error = std::get_if<TPlatformError>(&text)) return *error;
+    return std::nullopt;
+}
+
 std::optional<TPlatformError> ProfileWriteString(IFiles& files, std::string_view section, std::string_view key,
                                                         std::string_view value, const std::string& fileName) {
-    if (fileName.empty()) return TPlatformError{"EInOutError", "The system cannot find the path specified.", 3};
-    TReadResult read = files.ReadTextFile(fileName);
-    std::string old;
-    if (auto* text = std::get_if<std::string>(&read)) {
-        old = std::move(*text);
-    } else if (std::get<TPlatformError>(read).Code != 2) {
-        // Only a missing file may be created; an unreadable one is not overwritten blind.
-        return std::get<TPlatformError>(read);
-    }
-    return files.WriteTextFileAtomically(fileName, SetIniValue(old, section, key, value));
+    auto old = TextToUpdate(files, fileName);
+    if (auto* error = std::get_if<TPlatformError>(&old)) return *error;
+    return files.WriteTextFileAtomically(fileName, SetIniValue(std::get<std::string>(old), section, key, value));
 }
 
 }  // namespace wyndrel::settings

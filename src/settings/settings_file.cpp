@@ -10,15 +10,15 @@ namespace {
 constexpr std::size_t SettingsFileBufferSize = 2048;
 constexpr std::string_view CannotWriteFormat = "%s に書き込めません";
 
-std::string FormatCannotWrite(const std::string& fileName) {
+}  // namespace
+
+std::string CannotWriteText(const std::string& fileName) {
     size_t at = CannotWriteFormat.find("%s");
     std::string message(CannotWriteFormat.substr(0, at));
     message += fileName;
     message += CannotWriteFormat.substr(at + 2);
     return message;
 }
-
-}  // namespace
 
 std::string TSettingsFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultText) {
     return ProfileReadString(FFiles, section, key, defaultText, SettingsFileBufferSize, FFileName);
@@ -37,7 +37,7 @@ std::int32_t TSettingsFile::ReadInteger(std::string_view section, std::string_vi
 
 void TSettingsFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
     if (ProfileWriteString(FFiles, section, key, text::IntToStr(value), FFileName))
-        throw ESettingsWriteError(FormatCannotWrite(FFileName));
+        throw ESettingsWriteError(CannotWriteText(FFileName));
 }
 
 }  // namespace wyndrel::settings

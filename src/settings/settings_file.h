@@ -17,6 +17,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// "<file> に書き込めません", the text of a settings write that failed.
+std::string CannotWriteText(const std::string& fileName);
+
 class TSettingsFile {
 public:
     TSettingsFile(IFiles& files, std::string fileName) : FFiles(files), FFileName(std::move(fileName)) {}

@@ -36,6 +36,13 @@ void TFakeFiles::AddFile(const std::string& path, const std::string& text, bool 
     FFiles[Key(path)] = TFakeFile{path, text, readOnly, ++FClock, std::nullopt};
 }
 
+void TFakeFiles::RemoveFolder(const std::string& path) {
+    const std::string key = Key(path);
+    auto inside = [&](const std::string& other) { return other == key || other.starts_with(key + "\\"); };
+    std::erase_if(FFiles, [&](const auto& entry) { return inside(entry.first); });
+    std::erase_if(FFolders, [&](const auto& entry) { return inside(entry.first); });
+}
+
 std::string TFakeFiles::Content(const std::string& path) const {
     auto found = FFiles.find(Key(path));
     return found == FFiles.end() ? std::string() : found->second.Text;
@@ -63,6 +70,7 @@ bool TFakeFiles::ClearReadOnly(const std::string& path) {
 
 TReadResult TFakeFiles::ReadTextFile(const std::string& path) {
     auto found = FFiles.find(Key(path));
+    if (found != FFiles.end() && FUnreadable.count(found->first)) return Error(5, "Access is denied.");
     if (found != FFiles.end()) return found->second.Text;
     if (DirectoryExists(path)) return Error(5, "Access is denied.");
     if (!DirectoryExists(Parent(path))) return Error(3, "The system cannot find the path specified.");

@@ -27,6 +27,14 @@ public:
     void AddFolder(const std::string& path);
     // Writes into this folder fail with access denied.
     void MakeFolderUnwritable(const std::string& path) { FUnwritable.insert(Key(path)); }
+    // Reads of this file fail with access denied, as when its rights deny the user or another
+    // program holds it open without sharing; `false` makes it readable again.
+    void MakeUnreadable(const std::string& path, bool unreadable = true) {
+        if (unreadable) FUnreadable.insert(Key(path));
+        else FUnreadable.erase(Key(path));
+    }
+    // Removes the folder with everything in it, as another program deleting it would.
+    void RemoveFolder(const std::string& path);
     // The next writes fail as a full disk would; the target stays as it was.
     void FailWritesWithDiskFull(bool fail) { FDiskFull = fail; }
     // The next write dies half-way, as when the program is killed: half the new text is left
@@ -72,6 +80,7 @@ private:
     std::map<std::string, TFakeFile> FFiles;
     std::map<std::string, std::string> FFolders;  // key -> stored path
     std::set<std::string> FUnwritable;
+    std::set<std::string> FUnreadable;
     std::vector<std::string> FUnfit;
     std::map<std::string, std::string> FShortPaths;  // key -> short form
     bool FDiskFull = false;

@@ -336,6 +336,28 @@ TEST_F(OptionDialog, OkWithoutEditsStoresEveryLoadedKeyBackUnchanged) {
     EXPECT_EQ(SettingsText(), settings);
 }
 
+TEST_F(OptionDialog, AnUnreadableSettingsFileShowsTheDefaultsAndOkKeepsItAndTheEditsWithTheWriteError) {
+    const std::string settings = "[Option]\r\nCloseNoExit=True\r\nDeleyWaitTime=2500\r\n[Favorites]\r\nItemCount=1\r\n";
+    Settings(settings);
+    Files.MakeUnreadable(IniPath);
+    Open();
+    EXPECT_FALSE(View.Checked(chkCloseNoExit));
+    EXPECT_EQ(View.Text(numDelay), "1000");
+    View.SetChecked(chkIsMostTop, false);
+    Click(btnOK);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{std::string(IniPath) + " に書き込めません"}));
+    EXPECT_FALSE(View.Closed());
+    EXPECT_FALSE(View.Checked(chkIsMostTop));
+    EXPECT_EQ(Files.WriteCount(), 0);
+
+    // Readable again, the same OK stores the edit into the whole file.
+    Files.MakeUnreadable(IniPath, false);
+    Click(btnOK);
+    EXPECT_TRUE(View.Closed());
+    EXPECT_NE(SettingsText().find("IsMostTop=False"), std::string::npos);
+    EXPECT_NE(SettingsText().find("[Favorites]\r\nItemCount=1\r\n"), std::string::npos);
+}
+
 TEST_F(OptionDialog, CancelAndTheCloseBoxWriteOnlyTheShownSheet) {
     const std::string settings = "[Option]\r\nLastSheet=0\r\nCloseNoExit=False\r\n";
     Settings(settings);
