@@ -3,12 +3,11 @@
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
 #include "support/programs.h"
+#include "support/resident_program.h"
 #include "support/temp_folder.h"
 #include "support/wyndrel_settings.h"
 
 #include <gtest/gtest.h>
-
-#include <tlhelp32.h>
 
 #include <cwchar>
 #include <optional>
@@ -29,13 +28,7 @@ protected:
         return editor;
     }
     // Waits for the box or dialog of `caption`, presses `buttonId` and returns its text.
-    std::wstring Answer(const std::wstring& caption, int buttonId) {
-        HWND dialog = WaitForDialog(caption);
-        if (!dialog) return L"(no dialog " + caption + L")";
-        std::wstring text = DialogText(dialog);
-        PressDialogButtonById(dialog, buttonId);
-        return text;
-    }
+    std::wstring Answer(const std::wstring& caption, int buttonId) { return AnswerDialog(caption, buttonId); }
 
     TTempFolder Folder;
     TProcessGuard Processes;
@@ -248,26 +241,6 @@ TEST_F(CommandMode, EndsWithTheFatalBoxWhenNoEditorCanBeFound) {
 
 namespace e2e {
 namespace {
-
-// Ends the processes `parent` started that run in the high priority class: the program
-// gives a started editor that class only while it waits for it to get ready. How many ended.
-int KillChildrenBeingWaitedFor(HANDLE parent) {
-    DWORD parentId = ::GetProcessId(parent);
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    int killed = 0;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != parentId) continue;
-        if (HANDLE child = ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID)) {
-            if (::GetPriorityClass(child) == HIGH_PRIORITY_CLASS) killed += ::TerminateProcess(child, 9) ? 1 : 0;
-            ::CloseHandle(child);
-        }
-    }
-    ::CloseHandle(snapshot);
-    return killed;
-}
 
 TEST_F(CommandMode, GoesOnWhenTheEditorItWaitsForIsKilled) {
     TWyndrelSettings settings;

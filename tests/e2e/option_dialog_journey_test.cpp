@@ -7,6 +7,7 @@
 #include "support/desktop_probe.h"
 #include "support/programs.h"
 #include "support/remote_controls.h"
+#include "support/resident_program.h"
 #include "support/temp_folder.h"
 #include "support/tray_icon.h"
 #include "support/wyndrel_settings.h"
@@ -30,21 +31,6 @@ constexpr const char* EveryOptionKey =
     "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=12000\r\n"
     "AddFavMenuOpen=False\r\n[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\n"
     "ForAllFiles=False\r\nSaveType=False\r\n";
-
-HWND OpenOptions(HWND mainWindow) {
-    ::PostMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(ids::btnOption, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(mainWindow, ids::btnOption)));
-    return WaitForDialog(L"設定", 20000);
-}
-
-bool PressOk(HWND dialog) {
-    return PressDialogButtonById(dialog, btnOK) && WaitUntil([&] { return !::IsWindow(dialog); }, 10000);
-}
-
-HWND WaitForMainWindow(HANDLE process) {
-    HWND window = WaitForWindowOfProcess(process, L"TfrmWyndrel", 20000);
-    return window && WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10000) ? window : nullptr;
-}
 
 TEST(OptionDialogJourney, OkWithoutEditsKeepsTheSettingsAndTheCentreChosenHoldsAtTheNextStart) {
     TWyndrelSettings settings(EveryOptionKey);

@@ -3,6 +3,8 @@
 
 #include "support/desktop_probe.h"
 
+#include <tlhelp32.h>
+
 #include <map>
 
 namespace e2e {
@@ -25,6 +27,23 @@ std::wstring EnvironmentBlock(const std::vector<std::pair<std::wstring, std::wst
 }
 
 }  // namespace
+
+int KillChildrenBeingWaitedFor(HANDLE parent) {
+    DWORD parentId = ::GetProcessId(parent);
+    wyndrel::win32::TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return 0;
+    int killed = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+        if (entry.th32ParentProcessID != parentId) continue;
+        wyndrel::win32::TUniqueHandle child(
+            ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+        if (child && ::GetPriorityClass(child.Get()) == HIGH_PRIORITY_CLASS)
+            killed += ::TerminateProcess(child.Get(), 9) ? 1 : 0;
+    }
+    return killed;
+}
 
 std::wstring ProgramFolder() {
     wchar_t path[MAX_PATH] = {};

@@ -26,6 +26,10 @@ struct TStartOptions {
 // `timeoutMs` (it is then ended).
 int WaitForExit(HANDLE process, unsigned timeoutMs);
 
+// Ends the processes `parent` started that run in the high priority class: the program
+// gives a started editor that class only while it waits for it to get ready. How many ended.
+int KillChildrenBeingWaitedFor(HANDLE parent);
+
 class TProcessGuard {
 public:
     TProcessGuard() = default;

@@ -30,13 +30,30 @@ bool PressOnIconAndChoose(HWND notifyWindow, UINT buttonDown, const std::vector<
                    10000))
         return false;
     for (WPARAM key : keys) ::PostMessageW(menus[0], WM_KEYDOWN, key, 1);
-    return WaitUntil(
-        [] {
-            for (HWND menu : TopLevelWindowsOfClass(L"#32768"))
-                if (::IsWindowVisible(menu)) return false;
-            return true;
-        },
-        10000);
+    return WaitUntil([] { return VisibleMenuCount() == 0; }, 10000);
+}
+
+bool TrayIconShown(HWND notifyWindow, UINT iconId) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = notifyWindow;
+    data.uID = iconId;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+void RemoveTrayIcon(HWND notifyWindow, UINT iconId) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = notifyWindow;
+    data.uID = iconId;
+    ::Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+int VisibleMenuCount() {
+    int count = 0;
+    for (HWND menu : TopLevelWindowsOfClass(L"#32768"))
+        if (::IsWindowVisible(menu)) ++count;
+    return count;
 }
 
 }  // namespace e2e

@@ -102,6 +102,27 @@ TEST_F(LayoutCommands, ReadRestoresTheChosenFileRemembersItAndClosesOnlyAfterARe
     EXPECT_EQ(dialogs[3].InitialFileName, "C:\\L\\good.qdl");
 }
 
+TEST_F(LayoutCommands, SaveIntoAFolderRemovedAfterTheDialogShowsTheWriteErrorAndChangesNothingElse) {
+    const WindowId editor = Desktop.AddEditor("C:\\a.txt", {10, 20, 110, 220}, 3);
+    Ui.DuringFileDialog = [this] { Files.RemoveFolder("C:\\L"); };
+    Ui.ChooseFile("C:\\L\\day.qdl");
+    Commands.Save();
+    ASSERT_EQ(Ui.Messages().size(), 2u);  // the save dialog, then the one box
+    EXPECT_EQ(Ui.Messages()[1].Text,
+              "ファイル書込中に EInOutError クラスのエラーが発生しました。\r\nメッセージ：The system cannot find the path specified.");
+    EXPECT_EQ(Files.WriteCount(), 0);
+    EXPECT_FALSE(Files.DirectoryExists("C:\\L"));
+    EXPECT_EQ(Desktop.Window(editor).Bounds, (Rect{10, 20, 110, 220}));
+    EXPECT_EQ(Ui.ApplicationTitle(), "Wyndrel");
+
+    // The program goes on: with the folder made again the next save writes the layout.
+    Ui.DuringFileDialog = nullptr;
+    Files.AddFolder("C:\\L");
+    Ui.ChooseFile("C:\\L\\day.qdl");
+    Commands.Save();
+    EXPECT_EQ(Files.Content("C:\\L\\day.qdl"), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=10,20,100,200\r\n");
+}
+
 TEST_F(LayoutCommands, NoOtherCommandRunsWhileTheListIsOpenOrARestoreWaits) {
     OnEditorList = [this] {
         Commands.Save();

@@ -192,6 +192,19 @@ TEST_F(TrayCommands, AnOpenOptionsDialogOrEditorListTakesTheClickButTheAboutWind
     EXPECT_TRUE(View.Visible(ui::FormId));
 }
 
+TEST_F(TrayCommands, ANotificationAreaMadeAgainWhileTheWindowIsHiddenGetsTheIconBackAndItsDoubleClickShows) {
+    Create("");
+    View.Show();
+    Form.OnControl({ids::mpCVIcon});
+    ASSERT_FALSE(View.Visible(ui::FormId));
+    Area.Recreate();  // the shell started again: its icons are gone until they are added anew
+    ASSERT_EQ(Area.Icons().count(Tray.IconID()), 1u);
+    EXPECT_EQ(Area.Calls().back().Kind, fakes::TNotifyCall::TKind::Add);
+    Area.Click(Tray.IconID(), widgets::TrayLButtonDblClk, {5, 5});
+    EXPECT_TRUE(View.Visible(ui::FormId));
+    EXPECT_TRUE(View.Popups().empty());
+}
+
 TEST_F(TrayCommands, WindowEntriesToggleTheShapeMostTopVisibilityAndQuit) {
     Create("[Option]\r\nIsMostTop=False\r\n");
     for (int id : {ids::pmVHorz, ids::pmVMostTop, ids::pmMinimize, ids::pmShowWindow}) {
