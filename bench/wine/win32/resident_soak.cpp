@@ -184,13 +184,12 @@ void TSoak::SaveAndCompare(int round) {
     const std::wstring path = Folder.File(L"round" + std::to_wstring(round) + L".qdl");
     Click(ids::btnSave);
     Check(ChooseFileInDialog(Dialog(L"デスクトップレイアウトファイルの保存"), path), "the save dialog had no name box");
-    // The file is written beside and moved over its name only when whole.
-    Check(WaitUntil([&] { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, StepTimeoutMs) &&
-              Idle(),
-          "the layout file was not saved");
-    const std::string bytes = ReadBytes(path);
+    // The file is written beside and moved over its name only when whole; it cannot be read
+    // until the move has let go of it (the mover holds it open for deletion).
+    std::string bytes;
+    Check(WaitUntil([&] { return LineCount(bytes = ReadBytes(path)) >= Editors; }, StepTimeoutMs) && Idle(),
+          "the layout file was not saved whole");
     if (round == 1) FirstLayout = bytes;
-    Check(LineCount(bytes) >= Editors, "the layout file does not hold every editor");
     if (bytes != FirstLayout) {
         // Both kept beside the program, for a look at what changed.
         WriteBytes(ProgramFolder() + L"soak-first.qdl", FirstLayout);
@@ -307,6 +306,34 @@ bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds
     return flat;
 }
 
+// The working set and the processor time per round at the end against the same at the start
+// of the measured stretch, as ratios.
+void PrintGrowth(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds) {
+    if (samples.size() < 3) return;
+    std::size_t from = 1;
+    while (from + 2 < samples.size() && samples[from].first < rounds / 5) ++from;
+    auto perRound = [&](std::size_t i) {
+        return (samples[i].second.ProcessorMs - samples[i - 1].second.ProcessorMs) /
+               (samples[i].first - samples[i - 1].first);
+    };
+    const bench::TCounts &base = samples[from].second, &last = samples.back().second;
+    std::printf("soak: working set %.0f KiB after round %d, %.0f KiB after round %d: ratio %.3f; processor time "
+                "%.1f ms a round in the block to round %d, %.1f ms in the last: ratio %.2f\n",
+                base.WorkingSetKiB, samples[from].first, last.WorkingSetKiB, samples.back().first,
+                last.WorkingSetKiB / base.WorkingSetKiB, perRound(from), samples[from].first,
+                perRound(samples.size() - 1), perRound(samples.size() - 1) / perRound(from));
+}
+
+void PrintHeader(int rounds, int blockRounds, const std::string& guiNote) {
+    if (!guiNote.empty()) std::printf("soak: %s\n", guiNote.c_str());
+    std::printf("soak: %d rounds, %d editors; counts after every %d rounds, processor time and wall time per "
+                "round over the block; handles without those Wine's own code leaks (counted apart: the file "
+                "dialogs' recent-folder key, WaitForInputIdle's event)\n",
+                rounds, Editors, blockRounds);
+    std::printf("| round | handles | Wine's |   GDI |  USER | windows | threads | WS KiB    | CPU ms/rd | s/round |\n"
+                "|---|---|---|---|---|---|---|---|---|---|\n");
+}
+
 }  // namespace
 
 int wmain() {
@@ -318,13 +345,7 @@ int wmain() {
         HANDLE resident = soak.Start();
         std::string note;
         const bool guiCounted = bench::GuiResourcesCounted(resident, note);
-        if (!guiCounted) std::printf("soak: %s\n", note.c_str());
-        std::printf("soak: %d rounds, %d editors; counts after every %d rounds, processor time and wall time per "
-                    "round over the block; handles without those Wine's own code leaks (counted apart: the file "
-                    "dialogs' recent-folder key, WaitForInputIdle's event)\n",
-                    rounds, Editors, blockRounds);
-        std::printf("| round | handles | Wine's |   GDI |  USER | windows | threads | WS KiB    | CPU ms/rd | s/round |\n"
-                    "|---|---|---|---|---|---|---|---|---|---|\n");
+        PrintHeader(rounds, blockRounds, note);
         std::vector<std::pair<int, bench::TCounts>> samples{{0, bench::ReadCounts(resident)}};
         PrintRow(0, samples.back().second, samples.back().second, 0, 0, guiCounted);
         ULONGLONG blockStart = ::GetTickCount64();
@@ -338,6 +359,7 @@ int wmain() {
             blockStart = ::GetTickCount64();
         }
         const bool flat = Flat(samples, rounds, guiCounted);
+        PrintGrowth(samples, rounds);
         soak.Quit();
         std::printf("soak: every layout file identical to the first round's, no editor lost or duplicated\n");
         return flat ? 0 : 1;
