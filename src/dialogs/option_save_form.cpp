@@ -13,7 +13,7 @@ using ui::TControlKind;
 
 constexpr int GroupTop = SheetTop + 7;  // the switch sits across the group's top line
 constexpr int Inner = SheetLeft + 10;
-constexpr int BoxLeft = Inner + 74;
+constexpr int BoxLeft = Inner + 88;  // the label "ユーザ定義(&U)" whole at its font
 constexpr int InnerRight = SheetRight - 10;
 constexpr int InsertWidth = 36;
 constexpr int DefinitionTop = GroupTop + 18;
@@ -30,13 +30,14 @@ ui::TControlSpec FixedPitch(ui::TControlSpec spec) {
 TOptionSheetSpec SaveSheet() {
     TOptionSheetSpec sheet{"TabSheet3", "保存時", {}};
     auto& c = sheet.Controls;
+    // The group first: a later sibling paints over it, so the switch hides the line it sits on.
+    c.push_back(OptionControl(GroupDefFileName, TControlKind::GroupBox, "GroupDefFileName", "",
+                              Bounds(SheetLeft, GroupTop, SheetRight - SheetLeft, SheetBottom - GroupTop)));
     c.push_back(OptionControl(chkUseDefFileName, TControlKind::CheckBox, "chkUseDefFileName",
                               "保存時のデフォルトのファイル名を入れる(&I)", Bounds(Inner - 2, SheetTop, 260, 16),
                               "チェックを入れると、レイアウトを保存するとき、デフォルトのファイル名を\rユーザーが定義した"
                               "年月日時分秒を挿入することが出来るようになります。\r!!注意!!\r使用する時刻はPC内部時計です。"
                               "\rPC内部時計が正確でなければ表示される時刻も当然正確ではありません。\rあしからずご了承下さい。"));
-    c.push_back(OptionControl(GroupDefFileName, TControlKind::GroupBox, "GroupDefFileName", "",
-                              Bounds(SheetLeft, GroupTop, SheetRight - SheetLeft, SheetBottom - GroupTop)));
     c.push_back(OptionControl(Label2, TControlKind::Label, "Label2", "ユーザ定義(&U)",
                               Bounds(Inner, DefinitionTop + 3, BoxLeft - Inner - 4, 14)));
     c.push_back(FixedPitch(OptionControl(txtFileDef, TControlKind::Edit, "txtFileDef", "",
