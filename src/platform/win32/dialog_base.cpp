@@ -16,6 +16,17 @@ struct alignas(4) TEmptyDialogTemplate {
     WORD Title = 0;
 };
 
+// The messages whose result a dialog procedure returns itself instead of through
+// DWLP_MSGRESULT: the colour requests' brushes and the list and owner-draw answers.
+bool ReturnsResultDirectly(UINT message) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: case WM_COMPAREITEM:
+        case WM_VKEYTOITEM: case WM_CHARTOITEM: case WM_QUERYDRAGICON: return true;
+        default: return false;
+    }
+}
+
 }  // namespace
 
 DWORD TDialogBase::Style() const { return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME; }
@@ -78,6 +89,7 @@ INT_PTR TDialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     default: {
         LRESULT result = 0;
         if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+        if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
         ::SetWindowLongPtrW(FHandle, DWLP_MSGRESULT, result);
         return TRUE;
     }

@@ -69,8 +69,19 @@ void TFormDialog::OnTimer(UINT_PTR timerId) {
 bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
-        case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return true;
+        case WM_DPICHANGED:
+            FPaneBrush.Reset();
+            FBinder.OnDpiChanged(wParam, lParam);
+            return true;
+        case WM_CTLCOLORSTATIC: {
+            HBRUSH pane = FPaneBrush.For(Handle(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+            result = reinterpret_cast<LRESULT>(pane);
+            return pane != nullptr;
+        }
+        case WM_THEMECHANGED:
+        case WM_SYSCOLORCHANGE: FPaneBrush.Reset(); return false;
         case WM_SIZE:
+            FPaneBrush.Reset();
             if (!FControlsCreated || wParam == SIZE_MINIMIZED) return false;
             FBinder.OnClientResized(LOWORD(lParam), HIWORD(lParam));
             if (FEvents) FEvents->OnResize();

@@ -7,6 +7,7 @@
 #include "platform/win32/win32_timer.h"
 #include "ui/win32/form_binder.h"
 #include "ui/win32/form_view.h"
+#include "ui/win32/tab_pane_brush.h"
 
 #include <map>
 #include <memory>
@@ -45,6 +46,7 @@ private:
     IFormEvents* FEvents = nullptr;
     bool FControlsCreated = false;  // sizes before that are the binder's own
     std::map<int, std::unique_ptr<wyndrel::win32::TWin32Timer>> FTimers;
+    TTabPaneBrush FPaneBrush;
 };
 
 }  // namespace wyndrel::ui::win32

@@ -1,0 +1,30 @@
+// The background of controls that stand on a tab strip's pane. A themed pane is lighter than
+// the dialog's face, so labels, check boxes, radio buttons and group boxes painted in the
+// dialog's colour would show grey boxes on it; they are painted with the pane's own picture.
+#pragma once
+
+#include "platform/win32/windows_header.h"
+
+namespace wyndrel::ui::win32 {
+
+class TTabPaneBrush {
+public:
+    TTabPaneBrush() = default;
+    ~TTabPaneBrush() { Reset(); }
+    TTabPaneBrush(const TTabPaneBrush&) = delete;
+    TTabPaneBrush& operator=(const TTabPaneBrush&) = delete;
+
+    // The brush for the background of `control` (a child of `dialog` asking with
+    // WM_CTLCOLORSTATIC on `dc`), aligned to the pane; nullptr when the control is an edit
+    // box or does not stand on a tab strip's pane.
+    HBRUSH For(HWND dialog, HWND control, HDC dc);
+    // The pane's picture is taken again at the next request (after a size, DPI or theme change).
+    void Reset();
+
+private:
+    HWND FTab = nullptr;
+    HBITMAP FPicture = nullptr;
+    HBRUSH FBrush = nullptr;
+};
+
+}  // namespace wyndrel::ui::win32
