@@ -28,10 +28,11 @@ bool StandsOnPane(HWND tab, HWND control) {
 HBRUSH TTabPaneBrush::For(HWND dialog, HWND control, HDC dc) {
     HWND tab = ::FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
     if (!tab || IsEditBox(control) || !StandsOnPane(tab, control)) return nullptr;
-    if (tab != FTab || !FBrush) {
+    RECT client{};
+    ::GetClientRect(tab, &client);
+    // A tab strip that grew (a new DPI) needs a new picture: a smaller one would repeat.
+    if (tab != FTab || !FBrush || client.right != FSize.cx || client.bottom != FSize.cy) {
         Reset();
-        RECT client{};
-        ::GetClientRect(tab, &client);
         HDC screen = ::GetDC(tab);
         HDC memory = ::CreateCompatibleDC(screen);
         FPicture = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
@@ -42,6 +43,7 @@ HBRUSH TTabPaneBrush::For(HWND dialog, HWND control, HDC dc) {
         ::ReleaseDC(tab, screen);
         FBrush = ::CreatePatternBrush(FPicture);
         FTab = tab;
+        FSize = {client.right, client.bottom};
     }
     // The pattern starts at the tab strip's corner, wherever the control stands.
     POINT origin{0, 0};

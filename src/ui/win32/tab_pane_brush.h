@@ -25,6 +25,7 @@ private:
     HWND FTab = nullptr;
     HBITMAP FPicture = nullptr;
     HBRUSH FBrush = nullptr;
+    SIZE FSize{};  // the tab strip's client size the picture was taken at
 };
 
 }  // namespace wyndrel::ui::win32
