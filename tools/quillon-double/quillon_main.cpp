@@ -27,8 +27,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
     quillon::LogStart(knobs, ::GetCommandLineW());
     // Busy before the first look at the message queue: not yet ready for input.
     if (knobs.NeverIdle)
-        for (;;) ::Sleep(100);
-    if (knobs.IdleDelayMs > 0) ::Sleep(static_cast<DWORD>(knobs.IdleDelayMs));
+        for (;;) ::Sleep(100);  // sleep-ok: the hanging editor a test asked for
+    if (knobs.IdleDelayMs > 0) ::Sleep(static_cast<DWORD>(knobs.IdleDelayMs));  // sleep-ok: a slow start, asked for
     if (knobs.WindowDelayMs > 0) WaitIdleFor(knobs.WindowDelayMs);
 
     quillon::TEditorWindow window(quillon::ParseCommandLine(arguments ? arguments : L""), knobs);

@@ -13,21 +13,25 @@ int VisibleMenus() {
     return count;
 }
 
-bool WaitFor(int menus) {
+// True as soon as `ready` holds, false after 20 s.
+template <class Condition>
+bool WaitUntil(Condition ready) {
     for (int waited = 0; waited < 20000; waited += 50) {
-        if (VisibleMenus() >= menus) return true;
-        ::Sleep(50);  // the poll's pause; the deadline bounds it
+        if (ready()) return true;
+        ::Sleep(50);  // sleep-ok: the poll's pause; the deadline bounds it
     }
     return false;
+}
+
+bool WaitFor(int menus) {
+    return WaitUntil([menus] { return VisibleMenus() >= menus; });
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     HWND notifyWindow = nullptr;
-    for (int waited = 0; !(notifyWindow = ::FindWindowW(L"TNotifyWindow", nullptr)) && waited < 20000; waited += 50)
-        ::Sleep(50);
-    if (!notifyWindow) return 1;
+    if (!WaitUntil([&] { return (notifyWindow = ::FindWindowW(L"TNotifyWindow", nullptr)) != nullptr; })) return 1;
     ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, WM_RBUTTONDOWN);
     if (!WaitFor(1)) return 1;
     HWND menu = ::FindWindowW(L"#32768", nullptr);
