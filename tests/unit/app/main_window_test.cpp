@@ -2,20 +2,12 @@
 // shapes and icon mode, the window menu's commands, closing, exit state, the gradient bar.
 #include "app/layout_file_commands.h"
 #include "app/main_window.h"
-#include "app/main_window_form.h"
 #include "app/main_window_ids.h"
 #include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_main_window_frame.h"
-#include "fakes/fake_notify_area.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_regional_settings.h"
-#include "fakes/fake_resident_process.h"
-#include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
-#include "fakes/fake_view.h"
-#include "widgets/task_tray_registry.h"
+#include "unit/app/main_window_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +18,8 @@ namespace {
 
 using TKind = fakes::TNotifyCall::TKind;
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ::testing::Test, protected TMainWindowRig {
 protected:
-    MainWindow() {
-        Ini.IniFileName = IniPath;
-        Tray.SetIcon(widgets::TIconHandle{1});
-    }
     void Create(const std::string& settings) {
         Files.AddFile(IniPath, settings);
         Form.FormCreate();
@@ -53,19 +41,6 @@ protected:
         return kinds;
     }
 
-    const std::string IniPath = "C:\\Tools\\wyndrel.ini";
-    const std::string HelpPath = "C:\\Tools\\wyndrel.hlp";
-    fakes::TFakeDesktop Desktop;
-    fakes::TFakeFiles Files;
-    settings::TIniAccess Ini{Files};
-    fakes::TFakeView View{MainWindowForm()};
-    fakes::TFakeMainWindowFrame Frame{View};
-    fakes::TFakeResidentProcess Process{Desktop};
-    fakes::TFakeTimer Timer;
-    fakes::TFakeNotifyArea Area;
-    widgets::TTaskTrayRegistry Registry{Area};
-    widgets::TTaskTray Tray{Registry};
-    widgets::TSKGradationG Grad;
     std::vector<std::string> Ran;
     TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, Handlers(), HelpPath};
     // The layout commands as the program wires them: on the window's own gate.

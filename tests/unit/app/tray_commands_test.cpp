@@ -1,18 +1,10 @@
 // The tray icon's menus and commands on a fake main window, files, settings and user interface.
 #include "app/main_window.h"
-#include "app/main_window_form.h"
 #include "app/main_window_ids.h"
 #include "app/tray_commands.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_main_window_frame.h"
-#include "fakes/fake_notify_area.h"
 #include "fakes/fake_open_forms.h"
-#include "fakes/fake_resident_process.h"
-#include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
-#include "fakes/fake_view.h"
-#include "widgets/task_tray_registry.h"
+#include "unit/app/main_window_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +13,8 @@ namespace {
 
 using widgets::TMouseButton;
 
-class TrayCommands : public ::testing::Test {
+class TrayCommands : public ::testing::Test, protected TMainWindowRig {
 protected:
-    TrayCommands() {
-        Ini.IniFileName = IniPath;
-        Tray.SetIcon(widgets::TIconHandle{1});
-    }
     void Create(const std::string& settings) {
         Files.AddFile(IniPath, settings);
         Form.FormCreate();
@@ -64,24 +52,12 @@ protected:
         return captions;
     }
 
-    const std::string IniPath = "C:\\Tools\\wyndrel.ini";
     const std::string EditorPath = "C:\\Quillon\\Quillon.exe";
-    fakes::TFakeDesktop Desktop;
-    fakes::TFakeFiles Files;
-    settings::TIniAccess Ini{Files};
-    fakes::TFakeView View{MainWindowForm()};
-    fakes::TFakeMainWindowFrame Frame{View};
-    fakes::TFakeResidentProcess Process{Desktop};
-    fakes::TFakeTimer Timer;
-    fakes::TFakeNotifyArea Area;
     fakes::TFakeUserInterface Ui;
     fakes::TFakeOpenForms OpenForms;
     fakes::TFakeHelpViewer Help;
-    widgets::TTaskTrayRegistry Registry{Area};
-    widgets::TTaskTray Tray{Registry};
-    widgets::TSKGradationG Grad;
     std::vector<std::string> Ran;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, MainHandlers(), "C:\\Tools\\wyndrel.hlp"};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, MainHandlers(), HelpPath};
     TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, WindowId{77}},
                            TrayHandlers(),
                            {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", &EditorPath},

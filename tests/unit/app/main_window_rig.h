@@ -1,0 +1,42 @@
+// The fakes a main window stands on in the unit tests: desktop, files and settings, view and
+// frame, process, timer and the tray icon with its gradient bar, the settings file at IniPath.
+#pragma once
+
+#include "app/main_window_form.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_main_window_frame.h"
+#include "fakes/fake_notify_area.h"
+#include "fakes/fake_resident_process.h"
+#include "fakes/fake_timer.h"
+#include "fakes/fake_view.h"
+#include "settings/ini_access.h"
+#include "widgets/sk_gradation.h"
+#include "widgets/task_tray_registry.h"
+
+#include <string>
+
+namespace wyndrel::app {
+
+struct TMainWindowRig {
+    TMainWindowRig() {
+        Ini.IniFileName = IniPath;
+        Tray.SetIcon(widgets::TIconHandle{1});
+    }
+
+    const std::string IniPath = "C:\\Tools\\wyndrel.ini";
+    const std::string HelpPath = "C:\\Tools\\wyndrel.hlp";
+    fakes::TFakeDesktop Desktop;
+    fakes::TFakeFiles Files;
+    settings::TIniAccess Ini{Files};
+    fakes::TFakeView View{MainWindowForm()};
+    fakes::TFakeMainWindowFrame Frame{View};
+    fakes::TFakeResidentProcess Process{Desktop};
+    fakes::TFakeTimer Timer;
+    fakes::TFakeNotifyArea Area;
+    widgets::TTaskTrayRegistry Registry{Area};
+    widgets::TTaskTray Tray{Registry};
+    widgets::TSKGradationG Grad;
+};
+
+}  // namespace wyndrel::app
