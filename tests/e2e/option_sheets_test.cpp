@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <future>
 
 namespace e2e {
@@ -166,6 +168,53 @@ TEST(OptionSheetsOnWin32, AutoSaveSheetCapsTheIntervalAndItsArrowsStepAMinuteFro
     Finish(dialog, shown, btnOK);
     EXPECT_TRUE(Contains(run.Settings(), "Interval=86400\r\n")) << run.Settings();
     EXPECT_EQ(run.Timer.Interval(), 86400000u);
+}
+
+// The colour at `at` (in `window`'s client coordinates) of what `window` prints of its own
+// client area onto a picture filled with `fill` first.
+COLORREF PrintedColour(HWND window, POINT at, COLORREF fill) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    HDC screen = ::GetDC(window);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP picture = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ previous = ::SelectObject(memory, picture);
+    HBRUSH brush = ::CreateSolidBrush(fill);
+    ::FillRect(memory, &client, brush);
+    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const COLORREF colour = ::GetPixel(memory, at.x, at.y);
+    ::DeleteObject(brush);
+    ::SelectObject(memory, previous);
+    ::DeleteObject(picture);
+    ::DeleteDC(memory);
+    ::ReleaseDC(window, screen);
+    return colour;
+}
+
+// A group box is transparent inside and a themed one asks its parent for what lies beneath
+// (WM_PRINTCLIENT): on a sheet that is the tab strip's pane, not the dialog's grey face,
+// whichever of the overlapping windows was painted last.
+TEST(OptionSheetsOnWin32, TheDialogShowsTheTabStripsPaneBeneathAGroupBoxAndNothingElsewhere) {
+    TSheetRun run(SheetAutoSaveSettings);
+    std::future<void> shown = run.Open();
+    HWND dialog = WaitForDialog(L"設定");
+    ASSERT_NE(dialog, nullptr);
+    HWND tab = ::FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
+    ASSERT_NE(tab, nullptr);
+    RECT group = {};
+    ::GetWindowRect(Control(dialog, GroupBox4), &group);
+    POINT inDialog{(group.left + group.right) / 2, (group.top + group.bottom) / 2};
+    POINT inTab = inDialog;
+    ::ScreenToClient(dialog, &inDialog);
+    ::ScreenToClient(tab, &inTab);
+    constexpr COLORREF Fill = RGB(255, 0, 255);
+    const COLORREF pane = PrintedColour(tab, inTab, Fill);
+    EXPECT_NE(pane, Fill);
+    EXPECT_EQ(PrintedColour(dialog, inDialog, Fill), pane);
+    RECT client{};
+    ::GetClientRect(dialog, &client);
+    EXPECT_EQ(PrintedColour(dialog, {client.right - 2, client.bottom - 2}, Fill), Fill);  // below the strip
+    Finish(dialog, shown, btnCancel);
 }
 
 }  // namespace

@@ -78,6 +78,16 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = reinterpret_cast<LRESULT>(pane);
             return pane != nullptr;
         }
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = ::BeginPaint(Handle(), &paint);
+            FPaneBrush.PaintPane(Handle(), dc);
+            ::EndPaint(Handle(), &paint);
+            return true;
+        }
+        case WM_PRINTCLIENT:  // also a themed control asking for its background
+            FPaneBrush.PaintPane(Handle(), reinterpret_cast<HDC>(wParam));
+            return true;
         case WM_THEMECHANGED:
         case WM_SYSCOLORCHANGE: FPaneBrush.Reset(); return false;
         case WM_SIZE:
