@@ -268,17 +268,18 @@ void TSoak::Round(int round) {
 }
 
 void PrintRow(int round, const bench::TCounts& now, const bench::TCounts& before, int rounds, double seconds,
-              bool guiCounted) {
+              const bench::TGuiCounting& counting) {
     const double perRound = rounds > 0 ? (now.ProcessorMs - before.ProcessorMs) / rounds : 0;
-    auto gui = [&](DWORD value) { return guiCounted ? std::to_string(value) : std::string("-"); };
+    auto shown = [](bool counted, DWORD value) { return counted ? std::to_string(value) : std::string("-"); };
     std::printf("| %5d | %7lu | %6lu | %5s | %5s | %7lu | %7lu | %9.0f | %9.1f | %7.2f |\n", round,
-                now.Handles - now.PlatformLeaks, now.PlatformLeaks, gui(now.GdiObjects).c_str(), gui(now.UserObjects).c_str(), now.Windows, now.Threads,
+                now.Handles - now.PlatformLeaks, now.PlatformLeaks, shown(counting.Gdi, now.GdiObjects).c_str(),
+                shown(counting.User, now.UserObjects).c_str(), now.Windows, now.Threads,
                 now.WorkingSetKiB, perRound, rounds > 0 ? seconds / rounds : 0.0);
     std::fflush(stdout);
 }
 
 // Every sample from the first at or after a fifth of the rounds, against that sample.
-bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds, bool guiCounted) {
+bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds, const bench::TGuiCounting& counting) {
     std::size_t from = 0;
     while (from + 1 < samples.size() && samples[from].first < rounds / 5) ++from;
     const bench::TCounts& base = samples[from].second;
@@ -296,10 +297,8 @@ bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds
         compare("handles", base.Handles - base.PlatformLeaks, counts.Handles - counts.PlatformLeaks, round);
         compare("windows", base.Windows, counts.Windows, round);
         compare("threads", base.Threads, counts.Threads, round);
-        if (guiCounted) {
-            compare("GDI objects", base.GdiObjects, counts.GdiObjects, round);
-            compare("USER objects", base.UserObjects, counts.UserObjects, round);
-        }
+        if (counting.Gdi) compare("GDI objects", base.GdiObjects, counts.GdiObjects, round);
+        if (counting.User) compare("USER objects", base.UserObjects, counts.UserObjects, round);
     }
     std::printf("soak: counts %s over rounds %d to %d (tolerance +-%ld)\n", flat ? "flat" : "NOT flat",
                 samples[from].first, samples.back().first, FlatTolerance);
@@ -343,11 +342,10 @@ int wmain() {
     int round = 0;
     try {
         HANDLE resident = soak.Start();
-        std::string note;
-        const bool guiCounted = bench::GuiResourcesCounted(resident, note);
-        PrintHeader(rounds, blockRounds, note);
+        const bench::TGuiCounting counting = bench::GuiCounting(resident);
+        PrintHeader(rounds, blockRounds, counting.Note);
         std::vector<std::pair<int, bench::TCounts>> samples{{0, bench::ReadCounts(resident)}};
-        PrintRow(0, samples.back().second, samples.back().second, 0, 0, guiCounted);
+        PrintRow(0, samples.back().second, samples.back().second, 0, 0, counting);
         ULONGLONG blockStart = ::GetTickCount64();
         for (round = 1; round <= rounds; ++round) {
             soak.Round(round);
@@ -355,10 +353,10 @@ int wmain() {
             samples.emplace_back(round, bench::ReadCounts(resident));
             const int block = round - samples[samples.size() - 2].first;
             PrintRow(round, samples.back().second, samples[samples.size() - 2].second, block,
-                     static_cast<double>(::GetTickCount64() - blockStart) / 1000.0, guiCounted);
+                     static_cast<double>(::GetTickCount64() - blockStart) / 1000.0, counting);
             blockStart = ::GetTickCount64();
         }
-        const bool flat = Flat(samples, rounds, guiCounted);
+        const bool flat = Flat(samples, rounds, counting);
         PrintGrowth(samples, rounds);
         soak.Quit();
         std::printf("soak: every layout file identical to the first round's, no editor lost or duplicated\n");

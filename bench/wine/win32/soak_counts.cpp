@@ -1,4 +1,4 @@
-// GetProcessHandleCount, GetGuiResources, EnumWindows with EnumChildWindows, a thread
+// GetProcessHandleCount, GetGuiResources (or the GDI handle table), EnumWindows with EnumChildWindows, a thread
 // snapshot, GetProcessMemoryInfo and GetProcessTimes on the resident program's process.
 #include "soak_counts.h"
 
@@ -123,6 +123,43 @@ bool IsPlatformLeak(HANDLE process, const THandleEntry& entry) {
     return leak;
 }
 
+// The entries in use of the GDI handle table of `process` (the table its PEB names, which
+// Wine 8 keeps one a process; an entry in use has a type); 0 when it cannot be read.
+DWORD GdiObjectsInHandleTable(HANDLE process) {
+    struct TBasicInformation {
+        LONG ExitStatus;
+        void* PebBaseAddress;
+        ULONG_PTR AffinityMask;
+        LONG BasePriority;
+        ULONG_PTR UniqueProcessId;
+        ULONG_PTR InheritedFromUniqueProcessId;
+    };
+    struct TGdiHandleEntry {
+        UINT64 Object;
+        ULONG Owner;
+        USHORT Unique;
+        UCHAR Type;
+        UCHAR Flags;
+        UINT64 UserPointer;
+    };
+    static_assert(sizeof(TGdiHandleEntry) == 24);
+    constexpr std::size_t GdiHandleTableInPeb = 0xF8;  // PEB.GdiSharedHandleTable, 64-bit layout
+    constexpr std::size_t GdiHandleTableEntries = 0x10000;
+    const auto query = NtFunction<LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*)>("NtQueryInformationProcess");
+    TBasicInformation basic{};
+    if (!query || query(process, 0, &basic, sizeof(basic), nullptr) < 0 || !basic.PebBaseAddress) return 0;
+    void* table = nullptr;
+    if (!::ReadProcessMemory(process, static_cast<const char*>(basic.PebBaseAddress) + GdiHandleTableInPeb, &table,
+                             sizeof(table), nullptr) ||
+        !table)
+        return 0;
+    std::vector<TGdiHandleEntry> entries(GdiHandleTableEntries);
+    if (!::ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(TGdiHandleEntry), nullptr))
+        return 0;
+    return static_cast<DWORD>(
+        std::count_if(entries.begin(), entries.end(), [](const TGdiHandleEntry& entry) { return entry.Type != 0; }));
+}
+
 double Milliseconds(FILETIME time) {
     return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000.0;
 }
@@ -137,6 +174,7 @@ TCounts ReadCounts(HANDLE process) {
         counts.Handles = static_cast<DWORD>(handles.size());
     for (const THandleEntry& entry : handles) counts.PlatformLeaks += IsPlatformLeak(process, entry);
     counts.GdiObjects = ::GetGuiResources(process, GR_GDIOBJECTS);
+    if (counts.GdiObjects == 0) counts.GdiObjects = GdiObjectsInHandleTable(process);
     counts.UserObjects = ::GetGuiResources(process, GR_USEROBJECTS);
     counts.Windows = WindowsOf(::GetProcessId(process));
     counts.Threads = ThreadsOf(::GetProcessId(process));
@@ -150,15 +188,19 @@ TCounts ReadCounts(HANDLE process) {
     return counts;
 }
 
-bool GuiResourcesCounted(HANDLE process, std::string& note) {
+TGuiCounting GuiCounting(HANDLE process) {
     ::SetLastError(ERROR_SUCCESS);
     const DWORD user = ::GetGuiResources(process, GR_USEROBJECTS);
     const DWORD error = ::GetLastError();
-    if (user != 0) return true;
-    note = "GetGuiResources answers 0 (last error " + std::to_string(error) +
-           (error == ERROR_CALL_NOT_IMPLEMENTED ? ", not implemented" : "") +
-           ") for a process with windows: GDI and USER objects are not counted here; windows and threads are";
-    return false;
+    if (user != 0) return {true, true, {}};
+    TGuiCounting counting;
+    counting.Gdi = GdiObjectsInHandleTable(process) != 0;
+    counting.Note = "GetGuiResources answers 0 (last error " + std::to_string(error) +
+                    (error == ERROR_CALL_NOT_IMPLEMENTED ? ", not implemented" : "") +
+                    ") for a process with windows: USER objects are not counted here, windows and threads are; " +
+                    (counting.Gdi ? "GDI objects are the entries in use of the process's GDI handle table"
+                                  : "GDI objects are not counted either");
+    return counting;
 }
 
 }  // namespace bench

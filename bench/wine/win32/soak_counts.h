@@ -11,7 +11,7 @@ namespace bench {
 struct TCounts {
     DWORD Handles = 0;
     DWORD PlatformLeaks = 0;  // of the handles, those the platform's own code leaks (Wine 8)
-    DWORD GdiObjects = 0;   // 0 where the platform does not count them (see GuiResourcesCounted)
+    DWORD GdiObjects = 0;   // 0 where they cannot be counted (see GuiCounting)
     DWORD UserObjects = 0;
     DWORD Windows = 0;      // its top-level windows and all their descendants
     DWORD Threads = 0;
@@ -21,8 +21,15 @@ struct TCounts {
 
 TCounts ReadCounts(HANDLE process);
 
-// Whether GetGuiResources answers for another process here; Wine's answers 0 and sets
-// ERROR_CALL_NOT_IMPLEMENTED. `note` then says so.
-bool GuiResourcesCounted(HANDLE process, std::string& note);
+// How GDI and USER objects are counted here. Windows answers GetGuiResources for another
+// process; Wine 8 answers 0 and sets ERROR_CALL_NOT_IMPLEMENTED. Its GDI objects are then
+// counted in the process's own GDI handle table, its USER objects not at all (they live in
+// the server, with no owner a program can ask for). `Note` says so where it applies.
+struct TGuiCounting {
+    bool Gdi = false;
+    bool User = false;
+    std::string Note;
+};
+TGuiCounting GuiCounting(HANDLE process);
 
 }  // namespace bench
