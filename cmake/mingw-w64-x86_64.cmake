@@ -18,8 +18,9 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_C_FLAGS_INIT "-Wa,-mbig-obj")
 set(CMAKE_CXX_FLAGS_INIT "-Wa,-mbig-obj")
 # A release optimised for size: the program waits on the user and the editors, and with
-# the C++ library linked in, -O3 makes wyndrel.exe over 1 MB.
-set(CMAKE_C_FLAGS_RELEASE_INIT "-Os -DNDEBUG")
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Os -DNDEBUG")
+# the C++ library linked in, -O3 makes wyndrel.exe over 1 MB. Set as the cached flags, not
+# as their _INIT values: CMake appends GCC's "-O3 -DNDEBUG" to those, and the last -O wins.
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags of the release build: optimised for size")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags of the release build: optimised for size")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
