@@ -1,6 +1,7 @@
 // The tray icon in the shell's notification area under Wine: registered, its tip changed,
 // a posted click reported, and back again after the shell's re-creation broadcast.
 #include "support/pump.h"
+#include "support/tray_icon.h"
 #include "ui/private_messages.h"
 #include "widgets/task_tray.h"
 #include "widgets/task_tray_registry.h"
@@ -13,15 +14,6 @@ namespace {
 
 using namespace wyndrel::widgets;
 
-// Whether the shell holds icon `id` of `window`: only an existing icon can be changed.
-bool ShellShows(HWND window, int id) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = window;
-    data.uID = static_cast<UINT>(id);
-    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
-
 TEST(TrayIconOnWin32, RegistersReportsAPostedClickAndComesBackAfterTaskbarCreated) {
     wyndrel::win32::TWin32NotifyArea area;
     TTaskTrayRegistry registry(area);
@@ -33,7 +25,7 @@ TEST(TrayIconOnWin32, RegistersReportsAPostedClickAndComesBackAfterTaskbarCreate
     HWND notifyWindow = ::FindWindowW(wyndrel::win32::TWin32NotifyArea::NotifyWindowClass, nullptr);
     ASSERT_NE(notifyWindow, nullptr);
     EXPECT_FALSE(::IsWindowVisible(notifyWindow));
-    EXPECT_TRUE(ShellShows(notifyWindow, 2));
+    EXPECT_TRUE(TrayIconShown(notifyWindow, 2));
     EXPECT_NO_THROW(tray.SetTipString(std::string(200, 'x')));  // longer than the field
 
     TMouseButton clicked = TMouseButton::mbMiddle;
@@ -47,12 +39,12 @@ TEST(TrayIconOnWin32, RegistersReportsAPostedClickAndComesBackAfterTaskbarCreate
     gone.hWnd = notifyWindow;
     gone.uID = 2;
     ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &gone));
-    ASSERT_FALSE(ShellShows(notifyWindow, 2));
+    ASSERT_FALSE(TrayIconShown(notifyWindow, 2));
     ::PostMessageW(HWND_BROADCAST, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return ShellShows(notifyWindow, 2); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return TrayIconShown(notifyWindow, 2); }, 5000));
 
     tray.SetRegistered(false);
-    EXPECT_FALSE(ShellShows(notifyWindow, 2));
+    EXPECT_FALSE(TrayIconShown(notifyWindow, 2));
 }
 
 }  // namespace

@@ -45,11 +45,7 @@ int Setting(const char* name, int fallback) {
     return value > 0 ? value : fallback;
 }
 
-std::size_t LineCount(const std::string& text) {
-    std::size_t lines = 0;
-    for (char c : text) lines += c == '\n';
-    return lines;
-}
+std::size_t LineCount(const std::string& text) { return static_cast<std::size_t>(std::ranges::count(text, '\n')); }
 
 class TSoak {
 public:

@@ -5,6 +5,18 @@
 #include "ui/private_messages.h"
 
 namespace e2e {
+namespace {
+
+// The shell's name of icon `iconId` of `notifyWindow`, nothing else filled in.
+NOTIFYICONDATAW IconNamed(HWND notifyWindow, UINT iconId) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = notifyWindow;
+    data.uID = iconId;
+    return data;
+}
+
+}  // namespace
 
 HWND NotifyWindowOf(HANDLE process) {
     const DWORD id = ::GetProcessId(process);
@@ -34,18 +46,12 @@ bool PressOnIconAndChoose(HWND notifyWindow, UINT buttonDown, const std::vector<
 }
 
 bool TrayIconShown(HWND notifyWindow, UINT iconId) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = notifyWindow;
-    data.uID = iconId;
+    NOTIFYICONDATAW data = IconNamed(notifyWindow, iconId);
     return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 void RemoveTrayIcon(HWND notifyWindow, UINT iconId) {
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = notifyWindow;
-    data.uID = iconId;
+    NOTIFYICONDATAW data = IconNamed(notifyWindow, iconId);
     ::Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
