@@ -29,7 +29,7 @@ public:
     void SendRequest(WindowId window, std::uint32_t message) override;
     void SetOwnPriority(TPriorityClass priority) override;
     void SetThreadPriority(TThreadPriority priority) override;
-    void Sleep(std::uint32_t ms) override { Log.push_back("sleep " + std::to_string(ms)); }
+    void Sleep(std::uint32_t ms) override { Log.push_back("sleep " + std::to_string(ms)); }  // sleep-ok: recorded, not slept
 
 private:
     TFakeDesktop& FDesktop;

@@ -23,6 +23,6 @@ int wmain(int argc, wchar_t** argv) {
             return 0;
         }
         if (::GetTickCount64() >= deadline) return 1;
-        ::Sleep(100);  // polling another process's windows: there is nothing to wait on
+        ::Sleep(100);  // sleep-ok: the poll's pause (another process's windows give nothing to wait on); the deadline bounds it
     }
 }
