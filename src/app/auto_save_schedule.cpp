@@ -2,6 +2,7 @@
 #include "app/auto_save_schedule.h"
 
 #include "app/auto_save_interval.h"
+#include "app/main_window_ids.h"
 #include "settings/setting_keys.h"
 
 namespace wyndrel::app {
@@ -24,6 +25,18 @@ private:
 };
 
 }  // namespace
+
+TAutoSaveSchedule::TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox,
+                                     TAutoSaveSlots slots, ui::TCommandTable& commands)
+    : FTimer(timer), FIni(ini), FInputBox(inputBox), FSlots(std::move(slots)) {
+    StartAutoSaveTimer();
+    commands.Add(ids::cmdAutoSaveTick, [this] { TimAutoSaveTimer(); });
+    commands.Add(ids::pmASEnable, [this] { pmASEnableClick(); });
+    commands.Add(ids::pmASetInterval, [this] { pmASetIntervalClick(); });
+    commands.Add(ids::pmASaveNow, [this] { pmASaveNowClick(); });
+    commands.Add(ids::pmAEditList, [this] { pmAEditListClick(); });
+    commands.Add(ids::pmAOption, [this] { pmAOptionClick(); });
+}
 
 void TAutoSaveSchedule::StartAutoSaveTimer() {
     using namespace settings::keys;

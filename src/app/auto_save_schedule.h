@@ -5,6 +5,7 @@
 
 #include "platform/timer.h"
 #include "settings/ini_access.h"
+#include "ui/command_table.h"
 #include "ui/input_box.h"
 
 #include <functional>
@@ -23,10 +24,12 @@ struct TAutoSaveSlots {
 
 class TAutoSaveSchedule {
 public:
-    TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox, TAutoSaveSlots slots)
-        : FTimer(timer), FIni(ini), FInputBox(inputBox), FSlots(std::move(slots)) {}
+    // Starts the timer as the settings say, and registers the tick and the auto-save entries
+    // in the main window's `commands`.
+    TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox, TAutoSaveSlots slots,
+                      ui::TCommandTable& commands);
 
-    // At the main window's creation: on as AtAppStart (and LastEnable) say, Interval seconds.
+    // On as AtAppStart (and LastEnable) say, Interval seconds.
     void StartAutoSaveTimer();
     // A tick while a popup menu is open is skipped, not made up later.
     void TimAutoSaveTimer();
@@ -38,8 +41,6 @@ public:
 
     // "有効にする(&E)" is checked while this holds.
     bool Enabled() const { return FTimer.Enabled(); }
-    // For a slot that is filled after the schedule is made.
-    void SetOpenOptions(std::function<void()> openOptions) { FSlots.OpenOptions = std::move(openOptions); }
 
 private:
     void ApplyInterval(std::int32_t seconds);

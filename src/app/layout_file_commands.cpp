@@ -2,6 +2,7 @@
 #include "app/layout_file_commands.h"
 
 #include "app/command_mode.h"
+#include "app/main_window_ids.h"
 #include "layout/editor_launcher.h"
 #include "layout/layout_commands.h"
 #include "settings/setting_keys.h"
@@ -11,14 +12,21 @@
 namespace wyndrel::app {
 
 TLayoutFileCommands::TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini,
-                                         layout::TLayoutEngine& engine, ui::TCommandGate& gate, TMainWindowHooks hooks)
+                                         layout::TLayoutEngine& engine, ui::TCommandTable& commands,
+                                         TMainWindowHooks hooks)
     : FPorts(ports),
       FIni(ini),
       FEngine(engine),
-      FGate(gate),
+      FCommands(commands),
       FHooks(std::move(hooks)),
       FOpenDlg(LayoutOpenDialog()),
-      FSaveDlg(LayoutSaveDialog()) {}
+      FSaveDlg(LayoutSaveDialog()) {
+    for (int id : {int{ids::btnRead}, int{ids::pmOpen}}) FCommands.Add(id, [this] { Read(); });
+    for (int id : {int{ids::btnSave}, int{ids::pmSave}}) FCommands.Add(id, [this] { Save(); });
+    for (int id : {int{ids::btnSituate}, int{ids::pmSituate}}) FCommands.Add(id, [this] { ShowEditors(); });
+    FCommands.Add(ids::btnReadEnd, [this] { ReadAndClose(); });
+    FCommands.Add(ids::btnSaveEnd, [this] { SaveAndClose(); });
+}
 
 std::optional<std::string> TLayoutFileCommands::ChooseLayoutToRead() {
     std::optional<std::string> path = FPorts.UserInterface.ShowOpenDialog(FOpenDlg);
@@ -40,43 +48,34 @@ std::optional<std::string> TLayoutFileCommands::ChooseLayoutToSave() {
     return path;
 }
 
-void TLayoutFileCommands::Restore(const std::string& path) {
+void TLayoutFileCommands::RestoreLayout(const std::string& path) {
     layout::TEditorLauncher launcher(FEngine, FPorts.Processes, FPorts.UserInterface);
     layout::LoadLayout(launcher, FPorts.Files, FPorts.UserInterface, path);
 }
 
 void TLayoutFileCommands::Read() {
-    Run([this] {
-        if (auto path = ChooseLayoutToRead()) Restore(*path);
-    });
+    if (auto path = ChooseLayoutToRead()) RestoreLayout(*path);
 }
 
 void TLayoutFileCommands::Save() {
-    Run([this] {
-        if (auto path = ChooseLayoutToSave()) layout::SaveLayout(FEngine, FPorts.Files, FPorts.UserInterface, *path);
-    });
+    if (auto path = ChooseLayoutToSave()) layout::SaveLayout(FEngine, FPorts.Files, FPorts.UserInterface, *path);
 }
 
+// The close request waits until this command has ended.
 void TLayoutFileCommands::ReadAndClose() {
-    Run([this] {
-        auto path = ChooseLayoutToRead();
-        if (!path) return;
-        Restore(*path);  // a restore that fails raises the silent abort and the window stays
-        FHooks.RequestClose();
-    });
+    auto path = ChooseLayoutToRead();
+    if (!path) return;
+    RestoreLayout(*path);  // a restore that fails raises the silent abort and the window stays
+    FCommands.Dispatch(ids::cmdCloseRequest);
 }
 
 void TLayoutFileCommands::SaveAndClose() {
-    Run([this] {
-        auto path = ChooseLayoutToSave();
-        if (!path) return;
-        layout::SaveLayout(FEngine, FPorts.Files, FPorts.UserInterface, *path);
-        FHooks.RequestClose();
-    });
+    auto path = ChooseLayoutToSave();
+    if (!path) return;
+    layout::SaveLayout(FEngine, FPorts.Files, FPorts.UserInterface, *path);
+    FCommands.Dispatch(ids::cmdCloseRequest);
 }
 
-void TLayoutFileCommands::ShowEditors() {
-    Run([this] { FHooks.ShowEditorList(); });
-}
+void TLayoutFileCommands::ShowEditors() { FHooks.ShowEditorList(); }
 
 }  // namespace wyndrel::app

@@ -3,10 +3,11 @@
 // as the main window, so each proposes the file chosen last in this run.
 #pragma once
 
+#include "app/layout_restore.h"
 #include "app/start_up.h"
 #include "layout/layout_engine.h"
 #include "settings/ini_access.h"
-#include "ui/command_gate.h"
+#include "ui/command_table.h"
 
 #include <functional>
 #include <optional>
@@ -18,34 +19,31 @@ namespace wyndrel::app {
 struct TMainWindowHooks {
     // The running-editors list, owned by the main window, shown modally until it closes.
     std::function<void()> ShowEditorList;
-    // The close request, through the window's close rule.
-    std::function<void()> RequestClose;
 };
 
-class TLayoutFileCommands {
+class TLayoutFileCommands : public ILayoutRestore {
 public:
-    // `gate` is the main window's: while a command of it runs (a dialog or the list is open,
-    // a restore waits) no other command of the window runs.
+    // Registers the commands under the main window's buttons and tray entries in `commands`,
+    // whose close request the two closing commands ask for.
     TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini, layout::TLayoutEngine& engine,
-                        ui::TCommandGate& gate, TMainWindowHooks hooks);
+                        ui::TCommandTable& commands, TMainWindowHooks hooks);
 
     void Read();          // btnRead, pmOpen
     void Save();          // btnSave, pmSave
     void ReadAndClose();  // btnReadEnd: closes once the restore has returned
     void SaveAndClose();  // btnSaveEnd: closes once the save has returned
     void ShowEditors();   // btnSituate, pmSituate
+    // Raises the silent abort when the file cannot be restored.
+    void RestoreLayout(const std::string& path) override;
 
 private:
     std::optional<std::string> ChooseLayoutToRead();
     std::optional<std::string> ChooseLayoutToSave();
-    // Raises the silent abort when the file cannot be restored.
-    void Restore(const std::string& path);
-    void Run(const std::function<void()>& command) { FGate.Run(command, ui::TWhenBusy::Drop); }
 
     TPorts FPorts;
     settings::TIniAccess& FIni;
     layout::TLayoutEngine& FEngine;
-    ui::TCommandGate& FGate;
+    ui::TCommandTable& FCommands;
     TMainWindowHooks FHooks;
     TFileDialog FOpenDlg;
     TFileDialog FSaveDlg;

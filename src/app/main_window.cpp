@@ -25,22 +25,47 @@ private:
     IResidentProcess& FProcess;
 };
 
-void Call(const std::function<void()>& handler) {
-    if (handler) handler();
-}
-
 }  // namespace
 
 TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                         TMainWindowHandlers handlers, std::string helpFileName)
+                         ui::TCommandTable& commands, std::string helpFileName)
     : FPorts(ports),
       FTray(tray),
       FGrad(grad),
-      FHandlers(std::move(handlers)),
+      FCommands(commands),
       FHelpFileName(std::move(helpFileName)),
       FForm(MainWindowForm()) {
     FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
     FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
+    RegisterCommands();
+    FCommands.OnBusyChanged([this] { ShowAvailability(); });
+}
+
+void TfrmWyndrel::RegisterCommands() {
+    using namespace ids;
+    FCommands.Add(btnChangeView, [this] { SetViewMode(NextViewMode(FViewMode)); });
+    const std::pair<int, TViewMode> shapes[] = {{mpCVNrml, TViewMode::Normal},   {pmVNorm, TViewMode::Normal},
+                                                {mpCVHorz, TViewMode::Horizontal}, {pmVHorz, TViewMode::Horizontal},
+                                                {mpCVVert, TViewMode::Vertical},   {pmVVert, TViewMode::Vertical}};
+    for (const auto& [id, mode] : shapes) FCommands.Add(id, [this, mode] { ChooseViewMode(mode); });
+    FCommands.Add(mpCVIcon, [this] { ChooseIconMode(); });
+    FCommands.Add(pmVIcon, [this] { ChooseIconMode(); });
+    FCommands.Add(pmVMostTop, [this] { SetMostTop(!FMostTop); });
+    FCommands.Add(WindowMenuMostTop, [this] { SetMostTop(!FMostTop); });
+    FCommands.Add(pmMinimize, [this] { ToggleMinimized(); });
+    FCommands.Add(pmShowWindow, [this] { ToggleVisible(); });
+    FCommands.Add(btnClose, [this] { FPorts.Frame.Quit(); });
+    FCommands.Add(pmQuit, [this] { FPorts.Frame.Quit(); });
+    FCommands.Add(cmdCloseRequest, [this] {
+        if (FormCloseQuery()) FPorts.Frame.DestroyWindow();
+    });
+    FCommands.Add(cmdDropFiles, [this] { RestoreDroppedBatches(); });
+}
+
+// The buttons of commands that cannot run now are disabled, so no click goes unanswered.
+void TfrmWyndrel::ShowAvailability() {
+    for (const ui::TControlSpec& control : FForm.Controls)
+        if (FCommands.Has(control.Id)) FPorts.View.SetEnabled(control.Id, FCommands.Available(control.Id));
 }
 
 void TfrmWyndrel::FormCreate() {
@@ -57,8 +82,6 @@ void TfrmWyndrel::FormCreate() {
         if (FPorts.Ini.ReadIniBool(IsMinimizedOnStart.Section, IsMinimizedOnStart.Name, IsMinimizedOnStart.Default))
             FPorts.Frame.MinimizeApplication();
         FPorts.Frame.AcceptFiles();
-        Call(FHandlers.BuildFavoritesMenu);
-        Call(FHandlers.StartAutoSaveTimer);
     }
     if (FPorts.Ini.ReadIniBool(IsMostTop.Section, IsMostTop.Name, IsMostTop.Default)) SetMostTop(true);
     FPorts.View.SetFocus(ids::btnRead);
@@ -90,55 +113,38 @@ void TfrmWyndrel::OnShow() {
     FPorts.Frame.Repaint();
 }
 
-void TfrmWyndrel::Run(const std::function<void()>& command) {
-    if (command) FGate.Run(command);
-}
-
 void TfrmWyndrel::OnControl(const ui::TControlEvent& event) {
-    if (event.Kind != ui::TControlEventKind::Click) return;
-    switch (event.Id) {
-        case ids::btnRead: Call(FHandlers.Read); break;
-        case ids::btnSave: Call(FHandlers.Save); break;
-        case ids::btnSituate: Call(FHandlers.Situate); break;
-        case ids::btnOption: Run(FHandlers.Options); break;
-        case ids::btnChangeView: SetViewMode(NextViewMode(FViewMode)); break;
-        case ids::btnClose: FPorts.Frame.Quit(); break;
-        case ids::btnReadEnd: Call(FHandlers.ReadAndClose); break;
-        case ids::btnSaveEnd: Call(FHandlers.SaveAndClose); break;
-        case ids::mpCVNrml: ChooseViewMode(TViewMode::Normal); break;
-        case ids::mpCVHorz: ChooseViewMode(TViewMode::Horizontal); break;
-        case ids::mpCVVert: ChooseViewMode(TViewMode::Vertical); break;
-        case ids::mpCVIcon: ChooseIconMode(); break;
-        case ids::pmScatter: Run(FHandlers.Scatter); break;
-        case ids::pmPutInOrder: Run(FHandlers.PutInOrder); break;
-        case ids::pmASEnable: Call(FHandlers.AutoSaveEnable); break;
-        case ids::pmASaveNow: Run(FHandlers.AutoSaveNow); break;
-        case ids::pmASetInterval: Run(FHandlers.AutoSaveInterval); break;
-        case ids::pmAEditList: Run(FHandlers.AutoSaveEditList); break;
-        case ids::pmAOption: Run(FHandlers.AutoSaveOptions); break;
-        default: break;
-    }
+    if (event.Kind == ui::TControlEventKind::Click) FCommands.Dispatch(event.Id);
 }
 
+// The tick is skipped, not kept, while a popup menu is open.
 void TfrmWyndrel::OnTimer(int timerId) {
-    if (timerId == ids::TimAutoSave) Run(FHandlers.AutoSaveTick);
+    if (timerId == ids::TimAutoSave && !FMenuShowing) FCommands.Dispatch(ids::cmdAutoSaveTick);
 }
 
 bool TfrmWyndrel::OnSysCommand(std::uint32_t id) {
-    switch (id) {
-        case ids::WindowMenuOptions: Run(FHandlers.Options); return true;
-        case ids::WindowMenuAbout: Run(FHandlers.About); return true;
-        case ids::WindowMenuMostTop: SetMostTop(!FMostTop); return true;
-        case ids::WindowMenuScatter: Run(FHandlers.Scatter); return true;
-        case ids::WindowMenuHelp: Run(FHandlers.Help); return true;
-        default: return false;
-    }
+    if (id < ids::WindowMenuOptions || id > ids::WindowMenuHelp) return false;
+    FCommands.Dispatch(static_cast<int>(id));
+    return true;
 }
 
 void TfrmWyndrel::OnDropFiles(const std::vector<std::string>& paths) {
-    if (paths.empty() || !FHandlers.LoadLayout) return;
-    FGate.Run([&] { RestoreDroppedFiles(paths, FHandlers.LoadLayout); });
+    if (paths.empty()) return;
+    FDropped.push_back(paths);
+    FCommands.Dispatch(ids::cmdDropFiles);
 }
+
+// Each drop keeps its own rule: a restore that ends with the silent abort skips the rest of
+// that drop, not the drops that came after it.
+void TfrmWyndrel::RestoreDroppedBatches() {
+    while (!FDropped.empty()) {
+        std::vector<std::string> batch = std::move(FDropped.front());
+        FDropped.pop_front();
+        RestoreDroppedFiles(batch, [this](const std::string& path) { FPorts.Restore.RestoreLayout(path); });
+    }
+}
+
+void TfrmWyndrel::OnCloseRequest() { FCommands.Dispatch(ids::cmdCloseRequest); }
 
 bool TfrmWyndrel::FormCloseQuery() {
     using settings::keys::CloseNoExit;

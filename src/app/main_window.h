@@ -1,21 +1,23 @@
 // TfrmWyndrel, the main window's presenter: start-up and show, the three shapes and icon
 // mode, most-top, the window menu, dropped files, closing, and the gradient bar standing in
-// for the title bar. Commands of other features arrive through handler slots.
+// for the title bar. Every command reaches its action through the window's command table,
+// where the parts that carry them out have registered them.
 #pragma once
 
+#include "app/layout_restore.h"
 #include "app/main_window_frame.h"
 #include "app/view_mode.h"
 #include "platform/files.h"
 #include "platform/resident_process.h"
 #include "platform/timer.h"
 #include "settings/ini_access.h"
-#include "ui/command_gate.h"
+#include "ui/command_table.h"
 #include "ui/form.h"
 #include "ui/view.h"
 #include "widgets/sk_gradation.h"
 #include "widgets/task_tray.h"
 
-#include <functional>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,36 +31,30 @@ struct TMainWindowPorts {
     IFiles& Files;
     settings::TIniAccess& Ini;
     ITimer& AutoSaveTimer;
-};
-
-// The commands behind buttons and menus that other parts of the program provide; an empty
-// slot does nothing. The window runs each under its gate, except the layout commands (Read,
-// Save, Situate, ReadAndClose, SaveAndClose), which take the gate `TfrmWyndrel::Gate()`
-// themselves because the tray menu reaches them too.
-struct TMainWindowHandlers {
-    std::function<void()> Read, Save, Situate, Options, About, Scatter, Help, ReadAndClose, SaveAndClose;
-    std::function<void(const std::string& path)> LoadLayout;
-    std::function<void(Point at)> TrayMenu;
-    std::function<void()> BuildFavoritesMenu, StartAutoSaveTimer;
-    // The tray's put-in-order and auto-save entries, and the auto-save timer's tick.
-    std::function<void()> PutInOrder, AutoSaveTick, AutoSaveEnable, AutoSaveNow, AutoSaveInterval, AutoSaveEditList,
-        AutoSaveOptions;
+    ILayoutRestore& Restore;
 };
 
 class TfrmWyndrel : public ui::IFormEvents {
 public:
+    // Registers the window's own commands (shapes, most-top, minimising and showing, quit,
+    // the close request, dropped files) in `commands`, and shows the buttons of commands
+    // that are not available while another one runs disabled.
     TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                TMainWindowHandlers handlers, std::string helpFileName);
+                ui::TCommandTable& commands, std::string helpFileName);
 
     void FormCreate();
     void OnShow() override;  // FormShow
     void OnControl(const ui::TControlEvent& event) override;
-    // A tick that falls due while a command runs is dropped, so a pass never runs inside another.
+    // A tick while a popup menu is open is skipped; one while another command runs waits.
     void OnTimer(int timerId) override;
     // False for identifiers the platform's own handling takes.
     bool OnSysCommand(std::uint32_t id);
     void OnShowRequest() { FPorts.View.Show(); }
+    // Restored in the order dropped, after the command that runs now.
     void OnDropFiles(const std::vector<std::string>& paths);
+    // The close box, Alt+F4, the window menu's close or a command's close: carried out once
+    // no other command runs.
+    void OnCloseRequest();
     // True when the window may close.
     bool FormCloseQuery();
     void FormDestroy();
@@ -78,15 +74,11 @@ public:
     void ActivateTitleColors();
     void DeactivateTitleColors();
 
-    // While a command of the window runs (a dialog or the list is open, a restore waits) no
-    // other command of it runs.
-    ui::TCommandGate& Gate() { return FGate; }
-    // A long command handles pending messages; one that arrives meanwhile is dropped.
-    void Run(const std::function<void()>& command);
-    // Opens a menu of the tray icon or the bar at the cursor and waits until it closes:
-    // FMenuShowing is set meanwhile. The chosen entry's id, or none.
-    std::optional<int> TrackMenu(const ui::TMenuModel& menu);
-    const TMainWindowHandlers& Handlers() const { return FHandlers; }
+    // Opens a menu of the tray icon or the bar at the cursor, its entries of commands not
+    // available now disabled, and waits until it closes: FMenuShowing is set meanwhile. The
+    // chosen entry's id, or none.
+    std::optional<int> TrackMenu(ui::TMenuModel menu);
+    ui::TCommandTable& Commands() { return FCommands; }
 
     TViewMode ViewMode() const { return FViewMode; }
     bool MostTop() const { return FMostTop; }
@@ -94,6 +86,9 @@ public:
     static ui::TMenuModel ChangeViewMenu();
 
 private:
+    void RegisterCommands();
+    void RestoreDroppedBatches();
+    void ShowAvailability();
     void PlaceAtStart(settings::TSettingsFile& settings);
     void SetTitleColors(TCaptionColor start, TCaptionColor end, bool blackFallback);
     void OnGradMouseDown(widgets::TMouseButton button);
@@ -102,10 +97,10 @@ private:
     TMainWindowPorts FPorts;
     widgets::TTaskTray& FTray;
     widgets::TSKGradationG& FGrad;
-    TMainWindowHandlers FHandlers;
+    ui::TCommandTable& FCommands;
     std::string FHelpFileName;
     ui::TFormSpec FForm;
-    ui::TCommandGate FGate;
+    std::deque<std::vector<std::string>> FDropped;
     TViewMode FViewMode = TViewMode::Normal;
     bool FMostTop = false;
     bool FMenuShowing = false;

@@ -43,6 +43,8 @@ public:
     virtual bool ApplicationMinimized() = 0;
     virtual void Quit() = 0;
     virtual bool QuitRequested() = 0;
+    // The window goes (its destruction writes the exit state and ends the program).
+    virtual void DestroyWindow() = 0;
 };
 
 }  // namespace wyndrel::app

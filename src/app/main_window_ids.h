@@ -71,6 +71,7 @@ enum TMainMenuItem : int {
 
 // Favourite entries are made at run time: the n-th one (from 0) has id FavoriteFirstId + n.
 inline constexpr int FavoriteFirstId = 1000;
+inline constexpr int FavoriteLastId = 9999;  // the window menu's commands follow
 
 // Commands of the window menu (WM_SYSCOMMAND identifiers) and its separator's id.
 enum TWindowMenuCommand : std::uint32_t {
@@ -80,6 +81,16 @@ enum TWindowMenuCommand : std::uint32_t {
     WindowMenuScatter = 10003,  // no menu entry: reachable only by the message
     WindowMenuHelp = 10004,
     WindowMenuSeparator = 11000,
+};
+
+// Commands that no control or menu entry carries: the auto-save timer's tick, files dropped
+// on the window, a close request (close box, Alt+F4, the window menu, a command) and the
+// tray menu asked for by the gradient bar.
+enum TMainCommand : int {
+    cmdAutoSaveTick = 20001,
+    cmdDropFiles,
+    cmdCloseRequest,
+    cmdTrayMenu,
 };
 
 // Timers of the main window.

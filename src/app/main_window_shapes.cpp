@@ -52,8 +52,10 @@ void TfrmWyndrel::ToggleVisible() {
 }
 
 void TfrmWyndrel::OnChangeViewPopup() {
-    auto chosen = FPorts.View.TrackPopup(ChangeViewMenu(), FPorts.Frame.CursorPos());
-    if (chosen) OnControl({*chosen, ui::TControlEventKind::Click});
+    ui::TMenuModel menu = ChangeViewMenu();
+    FCommands.DisableUnavailable(menu);
+    auto chosen = FPorts.View.TrackPopup(menu, FPorts.Frame.CursorPos());
+    if (chosen) FCommands.Dispatch(*chosen);
 }
 
 ui::TMenuModel TfrmWyndrel::ChangeViewMenu() {
@@ -78,11 +80,12 @@ void TfrmWyndrel::OnGradMouseDown(widgets::TMouseButton button) {
 
 // The chosen command runs after the menu has closed, as a menu's command message would.
 void TfrmWyndrel::OnGradMouseUp(widgets::TMouseButton button) {
-    if (button == widgets::TMouseButton::mbRight && FHandlers.TrayMenu) FHandlers.TrayMenu(FPorts.Frame.CursorPos());
+    if (button == widgets::TMouseButton::mbRight) FCommands.Dispatch(ids::cmdTrayMenu);
 }
 
 // The auto-save timer skips its passes while the menu is open.
-std::optional<int> TfrmWyndrel::TrackMenu(const ui::TMenuModel& menu) {
+std::optional<int> TfrmWyndrel::TrackMenu(ui::TMenuModel menu) {
+    FCommands.DisableUnavailable(menu);
     Point at = FPorts.Frame.CursorPos();
     FMenuShowing = true;
     std::optional<int> chosen;

@@ -1,6 +1,7 @@
 // The scatter pass over the editor windows and the snapshot rules of scatter and put in order.
 #include "app/scatter.h"
 
+#include "app/main_window_ids.h"
 #include "layout/editor_interface.h"
 #include "layout/layout_commands.h"
 
@@ -28,6 +29,13 @@ std::uint16_t AreaSide(std::int64_t desktopSide) {
 }
 
 }  // namespace
+
+TScatterCommands::TScatterCommands(TScatterPorts ports, std::string snapshotPath, ui::TCommandTable& commands)
+    : FPorts(ports), FSnapshotPath(std::move(snapshotPath)) {
+    commands.Add(ids::pmScatter, [this] { ScatterWindows(); });
+    commands.Add(ids::WindowMenuScatter, [this] { ScatterWindows(); });
+    commands.Add(ids::pmPutInOrder, [this] { pmPutInOrderClick(); });
+}
 
 TScatterArea ScatterAreaOf(const std::vector<TMonitor>& monitors) {
     const Rect box = VirtualScreen(monitors);

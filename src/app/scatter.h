@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/user_interface.h"
+#include "ui/command_table.h"
 
 #include <cstdint>
 #include <string>
@@ -40,8 +41,8 @@ inline constexpr const char* SnapshotMissingText = "\r\nファイルを削除さ
 // whole state (present: scattered, and put in order can bring the windows back).
 class TScatterCommands {
 public:
-    TScatterCommands(TScatterPorts ports, std::string snapshotPath)
-        : FPorts(ports), FSnapshotPath(std::move(snapshotPath)) {}
+    // Registers 散らかす (tray and window menu) and お片づけ in the main window's `commands`.
+    TScatterCommands(TScatterPorts ports, std::string snapshotPath, ui::TCommandTable& commands);
 
     // The snapshot is taken before the first scatter only; when it cannot be written, nothing
     // is scattered, since the windows could not be put back.

@@ -5,11 +5,11 @@
 
 #include "app/favorites_menu.h"
 #include "app/main_window.h"
+#include "layout/editor_launcher.h"
 #include "platform/help_viewer.h"
 #include "platform/user_interface.h"
 #include "ui/open_forms.h"
 
-#include <functional>
 #include <string>
 
 namespace wyndrel::app {
@@ -24,16 +24,8 @@ struct TTrayPorts {
     ITimer& AutoSaveTimer;
     ui::IOpenForms& OpenForms;
     IHelpViewer& Help;
+    layout::IEditorStarter& Editors;
     WindowId MainWindow;  // owns the file-selection dialog
-};
-
-// What the tray's entries start beyond the main window's own handlers; an empty slot does
-// nothing.
-struct TTrayHandlers {
-    std::function<void(int type)> StartNewEditor;
-    std::function<void(const std::string& path)> OpenFileInEditor;
-    std::function<void()> pmPutInOrderClick, pmASEnableClick, pmASetIntervalClick, pmASaveNowClick,
-        pmAEditListClick, pmAOptionClick;
 };
 
 struct TTrayFiles {
@@ -44,16 +36,18 @@ struct TTrayFiles {
 
 class TTrayCommands {
 public:
-    TTrayCommands(TTrayPorts ports, TTrayHandlers handlers, TTrayFiles files, widgets::TTaskTray& tray);
+    // Builds the favourites menu from the settings, takes the tray icon's clicks, and
+    // registers the tray's own entries (new documents, favourites, help, the tray menu the
+    // gradient bar asks for) in the main window's command table.
+    TTrayCommands(TTrayPorts ports, TTrayFiles files, widgets::TTaskTray& tray);
 
     void TskTrayMouseDown(widgets::TMouseButton button);
     void TskTrayDblClick(widgets::TMouseButton button);
-    // The tray menu at `at` (the bar's right click shows it too).
+    // The tray menu at the cursor (the bar's right click shows it too); the chosen entry's
+    // command goes to the main window's command table.
     void ShowTrayMenu();
-    void OnTrayCommand(int id);
-    void OnFavoritesCommand(int id);
 
-    // Building the favourites menu at the main window's creation.
+    // The favourites menu from the settings as they are now.
     void BuildFavoritesMenu();
     // The options dialog saved a new favourites list.
     void ReplaceFavorites(const std::vector<std::string>& paths) { FFavorites.Replace(paths); }
@@ -66,15 +60,11 @@ public:
     const TFavoritesMenu& Favorites() const { return FFavorites; }
 
 private:
+    void RegisterCommands();
     bool DialogCheck();
     void pupMenuPopup();
-    // btnOptionsClick from the menu: the entry is disabled while the dialog is open.
-    void RunDisabled(int id, const std::function<void()>& command);
-    void Call(const std::function<void()>& handler);
-    void CallUngated(const std::function<void()>& handler);
 
     TTrayPorts FPorts;
-    TTrayHandlers FHandlers;
     TTrayFiles FFiles;
     ui::TMenuModel FMenu;
     TFavoritesMenu FFavorites;

@@ -36,7 +36,7 @@ void TTrayCommands::BuildFavoritesMenu() {
 
 void TTrayCommands::FavoriteItemClick(const std::string& caption) {
     if (FPorts.Files.FileExists(caption)) {
-        if (FHandlers.OpenFileInEditor) FHandlers.OpenFileInEditor(caption);
+        FPorts.Editors.OpenFileInEditor(caption);
         return;
     }
     FPorts.UserInterface.ShowMessageDialog(TDialogType::Warning, MissingFavoriteText(caption), TBoxButtons::Ok);
@@ -67,9 +67,8 @@ void TTrayCommands::pmFav_AddClick() {
         FFavorites.Append(path);
     }
     FPorts.UserInterface.SetApplicationTitle(ProgramName);
-    if (FPorts.Ini.ReadIniBool(AddFavMenuOpen.Section, AddFavMenuOpen.Name, AddFavMenuOpen.Default) &&
-        FHandlers.OpenFileInEditor)
-        FHandlers.OpenFileInEditor(path);
+    if (FPorts.Ini.ReadIniBool(AddFavMenuOpen.Section, AddFavMenuOpen.Name, AddFavMenuOpen.Default))
+        FPorts.Editors.OpenFileInEditor(path);
 }
 
 }  // namespace wyndrel::app

@@ -24,7 +24,17 @@ std::string OpenFileCommandLine(const std::string& editorPath, const std::string
 // Types 0 to 9 of the new-document menu; none outside that range.
 std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath, int type);
 
-class TEditorLauncher {
+// Putting one file, or a new document, in front of the user.
+class IEditorStarter {
+public:
+    virtual ~IEditorStarter() = default;
+    // A favourite: shown where its window is, caret untouched; a failure is reported.
+    virtual void OpenFileInEditor(const std::string& path) = 0;
+    // A new document of the given type; nothing is searched or reported.
+    virtual void StartNewEditor(int type) = 0;
+};
+
+class TEditorLauncher : public IEditorStarter {
 public:
     TEditorLauncher(TLayoutEngine& engine, IProcesses& processes, IUserInterface& ui)
         : FEngine(engine), FProcesses(processes), FUi(ui), FWait(processes, ui) {}
@@ -32,10 +42,8 @@ public:
     // One entry of a layout: shown at its rectangle with its caret.
     void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
                          std::int32_t height, std::int32_t selStart);
-    // A favourite: shown where its window is, caret untouched.
-    void OpenFileInEditor(const std::string& path);
-    // A new document of the given type; nothing is searched or reported.
-    void StartNewEditor(int type);
+    void OpenFileInEditor(const std::string& path) override;
+    void StartNewEditor(int type) override;
 
 private:
     void StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,

@@ -2,6 +2,7 @@
 // here can reach it and its window menu can be read: dropped layouts restored in order up to a
 // silent abort with the drop always released, and one set of window-menu entries after shows.
 #include "app/main_window.h"
+#include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
 #include "app/win32/main_window_view.h"
 #include "app/win32/resource_ids.h"
@@ -36,20 +37,23 @@ using wyndrel::win32::Narrow;
 
 const std::string HelpFile = "C:\\Tools\\wyndrel.hlp";
 
+// The restore of dropped layouts through a function.
+class TRestoreThrough : public app::ILayoutRestore {
+public:
+    explicit TRestoreThrough(std::function<void(const std::string&)> restore) : FRestore(std::move(restore)) {}
+    void RestoreLayout(const std::string& path) override { FRestore(path); }
+
+private:
+    std::function<void(const std::string&)> FRestore;
+};
+
 // The window and its presenter on fake ports; dropped layouts go to `onLoad`.
 class TMainWindowRun {
 public:
-    explicit TMainWindowRun(std::function<void(const std::string&)> onLoad) {
+    explicit TMainWindowRun(std::function<void(const std::string&)> onLoad) : Restore(std::move(onLoad)) {
         Ini.IniFileName = "C:\\Tools\\wyndrel.ini";
         Tray.SetIcon(wyndrel::widgets::TIconHandle{1});
-        Window.Create();
-        app::TMainWindowHandlers handlers;
-        handlers.LoadLayout = std::move(onLoad);
-        Form = std::make_unique<app::TfrmWyndrel>(
-            app::TMainWindowPorts{Window.View(), Window, Process, Files, Ini, Timer}, Tray, Grad, std::move(handlers),
-            HelpFile);
-        Window.Attach(*Form);
-        Form->FormCreate();
+        Form.FormCreate();
     }
     // The window goes before its presenter; its destruction quits, as the program's does,
     // and that quit is not left for the thread's later waits.
@@ -70,8 +74,11 @@ public:
     wyndrel::widgets::TTaskTrayRegistry Registry{Area};
     wyndrel::widgets::TTaskTray Tray{Registry};
     wyndrel::widgets::TSKGradationG Grad;
-    app::win32::TMainWindowView Window{Ui, Grad};
-    std::unique_ptr<app::TfrmWyndrel> Form;
+    wyndrel::ui::TCommandTable Commands{&app::MainWindowCommandRule};
+    wyndrel::ui::TAppActivation Activation;
+    TRestoreThrough Restore;
+    app::win32::TMainWindowView Window{Ui, Grad, Form, Activation};  // its presenter is made right after it
+    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore}, Tray, Grad, Commands, HelpFile};
 };
 
 // A drop as the shell hands it over: DROPFILES followed by the wide names, each ended by a

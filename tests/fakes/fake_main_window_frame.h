@@ -26,6 +26,7 @@ public:
     int BroughtForward = 0;
     bool Minimized = false;
     bool QuitSent = false;
+    int Destroyed = 0;  // DestroyWindow calls
     Point Cursor{400, 300};
     std::map<app::TCaptionColor, std::uint32_t> Colors{{app::TCaptionColor::Active, 0x800000},
                                                        {app::TCaptionColor::GradientActive, 0xF0CAA6},
@@ -49,6 +50,7 @@ public:
     bool ApplicationMinimized() override { return Minimized; }
     void Quit() override { QuitSent = true; }
     bool QuitRequested() override { return QuitSent; }
+    void DestroyWindow() override { ++Destroyed; }
 
 private:
     TFakeView& FView;

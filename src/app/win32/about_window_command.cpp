@@ -1,7 +1,15 @@
 // Opening the one About window.
 #include "app/win32/about_window_command.h"
 
+#include "app/main_window_ids.h"
+
 namespace wyndrel::app::win32 {
+
+TAboutWindowCommand::TAboutWindowCommand(TAboutWindowParts parts, ui::TCommandTable& commands)
+    : FParts(std::move(parts)) {
+    for (int id : {static_cast<int>(ids::pmAbout), static_cast<int>(ids::WindowMenuAbout)})
+        commands.Add(id, [this] { Open(); });
+}
 
 TAboutWindowCommand::~TAboutWindowCommand() { Free(); }
 

@@ -7,6 +7,7 @@
 #include "dialogs/win32/ver_info_window.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_version_resource.h"
+#include "ui/command_table.h"
 
 #include <functional>
 #include <memory>
@@ -23,7 +24,8 @@ struct TAboutWindowParts {
 
 class TAboutWindowCommand {
 public:
-    explicit TAboutWindowCommand(TAboutWindowParts parts) : FParts(std::move(parts)) {}
+    // Registers the About entries of the tray and the window menu in `commands`.
+    TAboutWindowCommand(TAboutWindowParts parts, ui::TCommandTable& commands);
     ~TAboutWindowCommand();
     TAboutWindowCommand(const TAboutWindowCommand&) = delete;
     TAboutWindowCommand& operator=(const TAboutWindowCommand&) = delete;

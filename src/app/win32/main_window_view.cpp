@@ -22,20 +22,21 @@ constexpr DWORD BorderlessStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CL
 
 }  // namespace
 
-TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad)
+TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad, TfrmWyndrel& presenter,
+                                 ui::TAppActivation& activation)
     : TWindowBase(ui),
       FGrad(grad),
       FBinder(MainWindowForm()),
-      FView(FBinder, [this] { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }) {}
-
-TMainWindowView::~TMainWindowView() { Destroy(); }
-
-void TMainWindowView::Create() {
+      FView(FBinder, [this] { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }),
+      FPresenter(presenter),
+      FActivation(activation) {
     RegisterWindowClass(wyndrel::win32::Widen(MainWindowClassName).c_str(), LoadProgramIcon(TIconSize::Large),
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), LoadProgramIcon(TIconSize::Small));
     CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(), wyndrel::win32::Widen(ProgramName),
                     TitledStyle, 0, BuiltInPosition.X, BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
 }
+
+TMainWindowView::~TMainWindowView() { Destroy(); }
 
 void TMainWindowView::Destroy() {
     if (Handle() && ::IsWindow(Handle())) ::DestroyWindow(Handle());
@@ -49,52 +50,48 @@ bool TMainWindowView::OnCreate() {
     return true;
 }
 
-void TMainWindowView::OnClose() {
-    if (!FPresenter || FPresenter->FormCloseQuery()) ::DestroyWindow(Handle());
-}
+void TMainWindowView::OnClose() { FPresenter.OnCloseRequest(); }
 
 void TMainWindowView::OnDestroy() {
     wyndrel::win32::ForgetDialogKeys(Handle());
-    if (FPresenter) FPresenter->FormDestroy();
+    FPresenter.FormDestroy();
     FBar.reset();
 }
 
 void TMainWindowView::OnCommand(int id, int notifyCode, HWND control) {
     auto event = FBinder.Translate(MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control));
-    if (FPresenter && event) FPresenter->OnControl(*event);
+    if (event) FPresenter.OnControl(*event);
 }
 
 void TMainWindowView::OnTimer(UINT_PTR timerId) {
-    if (FPresenter) FPresenter->OnTimer(static_cast<int>(timerId));
+    FPresenter.OnTimer(static_cast<int>(timerId));
 }
 
 LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (FBar && FBar->OnParentMessage(message, wParam, lParam)) return 0;
-    if (!FPresenter) return TWindowBase::OnMessage(message, wParam, lParam);
     switch (message) {
         case WM_SYSCOMMAND:
             // The identifier is compared whole: the platform's own commands use the low bits.
-            if (FPresenter->OnSysCommand(static_cast<std::uint32_t>(wParam))) return 0;
+            if (FPresenter.OnSysCommand(static_cast<std::uint32_t>(wParam))) return 0;
             break;
         case WM_SHOWWINDOW:
-            if (wParam) FPresenter->OnShow();
+            if (wParam) FPresenter.OnShow();
             break;
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wParam) == FBinder.Control(ids::btnChangeView)) {
-                FPresenter->OnChangeViewPopup();
+                FPresenter.OnChangeViewPopup();
                 return 0;
             }
             break;
         case WM_ACTIVATEAPP:
-            if (!wParam) FPresenter->AppEventsDeactivate();
-            else if (FActivation) FActivation->Activate();
-            else FPresenter->AppEventsActivate();
+            if (!wParam) FPresenter.AppEventsDeactivate();
+            else FActivation.Activate();
             break;
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return 0;
         default:
             if (message == ui::ShowRequestMessage) {
-                FPresenter->OnShowRequest();
+                FPresenter.OnShowRequest();
                 return 0;
             }
             break;
@@ -111,7 +108,7 @@ void TMainWindowView::OnDropFiles(HDROP drop) {
         HCURSOR Cursor;
         ~TRestoreCursor() { ::SetCursor(Cursor); }
     } restore{previous};
-    FPresenter->OnDropFiles(paths);
+    FPresenter.OnDropFiles(paths);
 }
 
 void TMainWindowView::SetTitleBar(bool titleBar) {

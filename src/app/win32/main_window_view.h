@@ -16,16 +16,14 @@ namespace wyndrel::app::win32 {
 
 class TMainWindowView : public wyndrel::win32::TWindowBase, public IMainWindowFrame, public IWindowMenu {
 public:
-    TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad);
+    // Creates the window hidden at its built-in position, with its controls. `presenter`
+    // receives the window's events and may be made after the window: creating it sends only
+    // the window's own messages. The program's activations go to `activation`, where a window
+    // open for a while (the running-editors list) installs its own handler.
+    TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad, TfrmWyndrel& presenter,
+                    ui::TAppActivation& activation);
     ~TMainWindowView() override;
 
-    // Creates the window hidden at its built-in position, with its controls.
-    void Create();
-    // The presenter that receives the window's events; set before the window is shown.
-    void Attach(TfrmWyndrel& presenter) { FPresenter = &presenter; }
-    // Where the program's activations go instead of straight to the presenter: a window open
-    // for a while (the running-editors list) installs its own handler there.
-    void AttachActivation(ui::TAppActivation& activation) { FActivation = &activation; }
     ui::IView& View() { return FView; }
     void Destroy();
 
@@ -46,6 +44,7 @@ public:
     bool ApplicationMinimized() override;
     void Quit() override;
     bool QuitRequested() override { return FQuitRequested; }
+    void DestroyWindow() override { Destroy(); }
 
     void DeleteEntry(std::uint32_t id) override;
     void InsertEntry(int position, const TWindowMenuEntry& entry) override;
@@ -68,8 +67,8 @@ private:
     ui::win32::TFormBinder FBinder;
     ui::win32::TWin32FormView FView;
     std::unique_ptr<wyndrel::win32::TGradationBar> FBar;
-    TfrmWyndrel* FPresenter = nullptr;
-    ui::TAppActivation* FActivation = nullptr;
+    TfrmWyndrel& FPresenter;
+    ui::TAppActivation& FActivation;
     HMENU FSysMenu = nullptr;
     bool FQuitRequested = false;
 };

@@ -2,9 +2,25 @@
 #include "app/win32/options_command.h"
 
 #include "dialogs/win32/option_dialog_window.h"
+#include "app/main_window_ids.h"
 #include "layout/editor_executable.h"
 
 namespace wyndrel::app::win32 {
+
+TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, std::string& editorPath,
+                                 std::string helpFileName, ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
+                                 std::function<dialogs::TOptionSheetsPorts()> sheetPorts)
+    : FPorts(ports),
+      FIni(ini),
+      FEditorPath(editorPath),
+      FHelpFileName(std::move(helpFileName)),
+      FAutoSaveTimer(autoSaveTimer),
+      FMainWindow(mainWindow),
+      FForm(form),
+      FSheetPorts(std::move(sheetPorts)) {
+    for (int id : {int{ids::btnOption}, int{ids::pmOption}, static_cast<int>(ids::WindowMenuOptions)})
+        form.Commands().Add(id, [this] { Open(); });
+}
 
 void TOptionsCommand::Open() {
     if (FOpen) {
@@ -24,15 +40,11 @@ void TOptionsCommand::Open() {
             ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
             return Rect{area.left, area.top, area.right, area.bottom};
         },
-        [this] {
-            if (FForm) FForm->ActivateTitleColors();
-        },
-        [this] {
-            if (FForm) FForm->DeactivateTitleColors();
-        },
+        [this] { FForm.ActivateTitleColors(); },
+        [this] { FForm.DeactivateTitleColors(); },
         [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },
         {},
-        SheetPorts ? std::optional(SheetPorts()) : std::nullopt};
+        FSheetPorts()};
     // Closed again also when showing fails, before the failure goes on.
     struct TClosed {
         TOptionsCommand& Command;

@@ -9,31 +9,26 @@
 #include "platform/win32/windows_header.h"
 #include "settings/ini_access.h"
 
+#include <functional>
 #include <string>
 
 namespace wyndrel::app::win32 {
 
 class TOptionsCommand {
 public:
-    // `editorPath` is the program-wide editor path, replaced when the dialog is confirmed.
+    // `editorPath` is the program-wide editor path, replaced when the dialog is confirmed;
+    // `form` is the main window that owns the dialog and lends it its title colours, and the
+    // sheets' ports are made for each opening. Registers the options entries of the button,
+    // the tray and the window menu in the form's command table.
     TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, std::string& editorPath, std::string helpFileName,
-                    ITimer& autoSaveTimer)
-        : FPorts(ports), FIni(ini), FEditorPath(editorPath), FHelpFileName(std::move(helpFileName)),
-          FAutoSaveTimer(autoSaveTimer) {}
-
-    // The main window that owns the dialog and lends it its title colours.
-    void Attach(HWND mainWindow, TfrmWyndrel& form) {
-        FMainWindow = mainWindow;
-        FForm = &form;
-    }
+                    ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
+                    std::function<dialogs::TOptionSheetsPorts()> sheetPorts);
 
     // btnOptionsClick: opens the dialog on the sheet it was last closed on and returns once
     // it has closed. While it is open a second call only brings it forward.
     void Open();
     // The open dialog's window; nullptr while none is open.
     HWND DialogWindow() const { return FDialog; }
-    // What the sheets "保存時" … "自動保存2" need, made for each opening.
-    std::function<dialogs::TOptionSheetsPorts()> SheetPorts;
 
 private:
     TPorts FPorts;
@@ -41,8 +36,9 @@ private:
     std::string& FEditorPath;
     std::string FHelpFileName;
     ITimer& FAutoSaveTimer;
-    HWND FMainWindow = nullptr;
-    TfrmWyndrel* FForm = nullptr;
+    HWND FMainWindow;
+    TfrmWyndrel& FForm;
+    std::function<dialogs::TOptionSheetsPorts()> FSheetPorts;
     HWND FDialog = nullptr;
     bool FOpen = false;
 };

@@ -2,6 +2,7 @@
 // skipped under a menu, the switch, the interval box's answers, and the options shortcuts.
 #include "app/auto_save_interval.h"
 #include "app/auto_save_schedule.h"
+#include "app/main_window_commands.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_view.h"
@@ -57,9 +58,17 @@ protected:
     int Passes = 0;
     bool MenuOpen = false;
     std::vector<std::string> OptionsOpenedAt;
-    TAutoSaveSchedule Schedule{Timer, Ini, Box,
+    bool OptionsFail = false;
+    ui::TCommandTable Table{MainWindowCommandRule};
+    TAutoSaveSchedule Schedule{Timer,
+                               Ini,
+                               Box,
                                {[this] { ++Passes; }, [this] { return MenuOpen; },
-                                [this] { OptionsOpenedAt.push_back(Setting("Option", "LastSheet")); }}};
+                                [this] {
+                                    if (OptionsFail) throw ESilentAbort();
+                                    OptionsOpenedAt.push_back(Setting("Option", "LastSheet"));
+                                }},
+                               Table};
 };
 
 TEST_F(AutoSaveSchedule, StartsOnOrOffAsAtAppStartAndLastEnableSayWithTheStoredInterval) {
@@ -182,7 +191,7 @@ TEST_F(AutoSaveSchedule, OpensTheOptionsOnTheAutoSaveSheetsAndPutsTheUsersSheetB
     EXPECT_EQ(Setting("Option", "LastSheet"), "2");
 
     // A dialog that fails leaves its sheet behind.
-    Schedule.SetOpenOptions([] { throw ESilentAbort(); });
+    OptionsFail = true;
     EXPECT_THROW(Schedule.pmAOptionClick(), ESilentAbort);
     EXPECT_EQ(Setting("Option", "LastSheet"), "5");
 }

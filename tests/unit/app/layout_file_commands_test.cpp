@@ -1,6 +1,8 @@
 // The main window's layout commands on the in-memory platform: proposals, remembered files,
-// closing after a save or a returned restore, cancelled dialogs, and the window's gate.
+// closing after a save or a returned restore, cancelled dialogs, and the window's command table.
 #include "app/layout_file_commands.h"
+#include "app/main_window_commands.h"
+#include "app/main_window_ids.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_regional_settings.h"
 #include "unit/layout/layout_world.h"
@@ -26,11 +28,18 @@ protected:
     fakes::TFakeClock Clock{{2002, 12, 7, 13, 5, 9, 0, 6}};
     fakes::TFakeRegionalSettings Regional;
     settings::TIniAccess Ini{Files};
-    ui::TCommandGate Gate;
     int CloseRequests = 0;
+    ui::TCommandTable Table = CloseCountingTable();
     std::function<void()> OnEditorList = [] {};
-    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Gate,
-                                 TMainWindowHooks{[this] { OnEditorList(); }, [this] { ++CloseRequests; }}};
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Table,
+                                 TMainWindowHooks{[this] { OnEditorList(); }}};
+
+private:
+    ui::TCommandTable CloseCountingTable() {
+        ui::TCommandTable table{MainWindowCommandRule};
+        table.Add(ids::cmdCloseRequest, [this] { ++CloseRequests; });
+        return table;
+    }
 };
 
 TEST_F(LayoutCommands, SaveProposesTheLastSavedFileOrTheDatedNameInTheUsersFormatsAndWritesTheLayout) {
@@ -79,10 +88,10 @@ TEST_F(LayoutCommands, ReadRestoresTheChosenFileRemembersItAndClosesOnlyAfterARe
     Ui.ChooseFile(std::nullopt);
     Commands.ReadAndClose();  // cancelled: nothing restored, the window stays
     Ui.ChooseFile("C:\\L\\bad.qdl");
-    EXPECT_THROW(Commands.ReadAndClose(), ESilentAbort);
+    EXPECT_THROW(Table.Dispatch(ids::btnReadEnd), ESilentAbort);
     EXPECT_EQ(CloseRequests, 0);
     EXPECT_TRUE(Processes.Starts().empty());
-    EXPECT_FALSE(Gate.Busy());
+    EXPECT_FALSE(Table.Busy());
 
     Ui.ChooseFile("C:\\L\\good.qdl");
     Commands.Read();
@@ -125,10 +134,11 @@ TEST_F(LayoutCommands, SaveIntoAFolderRemovedAfterTheDialogShowsTheWriteErrorAnd
 
 TEST_F(LayoutCommands, NoOtherCommandRunsWhileTheListIsOpenOrARestoreWaits) {
     OnEditorList = [this] {
-        Commands.Save();
-        Commands.ShowEditors();
+        EXPECT_FALSE(Table.Available(ids::pmSave));
+        Table.Dispatch(ids::pmSave);
+        Table.Dispatch(ids::btnSituate);
     };
-    Commands.ShowEditors();
+    Table.Dispatch(ids::pmSituate);
     EXPECT_TRUE(FileDialogs().empty());
 
     Files.AddFile("C:\\L\\good.qdl", "[QuillonLayoutFile]\r\n\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
@@ -136,16 +146,16 @@ TEST_F(LayoutCommands, NoOtherCommandRunsWhileTheListIsOpenOrARestoreWaits) {
     OnEditorList = [&] { ++listOpenings; };
     Ui.OnPump([this](std::uint32_t ms) {
         Processes.AdvanceTime(ms);
-        Commands.ShowEditors();
-        Commands.SaveAndClose();
+        Table.Dispatch(ids::btnSituate);
+        Table.Dispatch(ids::btnSaveEnd);
     });
     Ui.ChooseFile("C:\\L\\good.qdl");
-    Commands.Read();
+    Table.Dispatch(ids::btnRead);
     EXPECT_GT(Ui.PumpCount(), 0);
     EXPECT_EQ(FileDialogs().size(), 1u);
     EXPECT_EQ(listOpenings, 0);
     EXPECT_EQ(CloseRequests, 0);
-    Commands.ShowEditors();
+    Table.Dispatch(ids::btnSituate);
     EXPECT_EQ(listOpenings, 1);
 }
 

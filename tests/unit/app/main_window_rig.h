@@ -1,7 +1,9 @@
 // The fakes a main window stands on in the unit tests: desktop, files and settings, view and
-// frame, process, timer and the tray icon with its gradient bar, the settings file at IniPath.
+// frame, process, timer and the tray icon with its gradient bar, the settings file at IniPath,
+// and the window's command table.
 #pragma once
 
+#include "app/main_window_commands.h"
 #include "app/main_window_form.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
@@ -37,6 +39,7 @@ struct TMainWindowRig {
     widgets::TTaskTrayRegistry Registry{Area};
     widgets::TTaskTray Tray{Registry};
     widgets::TSKGradationG Grad;
+    ui::TCommandTable Table{MainWindowCommandRule};
 };
 
 }  // namespace wyndrel::app

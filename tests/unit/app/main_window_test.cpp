@@ -20,20 +20,17 @@ using TKind = fakes::TNotifyCall::TKind;
 
 class MainWindow : public ::testing::Test, protected TMainWindowRig {
 protected:
+    MainWindow() { RegisterOtherCommands(); }
     void Create(const std::string& settings) {
         Files.AddFile(IniPath, settings);
         Form.FormCreate();
     }
-    TMainWindowHandlers Handlers() {
-        TMainWindowHandlers handlers;
-        handlers.Scatter = [this] { Ran.push_back("scatter"); };
-        handlers.Options = [this] { Ran.push_back("options"); };
-        handlers.Read = [this] { Commands.Read(); };
-        handlers.Save = [this] { Commands.Save(); };
-        handlers.Situate = [this] { Commands.ShowEditors(); };
-        handlers.SaveAndClose = [this] { Commands.SaveAndClose(); };
-        handlers.TrayMenu = [this](Point at) { Ran.push_back("menu at " + std::to_string(at.X)); };
-        return handlers;
+    // Stand-ins for the commands that other parts of the program register.
+    void RegisterOtherCommands() {
+        Table.Add(ids::pmScatter, [this] { Ran.push_back("scatter"); });
+        Table.Add(ids::WindowMenuScatter, [this] { Ran.push_back("scatter"); });
+        Table.Add(ids::btnOption, [this] { Ran.push_back("options"); });
+        Table.Add(ids::cmdTrayMenu, [this] { Ran.push_back("menu at " + std::to_string(Frame.CursorPos().X)); });
     }
     std::vector<TKind> TrayCalls() const {
         std::vector<TKind> kinds;
@@ -42,16 +39,16 @@ protected:
     }
 
     std::vector<std::string> Ran;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, Handlers(), HelpPath};
-    // The layout commands as the program wires them: on the window's own gate.
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands}, Tray, Grad, Table, HelpPath};
+    // The layout commands as the program wires them: in the window's own command table.
     fakes::TFakeProcesses Processes;
     fakes::TFakeUserInterface Ui;
     fakes::TFakeClock Clock;
     fakes::TFakeRegionalSettings Regional;
     layout::TLayoutEngine Engine{Desktop};
     std::function<void()> OnEditorList = [] {};
-    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Form.Gate(),
-                                 TMainWindowHooks{[this] { OnEditorList(); }, [this] { Ran.push_back("close"); }}};
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Table,
+                                 TMainWindowHooks{[this] { OnEditorList(); }}};
 };
 
 TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
@@ -165,7 +162,7 @@ TEST_F(MainWindow, GradientBarDragsOpensTheTrayMenuAndFollowsTheCaptionColours) 
     EXPECT_EQ(Grad.EndColor(), 0xC0C0C0u);
 }
 
-TEST_F(MainWindow, LayoutButtonsRunTheirCommandsButNoneWhileAnotherCommandOfTheWindowRuns) {
+TEST_F(MainWindow, LayoutButtonsRunTheirCommandsAndTheOthersAreDisabledWhileOneRuns) {
     Create("");
     Files.AddFolder("C:\\L");
     Desktop.AddEditor("C:\\a.txt");
@@ -174,22 +171,62 @@ TEST_F(MainWindow, LayoutButtonsRunTheirCommandsButNoneWhileAnotherCommandOfTheW
     Form.OnControl({ids::btnRead});
     Form.OnControl({ids::btnSaveEnd});
     EXPECT_TRUE(Files.FileExists("C:\\L\\day.qdl"));
-    EXPECT_EQ(Ran, std::vector<std::string>{"close"});
+    EXPECT_EQ(Frame.Destroyed, 1);  // closed once the save had returned
 
-    // The list is open: neither a button nor the window menu starts anything.
-    OnEditorList = [this] {
+    // The list is open: no button or window-menu command that opens a window starts, and
+    // their buttons show it; the shapes and the quit button stay at hand.
+    std::vector<bool> enabledMeanwhile;
+    OnEditorList = [this, &enabledMeanwhile] {
         Ran.push_back("list");
+        for (int id : {ids::btnRead, ids::btnSave, ids::btnOption, ids::btnChangeView, ids::btnClose})
+            enabledMeanwhile.push_back(View.Enabled(id));
         Form.OnControl({ids::btnSave});
         Form.OnControl({ids::btnSituate});
         Form.OnControl({ids::btnOption});
         Form.OnSysCommand(ids::WindowMenuScatter);
     };
     Form.OnControl({ids::btnSituate});
-    EXPECT_EQ(Ran, (std::vector<std::string>{"close", "list"}));
+    EXPECT_EQ(Ran, (std::vector<std::string>{"list"}));
+    EXPECT_EQ(enabledMeanwhile, (std::vector<bool>{false, false, false, true, true}));
+    EXPECT_TRUE(View.Enabled(ids::btnRead) && View.Enabled(ids::btnOption));
     EXPECT_EQ(std::count_if(Ui.Events().begin(), Ui.Events().end(),
                             [](const fakes::TUiEvent& event) { return event.Kind == fakes::TUiEvent::TKind::FileDialog; }),
               2);
-    EXPECT_FALSE(Form.Gate().Busy());
+    EXPECT_FALSE(Table.Busy());
+}
+
+TEST_F(MainWindow, TicksDropsAndACloseThatArriveDuringARestoreAreCarriedOutAfterIt) {
+    Create("");
+    Table.Add(ids::cmdAutoSaveTick, [this] { Ran.push_back("pass"); });
+    Files.AddFolder("C:\\L");
+    for (const char* name : {"first", "second", "third"})
+        Files.AddFile(std::string("C:\\L\\") + name + ".qdl",
+                      std::string("[QuillonLayoutFile]\r\n\r\nFile=C:\\") + name + ".txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
+    bool arrived = false;
+    Ui.OnPump([&](std::uint32_t ms) {
+        Processes.AdvanceTime(ms);
+        if (arrived) return;
+        arrived = true;
+        for (int tick = 0; tick < 3; ++tick) Form.OnTimer(ids::TimAutoSave);
+        Form.OnDropFiles({"C:\\L\\second.qdl"});
+        Form.OnDropFiles({"C:\\L\\third.qdl"});
+        Form.OnCloseRequest();
+        EXPECT_TRUE(Ran.empty());
+        EXPECT_EQ(Frame.Destroyed, 0);
+    });
+    Ui.ChooseFile("C:\\L\\first.qdl");
+    Form.OnControl({ids::btnRead});
+    EXPECT_TRUE(arrived);
+    EXPECT_EQ(Ran, std::vector<std::string>{"pass"});  // three ticks, one pass
+    ASSERT_EQ(Processes.Starts().size(), 3u);  // the running restore, then the drops in their order
+    EXPECT_NE(Processes.Starts()[1].CommandLine.find("second.txt"), std::string::npos);
+    EXPECT_NE(Processes.Starts()[2].CommandLine.find("third.txt"), std::string::npos);
+    EXPECT_EQ(Frame.Destroyed, 1);
+
+    // Under an open popup menu a tick is skipped, not kept.
+    View.DuringPopup = [this] { Form.OnTimer(ids::TimAutoSave); };
+    Form.TrackMenu(TfrmWyndrel::ChangeViewMenu());
+    EXPECT_EQ(Ran, std::vector<std::string>{"pass"});
 }
 
 }  // namespace

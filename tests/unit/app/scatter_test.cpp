@@ -1,5 +1,6 @@
 // Scatter and put in order on the in-memory desktop: the ranges, untitled windows, the Z order
 // and activation, the snapshot kept across scatters, and the put-in-order outcomes.
+#include "app/main_window_commands.h"
 #include "app/scatter.h"
 #include "fakes/fake_clock.h"
 #include "platform/silent_abort.h"
@@ -19,7 +20,8 @@ protected:
 
     const std::string Snapshot = "C:\\Tools\\VOREZUVA.KTDK";
     fakes::TFakeClock Clock;
-    TScatterCommands Commands{{Engine, Processes, Files, Ui, Clock}, Snapshot};
+    ui::TCommandTable Table{MainWindowCommandRule};
+    TScatterCommands Commands{{Engine, Processes, Files, Ui, Clock}, Snapshot, Table};
     std::vector<WindowId> Editors{Desktop.AddEditor("C:\\a.txt", {10, 20, 410, 320}, 3),
                                   Desktop.AddEditor("C:\\b.txt", {500, 40, 900, 640}, 7),
                                   Desktop.AddEditor("C:\\c.txt", {30, 300, 630, 700}, 0)};

@@ -13,27 +13,40 @@ namespace {
 
 using widgets::TMouseButton;
 
+// The editors the tray's entries start, as what they would start.
+class TRecordingStarter : public layout::IEditorStarter {
+public:
+    explicit TRecordingStarter(std::vector<std::string>& ran) : FRan(ran) {}
+    void OpenFileInEditor(const std::string& path) override { FRan.push_back("open " + path); }
+    void StartNewEditor(int type) override { FRan.push_back("new " + std::to_string(type)); }
+
+private:
+    std::vector<std::string>& FRan;
+};
+
+class TNoRestore : public ILayoutRestore {
+public:
+    void RestoreLayout(const std::string&) override {}
+};
+
 class TrayCommands : public ::testing::Test, protected TMainWindowRig {
 protected:
+    TrayCommands() { RegisterOtherCommands(); }
     void Create(const std::string& settings) {
         Files.AddFile(IniPath, settings);
         Form.FormCreate();
+        Commands.BuildFavoritesMenu();
     }
-    TMainWindowHandlers MainHandlers() {
-        TMainWindowHandlers handlers;
-        handlers.Scatter = [this] { Ran.push_back(Form.MenuShowing() ? "scatter in menu" : "scatter"); };
-        handlers.Options = [this] { Ran.push_back(Commands.TrayMenuModel().Find(ids::pmOption)->Enabled ? "on" : "off"); };
-        handlers.About = [this] { Ran.push_back("about"); };
-        handlers.TrayMenu = [this](Point) { Commands.ShowTrayMenu(); };
-        handlers.BuildFavoritesMenu = [this] { Commands.BuildFavoritesMenu(); };
-        return handlers;
-    }
-    TTrayHandlers TrayHandlers() {
-        TTrayHandlers handlers;
-        handlers.StartNewEditor = [this](int type) { Ran.push_back("new " + std::to_string(type)); };
-        handlers.OpenFileInEditor = [this](const std::string& path) { Ran.push_back("open " + path); };
-        handlers.pmPutInOrderClick = [this] { Ran.push_back("put in order"); };
-        return handlers;
+    // Stand-ins for the commands that other parts of the program register.
+    void RegisterOtherCommands() {
+        Table.Add(ids::pmScatter, [this] { Ran.push_back(Form.MenuShowing() ? "scatter in menu" : "scatter"); });
+        // The tray menu opened while the dialog is open shows its entry disabled.
+        Table.Add(ids::pmOption, [this] {
+            RightClick();
+            Ran.push_back(LastPopup().Find(ids::pmOption)->Enabled ? "on" : "off");
+        });
+        Table.Add(ids::pmAbout, [this] { Ran.push_back("about"); });
+        Table.Add(ids::pmPutInOrder, [this] { Ran.push_back("put in order"); });
     }
     void RightClick() { Tray.DoMouseDown(TMouseButton::mbRight, widgets::ssRight, 0, 0); }
     void LeftClick() { Tray.DoMouseDown(TMouseButton::mbLeft, widgets::ssLeft, 0, 0); }
@@ -57,9 +70,10 @@ protected:
     fakes::TFakeOpenForms OpenForms;
     fakes::TFakeHelpViewer Help;
     std::vector<std::string> Ran;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer}, Tray, Grad, MainHandlers(), HelpPath};
-    TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, WindowId{77}},
-                           TrayHandlers(),
+    TRecordingStarter Editors{Ran};
+    TNoRestore Restore;
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore}, Tray, Grad, Table, HelpPath};
+    TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
                            {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", &EditorPath},
                            Tray};
 };

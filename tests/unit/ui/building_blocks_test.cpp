@@ -1,10 +1,10 @@
 // The portable building blocks of the program's windows: scaling, hint texts, menu models,
-// the busy gate of presenters, and the timer fake that presenter tests drive.
+// a window's command table, and the timer fake that presenter tests drive.
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
 #include "platform/silent_abort.h"
-#include "ui/command_gate.h"
+#include "ui/command_table.h"
 #include "ui/form.h"
 #include "ui/hint_text.h"
 #include "ui/menu_model.h"
@@ -48,69 +48,75 @@ TEST(MenuModel, FindsEntriesThroughSubmenusByIdAndNameAndRefusesMissingOnes) {
     EXPECT_THROW(menu.Item("pmNone"), std::out_of_range);
 }
 
-// A presenter with one long command that handles pending messages, as a restore does.
-class TGatedPresenter {
-public:
-    TGatedPresenter(IView& view, IUserInterface& ui) : FView(view), FUi(ui) {}
-    TGateResult OnCommand(int id, TWhenBusy whenBusy = TWhenBusy::Drop) {
-        return FGate.Run([this, id] { Execute(id); }, whenBusy);
-    }
-    std::vector<int> Started;
-    bool FailNext = false;
-
-private:
-    void Execute(int id) {
-        Started.push_back(id);
-        FView.SetText(FormId, "実行中 " + std::to_string(id));
-        FUi.ProcessMessages();
-        if (FailNext) throw ESilentAbort();
-        FView.SetText(FormId, "Wyndrel");
-    }
-    IView& FView;
-    IUserInterface& FUi;
-    TCommandGate FGate;
-};
-
-TEST(CommandGate, DropsOrQueuesACommandThatArrivesFromAPumpWhileOneRuns) {
-    TFormSpec form;
-    form.Caption = "Wyndrel";
-    fakes::TFakeView view(form);
-    fakes::TFakeUserInterface ui;
-    TGatedPresenter presenter(view, ui);
-    std::vector<TGateResult> inner;
-    TWhenBusy whenBusy = TWhenBusy::Drop;
-    ui.OnPump([&](std::uint32_t) {
-        if (presenter.Started.size() < 4) inner.push_back(presenter.OnCommand(2, whenBusy));
-    });
-
-    EXPECT_EQ(presenter.OnCommand(1), TGateResult::Ran);
-    EXPECT_EQ(inner, std::vector<TGateResult>{TGateResult::Dropped});
-    EXPECT_EQ(presenter.Started, std::vector<int>{1});
-    EXPECT_EQ(view.Text(FormId), "Wyndrel");
-
-    // Queued: each request runs after the one before; their own pumps queue more until the
-    // test stops asking.
-    whenBusy = TWhenBusy::Queue;
-    inner.clear();
-    presenter.Started.clear();
-    EXPECT_EQ(presenter.OnCommand(1), TGateResult::Ran);
-    EXPECT_EQ(presenter.Started, (std::vector<int>{1, 2, 2, 2}));
-    EXPECT_EQ(inner, (std::vector<TGateResult>{TGateResult::Queued, TGateResult::Queued, TGateResult::Queued}));
+// Commands 1 to 9 run at once, 10 to 19 wait their turn, 20 and up are not available while
+// another runs; 100 has no rule.
+std::optional<TWhileBusy> TestRule(int id) {
+    if (id >= 100) return std::nullopt;
+    if (id < 10) return TWhileBusy::RunsAtOnce;
+    return id < 20 ? TWhileBusy::WaitsItsTurn : TWhileBusy::NotAvailable;
 }
 
-TEST(CommandGate, OpensAgainAndForgetsQueuedCommandsWhenTheRunningOneFails) {
-    fakes::TFakeView view(TFormSpec{});
-    fakes::TFakeUserInterface ui;
-    TGatedPresenter presenter(view, ui);
-    ui.OnPump([&](std::uint32_t) { presenter.OnCommand(2, TWhenBusy::Queue); });
-    presenter.FailNext = true;
-    EXPECT_THROW(presenter.OnCommand(1), ESilentAbort);
-    EXPECT_EQ(presenter.Started, std::vector<int>{1});
+TEST(CommandTable, RunsKeepsOrRefusesWhatArrivesWhileACommandRunsAsItsRuleSays) {
+    TCommandTable table(&TestRule);
+    std::vector<std::string> ran;
+    std::vector<TDispatched> inner;
+    std::vector<bool> busyChanges;
+    table.OnBusyChanged([&] { busyChanges.push_back(table.Busy()); });
+    table.Add(1, [&] { ran.push_back("at once"); });
+    table.Add(10, [&] { ran.push_back("tick"); });
+    table.AddRange(21, 29, [&](int id) { ran.push_back("entry " + std::to_string(id)); });
+    // The long command: what arrives during it, as from a pump.
+    table.Add(20, [&] {
+        ran.push_back("long");
+        EXPECT_FALSE(table.Available(25));
+        EXPECT_TRUE(table.Available(10) && table.Available(1));
+        for (int id : {10, 25, 1, 10, 10, 100}) inner.push_back(table.Dispatch(id));
+    });
+    EXPECT_EQ(table.Dispatch(20), TDispatched::Ran);
+    EXPECT_EQ(inner, (std::vector<TDispatched>{TDispatched::Waiting, TDispatched::NotAvailable, TDispatched::Ran,
+                                               TDispatched::Waiting, TDispatched::Waiting, TDispatched::Unknown}));
+    EXPECT_EQ(ran, (std::vector<std::string>{"long", "at once", "tick"}));  // three ticks, one after it
+    EXPECT_EQ(busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(table.Available(25));
+    EXPECT_EQ(table.Dispatch(27), TDispatched::Ran);
+    EXPECT_EQ(ran.back(), "entry 27");
 
-    presenter.FailNext = false;
-    ui.OnPump({});
-    EXPECT_EQ(presenter.OnCommand(3), TGateResult::Ran);
-    EXPECT_EQ(presenter.Started, (std::vector<int>{1, 3}));
+    TMenuModel menu({TMenuItem::Command(21, "a", "a"), TMenuItem::Submenu(5, "s", "s", {TMenuItem::Command(10, "t", "t"),
+                                                                                       TMenuItem::Command(22, "b", "b")})});
+    table.Add(30, [&] { table.DisableUnavailable(menu); });
+    table.Dispatch(30);
+    EXPECT_FALSE(menu.Item(21).Enabled || menu.Item(22).Enabled);
+    EXPECT_TRUE(menu.Item(10).Enabled && menu.Item(5).Enabled);
+
+    EXPECT_THROW(table.Add(25, [] {}), std::logic_error);   // already in a range
+    EXPECT_THROW(table.Add(100, [] {}), std::logic_error);  // no rule
+    EXPECT_THROW(table.AddRange(8, 12, [](int) {}), std::logic_error);  // two rules
+}
+
+TEST(CommandTable, WaitingCommandsRunAfterAFailureWhichIsPassedOnOnceAndLaterOnesReported) {
+    std::vector<std::string> reported;
+    TCommandTable table(&TestRule, [&](std::exception_ptr failure) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& error) {
+            reported.push_back(error.what());
+        }
+    });
+    std::vector<std::string> ran;
+    table.Add(11, [&] {
+        ran.push_back("drop");
+        throw std::runtime_error("second");
+    });
+    table.Add(12, [&] { ran.push_back("close"); });
+    table.Add(20, [&] {
+        table.Dispatch(11);
+        table.Dispatch(12);
+        throw ESilentAbort();
+    });
+    EXPECT_THROW(table.Dispatch(20), ESilentAbort);
+    EXPECT_EQ(ran, (std::vector<std::string>{"drop", "close"}));
+    EXPECT_EQ(reported, std::vector<std::string>{"second"});
+    EXPECT_FALSE(table.Busy());
 }
 
 TEST(FakeTimer, MergesTicksThatFallDueTogetherAndRestartsOnANewInterval) {

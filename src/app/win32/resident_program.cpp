@@ -1,0 +1,127 @@
+// Building the resident program from its parts, and its message loop.
+#include "app/win32/resident_program.h"
+
+#include "app/main_window_commands.h"
+#include "app/main_window_ids.h"
+#include "app/win32/option_sheet_ports.h"
+#include "app/win32/program_icon.h"
+#include "layout/auto_save_pass.h"
+#include "dialogs/win32/quillon_list_window.h"
+#include "platform/silent_abort.h"
+#include "platform/win32/display_monitors.h"
+#include "platform/win32/guarded_dispatch.h"
+#include "platform/win32/message_loop.h"
+#include "platform/work_area.h"
+#include "text/path_split.h"
+
+namespace wyndrel::app::win32 {
+namespace {
+
+WindowId IdOf(HWND window) { return WindowId{reinterpret_cast<std::uintptr_t>(window)}; }
+
+// The list window is per-monitor aware: its bounds are physical pixels, so the monitors are
+// taken in this thread's own context, not in the DPI-unaware one of the editors' geometry.
+Rect KeepListOnScreen(const Rect& stored) {
+    const TWindowBox moved = MoveOntoNearestWorkArea({stored.Left, stored.Top, stored.Width(), stored.Height()},
+                                                     wyndrel::win32::DisplayMonitors());
+    return Rect{moved.Left, moved.Top, moved.Left + moved.Width, moved.Top + moved.Height};
+}
+
+}  // namespace
+
+TMainGradientBar::TMainGradientBar() {
+    SetBounds(2, 1, 53, 16);
+    SetVisible(false);
+    SetColor(15780518);
+    SetStartColor(6956042);
+    SetEndColor(15780518);
+    SetGradationStep(53);
+    SetAutoPointSet(true);
+    SetStartPoint(5);
+    SetAutoPoint(5);
+    SetEndPoint(11);
+    SetDirection(widgets::TDirection::dVertical);
+}
+
+TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
+                                   const std::string& editorPath, const std::string& exePath,
+                                   wyndrel::win32::TWin32UserInterface* dialogPort)
+    : FPorts(ports),
+      FProcess(process),
+      FIni(ini),
+      FDialogPort(dialogPort),
+      FExePath(exePath),
+      FHelpFileName(text::ChangeFileExt(exePath, ".hlp")),
+      FEngine(ports.Desktop),
+      FLauncher(FEngine, ports.Processes, ports.UserInterface),
+      FCommands(&MainWindowCommandRule, [this](std::exception_ptr failure) { ReportFailure(failure); }),
+      FWindow(ports.UserInterface, FGrad, FForm, FActivation),
+      FTimer(FWindow.Handle(), ids::TimAutoSave),
+      FRegistry(FNotifyArea),
+      FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
+      FLayoutCommands(ports, ini, FEngine, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
+      FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands}, FTray, FGrad, FCommands,
+            FHelpFileName),
+      FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
+                     FLauncher, IdOf(FWindow.Handle())},
+                    {FHelpFileName, TemporaryLayoutPath(exePath), &FEngine.EditorPath}, FTray),
+      FOptions(ports, ini, FEngine.EditorPath, FHelpFileName, FTimer, FWindow.Handle(), FForm,
+               [this] { return SheetPorts(); }),
+      FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
+                               [this] { FForm.DeactivateTitleColors(); }},
+             FCommands),
+      FScatter({FEngine, ports.Processes, ports.Files, ports.UserInterface, ports.Clock}, TemporaryLayoutPath(exePath),
+               FCommands),
+      FInputBox(ports.UserInterface, FWindow.Handle()),
+      FWait(ports.Processes, ports.UserInterface),
+      FSchedule(FTimer, ini, FInputBox,
+                {[this] { layout::RunAutoSavePass(FEngine, FIni, FWait); }, [this] { return FForm.MenuShowing(); },
+                 [this] { FOptions.Open(); }},
+                FCommands) {
+    FEngine.EditorPath = editorPath;
+    // The file dialogs are modal to the main window: it takes no command while one is open.
+    if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
+    FActivation.Replace([this] { FForm.AppEventsActivate(); });
+    FTray.SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(LoadProgramIcon(TIconSize::Small))});
+    FForm.FormCreate();
+}
+
+// The window goes before the parts its destruction reports to; boxes shown after it have no
+// owner rather than a dead one.
+TResidentProgram::~TResidentProgram() {
+    FWindow.Destroy();
+    if (FDialogPort) FDialogPort->SetApplicationWindow(nullptr);
+}
+
+void TResidentProgram::RunMessageLoop(bool show) {
+    if (show) FWindow.View().Show();
+    wyndrel::win32::RunMessageLoop();
+    FWindow.Destroy();
+}
+
+void TResidentProgram::ShowEditorList() {
+    dialogs::TQuillonListPorts ports{FIni, FPorts.UserInterface, FPorts.Desktop, FActivation,
+                                     [this] { return FEngine.CaptureEditors(); }, &KeepListOnScreen};
+    dialogs::win32::ShowQuillonList(FWindow.Handle(), std::move(ports));
+}
+
+dialogs::TOptionSheetsPorts TResidentProgram::SheetPorts() {
+    return OptionSheetPorts(
+        FPorts, FProcess, FIni, FEngine.EditorPath, [this] { return IdOf(FOptions.DialogWindow()); },
+        [this](const std::vector<std::string>& entries) { FTrayCommands.ReplaceFavorites(entries); });
+}
+
+// A waiting command that failed after another one had already failed: shown as any failure
+// of a window's handler is.
+void TResidentProgram::ReportFailure(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const ESilentAbort&) {
+    } catch (const std::exception& error) {
+        wyndrel::win32::ShowUnexpected(error.what(), &FPorts.UserInterface, FWindow.Handle());
+    } catch (...) {
+        wyndrel::win32::ShowUnexpected("Unknown error", &FPorts.UserInterface, FWindow.Handle());
+    }
+}
+
+}  // namespace wyndrel::app::win32
