@@ -22,12 +22,6 @@ namespace {
 namespace ids = wyndrel::app::ids;
 using wyndrel::win32::Narrow;
 
-std::wstring Setting(const wchar_t* section, const wchar_t* key) {
-    wchar_t value[64] = L"";
-    ::GetPrivateProfileStringW(section, key, L"-", value, 64, TWyndrelSettings::Path().c_str());
-    return value;
-}
-
 // Auto-save every 10 seconds and a modified document: the dialog is held open over a tick,
 // and the pass that tick asked for runs as soon as the dialog is cancelled, not a whole
 // interval later.
@@ -96,8 +90,8 @@ TEST(CommandsWhileBusy, ACloseDuringARestoreEndsTheProgramOnceEveryEditorIsPlace
         EXPECT_TRUE(::EqualRect(&places[i], &now)) << i;
     }
     EXPECT_EQ(std::ranges::count(ReadBytes(startLog), '\n'), 2);
-    EXPECT_EQ(Setting(L"Option", L"LastWindowMode"), L"0");
-    EXPECT_NE(Setting(L"Option", L"Left"), L"-");
+    EXPECT_EQ(StoredSetting(L"Option", L"LastWindowMode"), L"0");
+    EXPECT_NE(StoredSetting(L"Option", L"Left"), L"-");
 }
 
 }  // namespace

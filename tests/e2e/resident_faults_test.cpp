@@ -136,12 +136,6 @@ constexpr const wchar_t* OptionKeys[] = {L"QuilPath", L"UseDefFileName", L"IsFil
                                          L"IsMinimizedOnStart", L"IsUseDelay", L"DeleyWaitTime", L"AddFavMenuOpen"};
 constexpr const wchar_t* AutoSaveKeys[] = {L"Interval", L"AtAppStart", L"LastEnable", L"ForAllFiles", L"SaveType"};
 
-std::wstring StoredValue(const wchar_t* section, const wchar_t* key) {
-    wchar_t value[1024] = {};
-    ::GetPrivateProfileStringW(section, key, L"(missing)", value, 1024, TWyndrelSettings::Path().c_str());
-    return value;
-}
-
 // The settings file replaced by garbage, then deleted, while the program runs: the options
 // dialog shows the defaults, and OK writes every key it stores into a file read afresh.
 TEST_F(ResidentFaults, ASettingsFileSpoiltOrDeletedReadsAsDefaultsAndOkWritesEveryKeyAgain) {
@@ -159,12 +153,14 @@ TEST_F(ResidentFaults, ASettingsFileSpoiltOrDeletedReadsAsDefaultsAndOkWritesEve
         EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, option_ids::chkCloseNoExit), BM_GETCHECK, 0, 0), BST_UNCHECKED);
         EXPECT_EQ(WindowText(::GetDlgItem(dialog, option_ids::txtQuilPath)), ProgramFolder() + L"Quillon.exe");
         ASSERT_TRUE(PressOk(dialog));
-        for (const wchar_t* key : OptionKeys) EXPECT_NE(StoredValue(L"Option", key), L"(missing)") << Ansi(key);
-        for (const wchar_t* key : AutoSaveKeys) EXPECT_NE(StoredValue(L"AutoSave", key), L"(missing)") << Ansi(key);
-        EXPECT_EQ(StoredValue(L"Option", L"QuilPath"), ProgramFolder() + L"Quillon.exe");
-        EXPECT_EQ(StoredValue(L"Option", L"CloseNoExit"), L"False");
-        EXPECT_EQ(StoredValue(L"Option", L"DeleyWaitTime"), L"1000");
-        EXPECT_EQ(StoredValue(L"AutoSave", L"Interval"), L"1800");
+        for (const wchar_t* key : OptionKeys)
+            EXPECT_NE(StoredSetting(L"Option", key, L"(missing)"), L"(missing)") << Ansi(key);
+        for (const wchar_t* key : AutoSaveKeys)
+            EXPECT_NE(StoredSetting(L"AutoSave", key, L"(missing)"), L"(missing)") << Ansi(key);
+        EXPECT_EQ(StoredSetting(L"Option", L"QuilPath", L"(missing)"), ProgramFolder() + L"Quillon.exe");
+        EXPECT_EQ(StoredSetting(L"Option", L"CloseNoExit", L"(missing)"), L"False");
+        EXPECT_EQ(StoredSetting(L"Option", L"DeleyWaitTime", L"(missing)"), L"1000");
+        EXPECT_EQ(StoredSetting(L"AutoSave", L"Interval", L"(missing)"), L"1800");
     }
     ExpectTheEditorListWorks(Window, 1);
     ExpectNormalEnd();

@@ -20,12 +20,6 @@ using wyndrel::win32::Narrow;
 
 void ChooseEntry(HWND window, int id) { ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-std::wstring Setting(const wchar_t* section, const wchar_t* key) {
-    wchar_t value[64] = L"";
-    ::GetPrivateProfileStringW(section, key, L"-", value, 64, TWyndrelSettings::Path().c_str());
-    return value;
-}
-
 bool SameRect(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 std::vector<RECT> RectsOf(const std::vector<HWND>& windows) {
@@ -140,13 +134,13 @@ TEST_F(ResidentCommands, SaveNowAndTheTimerMakeAModifiedEditorSaveAndTheInterval
     ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"0001"));
     EXPECT_TRUE(PressDialogButton(box, L"OK"));
     // Stored once the box has gone.
-    EXPECT_TRUE(WaitUntil([&] { return Setting(L"AutoSave", L"Interval") == L"1"; }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return StoredSetting(L"AutoSave", L"Interval") == L"1"; }, 10000));
 
     modify();
     ChooseEntry(window, ids::pmASEnable);
     EXPECT_TRUE(WaitUntil([&] { return ReadBytes(log) == line + line; }, 10000)) << ReadBytes(log);
     Quit(window);
-    EXPECT_EQ(Setting(L"AutoSave", L"LastEnable"), L"True");
+    EXPECT_EQ(StoredSetting(L"AutoSave", L"LastEnable"), L"True");
 }
 
 }  // namespace

@@ -61,12 +61,6 @@ TEST(TrayJourney, TheTrayMenuStartsAnHtmlEditorAndAFavouriteOpensItsFile) {
     EXPECT_TRUE(starts[1].ends_with(quoted)) << starts[1];
 }
 
-std::wstring ExitSetting(const wchar_t* section, const wchar_t* key) {
-    wchar_t value[16] = L"";
-    ::GetPrivateProfileStringW(section, key, L"-", value, 16, TWyndrelSettings::Path().c_str());
-    return value;
-}
-
 // Entries chosen with the keyboard in the menu the icon opens, seen on the window, the
 // process and the state the program writes as it ends.
 TEST(TrayJourney, ViewAutoSaveWindowAndQuitEntriesActOnTheProgram) {
@@ -97,8 +91,8 @@ TEST(TrayJourney, ViewAutoSaveWindowAndQuitEntriesActOnTheProgram) {
     // "終了(&X)", the last entry: the program ends and writes its state.
     ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_UP, VK_RETURN}));
     ASSERT_EQ(::WaitForSingleObject(resident, 20000), WAIT_OBJECT_0);
-    EXPECT_EQ(ExitSetting(L"AutoSave", L"LastEnable"), L"True");
-    EXPECT_EQ(ExitSetting(L"Option", L"LastWindowMode"), L"1");
+    EXPECT_EQ(StoredSetting(L"AutoSave", L"LastEnable"), L"True");
+    EXPECT_EQ(StoredSetting(L"Option", L"LastWindowMode"), L"1");
 }
 
 }  // namespace

@@ -10,6 +10,12 @@ namespace e2e {
 
 std::wstring TWyndrelSettings::Path() { return ProgramFolder() + L"wyndrel.ini"; }
 
+std::wstring StoredSetting(const wchar_t* section, const wchar_t* key, const wchar_t* missing) {
+    wchar_t value[1024] = L"";
+    ::GetPrivateProfileStringW(section, key, missing, value, 1024, TWyndrelSettings::Path().c_str());
+    return value;
+}
+
 TWyndrelSettings::TWyndrelSettings(const std::string& optionLines, const std::wstring& editorPath) {
     std::wstring editor = editorPath.empty() ? ProgramFolder() + L"Quillon.exe" : editorPath;
     std::string text = "[Option]\r\nQuilPath=";

@@ -17,4 +17,7 @@ public:
     static std::wstring Path();
 };
 
+// A value of the settings file as the platform reads it; `missing` when the key is not there.
+std::wstring StoredSetting(const wchar_t* section, const wchar_t* key, const wchar_t* missing = L"-");
+
 }  // namespace e2e
