@@ -128,8 +128,8 @@ int wmain() {
     wyndrel::win32::TWin32Processes processes;
     wyndrel::win32::TWin32UserInterface ui;
     wyndrel::layout::TLayoutEngine engine(desktop);
-    engine.EditorPath = wyndrel::win32::Narrow(folder + L"Quillon.exe");
-    wyndrel::layout::TEditorLauncher launcher(engine, processes, ui);
+    const wyndrel::layout::TEditorPath editorPath(wyndrel::win32::Narrow(folder + L"Quillon.exe"));
+    wyndrel::layout::TEditorLauncher launcher(engine, editorPath, processes, ui);
 
     double raw = Time([] { RawCapture(); });
     double captured = Time([&] { engine.CaptureEditors(); });

@@ -20,8 +20,7 @@ TExitCode Save(const TPorts& ports, layout::TLayoutEngine& engine, const std::st
     return layout::SaveLayout(engine, ports.Files, ports.UserInterface, path) ? TExitCode::Done : TExitCode::NotDone;
 }
 
-TExitCode Load(const TPorts& ports, layout::TLayoutEngine& engine, const std::string& path) {
-    layout::TEditorLauncher launcher(engine, ports.Processes, ports.UserInterface);
+TExitCode Load(const TPorts& ports, layout::TEditorLauncher& launcher, const std::string& path) {
     try {
         return layout::LoadLayout(launcher, ports.Files, ports.UserInterface, path) ? TExitCode::Done
                                                                                      : TExitCode::NotDone;
@@ -68,17 +67,18 @@ TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::
                      const TCommand& command) {
     IUserInterface& ui = ports.UserInterface;
     layout::TLayoutEngine engine(ports.Desktop);
-    engine.EditorPath = editorPath;
+    const layout::TEditorPath editor(editorPath);
+    layout::TEditorLauncher launcher(engine, editor, ports.Processes, ports.UserInterface);
     switch (command.Kind) {
         case TCommandKind::SaveTo: return Save(ports, engine, command.Path);
-        case TCommandKind::LoadFrom: return Load(ports, engine, command.Path);
+        case TCommandKind::LoadFrom: return Load(ports, launcher, command.Path);
         case TCommandKind::SaveWithDialog: {
             auto path = ui.ShowSaveDialog(CommandLineSaveDialog(ini, ports.Clock, ports.Regional));
             return path ? Save(ports, engine, *path) : TExitCode::NotDone;
         }
         case TCommandKind::LoadWithDialog: {
             auto path = ui.ShowOpenDialog(CommandLineOpenDialog());
-            return path ? Load(ports, engine, *path) : TExitCode::NotDone;
+            return path ? Load(ports, launcher, *path) : TExitCode::NotDone;
         }
         case TCommandKind::InvalidSwitch:
             ui.ShowMessageDialog(TDialogType::Warning, InvalidSwitchText + command.FirstArgument, TBoxButtons::Ok);

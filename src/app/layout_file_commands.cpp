@@ -3,7 +3,6 @@
 
 #include "app/command_mode.h"
 #include "app/main_window_ids.h"
-#include "layout/editor_launcher.h"
 #include "layout/layout_commands.h"
 #include "settings/setting_keys.h"
 #include "text/default_file_name.h"
@@ -12,11 +11,12 @@
 namespace wyndrel::app {
 
 TLayoutFileCommands::TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini,
-                                         layout::TLayoutEngine& engine, ui::TCommandTable& commands,
-                                         TMainWindowHooks hooks)
+                                         layout::TLayoutEngine& engine, layout::TEditorLauncher& launcher,
+                                         ui::TCommandTable& commands, TMainWindowHooks hooks)
     : FPorts(ports),
       FIni(ini),
       FEngine(engine),
+      FLauncher(launcher),
       FCommands(commands),
       FHooks(std::move(hooks)),
       FOpenDlg(LayoutOpenDialog()),
@@ -49,8 +49,7 @@ std::optional<std::string> TLayoutFileCommands::ChooseLayoutToSave() {
 }
 
 void TLayoutFileCommands::RestoreLayout(const std::string& path) {
-    layout::TEditorLauncher launcher(FEngine, FPorts.Processes, FPorts.UserInterface);
-    layout::LoadLayout(launcher, FPorts.Files, FPorts.UserInterface, path);
+    layout::LoadLayout(FLauncher, FPorts.Files, FPorts.UserInterface, path);
 }
 
 void TLayoutFileCommands::Read() {

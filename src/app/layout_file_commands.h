@@ -5,6 +5,7 @@
 
 #include "app/layout_restore.h"
 #include "app/start_up.h"
+#include "layout/editor_launcher.h"
 #include "layout/layout_engine.h"
 #include "settings/ini_access.h"
 #include "ui/command_table.h"
@@ -26,7 +27,7 @@ public:
     // Registers the commands under the main window's buttons and tray entries in `commands`,
     // whose close request the two closing commands ask for.
     TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini, layout::TLayoutEngine& engine,
-                        ui::TCommandTable& commands, TMainWindowHooks hooks);
+                        layout::TEditorLauncher& launcher, ui::TCommandTable& commands, TMainWindowHooks hooks);
 
     void Read();          // btnRead, pmOpen
     void Save();          // btnSave, pmSave
@@ -43,6 +44,7 @@ private:
     TPorts FPorts;
     settings::TIniAccess& FIni;
     layout::TLayoutEngine& FEngine;
+    layout::TEditorLauncher& FLauncher;
     ui::TCommandTable& FCommands;
     TMainWindowHooks FHooks;
     TFileDialog FOpenDlg;

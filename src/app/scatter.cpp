@@ -71,10 +71,9 @@ void TScatterCommands::ScatterWindows() {
 
 void TScatterCommands::pmPutInOrderClick() {
     if (SnapshotExists()) {
-        layout::TEditorLauncher launcher(FPorts.Engine, FPorts.Processes, FPorts.Ui);
         // A failed read ends here with the silent abort; a stop at the header question too
         // keeps the snapshot.
-        if (!layout::LoadLayout(launcher, FPorts.Files, FPorts.Ui, FSnapshotPath)) return;
+        if (!layout::LoadLayout(FPorts.Launcher, FPorts.Files, FPorts.Ui, FSnapshotPath)) return;
         FPorts.Files.RemoveFile(FSnapshotPath);
     } else {
         FPorts.Ui.ShowMessageDialog(TDialogType::Warning, FSnapshotPath + SnapshotMissingText, TBoxButtons::Ok);

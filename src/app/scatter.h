@@ -2,6 +2,7 @@
 // with a random size, and the layout from before the first scatter brought back.
 #pragma once
 
+#include "layout/editor_launcher.h"
 #include "layout/layout_engine.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -29,6 +30,7 @@ void ScatterEditors(layout::TLayoutEngine& engine, IClock& clock);
 
 struct TScatterPorts {
     layout::TLayoutEngine& Engine;
+    layout::TEditorLauncher& Launcher;
     IProcesses& Processes;
     IFiles& Files;
     IUserInterface& Ui;

@@ -31,7 +31,7 @@ struct TTrayPorts {
 struct TTrayFiles {
     std::string HelpFile;         // the program's path with ".hlp"
     std::string TemporaryLayout;  // the scatter's snapshot beside the program
-    const std::string* EditorPath = nullptr;  // the editor in use, read at each use
+    const layout::TEditorPath& EditorPath;  // the editor in use, read at each use
 };
 
 class TTrayCommands {

@@ -50,7 +50,7 @@ void TTrayCommands::pmFav_AddClick() {
     {
         TAddDisabled disabled(FFavorites);
         std::optional<std::string> chosen = dialogs::SelectFileToAdd(
-            FPorts.UserInterface, FPorts.Files, *FFiles.EditorPath, AddFavoriteTitle, FPorts.MainWindow);
+            FPorts.UserInterface, FPorts.Files, FFiles.EditorPath.Path(), AddFavoriteTitle, FPorts.MainWindow);
         if (!chosen) return;
         path = *chosen;
         for (const std::string& favorite : FFavorites.Paths()) {

@@ -38,7 +38,7 @@ struct TOptionPorts {
     IUserInterface& Ui;
     IFiles& Files;
     ITimer& AutoSaveTimer;      // the main window's; OK may set its interval
-    std::string& EditorPath;    // the program-wide editor path; replaced on OK
+    layout::TEditorPath& EditorPath;  // the program-wide editor path; replaced on OK
     std::string HelpFileName;   // shown only while it exists
     // The owner's outer rectangle in screen pixels when it is a window of the program's own;
     // none otherwise.

@@ -44,7 +44,7 @@ std::int32_t ToInt32(std::int64_t value) {
 void TdlgOption::LoadControls() {
     settings::TSettingsFile file = FPorts.Ini.SettingsFile();
     settings::TIniAccess& ini = FPorts.Ini;
-    FView.SetText(txtQuilPath, file.ReadString(keys::QuilPath.Section, keys::QuilPath.Name, FPorts.EditorPath));
+    FView.SetText(txtQuilPath, file.ReadString(keys::QuilPath.Section, keys::QuilPath.Name, FPorts.EditorPath.Path()));
     FView.SetChecked(chkCloseNoExit, ini.ReadIniBool(keys::CloseNoExit.Section, keys::CloseNoExit.Name, false));
     FView.SetChecked(chkIsMostTop, ini.ReadIniBool(keys::IsMostTop.Section, keys::IsMostTop.Name, keys::IsMostTop.Default));
     FHeld.FileDef = file.ReadString(keys::IsFileNameDateTime.Section, keys::IsFileNameDateTime.Name,
@@ -151,7 +151,7 @@ std::optional<TdlgOption::TBoxNumbers> TdlgOption::ReadBoxNumbers() {
 
 void TdlgOption::StoreControls(const std::string& path, const TBoxNumbers& numbers) {
     settings::TIniAccess& ini = FPorts.Ini;
-    FPorts.EditorPath = path;
+    FPorts.EditorPath.Replace(path);
     if (auto error = ini.WriteIniPath(keys::QuilPath.Section, keys::QuilPath.Name, path))
         FPorts.Ui.ShowMessageDialog(TDialogType::Error, error->Message, TBoxButtons::Ok);
     ini.WriteIniBool(keys::UseDefFileName.Section, keys::UseDefFileName.Name, FHeld.UseDefFileName);

@@ -34,7 +34,7 @@ TOptionSheetValues TOptionSheets::Values() const {
 
 bool TOptionSheets::OnControl(const ui::TControlEvent& event) {
     return FSave.OnControl(event) || FFavorites.OnControl(event) || FAutoSaveList.OnControl(event) ||
-           FAutoSave.OnControl(event, FPorts.EditorPath);
+           FAutoSave.OnControl(event, FPorts.EditorPath.Path());
 }
 
 bool TOptionSheets::OnDropQuery(int id, std::vector<std::string>& paths, bool& accept) {

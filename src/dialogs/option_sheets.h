@@ -6,6 +6,7 @@
 #include "dialogs/file_list_sheet.h"
 #include "dialogs/option_auto_save_sheet.h"
 #include "dialogs/option_save_sheet.h"
+#include "layout/editor_path.h"
 
 #include <functional>
 #include <string>
@@ -18,7 +19,7 @@ struct TOptionSheetsPorts {
     TFileListPorts Lists;  // its file-selection dialog serves both lists
     TFileListSavePorts Store;
     TRebuildFavoritesMenu RebuildFavoritesMenu;
-    const std::string& EditorPath;  // the program-wide one, for the method detection
+    const layout::TEditorPath& EditorPath;  // the program-wide one, for the method detection
 };
 
 // What the four sheets show, as the settings hold it.

@@ -61,7 +61,7 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
     if (!found) {
         std::optional<TStartPlacement> placement;
         if (box.Width > 0) placement = box;
-        StartEditor(OpenFileCommandLine(FEngine.EditorPath, path), placement, TPriorityClass::High);
+        StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), placement, TPriorityClass::High);
         auto search = [&] {
             found = FEngine.FindEditorByFile(path);
             return found.has_value();
@@ -83,7 +83,7 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
 void TEditorLauncher::OpenFileInEditor(const std::string& path) {
     std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
     if (!found) {
-        StartEditor(OpenFileCommandLine(FEngine.EditorPath, path), std::nullopt, TPriorityClass::High);
+        StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), std::nullopt, TPriorityClass::High);
         found = FEngine.FindEditorByFile(path);
         if (!found) {
             ReportNotConfirmed();
@@ -99,7 +99,7 @@ void TEditorLauncher::OpenFileInEditor(const std::string& path) {
 }
 
 void TEditorLauncher::StartNewEditor(int type) {
-    auto commandLine = NewDocumentCommandLine(FEngine.EditorPath, type);
+    auto commandLine = NewDocumentCommandLine(FEditorPath.Path(), type);
     if (!commandLine) return;
     StartEditor(*commandLine, std::nullopt, type == 0 ? TPriorityClass::RealTime : TPriorityClass::High);
 }

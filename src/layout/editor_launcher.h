@@ -3,6 +3,7 @@
 #pragma once
 
 #include "layout/bounded_wait.h"
+#include "layout/editor_path.h"
 #include "layout/layout_engine.h"
 #include "platform/processes.h"
 #include "platform/user_interface.h"
@@ -36,8 +37,9 @@ public:
 
 class TEditorLauncher : public IEditorStarter {
 public:
-    TEditorLauncher(TLayoutEngine& engine, IProcesses& processes, IUserInterface& ui)
-        : FEngine(engine), FProcesses(processes), FUi(ui), FWait(processes, ui) {}
+    // Starts the editor `editorPath` names at the moment of each start.
+    TEditorLauncher(TLayoutEngine& engine, const TEditorPath& editorPath, IProcesses& processes, IUserInterface& ui)
+        : FEngine(engine), FEditorPath(editorPath), FProcesses(processes), FUi(ui), FWait(processes, ui) {}
 
     // One entry of a layout: shown at its rectangle with its caret.
     void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
@@ -52,6 +54,7 @@ private:
     void ReportNotConfirmed();
 
     TLayoutEngine& FEngine;
+    const TEditorPath& FEditorPath;
     IProcesses& FProcesses;
     IUserInterface& FUi;
     TBoundedWait FWait;

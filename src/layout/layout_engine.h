@@ -26,9 +26,6 @@ class TLayoutEngine {
 public:
     explicit TLayoutEngine(IDesktop& desktop) : FDesktop(desktop) {}
 
-    // The editor executable every launch starts.
-    std::string EditorPath;
-
     // The window's class name, or a text that matches no class when it cannot be read.
     std::string GetWndClassName(WindowId window);
     // The whole path the editor window shows, or "".

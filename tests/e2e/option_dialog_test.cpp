@@ -46,7 +46,7 @@ public:
     wyndrel::fakes::TFakeUserInterface Ui;
     wyndrel::fakes::TFakeTimer Timer;
     wyndrel::settings::TIniAccess Ini{Files};
-    std::string EditorPath = Editor;
+    wyndrel::layout::TEditorPath EditorPath{Editor};
 };
 
 bool Shown(HWND dialog, int id) { return ::IsWindowVisible(::GetDlgItem(dialog, id)) != FALSE; }
@@ -103,7 +103,7 @@ TEST(OptionDialogOnWin32, TakesADroppedEditorCleansAndStoresNumbersAndStepsAnUpD
     EXPECT_NE(settings.find("UserLeft=123\r\n"), std::string::npos) << settings;
     EXPECT_NE(settings.find("UserTop=1234\r\n"), std::string::npos) << settings;
     EXPECT_NE(settings.find("LastSheet=1\r\n"), std::string::npos) << settings;
-    EXPECT_EQ(run.EditorPath, DroppedEditor);
+    EXPECT_EQ(run.EditorPath.Path(), DroppedEditor);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ public:
     wyndrel::fakes::TFakeDesktop Desktop;
     wyndrel::fakes::TFakeResidentProcess Process{Desktop};
     wyndrel::settings::TIniAccess Ini{Files};
-    std::string EditorPath = Editor;
+    wyndrel::layout::TEditorPath EditorPath{Editor};
     std::string Chosen;
     std::vector<std::string> Menu;
 };

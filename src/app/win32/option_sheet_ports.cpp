@@ -7,7 +7,7 @@
 namespace wyndrel::app::win32 {
 
 dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProcess& process,
-                                             settings::TIniAccess& ini, const std::string& editorPath,
+                                             settings::TIniAccess& ini, const layout::TEditorPath& editorPath,
                                              std::function<WindowId()> dialog,
                                              dialogs::TRebuildFavoritesMenu rebuildFavoritesMenu) {
     IUserInterface& ui = ports.UserInterface;
@@ -21,7 +21,7 @@ dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProce
                                  }},
         dialogs::TFileListPorts{ui, files,
                                 [&ui, &files, &editorPath, dialog = std::move(dialog)](const std::string& title) {
-                                    return dialogs::SelectFileToAdd(ui, files, editorPath, title, dialog());
+                                    return dialogs::SelectFileToAdd(ui, files, editorPath.Path(), title, dialog());
                                 }},
         dialogs::TFileListSavePorts{ini, files, ui, process}, std::move(rebuildFavoritesMenu), editorPath};
 }

@@ -5,6 +5,7 @@
 
 #include "app/start_up.h"
 #include "dialogs/option_sheets.h"
+#include "layout/editor_path.h"
 #include "platform/resident_process.h"
 #include "settings/ini_access.h"
 
@@ -16,7 +17,7 @@ namespace wyndrel::app::win32 {
 // `editorPath` is the one in use, read when a file is chosen; `dialog` gives the open options
 // dialog, which owns the file-selection dialog.
 dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProcess& process,
-                                             settings::TIniAccess& ini, const std::string& editorPath,
+                                             settings::TIniAccess& ini, const layout::TEditorPath& editorPath,
                                              std::function<WindowId()> dialog,
                                              dialogs::TRebuildFavoritesMenu rebuildFavoritesMenu);
 

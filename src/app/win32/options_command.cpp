@@ -7,7 +7,7 @@
 
 namespace wyndrel::app::win32 {
 
-TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, std::string& editorPath,
+TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
                                  std::string helpFileName, ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
                                  std::function<dialogs::TOptionSheetsPorts()> sheetPorts)
     : FPorts(ports),

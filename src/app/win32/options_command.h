@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "dialogs/option_sheets.h"
+#include "layout/editor_path.h"
 #include "app/start_up.h"
 #include "platform/timer.h"
 #include "platform/win32/windows_header.h"
@@ -20,7 +21,7 @@ public:
     // `form` is the main window that owns the dialog and lends it its title colours, and the
     // sheets' ports are made for each opening. Registers the options entries of the button,
     // the tray and the window menu in the form's command table.
-    TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, std::string& editorPath, std::string helpFileName,
+    TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath, std::string helpFileName,
                     ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
                     std::function<dialogs::TOptionSheetsPorts()> sheetPorts);
 
@@ -33,7 +34,7 @@ public:
 private:
     TPorts FPorts;
     settings::TIniAccess& FIni;
-    std::string& FEditorPath;
+    layout::TEditorPath& FEditorPath;
     std::string FHelpFileName;
     ITimer& FAutoSaveTimer;
     HWND FMainWindow;

@@ -52,25 +52,26 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FDialogPort(dialogPort),
       FExePath(exePath),
       FHelpFileName(text::ChangeFileExt(exePath, ".hlp")),
+      FEditorPath(editorPath),
       FEngine(ports.Desktop),
-      FLauncher(FEngine, ports.Processes, ports.UserInterface),
+      FLauncher(FEngine, FEditorPath, ports.Processes, ports.UserInterface),
       FCommands(&MainWindowCommandRule, [this](std::exception_ptr failure) { ReportFailure(failure); }),
       FWindow(ports.UserInterface, FGrad, FForm, FActivation),
       FTimer(FWindow.Handle(), ids::TimAutoSave),
       FRegistry(FNotifyArea),
       FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
-      FLayoutCommands(ports, ini, FEngine, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
+      FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
       FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands}, FTray, FGrad, FCommands,
             FHelpFileName),
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
-                    {FHelpFileName, TemporaryLayoutPath(exePath), &FEngine.EditorPath}, FTray),
-      FOptions(ports, ini, FEngine.EditorPath, FHelpFileName, FTimer, FWindow.Handle(), FForm,
+                    {FHelpFileName, TemporaryLayoutPath(exePath), FEditorPath}, FTray),
+      FOptions(ports, ini, FEditorPath, FHelpFileName, FTimer, FWindow.Handle(), FForm,
                [this] { return SheetPorts(); }),
       FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
                                [this] { FForm.DeactivateTitleColors(); }},
              FCommands),
-      FScatter({FEngine, ports.Processes, ports.Files, ports.UserInterface, ports.Clock}, TemporaryLayoutPath(exePath),
+      FScatter({FEngine, FLauncher, ports.Processes, ports.Files, ports.UserInterface, ports.Clock}, TemporaryLayoutPath(exePath),
                FCommands),
       FInputBox(ports.UserInterface, FWindow.Handle()),
       FWait(ports.Processes, ports.UserInterface),
@@ -78,7 +79,6 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
                 {[this] { layout::RunAutoSavePass(FEngine, FIni, FWait); }, [this] { return FForm.MenuShowing(); },
                  [this] { FOptions.Open(); }},
                 FCommands) {
-    FEngine.EditorPath = editorPath;
     // The file dialogs are modal to the main window: it takes no command while one is open.
     if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
     FActivation.Replace([this] { FForm.AppEventsActivate(); });
@@ -107,7 +107,7 @@ void TResidentProgram::ShowEditorList() {
 
 dialogs::TOptionSheetsPorts TResidentProgram::SheetPorts() {
     return OptionSheetPorts(
-        FPorts, FProcess, FIni, FEngine.EditorPath, [this] { return IdOf(FOptions.DialogWindow()); },
+        FPorts, FProcess, FIni, FEditorPath, [this] { return IdOf(FOptions.DialogWindow()); },
         [this](const std::vector<std::string>& entries) { FTrayCommands.ReplaceFavorites(entries); });
 }
 

@@ -61,6 +61,7 @@ private:
     wyndrel::win32::TWin32UserInterface* FDialogPort;
     std::string FExePath;
     std::string FHelpFileName;
+    layout::TEditorPath FEditorPath;
     layout::TLayoutEngine FEngine;
     layout::TEditorLauncher FLauncher;
     ui::TCommandTable FCommands;

@@ -20,7 +20,8 @@ struct TWin32Engine {
     wyndrel::win32::TWin32Processes Processes;
     wyndrel::win32::TWin32UserInterface Ui;
     wyndrel::layout::TLayoutEngine Engine{Desktop};
-    wyndrel::layout::TEditorLauncher Launcher{Engine, Processes, Ui};
+    wyndrel::layout::TEditorPath EditorPath;  // the editor double beside the tests
+    wyndrel::layout::TEditorLauncher Launcher{Engine, EditorPath, Processes, Ui};
 };
 
 }  // namespace e2e

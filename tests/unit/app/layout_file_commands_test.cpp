@@ -31,7 +31,7 @@ protected:
     int CloseRequests = 0;
     ui::TCommandTable Table = CloseCountingTable();
     std::function<void()> OnEditorList = [] {};
-    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Table,
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Launcher, Table,
                                  TMainWindowHooks{[this] { OnEditorList(); }}};
 
 private:

@@ -46,8 +46,10 @@ protected:
     fakes::TFakeClock Clock;
     fakes::TFakeRegionalSettings Regional;
     layout::TLayoutEngine Engine{Desktop};
+    layout::TEditorPath EditorPath{"C:\\Quillon\\Quillon.exe"};
+    layout::TEditorLauncher Launcher{Engine, EditorPath, Processes, Ui};
     std::function<void()> OnEditorList = [] {};
-    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Table,
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Launcher, Table,
                                  TMainWindowHooks{[this] { OnEditorList(); }}};
 };
 

@@ -21,7 +21,7 @@ protected:
     const std::string Snapshot = "C:\\Tools\\VOREZUVA.KTDK";
     fakes::TFakeClock Clock;
     ui::TCommandTable Table{MainWindowCommandRule};
-    TScatterCommands Commands{{Engine, Processes, Files, Ui, Clock}, Snapshot, Table};
+    TScatterCommands Commands{{Engine, Launcher, Processes, Files, Ui, Clock}, Snapshot, Table};
     std::vector<WindowId> Editors{Desktop.AddEditor("C:\\a.txt", {10, 20, 410, 320}, 3),
                                   Desktop.AddEditor("C:\\b.txt", {500, 40, 900, 640}, 7),
                                   Desktop.AddEditor("C:\\c.txt", {30, 300, 630, 700}, 0)};

@@ -65,7 +65,7 @@ protected:
         return captions;
     }
 
-    const std::string EditorPath = "C:\\Quillon\\Quillon.exe";
+    const layout::TEditorPath EditorPath{"C:\\Quillon\\Quillon.exe"};
     fakes::TFakeUserInterface Ui;
     fakes::TFakeOpenForms OpenForms;
     fakes::TFakeHelpViewer Help;
@@ -74,7 +74,7 @@ protected:
     TNoRestore Restore;
     TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore}, Tray, Grad, Table, HelpPath};
     TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
-                           {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", &EditorPath},
+                           {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", EditorPath},
                            Tray};
 };
 

@@ -60,7 +60,7 @@ protected:
     fakes::TFakeTimer Timer;
     settings::TIniAccess Ini{Files};
     fakes::TFakeView View{OptionForm()};
-    std::string EditorPath = Editor;
+    layout::TEditorPath EditorPath{Editor};
     std::optional<Rect> Owner = Rect{100, 200, 244, 319};
     Rect WorkArea{0, 0, 1024, 738};
     std::string Found;
@@ -266,12 +266,12 @@ TEST_F(OptionDialog, RefusesAnEditorPathThatIsNoFileOrNoQuillonAndKeepsEveryEdit
     EXPECT_EQ(SettingsText(), "[Option]\r\nCloseNoExit=False\r\n");
     EXPECT_TRUE(View.Checked(chkCloseNoExit));
     EXPECT_EQ(View.Text(numLeft), "77");
-    EXPECT_EQ(EditorPath, Editor);
+    EXPECT_EQ(EditorPath.Path(), Editor);
 
     View.SetText(txtQuilPath, "C:\\q4\\quillon.exe");
     Click(btnOK);
     EXPECT_TRUE(View.Closed());
-    EXPECT_EQ(EditorPath, "C:\\q4\\quillon.exe");
+    EXPECT_EQ(EditorPath.Path(), "C:\\q4\\quillon.exe");
 }
 
 TEST_F(OptionDialog, OkWritesEveryKeyInOrderWithTheNumbersAsTheBoxesShowThem) {

@@ -19,7 +19,6 @@ namespace wyndrel::layout {
 class LayoutWorld : public ::testing::Test {
 protected:
     LayoutWorld() {
-        Engine.EditorPath = "C:\\Program Files\\Quillon\\Quillon.exe";
         Processes.ModelEditorOn(Desktop, {});
         Ui.OnPump([this](std::uint32_t elapsedMs) { Processes.AdvanceTime(elapsedMs); });
     }
@@ -43,7 +42,8 @@ protected:
     fakes::TFakeFiles Files;
     fakes::TFakeUserInterface Ui;
     TLayoutEngine Engine{Desktop};
-    TEditorLauncher Launcher{Engine, Processes, Ui};
+    TEditorPath EditorPath{"C:\\Program Files\\Quillon\\Quillon.exe"};
+    TEditorLauncher Launcher{Engine, EditorPath, Processes, Ui};
 };
 
 }  // namespace wyndrel::layout
