@@ -111,13 +111,11 @@ inline constexpr std::int32_t MaxStartWindowPosType = 3;
 // text followed by n. The count is read strictly at start-up and by scanning in the dialog.
 inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::ScanInDialog};
 inline constexpr TNumberedStringKey FavoritesFile{{SectionFavorites, "File"}, ""};
-inline constexpr std::string_view FavoritesFileDefault = "";
 inline constexpr std::string_view FavoritesFileReadErrorPrefix = "Read Error - ";
 
 // Section AutoSave.
 inline constexpr TIntegerKey AutoSaveFileCount{SectionAutoSave, "FileCount", 0, TIntegerRead::StrictAndScan};
 inline constexpr TNumberedStringKey AutoSaveFile{{SectionAutoSave, "File"}, ""};
-inline constexpr std::string_view AutoSaveFileDefault = "";
 inline constexpr TIntegerKey AutoSaveInterval{SectionAutoSave, "Interval", 1800, TIntegerRead::Strict};
 inline constexpr TIntegerKey AutoSaveAtAppStart{SectionAutoSave, "AtAppStart", 0, TIntegerRead::Strict};
 inline constexpr TBoolKey AutoSaveLastEnable{SectionAutoSave, "LastEnable", false};
