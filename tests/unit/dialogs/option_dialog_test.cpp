@@ -39,8 +39,12 @@ protected:
         Dialog->SaveFavorites = [this] {
             Log.push_back("save favourites");
             Dialog->SetFavoritesChanged(false);
+            return true;
         };
-        Dialog->SaveAutoSaveList = [this] { Log.push_back("save auto-save list " + SettingsText()); };
+        Dialog->SaveAutoSaveList = [this] {
+            Log.push_back("save auto-save list " + SettingsText());
+            return true;
+        };
         Dialog->OnShow();
         return *Dialog;
     }
@@ -356,6 +360,37 @@ TEST_F(OptionDialog, AnUnreadableSettingsFileShowsTheDefaultsAndOkKeepsItAndTheE
     EXPECT_TRUE(View.Closed());
     EXPECT_NE(SettingsText().find("IsMostTop=False"), std::string::npos);
     EXPECT_NE(SettingsText().find("[Favorites]\r\nItemCount=1\r\n"), std::string::npos);
+}
+
+TEST_F(OptionDialog, OkStaysOpenWithTheEditsWhenAWriteOrAListsSaveFailsOnTheWay) {
+    const std::string settings = "[Option]\r\nCloseNoExit=False\r\n";
+    Settings(settings);
+    Open();
+    View.SetChecked(chkCloseNoExit, true);
+    Files.FailWritesWithDiskFull(true);
+    Click(btnOK);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{std::string(IniPath) + " に書き込めません"}));
+    EXPECT_FALSE(View.Closed());
+    EXPECT_EQ(SettingsText(), settings);
+    Files.FailWritesWithDiskFull(false);
+
+    // A list whose save failed has told so itself; OK stops there, the list still changed.
+    Dialog->SaveFavorites = [] { return false; };
+    Dialog->SetFavoritesChanged(true);
+    Ui.Answer(TBoxAnswer::Yes);
+    Click(btnOK);
+    EXPECT_FALSE(View.Closed());
+    EXPECT_TRUE(Dialog->FavoritesChanged());
+    EXPECT_EQ(SettingsText(), settings);
+    Dialog->SetFavoritesChanged(false);
+    Dialog->SaveAutoSaveList = [] { return false; };
+    Dialog->SetAutoSaveChanged(true);
+    Ui.Answer(TBoxAnswer::Yes);
+    Click(btnOK);
+    EXPECT_FALSE(View.Closed());
+    EXPECT_EQ(SettingsText().find("SaveType"), std::string::npos);
+    EXPECT_NE(SettingsText().find("CloseNoExit=True"), std::string::npos);
+    EXPECT_EQ(Texts().size(), 3u);  // the write error and the two questions
 }
 
 TEST_F(OptionDialog, CancelAndTheCloseBoxWriteOnlyTheShownSheet) {
