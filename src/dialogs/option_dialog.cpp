@@ -117,9 +117,7 @@ void TdlgOption::OnControl(const ui::TControlEvent& event) {
     switch (event.Id) {
         case btnOK: btnOKClick(); break;
         case btnCancel: FormClose(); break;
-        case btnHelp:
-            if (FPorts.ShowHelp) FPorts.ShowHelp(HelpTopicBase + CurrentSheet());
-            break;
+        case btnHelp: FPorts.Help.ShowHelpTopic(FPorts.HelpFileName, HelpTopicBase + CurrentSheet()); break;
         default: break;
     }
 }

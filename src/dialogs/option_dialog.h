@@ -8,6 +8,7 @@
 #include "dialogs/option_sheets.h"
 #include "dialogs/option_startup_sheet.h"
 #include "platform/files.h"
+#include "platform/help_viewer.h"
 #include "platform/timer.h"
 #include "platform/user_interface.h"
 #include "settings/ini_access.h"
@@ -47,7 +48,7 @@ struct TOptionPorts {
     std::function<Rect()> WorkArea;  // of the primary monitor
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
-    std::function<void(int topic)> ShowHelp;
+    IHelpViewer& Help;  // shows a topic of `HelpFileName`
     // What the sheets "保存時" … "自動保存2" need besides; without it they only hold their values.
     std::optional<TOptionSheetsPorts> Sheets;
 };

@@ -3,6 +3,7 @@
 
 #include "dialogs/win32/option_dialog_window.h"
 #include "layout/editor_executable.h"
+#include "platform/win32/win32_help_viewer.h"
 
 namespace wyndrel::app::win32 {
 
@@ -12,6 +13,7 @@ void TOptionsCommand::Open() {
         return;
     }
     FOpen = true;
+    wyndrel::win32::TWin32HelpViewer help;
     dialogs::TOptionPorts ports{
         FIni, FPorts.UserInterface, FPorts.Files, FAutoSaveTimer, FEditorPath, FHelpFileName,
         [this]() -> std::optional<Rect> {
@@ -31,7 +33,7 @@ void TOptionsCommand::Open() {
             if (FForm) FForm->DeactivateTitleColors();
         },
         [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },
-        {},
+        help,
         SheetPorts ? std::optional(SheetPorts()) : std::nullopt};
     // Closed again also when showing fails, before the failure goes on.
     struct TClosed {

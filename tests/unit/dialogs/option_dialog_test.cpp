@@ -5,6 +5,7 @@
 #include "dialogs/option_form.h"
 #include "dialogs/option_ids.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_open_forms.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
@@ -34,7 +35,7 @@ protected:
         TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                            [this] { return Owner; }, [this] { return WorkArea; },
                            [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
-                           [this] { return Found; }, [this](int topic) { HelpTopics.push_back(topic); }, std::nullopt};
+                           [this] { return Found; }, Help, std::nullopt};
         Dialog.emplace(View, std::move(ports));
         Dialog->SaveFavorites = [this] {
             Log.push_back("save favourites");
@@ -68,7 +69,7 @@ protected:
     std::optional<Rect> Owner = Rect{100, 200, 244, 319};
     Rect WorkArea{0, 0, 1024, 738};
     std::string Found;
-    std::vector<int> HelpTopics;
+    fakes::TFakeHelpViewer Help;
     std::vector<std::string> Log;
     std::optional<TdlgOption> Dialog;
 };
@@ -97,9 +98,20 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     Files.AddFile("C:\\Tools\\wyndrel.hlp", "");
     Open();
     EXPECT_TRUE(View.Visible(btnHelp));
+}
+
+TEST_F(OptionDialog, HelpAsksTheHelpPortForTheTopicOfTheSheetShownInTheProgramsHelpFile) {
+    const std::string help = "C:\\Tools\\wyndrel.hlp";
+    Files.AddFile(help, "");
+    Open();
+    Click(btnHelp);
     SelectSheet(SheetFavorites);
     Click(btnHelp);
-    EXPECT_EQ(HelpTopics, (std::vector<int>{24}));
+    SelectSheet(SheetAutoSaveSettings);
+    Click(btnHelp);
+    EXPECT_EQ(Help.Topics, (std::vector<std::pair<std::string, int>>{{help, 21}, {help, 24}, {help, 26}}));
+    EXPECT_TRUE(Help.Shown.empty());
+    EXPECT_FALSE(View.Closed());
 }
 
 bool Overlap(const Rect& a, const Rect& b) {
