@@ -41,13 +41,9 @@ TAutoSaveSchedule::TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, u
 void TAutoSaveSchedule::StartAutoSaveTimer() {
     using namespace settings::keys;
     settings::TSettingsFile settings = FIni.SettingsFile();
-    const std::int32_t atStart = settings.ReadInteger(AutoSaveAtAppStart.Section, AutoSaveAtAppStart.Name,
-                                                      AutoSaveAtAppStart.Default);
-    const bool enabled = atStart == 2 || (atStart == 1 && FIni.ReadIniBool(AutoSaveLastEnable.Section,
-                                                                           AutoSaveLastEnable.Name,
-                                                                           AutoSaveLastEnable.Default));
-    const std::uint32_t interval = IntervalMs(
-        settings.ReadInteger(AutoSaveInterval.Section, AutoSaveInterval.Name, AutoSaveInterval.Default));
+    const std::int32_t atStart = settings.Read(AutoSaveAtAppStart);
+    const bool enabled = atStart == 2 || (atStart == 1 && FIni.Read(AutoSaveLastEnable));
+    const std::uint32_t interval = IntervalMs(settings.Read(AutoSaveInterval));
     if (enabled)
         FTimer.Start(interval);
     else {
@@ -85,17 +81,17 @@ void TAutoSaveSchedule::pmASetIntervalClick() {
 
 void TAutoSaveSchedule::ApplyInterval(std::int32_t seconds) {
     using settings::keys::AutoSaveInterval;
-    FIni.WriteIniInteger(AutoSaveInterval.Section, AutoSaveInterval.Name, seconds);
+    FIni.Write(AutoSaveInterval, seconds);
     FTimer.SetInterval(IntervalMs(seconds));
 }
 
 // The dialog writes its last sheet when it closes; the user's own choice is put back after.
 void TAutoSaveSchedule::OpenOptionsAt(int sheet) {
     using settings::keys::LastSheet;
-    const std::int32_t kept = FIni.ReadIniInteger(LastSheet.Section, LastSheet.Name, LastSheet.Default);
-    FIni.WriteIniInteger(LastSheet.Section, LastSheet.Name, sheet);
+    const std::int32_t kept = FIni.Read(LastSheet);
+    FIni.Write(LastSheet, sheet);
     if (FSlots.OpenOptions) FSlots.OpenOptions();
-    FIni.WriteIniInteger(LastSheet.Section, LastSheet.Name, kept);
+    FIni.Write(LastSheet, kept);
 }
 
 }  // namespace wyndrel::app

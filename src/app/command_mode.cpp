@@ -52,10 +52,9 @@ TFileDialog LayoutSaveDialog() {
 TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional) {
     using namespace settings::keys;
     TFileDialog dialog = LayoutSaveDialog();
-    if (ini.ReadIniBool(UseDefFileName.Section, UseDefFileName.Name, UseDefFileName.Default)) {
+    if (ini.Read(UseDefFileName)) {
         const text::TDateTimeLocale locale = text::UserDateTimeLocale(regional);
-        std::string format = ini.ReadIniString(IsFileNameDateTime.Section, IsFileNameDateTime.Name,
-                                               IsFileNameDateTime.Default);
+        std::string format = ini.Read(IsFileNameDateTime);
         dialog.InitialFileName = text::MakeCommandLineDefFileName(format, clock, locale) + ".qdl";
     }
     return dialog;

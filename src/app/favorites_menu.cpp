@@ -10,11 +10,9 @@ TFavoritesMenu::TFavoritesMenu() { Rebuild(); }
 
 void TFavoritesMenu::Build(settings::TSettingsFile& settings) {
     using namespace settings::keys;
-    const std::int32_t count =
-        settings.ReadInteger(FavoritesItemCount.Section, FavoritesItemCount.Name, FavoritesItemCount.Default);
+    const std::int32_t count = settings.Read(FavoritesItemCount);
     std::vector<std::string> paths;
-    for (std::int32_t index = 0; index < count; ++index)
-        paths.push_back(settings.ReadString(FavoritesFile.Section, FavoritesFile.Name(index), FavoritesFileDefault));
+    for (std::int32_t index = 0; index < count; ++index) paths.push_back(settings.Read(FavoritesFile, index));
     Replace(paths);
 }
 

@@ -37,9 +37,8 @@ std::optional<std::string> TLayoutFileCommands::ChooseLayoutToRead() {
 std::optional<std::string> TLayoutFileCommands::ChooseLayoutToSave() {
     using namespace settings::keys;
     TFileDialog dialog = FSaveDlg;
-    if (FIni.ReadIniBool(UseDefFileName.Section, UseDefFileName.Name, UseDefFileName.Default)) {
-        const std::string format =
-            FIni.ReadIniString(IsFileNameDateTime.Section, IsFileNameDateTime.Name, IsFileNameDateTime.Default);
+    if (FIni.Read(UseDefFileName)) {
+        const std::string format = FIni.Read(IsFileNameDateTime);
         dialog.InitialFileName =
             text::MakeDefFileName(format, FPorts.Clock, text::UserDateTimeLocale(FPorts.Regional)) + ".qdl";
     }

@@ -76,14 +76,14 @@ void TfrmWyndrel::FormCreate() {
         FTray.SetTipString(TrayTip);
         FTray.SetIconID(TrayIconId);
         FTray.SetRegistered(true);
-        SetViewMode(ViewModeAtStart(settings.ReadInteger(UserWindowMode.Section, UserWindowMode.Name, 0),
-                                    settings.ReadInteger(LastWindowMode.Section, LastWindowMode.Name, 0)));
+        SetViewMode(ViewModeAtStart(settings.Read(UserWindowMode),
+                                    settings.Read(LastWindowMode)));
         PlaceAtStart(settings);
-        if (FPorts.Ini.ReadIniBool(IsMinimizedOnStart.Section, IsMinimizedOnStart.Name, IsMinimizedOnStart.Default))
+        if (FPorts.Ini.Read(IsMinimizedOnStart))
             FPorts.Frame.MinimizeApplication();
         FPorts.Frame.AcceptFiles();
     }
-    if (FPorts.Ini.ReadIniBool(IsMostTop.Section, IsMostTop.Name, IsMostTop.Default)) SetMostTop(true);
+    if (FPorts.Ini.Read(IsMostTop)) SetMostTop(true);
     FPorts.View.SetFocus(ids::btnRead);
 }
 
@@ -107,8 +107,8 @@ void TfrmWyndrel::OnShow() {
     TRealTimeScope realTime(FPorts.Process);
     RefreshWindowMenu(FPorts.Frame.WindowMenu(), FPorts.Files.FileExists(FHelpFileName));
     SetMostTop(FMostTop);
-    if (!FPorts.Ini.ReadIniBool(IsIconic.Section, IsIconic.Name, IsIconic.Default) &&
-        FPorts.Ini.ReadIniBool(IsGetFocusOnStart.Section, IsGetFocusOnStart.Name, IsGetFocusOnStart.Default))
+    if (!FPorts.Ini.Read(IsIconic) &&
+        FPorts.Ini.Read(IsGetFocusOnStart))
         FPorts.Frame.BringForward();
     FPorts.Frame.Repaint();
 }
@@ -148,7 +148,7 @@ void TfrmWyndrel::OnCloseRequest() { FCommands.Dispatch(ids::cmdCloseRequest); }
 
 bool TfrmWyndrel::FormCloseQuery() {
     using settings::keys::CloseNoExit;
-    bool closeNoExit = FPorts.Ini.ReadIniBool(CloseNoExit.Section, CloseNoExit.Name, CloseNoExit.Default);
+    bool closeNoExit = FPorts.Ini.Read(CloseNoExit);
     switch (CloseQuery(FPorts.Frame.QuitRequested(), closeNoExit, FPorts.View.Visible(ui::FormId))) {
         case TCloseAnswer::HideInstead: FPorts.View.Hide(); return false;
         case TCloseAnswer::Quit: FPorts.Frame.Quit(); return true;

@@ -3,6 +3,7 @@
 
 #include "platform/silent_abort.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 
 namespace wyndrel::app {
 
@@ -13,10 +14,11 @@ TCloseAnswer CloseQuery(bool quitRequested, bool closeNoExit, bool windowVisible
 
 void WriteExitState(settings::TIniAccess& ini, Point position, TViewMode mode, bool autoSaveEnabled) {
     using namespace settings::keys;
-    ini.WriteIniInteger(Left.Section, Left.Name, position.X);
-    ini.WriteIniInteger(Top.Section, Top.Name, position.Y);
-    ini.WriteIniInteger(LastWindowMode.Section, LastWindowMode.Name, static_cast<std::int32_t>(mode));
-    ini.WriteIniBool(AutoSaveLastEnable.Section, AutoSaveLastEnable.Name, autoSaveEnabled);
+    settings::TSettingsWriter writer(ini, settings::TWriteFailure::Ignore);
+    writer.Write(Left, position.X);
+    writer.Write(Top, position.Y);
+    writer.Write(LastWindowMode, static_cast<std::int32_t>(mode));
+    writer.Write(AutoSaveLastEnable, autoSaveEnabled);
 }
 
 int RestoreDroppedFiles(const std::vector<std::string>& paths, const std::function<void(const std::string&)>& loadLayout) {

@@ -22,8 +22,8 @@ void HandOver(const TResidentPorts& ports) {
 // a wait of weeks to the platform; it waits not at all.
 void StartUpDelay(const TResidentPorts& ports, settings::TIniAccess& ini) {
     using namespace settings::keys;
-    if (!ini.ReadIniBool(IsUseDelay.Section, IsUseDelay.Name, IsUseDelay.Default)) return;
-    std::int32_t ms = ini.ReadIniInteger(DeleyWaitTime.Section, DeleyWaitTime.Name, DeleyWaitTime.Default);
+    if (!ini.Read(IsUseDelay)) return;
+    std::int32_t ms = ini.Read(DeleyWaitTime);
     ports.Process.SetOwnPriority(TPriorityClass::Idle);
     ports.Process.Sleep(static_cast<std::uint32_t>(std::max(ms, 0)));  // sleep-ok: the user's start-up delay, before any window exists
 }
@@ -61,7 +61,7 @@ TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& 
     text::SetEnglishDateNames(locale);
     ports.UserInterface.SetApplicationTitle(ProgramName);
     using settings::keys::IsIconic;
-    bool show = !ini.ReadIniBool(IsIconic.Section, IsIconic.Name, IsIconic.Default);
+    bool show = !ini.Read(IsIconic);
     {
         TRaisedPriority raised(ports.Process);
         host.CreateMainWindow(show);

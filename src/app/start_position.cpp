@@ -7,19 +7,18 @@ namespace wyndrel::app {
 
 std::optional<TStartPosition> StartWindowPosition(settings::TSettingsFile& settings, const TStartWindowMetrics& window) {
     using namespace settings::keys;
-    auto read = [&settings](const settings::TIntegerKey& key, std::int32_t defaultValue) {
-        return settings.ReadInteger(key.Section, key.Name, defaultValue);
-    };
-    switch (read(StartWindowPosType, StartWindowPosType.Default)) {
+    switch (settings.Read(StartWindowPosType)) {
         case 1: return std::nullopt;
-        case 2: return TStartPosition{{read(UserLeft, window.Current.X), read(UserTop, window.Current.Y)}, true};
+        case 2:
+            return TStartPosition{{settings.Read(UserLeft, window.Current.X), settings.Read(UserTop, window.Current.Y)},
+                                  true};
         case 3:
             return TStartPosition{{(window.ScreenWidth - window.OuterWidth) / 2,
                                    (window.ScreenHeight - window.ClientHeight) / 2},
                                   false};
         default:
-            return TStartPosition{{read(Left, (window.ScreenWidth - window.ClientWidth) / 2),
-                                   read(Top, (window.ScreenHeight - window.ClientHeight) / 2)},
+            return TStartPosition{{settings.Read(Left, (window.ScreenWidth - window.ClientWidth) / 2),
+                                   settings.Read(Top, (window.ScreenHeight - window.ClientHeight) / 2)},
                                   true};
     }
 }

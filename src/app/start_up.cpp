@@ -18,12 +18,12 @@ constexpr const char* EditorMissingText = "Quillonのパスを取得・設定出
 // gives an existing file.
 std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIniAccess& ini) {
     using settings::keys::QuilPath;
-    std::string path = ini.ReadIniString(QuilPath.Section, QuilPath.Name, QuilPath.Default);
+    std::string path = ini.Read(QuilPath);
     if (ports.Files.FileExists(path)) return path;
     path = layout::FindEditorExecutable(ports.Files, ports.Processes, ports.UserInterface);
     if (path.empty() || !ports.Files.FileExists(path)) return std::nullopt;
     // A path that cannot be stored is not kept: this run uses it, the next one finds it again.
-    ini.WriteIniPath(QuilPath.Section, QuilPath.Name, path);
+    ini.WritePath(QuilPath, path);
     return path;
 }
 

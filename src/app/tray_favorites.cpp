@@ -59,16 +59,15 @@ void TTrayCommands::pmFav_AddClick() {
             return;
         }
         const int index = FFavorites.Count();
-        if (auto error = FPorts.Ini.WriteIniPath(FavoritesFile.Section, FavoritesFile.Name(index), path)) {
+        if (auto error = FPorts.Ini.WritePath(FavoritesFile, index, path)) {
             FPorts.UserInterface.ShowMessageDialog(TDialogType::Error, error->Message, TBoxButtons::Ok);
             return;
         }
-        FPorts.Ini.WriteIniInteger(FavoritesItemCount.Section, FavoritesItemCount.Name, index + 1);
+        FPorts.Ini.Write(FavoritesItemCount, index + 1);
         FFavorites.Append(path);
     }
     FPorts.UserInterface.SetApplicationTitle(ProgramName);
-    if (FPorts.Ini.ReadIniBool(AddFavMenuOpen.Section, AddFavMenuOpen.Name, AddFavMenuOpen.Default))
-        FPorts.Editors.OpenFileInEditor(path);
+    if (FPorts.Ini.Read(AddFavMenuOpen)) FPorts.Editors.OpenFileInEditor(path);
 }
 
 }  // namespace wyndrel::app

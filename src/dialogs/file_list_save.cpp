@@ -1,7 +1,9 @@
 // The lists are written with the process raised to the real-time class and the wait cursor
-// showing, one key per write, and the process put back to idle, its resting class.
+// showing, one key per write, and the process put back to idle, its resting class. A file
+// that refuses writes is told before any of that, and a write that fails midway at once.
 #include "dialogs/file_list_save.h"
 
+#include "dialogs/reporting_writer.h"
 #include "platform/storable_path.h"
 #include "settings/setting_keys.h"
 
@@ -38,30 +40,36 @@ private:
     const TFileListSavePorts& FPorts;
 };
 
-void WriteFiles(const settings::TNumberedKey& key, const std::vector<std::string>& stored,
-                settings::TIniAccess& ini) {
-    for (std::size_t n = 0; n < stored.size(); ++n) {
-        ini.WriteIniString(key.Section, key.Name(static_cast<int>(n)), stored[n]);
-    }
+void WriteFiles(const settings::TNumberedStringKey& key, const std::vector<std::string>& stored,
+                settings::TSettingsWriter& writer) {
+    for (std::size_t n = 0; n < stored.size(); ++n) writer.Write(key, static_cast<int>(n), stored[n]);
 }
 
 }  // namespace
 
-void SaveFavoritesList(const std::vector<std::string>& entries, const TFileListSavePorts& ports,
+bool SaveFavoritesList(const std::vector<std::string>& entries, const TFileListSavePorts& ports,
                        const TRebuildFavoritesMenu& rebuildMenu) {
+    settings::TSettingsWriter writer = ReportingWriter(ports.Ini, ports.Ui);
+    if (!writer.Ready()) return false;
     TBulkWork work(ports);
     const std::vector<std::string> stored = StorableEntries(entries, ports.Files);
-    ports.Ini.WriteIniInteger(FavoritesItemCount.Section, FavoritesItemCount.Name, static_cast<std::int32_t>(stored.size()));
-    WriteFiles(FavoritesFile, stored, ports.Ini);
+    writer.Write(FavoritesItemCount, static_cast<std::int32_t>(stored.size()));
+    WriteFiles(FavoritesFile, stored, writer);
+    if (writer.Failed()) return false;
     if (rebuildMenu) rebuildMenu(stored);
+    return true;
 }
 
-void SaveAutoSaveList(const std::vector<std::string>& entries, const TFileListSavePorts& ports) {
+bool SaveAutoSaveList(const std::vector<std::string>& entries, const TFileListSavePorts& ports) {
+    settings::TSettingsWriter writer = ReportingWriter(ports.Ini, ports.Ui);
+    if (!writer.Ready()) return false;
     const std::vector<std::string> stored = StorableEntries(entries, ports.Files);
-    ports.Ini.WriteIniInteger(AutoSaveFileCount.Section, AutoSaveFileCount.Name, static_cast<std::int32_t>(stored.size()));
-    if (stored.empty()) return;
-    TBulkWork work(ports);
-    WriteFiles(AutoSaveFile, stored, ports.Ini);
+    writer.Write(AutoSaveFileCount, static_cast<std::int32_t>(stored.size()));
+    if (!stored.empty() && !writer.Failed()) {
+        TBulkWork work(ports);
+        WriteFiles(AutoSaveFile, stored, writer);
+    }
+    return !writer.Failed();
 }
 
 }  // namespace wyndrel::dialogs

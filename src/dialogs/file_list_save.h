@@ -25,11 +25,13 @@ using TRebuildFavoritesMenu = std::function<void(const std::vector<std::string>&
 
 // ItemCount and File<n> of section Favorites, then the menu. An entry the settings file
 // cannot hold (see StorablePath) is left out rather than stored as another path; the lists
-// refuse such paths when they are added, so that only happens to a file gone since.
-void SaveFavoritesList(const std::vector<std::string>& entries, const TFileListSavePorts& ports,
+// refuse such paths when they are added, so that only happens to a file gone since. False
+// when the file refused a write: the error box has said so, and the menu stays as it was.
+bool SaveFavoritesList(const std::vector<std::string>& entries, const TFileListSavePorts& ports,
                        const TRebuildFavoritesMenu& rebuildMenu);
 
 // FileCount and File<n> of section AutoSave; the auto-save pass reads them at every pass.
-void SaveAutoSaveList(const std::vector<std::string>& entries, const TFileListSavePorts& ports);
+// False, told in the error box, when the file refused a write.
+bool SaveAutoSaveList(const std::vector<std::string>& entries, const TFileListSavePorts& ports);
 
 }  // namespace wyndrel::dialogs

@@ -14,7 +14,7 @@ const TFileListSheetIds AutoSaveListSheetIds{lbAutoSave, txtASPre,   btnAS_Clear
                                              btnAS_Up,   btnAS_Down, btnAS_ExistsChk, btnAS_Save};
 
 TFileListSheet::TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts,
-                               TFileListPorts ports, std::function<void(const std::vector<std::string>&)> save,
+                               TFileListPorts ports, std::function<bool(const std::vector<std::string>&)> save,
                                std::function<void(bool)> changed)
     : FView(view), FIds(ids), FEditor(texts, std::move(ports)), FSave(std::move(save)), FChanged(std::move(changed)) {}
 
@@ -23,9 +23,10 @@ void TFileListSheet::Load(std::vector<std::string> entries) {
     ShowList();
 }
 
-void TFileListSheet::Save() {
-    FSave(FEditor.Entries());
+bool TFileListSheet::Save() {
+    if (!FSave(FEditor.Entries())) return false;
     if (FChanged) FChanged(false);
+    return true;
 }
 
 bool TFileListSheet::OnControl(const ui::TControlEvent& event) {

@@ -20,16 +20,18 @@ extern const TFileListSheetIds AutoSaveListSheetIds;
 
 class TFileListSheet {
 public:
-    // `save` stores the entries; `changed` hears every change of the list (true) and every
-    // save (false), so the dialog's changed flag follows both.
+    // `save` stores the entries, false when the settings file refused them; `changed` hears
+    // every change of the list (true) and every save that stored it (false), so the dialog's
+    // changed flag follows both.
     TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts, TFileListPorts ports,
-                   std::function<void(const std::vector<std::string>&)> save, std::function<void(bool)> changed);
+                   std::function<bool(const std::vector<std::string>&)> save, std::function<void(bool)> changed);
 
     // The stored list, nothing selected.
     void Load(std::vector<std::string> entries);
     const std::vector<std::string>& Entries() const { return FEditor.Entries(); }
-    // Stores the list as it stands, the sheet's own button and OK's question alike.
-    void Save();
+    // Stores the list as it stands, the sheet's own button and OK's question alike; false
+    // when it was not stored, and the list still counts as changed.
+    bool Save();
 
     // True when the event was one of this sheet's.
     bool OnControl(const ui::TControlEvent& event);
@@ -46,7 +48,7 @@ private:
     ui::IView& FView;
     const TFileListSheetIds& FIds;
     TFileListEditor FEditor;
-    std::function<void(const std::vector<std::string>&)> FSave;
+    std::function<bool(const std::vector<std::string>&)> FSave;
     std::function<void(bool)> FChanged;
 };
 

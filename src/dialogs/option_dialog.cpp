@@ -6,6 +6,7 @@
 #include "dialogs/option_ids.h"
 #include "dialogs/option_sheet_ids.h"
 #include "dialogs/option_wheel.h"
+#include "dialogs/reporting_writer.h"
 #include "settings/setting_keys.h"
 #include "text/case_mapping.h"
 #include "text/path_split.h"
@@ -38,8 +39,8 @@ TdlgOption::TdlgOption(ui::IView& view, TOptionPorts ports)
     FSheets.emplace(
         view, *FPorts.Sheets, [this](bool changed) { FFavoritesChanged = changed; },
         [this](bool changed) { FAutoSaveChanged = changed; });
-    SaveFavorites = [this] { FSheets->SaveFavorites(); };
-    SaveAutoSaveList = [this] { FSheets->SaveAutoSaveList(); };
+    SaveFavorites = [this] { return FSheets->SaveFavorites(); };
+    SaveAutoSaveList = [this] { return FSheets->SaveAutoSaveList(); };
 }
 
 TdlgOption::~TdlgOption() {
@@ -116,9 +117,7 @@ void TdlgOption::OnControl(const ui::TControlEvent& event) {
     switch (event.Id) {
         case btnOK: btnOKClick(); break;
         case btnCancel: FormClose(); break;
-        case btnHelp:
-            if (FPorts.ShowHelp) FPorts.ShowHelp(HelpTopicBase + CurrentSheet());
-            break;
+        case btnHelp: FPorts.Help.ShowHelpTopic(FPorts.HelpFileName, HelpTopicBase + CurrentSheet()); break;
         default: break;
     }
 }
@@ -144,26 +143,33 @@ bool TdlgOption::OnUpDownChanging(int id, int position, int requestedPosition) {
     return FSheets->OnIntervalArrows(position, requestedPosition);
 }
 
+// A settings file that exists but cannot be read is never replaced, so every choice made
+// here would be dropped without a word: the user is told, and the dialog stays open with
+// the choices until the file can be read again or the dialog is cancelled. The same holds
+// when a write, or a list's save, fails on the way.
 void TdlgOption::btnOKClick() {
     const std::optional<TBoxNumbers> numbers = ReadBoxNumbers();
-    if (!numbers || !SettingsAcceptWrites() || !AskAboutLists()) return;
+    settings::TSettingsWriter writer = ReportingWriter(FPorts.Ini, FPorts.Ui);
+    if (!numbers || !writer.Ready() || !AskAboutLists()) return;
     const std::string path = FView.Text(txtQuilPath);
     if (!EditorPathAccepted(path)) return;
     TakeSheetValues();
-    StoreControls(path, *numbers);
-    if (FAutoSaveChanged && SaveAutoSaveList) SaveAutoSaveList();
-    FPorts.Ini.WriteIniBool(settings::keys::AutoSaveSaveType.Section, settings::keys::AutoSaveSaveType.Name,
-                            FHeld.SaveType);
+    StoreControls(writer, path, *numbers);
+    if (writer.Failed()) return;
+    if (FAutoSaveChanged && SaveAutoSaveList && !SaveAutoSaveList()) return;
+    writer.Write(settings::keys::AutoSaveSaveType, FHeld.SaveType);
+    if (writer.Failed()) return;
     FormClose();
 }
 
-// The two lists' questions; false when the user cancelled and the dialog stays open.
+// The two lists' questions; false when the user cancelled, or the favourites could not be
+// saved, and the dialog stays open.
 bool TdlgOption::AskAboutLists() {
     if (FFavoritesChanged) {
         const TBoxAnswer answer =
             FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, SaveFavoritesQuestion, TBoxButtons::YesNoCancel);
         if (answer == TBoxAnswer::Cancel) return false;
-        if (answer == TBoxAnswer::Yes && SaveFavorites) SaveFavorites();
+        if (answer == TBoxAnswer::Yes && SaveFavorites && !SaveFavorites()) return false;
     }
     if (FAutoSaveChanged) {
         const TBoxAnswer answer =
@@ -186,19 +192,11 @@ bool TdlgOption::EditorPathAccepted(const std::string& path) {
     return true;
 }
 
-// A settings file that exists but cannot be read is never replaced, so every choice made
-// here would be dropped without a word: the user is told, and the dialog stays open with
-// the choices until the file can be read again or the dialog is cancelled.
-bool TdlgOption::SettingsAcceptWrites() {
-    if (!FPorts.Ini.WriteRefusal()) return true;
-    FPorts.Ui.ShowMessageDialog(TDialogType::Error, settings::CannotWriteText(FPorts.Ini.IniFileName), TBoxButtons::Ok);
-    return false;
-}
-
+// Closing is never held up: a last sheet the file refuses is simply not kept.
 void TdlgOption::FormClose() {
     if (FClosed) return;
     FClosed = true;
-    FPorts.Ini.WriteIniInteger(settings::keys::LastSheet.Section, settings::keys::LastSheet.Name, CurrentSheet());
+    FPorts.Ini.Write(settings::keys::LastSheet, CurrentSheet());
     if (FPorts.ActivateTitleColors) FPorts.ActivateTitleColors();
     FView.Close();
 }

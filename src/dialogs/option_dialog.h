@@ -8,9 +8,11 @@
 #include "dialogs/option_sheets.h"
 #include "dialogs/option_startup_sheet.h"
 #include "platform/files.h"
+#include "platform/help_viewer.h"
 #include "platform/timer.h"
 #include "platform/user_interface.h"
 #include "settings/ini_access.h"
+#include "settings/settings_writer.h"
 #include "ui/view.h"
 
 #include <cstdint>
@@ -46,7 +48,7 @@ struct TOptionPorts {
     std::function<Rect()> WorkArea;  // of the primary monitor
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
-    std::function<void(int topic)> ShowHelp;
+    IHelpViewer& Help;  // shows a topic of `HelpFileName`
     // What the sheets "保存時" … "自動保存2" need besides; without it they only hold their values.
     std::optional<TOptionSheetsPorts> Sheets;
 };
@@ -80,12 +82,13 @@ public:
     bool OnUpDownChanging(int id, int position, int requestedPosition) override;
     void OnKeyPress(int id, char32_t& key) override { FStartup.OnKeyPress(id, key); }
 
-    // The sheets' own lists mark their changes, and provide their saves (which clear the flag).
+    // The sheets' own lists mark their changes, and provide their saves (which clear the flag
+    // and give true when the list was stored).
     void SetFavoritesChanged(bool changed) { FFavoritesChanged = changed; }
     void SetAutoSaveChanged(bool changed) { FAutoSaveChanged = changed; }
     bool FavoritesChanged() const { return FFavoritesChanged; }
     bool AutoSaveChanged() const { return FAutoSaveChanged; }
-    std::function<void()> SaveFavorites, SaveAutoSaveList;
+    std::function<bool()> SaveFavorites, SaveAutoSaveList;
 
     int CurrentSheet() const;
     const THeldSheetValues& Held() const { return FHeld; }
@@ -103,7 +106,6 @@ private:
     void btnOKClick();
     bool AskAboutLists();
     bool EditorPathAccepted(const std::string& path);
-    bool SettingsAcceptWrites();
     void FormClose();
     // The sheets' presenters show the held values, and give them back before OK stores them.
     void LoadSheets();
@@ -116,9 +118,9 @@ private:
     void LoadLists();
     void LoadAutoSave();
     std::optional<TBoxNumbers> ReadBoxNumbers();
-    void StoreControls(const std::string& path, const TBoxNumbers& numbers);
-    void StoreStartup(const TBoxNumbers& numbers);
-    void StoreAutoSave();
+    void StoreControls(settings::TSettingsWriter& writer, const std::string& path, const TBoxNumbers& numbers);
+    void StoreStartup(settings::TSettingsWriter& writer, const TBoxNumbers& numbers);
+    void StoreAutoSave(settings::TSettingsWriter& writer);
     void SetAutoSaveInterval(std::int64_t seconds);
 
     ui::IView& FView;

@@ -1,9 +1,11 @@
 // What the options dialog loads when it is shown and stores on OK, each in its order.
-// Strings and strict integers are read through the settings-file object (longer strings
-// than the helpers), Booleans and scanning integers through the helpers.
+// Strings and integers are read through the settings-file object at the dialog's place
+// (longer strings than the helpers, and the dialog's own kind of integer read), Booleans
+// through the helpers.
 #include "dialogs/option_dialog.h"
 
 #include "dialogs/option_ids.h"
+#include "dialogs/reporting_writer.h"
 #include "settings/setting_keys.h"
 #include "ui/num_edit_text.h"
 
@@ -42,14 +44,13 @@ std::int32_t ToInt32(std::int64_t value) {
 }  // namespace
 
 void TdlgOption::LoadControls() {
-    settings::TSettingsFile file = FPorts.Ini.SettingsFile();
+    settings::TSettingsFile file = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog);
     settings::TIniAccess& ini = FPorts.Ini;
-    FView.SetText(txtQuilPath, file.ReadString(keys::QuilPath.Section, keys::QuilPath.Name, FPorts.EditorPath.Path()));
-    FView.SetChecked(chkCloseNoExit, ini.ReadIniBool(keys::CloseNoExit.Section, keys::CloseNoExit.Name, false));
-    FView.SetChecked(chkIsMostTop, ini.ReadIniBool(keys::IsMostTop.Section, keys::IsMostTop.Name, keys::IsMostTop.Default));
-    FHeld.FileDef = file.ReadString(keys::IsFileNameDateTime.Section, keys::IsFileNameDateTime.Name,
-                                    keys::IsFileNameDateTime.Default);
-    FHeld.UseDefFileName = ini.ReadIniBool(keys::UseDefFileName.Section, keys::UseDefFileName.Name, false);
+    FView.SetText(txtQuilPath, file.Read(keys::QuilPath, FPorts.EditorPath.Path()));
+    FView.SetChecked(chkCloseNoExit, ini.Read(keys::CloseNoExit));
+    FView.SetChecked(chkIsMostTop, ini.Read(keys::IsMostTop));
+    FHeld.FileDef = file.Read(keys::IsFileNameDateTime);
+    FHeld.UseDefFileName = ini.Read(keys::UseDefFileName);
     if (!LoadLastSheet()) return;
     LoadStartup();
     LoadLists();
@@ -59,15 +60,11 @@ void TdlgOption::LoadControls() {
 // False when an out-of-range value could not be reset: the error has been shown, and the
 // rest of the controls keep their designed state.
 bool TdlgOption::LoadLastSheet() {
-    settings::TSettingsFile file = FPorts.Ini.SettingsFile();
-    std::int32_t sheet = file.ReadInteger(keys::LastSheet.Section, keys::LastSheet.Name, 0);
+    std::int32_t sheet = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog).Read(keys::LastSheet);
     if (sheet >= OptionSheetCount) {
-        try {
-            file.WriteInteger(keys::LastSheet.Section, keys::LastSheet.Name, 0);
-        } catch (const settings::ESettingsWriteError& error) {
-            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error.what(), TBoxButtons::Ok);
-            return false;
-        }
+        settings::TSettingsWriter writer = ReportingWriter(FPorts.Ini, FPorts.Ui);
+        writer.Write(keys::LastSheet, 0);
+        if (writer.Failed()) return false;
         sheet = 0;
     }
     ShowSheet(std::max(sheet, 0));
@@ -75,58 +72,51 @@ bool TdlgOption::LoadLastSheet() {
 }
 
 void TdlgOption::LoadStartup() {
-    settings::TSettingsFile file = FPorts.Ini.SettingsFile();
+    settings::TSettingsFile file = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog);
     settings::TIniAccess& ini = FPorts.Ini;
     const Point owner = FStartup.OwnerTopLeft();
     // The arrows first, then the box: a stored value outside the arrows' range stays whole.
-    const std::int32_t left = file.ReadInteger(keys::UserLeft.Section, keys::UserLeft.Name, owner.X);
+    const std::int32_t left = file.Read(keys::UserLeft, owner.X);
     FView.SetPosition(udLeft, left);
     WriteNumberBox(FView, numLeft, left);
-    const std::int32_t top = file.ReadInteger(keys::UserTop.Section, keys::UserTop.Name, owner.Y);
+    const std::int32_t top = file.Read(keys::UserTop, owner.Y);
     FView.SetPosition(udTop, top);
     WriteNumberBox(FView, numTop, top);
-    Choose(FView, ModeChoices, ChoiceFor(ModeChoices, file.ReadInteger(keys::UserWindowMode.Section,
-                                                                       keys::UserWindowMode.Name, 0)));
-    Choose(FView, PositionChoices, ChoiceFor(PositionChoices, file.ReadInteger(keys::StartWindowPosType.Section,
-                                                                               keys::StartWindowPosType.Name, 0)));
-    FView.SetChecked(chkIsIconic, ini.ReadIniBool(keys::IsIconic.Section, keys::IsIconic.Name, false));
-    FView.SetChecked(chkIsActivate, ini.ReadIniBool(keys::IsGetFocusOnStart.Section, keys::IsGetFocusOnStart.Name, false));
-    FView.SetChecked(chkIsMinimizeOnStart,
-                     ini.ReadIniBool(keys::IsMinimizedOnStart.Section, keys::IsMinimizedOnStart.Name, false));
-    FView.SetChecked(chkUseDelay, ini.ReadIniBool(keys::IsUseDelay.Section, keys::IsUseDelay.Name, false));
+    Choose(FView, ModeChoices, ChoiceFor(ModeChoices, file.Read(keys::UserWindowMode)));
+    Choose(FView, PositionChoices, ChoiceFor(PositionChoices, file.Read(keys::StartWindowPosType)));
+    FView.SetChecked(chkIsIconic, ini.Read(keys::IsIconic));
+    FView.SetChecked(chkIsActivate, ini.Read(keys::IsGetFocusOnStart));
+    FView.SetChecked(chkIsMinimizeOnStart, ini.Read(keys::IsMinimizedOnStart));
+    FView.SetChecked(chkUseDelay, ini.Read(keys::IsUseDelay));
     FStartup.UseDelayChanged();
-    const std::int32_t delay =
-        file.ReadInteger(keys::DeleyWaitTime.Section, keys::DeleyWaitTime.Name, keys::DeleyWaitTime.Default);
+    const std::int32_t delay = file.Read(keys::DeleyWaitTime);
     FView.SetPosition(udDelay, delay);
     WriteNumberBox(FView, numDelay, delay);
 }
 
 void TdlgOption::LoadLists() {
-    settings::TSettingsFile file = FPorts.Ini.SettingsFile();
+    settings::TSettingsFile file = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog);
     FFavoritesChanged = false;
     FHeld.Favorites.clear();
-    const std::int32_t favorites =
-        FPorts.Ini.ReadIniInteger(keys::FavoritesItemCount.Section, keys::FavoritesItemCount.Name, 0);
+    const std::int32_t favorites = file.Read(keys::FavoritesItemCount);
     for (std::int32_t n = 0; n < favorites; ++n)
-        FHeld.Favorites.push_back(file.ReadString(keys::FavoritesFile.Section, keys::FavoritesFile.Name(n),
-                                                  std::string(keys::FavoritesFileReadErrorPrefix) + std::to_string(n)));
+        FHeld.Favorites.push_back(
+            file.Read(keys::FavoritesFile, n, std::string(keys::FavoritesFileReadErrorPrefix) + std::to_string(n)));
     FAutoSaveChanged = false;
     FHeld.AutoSaveFiles.clear();
-    const std::int32_t files = file.ReadInteger(keys::AutoSaveFileCount.Section, keys::AutoSaveFileCount.Name, 0);
-    for (std::int32_t n = 0; n < files; ++n)
-        FHeld.AutoSaveFiles.push_back(file.ReadString(keys::AutoSaveFile.Section, keys::AutoSaveFile.Name(n), ""));
+    const std::int32_t files = file.Read(keys::AutoSaveFileCount);
+    for (std::int32_t n = 0; n < files; ++n) FHeld.AutoSaveFiles.push_back(file.Read(keys::AutoSaveFile, n));
 }
 
 void TdlgOption::LoadAutoSave() {
-    settings::TSettingsFile file = FPorts.Ini.SettingsFile();
+    settings::TSettingsFile file = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog);
     settings::TIniAccess& ini = FPorts.Ini;
-    FHeld.Interval = file.ReadInteger(keys::AutoSaveInterval.Section, keys::AutoSaveInterval.Name,
-                                      keys::AutoSaveInterval.Default);
-    FView.SetChecked(chkAddFavMenuOpen, ini.ReadIniBool(keys::AddFavMenuOpen.Section, keys::AddFavMenuOpen.Name, false));
-    const std::int32_t atStart = file.ReadInteger(keys::AutoSaveAtAppStart.Section, keys::AutoSaveAtAppStart.Name, 0);
+    FHeld.Interval = file.Read(keys::AutoSaveInterval);
+    FView.SetChecked(chkAddFavMenuOpen, ini.Read(keys::AddFavMenuOpen));
+    const std::int32_t atStart = file.Read(keys::AutoSaveAtAppStart);
     FHeld.AtAppStart = atStart >= 0 && atStart <= keys::MaxAtAppStart ? atStart : 0;
-    FHeld.ForAllFiles = ini.ReadIniBool(keys::AutoSaveForAllFiles.Section, keys::AutoSaveForAllFiles.Name, false);
-    FHeld.SaveType = ini.ReadIniBool(keys::AutoSaveSaveType.Section, keys::AutoSaveSaveType.Name, false);
+    FHeld.ForAllFiles = ini.Read(keys::AutoSaveForAllFiles);
+    FHeld.SaveType = ini.Read(keys::AutoSaveSaveType);
 }
 
 // Each box as if the user had left it, so that a number confirmed with Enter while its box
@@ -149,44 +139,38 @@ std::optional<TdlgOption::TBoxNumbers> TdlgOption::ReadBoxNumbers() {
     return numbers;
 }
 
-void TdlgOption::StoreControls(const std::string& path, const TBoxNumbers& numbers) {
-    settings::TIniAccess& ini = FPorts.Ini;
+void TdlgOption::StoreControls(settings::TSettingsWriter& writer, const std::string& path,
+                               const TBoxNumbers& numbers) {
     FPorts.EditorPath.Replace(path);
-    if (auto error = ini.WriteIniPath(keys::QuilPath.Section, keys::QuilPath.Name, path))
-        FPorts.Ui.ShowMessageDialog(TDialogType::Error, error->Message, TBoxButtons::Ok);
-    ini.WriteIniBool(keys::UseDefFileName.Section, keys::UseDefFileName.Name, FHeld.UseDefFileName);
-    ini.WriteIniString(keys::IsFileNameDateTime.Section, keys::IsFileNameDateTime.Name, FHeld.FileDef);
-    ini.WriteIniBool(keys::CloseNoExit.Section, keys::CloseNoExit.Name, FView.Checked(chkCloseNoExit));
-    ini.WriteIniBool(keys::IsMostTop.Section, keys::IsMostTop.Name, FView.Checked(chkIsMostTop));
-    ini.WriteIniInteger(keys::LastSheet.Section, keys::LastSheet.Name, CurrentSheet());
-    StoreStartup(numbers);
-    StoreAutoSave();
+    writer.WritePath(keys::QuilPath, path);
+    writer.Write(keys::UseDefFileName, FHeld.UseDefFileName);
+    writer.Write(keys::IsFileNameDateTime, FHeld.FileDef);
+    writer.Write(keys::CloseNoExit, FView.Checked(chkCloseNoExit));
+    writer.Write(keys::IsMostTop, FView.Checked(chkIsMostTop));
+    writer.Write(keys::LastSheet, CurrentSheet());
+    StoreStartup(writer, numbers);
+    StoreAutoSave(writer);
 }
 
-void TdlgOption::StoreStartup(const TBoxNumbers& numbers) {
-    settings::TIniAccess& ini = FPorts.Ini;
-    ini.WriteIniInteger(keys::UserLeft.Section, keys::UserLeft.Name, numbers.Left);
-    ini.WriteIniInteger(keys::UserTop.Section, keys::UserTop.Name, numbers.Top);
-    ini.WriteIniInteger(keys::UserWindowMode.Section, keys::UserWindowMode.Name, CheckedChoice(FView, ModeChoices));
-    ini.WriteIniInteger(keys::StartWindowPosType.Section, keys::StartWindowPosType.Name,
-                        CheckedChoice(FView, PositionChoices));
-    ini.WriteIniBool(keys::IsIconic.Section, keys::IsIconic.Name, FView.Checked(chkIsIconic));
-    ini.WriteIniBool(keys::IsGetFocusOnStart.Section, keys::IsGetFocusOnStart.Name, FView.Checked(chkIsActivate));
-    ini.WriteIniBool(keys::IsMinimizedOnStart.Section, keys::IsMinimizedOnStart.Name,
-                     FView.Checked(chkIsMinimizeOnStart));
-    ini.WriteIniBool(keys::IsUseDelay.Section, keys::IsUseDelay.Name, FView.Checked(chkUseDelay));
-    ini.WriteIniInteger(keys::DeleyWaitTime.Section, keys::DeleyWaitTime.Name, numbers.Delay);
+void TdlgOption::StoreStartup(settings::TSettingsWriter& writer, const TBoxNumbers& numbers) {
+    writer.Write(keys::UserLeft, numbers.Left);
+    writer.Write(keys::UserTop, numbers.Top);
+    writer.Write(keys::UserWindowMode, CheckedChoice(FView, ModeChoices));
+    writer.Write(keys::StartWindowPosType, CheckedChoice(FView, PositionChoices));
+    writer.Write(keys::IsIconic, FView.Checked(chkIsIconic));
+    writer.Write(keys::IsGetFocusOnStart, FView.Checked(chkIsActivate));
+    writer.Write(keys::IsMinimizedOnStart, FView.Checked(chkIsMinimizeOnStart));
+    writer.Write(keys::IsUseDelay, FView.Checked(chkUseDelay));
+    writer.Write(keys::DeleyWaitTime, numbers.Delay);
 }
 
-void TdlgOption::StoreAutoSave() {
-    settings::TIniAccess& ini = FPorts.Ini;
+void TdlgOption::StoreAutoSave(settings::TSettingsWriter& writer) {
     SetAutoSaveInterval(FHeld.Interval);
-    ini.WriteIniInteger(keys::AutoSaveInterval.Section, keys::AutoSaveInterval.Name, FHeld.Interval);
-    ini.WriteIniBool(keys::AddFavMenuOpen.Section, keys::AddFavMenuOpen.Name, FView.Checked(chkAddFavMenuOpen));
-    ini.WriteIniInteger(keys::AutoSaveAtAppStart.Section, keys::AutoSaveAtAppStart.Name, FHeld.AtAppStart);
-    const bool lastEnable = ini.ReadIniBool(keys::AutoSaveLastEnable.Section, keys::AutoSaveLastEnable.Name, false);
-    ini.WriteIniBool(keys::AutoSaveLastEnable.Section, keys::AutoSaveLastEnable.Name, lastEnable);
-    ini.WriteIniBool(keys::AutoSaveForAllFiles.Section, keys::AutoSaveForAllFiles.Name, FHeld.ForAllFiles);
+    writer.Write(keys::AutoSaveInterval, FHeld.Interval);
+    writer.Write(keys::AddFavMenuOpen, FView.Checked(chkAddFavMenuOpen));
+    writer.Write(keys::AutoSaveAtAppStart, FHeld.AtAppStart);
+    writer.Write(keys::AutoSaveLastEnable, FPorts.Ini.Read(keys::AutoSaveLastEnable));
+    writer.Write(keys::AutoSaveForAllFiles, FHeld.ForAllFiles);
 }
 
 // The running timer restarts only when the interval changed. The platform's timers take at

@@ -11,12 +11,12 @@ TOptionSheets::TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::fun
       FFavorites(
           view, FavoritesSheetIds, FavoritesListTexts(), FPorts.Lists,
           [this](const std::vector<std::string>& entries) {
-              SaveFavoritesList(entries, FPorts.Store, FPorts.RebuildFavoritesMenu);
+              return SaveFavoritesList(entries, FPorts.Store, FPorts.RebuildFavoritesMenu);
           },
           std::move(favoritesChanged)),
       FAutoSaveList(
           view, AutoSaveListSheetIds, AutoSaveListTexts(), FPorts.Lists,
-          [this](const std::vector<std::string>& entries) { dialogs::SaveAutoSaveList(entries, FPorts.Store); },
+          [this](const std::vector<std::string>& entries) { return dialogs::SaveAutoSaveList(entries, FPorts.Store); },
           std::move(autoSaveChanged)),
       FAutoSave(view, FPorts.Lists.Files, FPorts.Lists.Ui) {}
 

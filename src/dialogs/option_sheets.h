@@ -43,9 +43,9 @@ public:
     void Load(const TOptionSheetValues& values);
     TOptionSheetValues Values() const;
 
-    // The lists' saves, as their buttons and OK's questions run them.
-    void SaveFavorites() { FFavorites.Save(); }
-    void SaveAutoSaveList() { FAutoSaveList.Save(); }
+    // The lists' saves, as their buttons and OK's questions run them; false when not stored.
+    bool SaveFavorites() { return FFavorites.Save(); }
+    bool SaveAutoSaveList() { return FAutoSaveList.Save(); }
 
     // True when the event was one of these sheets'.
     bool OnControl(const ui::TControlEvent& event);

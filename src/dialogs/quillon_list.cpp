@@ -51,17 +51,15 @@ void TfrmQuillonList::OnShow() {
 void TfrmQuillonList::FormCreate() {
     settings::TIniAccess& ini = FPorts.Ini;
     for (int column = 0; column < ColumnCount; ++column)
-        FView.SetColumnWidth(LV, column,
-                             ini.ReadIniInteger(settings::SectionList, keys::ListLastWidth.Name(column),
-                                                FView.ColumnWidth(LV, column)));
+        FView.SetColumnWidth(LV, column, ini.Read(keys::ListLastWidth, column, FView.ColumnWidth(LV, column)));
     FPreviousActivation = FPorts.Activation.Replace([this] { RefreshList(); });
     FActivationInstalled = true;
 
     const Rect current = FView.WindowRect();
-    const int top = ini.ReadIniInteger(settings::SectionList, keys::ListTop.Name, keys::ListTop.Default);
-    const int left = ini.ReadIniInteger(settings::SectionList, keys::ListLeft.Name, keys::ListLeft.Default);
-    const int width = ini.ReadIniInteger(settings::SectionList, keys::ListWidth.Name, current.Width());
-    const int height = ini.ReadIniInteger(settings::SectionList, keys::ListHeight.Name, current.Height());
+    const int top = ini.Read(keys::ListTop);
+    const int left = ini.Read(keys::ListLeft);
+    const int width = ini.Read(keys::ListWidth, current.Width());
+    const int height = ini.Read(keys::ListHeight, current.Height());
     Rect stored = ui::Bounds(left, top, width, height);
     FView.SetWindowRect(FPorts.KeepOnScreen ? FPorts.KeepOnScreen(stored) : stored);
 }
@@ -114,12 +112,12 @@ void TfrmQuillonList::FormClose() {
     if (FActivationInstalled) FPorts.Activation.Replace(previous);
     FActivationInstalled = false;
     for (int column = 0; column < ColumnCount; ++column)
-        ini.WriteIniInteger(settings::SectionList, keys::ListLastWidth.Name(column), FView.ColumnWidth(LV, column));
+        ini.Write(keys::ListLastWidth, column, FView.ColumnWidth(LV, column));
     const Rect bounds = FView.WindowRect();
-    ini.WriteIniInteger(settings::SectionList, keys::ListTop.Name, bounds.Top);
-    ini.WriteIniInteger(settings::SectionList, keys::ListLeft.Name, bounds.Left);
-    ini.WriteIniInteger(settings::SectionList, keys::ListWidth.Name, bounds.Width());
-    ini.WriteIniInteger(settings::SectionList, keys::ListHeight.Name, bounds.Height());
+    ini.Write(keys::ListTop, bounds.Top);
+    ini.Write(keys::ListLeft, bounds.Left);
+    ini.Write(keys::ListWidth, bounds.Width());
+    ini.Write(keys::ListHeight, bounds.Height());
     if (previous) previous();
     FView.Close();
 }

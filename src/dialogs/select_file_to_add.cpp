@@ -13,7 +13,7 @@ std::string BuildDocFilter(IFiles& files, const std::string& editorPath) {
     std::string filter;
     for (std::size_t row = 0; row < settings::EditorFilterKeys.size(); ++row) {
         const settings::TEditorFilterKey& key = settings::EditorFilterKeys[row];
-        std::string patterns = editorSettings.ReadString(settings::EditorFilterSection, key.Name, key.Default);
+        std::string patterns = editorSettings.Read(key);
         filter += std::string(key.Label) + patterns + ")|" + patterns;
         if (row + 1 < settings::EditorFilterKeys.size()) filter += "|";
     }

@@ -57,12 +57,12 @@ void AllFilesPass(TLayoutEngine& engine, TBoundedWait& wait, TSaveType saveType)
 
 std::vector<std::string> ListedFiles(settings::TIniAccess& ini) {
     using namespace settings::keys;
-    std::int32_t count = ini.ReadIniInteger(AutoSaveFileCount.Section, AutoSaveFileCount.Name, AutoSaveFileCount.Default);
+    std::int32_t count = ini.Read(AutoSaveFileCount);
     // A negative count lists nothing, as no entries can be read for it.
     if (count <= 0) throw ESilentAbort();
     std::vector<std::string> files;
     for (std::int32_t i = 0; i < count; ++i)
-        files.push_back(text::LocaleUpper(ini.ReadIniString(AutoSaveFile.Section, AutoSaveFile.Name(i), AutoSaveFileDefault)));
+        files.push_back(text::LocaleUpper(ini.Read(AutoSaveFile, i)));
     return files;
 }
 
@@ -92,10 +92,8 @@ void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wa
 
 void RunAutoSavePass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wait) {
     using namespace settings::keys;
-    TSaveType saveType = ini.ReadIniBool(AutoSaveSaveType.Section, AutoSaveSaveType.Name, AutoSaveSaveType.Default)
-                             ? TSaveType::Message
-                             : TSaveType::Keystroke;
-    if (ini.ReadIniBool(AutoSaveForAllFiles.Section, AutoSaveForAllFiles.Name, AutoSaveForAllFiles.Default))
+    TSaveType saveType = ini.Read(AutoSaveSaveType) ? TSaveType::Message : TSaveType::Keystroke;
+    if (ini.Read(AutoSaveForAllFiles))
         AllFilesPass(engine, wait, saveType);
     else
         ListPass(engine, ini, wait, saveType);

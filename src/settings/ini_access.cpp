@@ -37,7 +37,7 @@ bool TIniAccess::ReadIniBool(std::string_view section, std::string_view key, boo
 }
 
 void TIniAccess::WriteIniString(std::string_view section, std::string_view key, std::string_view value) {
-    ProfileWriteString(FFiles, section, key, value, IniFileName);
+    Store(section, key, value);
 }
 
 void TIniAccess::WriteIniInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -46,16 +46,82 @@ void TIniAccess::WriteIniInteger(std::string_view section, std::string_view key,
 
 std::optional<TPlatformError> TIniAccess::WriteIniPath(std::string_view section, std::string_view key,
                                                       const std::string& path) {
-    auto stored = StorablePath(FFiles, path);
-    if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;
-    WriteIniString(section, key, std::get<std::string>(stored));
-    return std::nullopt;
+    return StorePath(section, key, path);
 }
 
 std::optional<TPlatformError> TIniAccess::WriteRefusal() { return ProfileWriteRefusal(FFiles, IniFileName); }
 
 void TIniAccess::WriteIniBool(std::string_view section, std::string_view key, bool value) {
     WriteIniString(section, key, BoolToIniStr(value));
+}
+
+std::string TIniAccess::Read(const TStringKey& key) {
+    RequireOwnDefault(key.DefaultFromCaller, key.Name);
+    return Read(key, key.Default);
+}
+
+std::string TIniAccess::Read(const TStringKey& key, std::string_view callerDefault) {
+    return ReadIniString(key.Section, key.Name, callerDefault);
+}
+
+std::string TIniAccess::Read(const TNumberedStringKey& key, int index) {
+    return ReadIniString(key.Section, key.Name(index), key.Default);
+}
+
+bool TIniAccess::Read(const TBoolKey& key) { return ReadIniBool(key.Section, key.Name, key.Default); }
+
+std::int32_t TIniAccess::Read(const TIntegerKey& key) { return SettingsFile().Read(key); }
+
+std::int32_t TIniAccess::Read(const TIntegerKey& key, std::int32_t callerDefault) {
+    return SettingsFile().Read(key, callerDefault);
+}
+
+std::int32_t TIniAccess::Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault) {
+    return SettingsFile().Read(key, index, callerDefault);
+}
+
+std::optional<TPlatformError> TIniAccess::Write(const TStringKey& key, std::string_view value) {
+    return Store(key.Section, key.Name, value);
+}
+
+std::optional<TPlatformError> TIniAccess::Write(const TNumberedStringKey& key, int index, std::string_view value) {
+    return Store(key.Section, key.Name(index), value);
+}
+
+std::optional<TPlatformError> TIniAccess::Write(const TBoolKey& key, bool value) {
+    return Store(key.Section, key.Name, BoolToIniStr(value));
+}
+
+std::optional<TPlatformError> TIniAccess::Write(const TIntegerKey& key, std::int32_t value) {
+    return Store(key.Section, key.Name, text::IntToStr(value));
+}
+
+std::optional<TPlatformError> TIniAccess::Write(const TNumberedIntegerKey& key, int index, std::int32_t value) {
+    return Store(key.Section, key.Name(index), text::IntToStr(value));
+}
+
+std::optional<TPlatformError> TIniAccess::WritePath(const TStringKey& key, const std::string& path) {
+    return StorePath(key.Section, key.Name, path);
+}
+
+std::optional<TPlatformError> TIniAccess::WritePath(const TNumberedStringKey& key, int index, const std::string& path) {
+    return StorePath(key.Section, key.Name(index), path);
+}
+
+std::variant<std::string, TPlatformError> TIniAccess::StorableForm(const std::string& path) {
+    return StorablePath(FFiles, path);
+}
+
+std::optional<TPlatformError> TIniAccess::Store(std::string_view section, std::string_view key, std::string_view value) {
+    return ProfileWriteString(FFiles, section, key, value, IniFileName);
+}
+
+std::optional<TPlatformError> TIniAccess::StorePath(std::string_view section, std::string_view key,
+                                                    const std::string& path) {
+    auto stored = StorableForm(path);
+    if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;
+    Store(section, key, std::get<std::string>(stored));
+    return std::nullopt;
 }
 
 }  // namespace wyndrel::settings

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "platform/files.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_file.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace wyndrel::settings {
 
@@ -45,10 +47,41 @@ public:
     // for a step that stores many keys and must not lose them all without a word.
     std::optional<TPlatformError> WriteRefusal();
 
-    // The settings-file object for a step that reads many keys, opened on `IniFileName`.
-    TSettingsFile SettingsFile() { return TSettingsFile(FFiles, IniFileName); }
+    // By key, with the key's section, name, default and kind of read: strings of up to 510
+    // characters, integers as read anywhere but in the options dialog. A key whose default
+    // comes from the caller is read only with one. Steps that read many keys, and the options
+    // dialog, read strings and integers through SettingsFile instead.
+    std::string Read(const TStringKey& key);
+    std::string Read(const TStringKey& key, std::string_view callerDefault);
+    std::string Read(const TNumberedStringKey& key, int index);
+    bool Read(const TBoolKey& key);
+    std::int32_t Read(const TIntegerKey& key);
+    std::int32_t Read(const TIntegerKey& key, std::int32_t callerDefault);
+    std::int32_t Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault);
+
+    // By key; the failure is given back, never raised. A step whose failed writes are simply
+    // not kept drops it; one that tells the user writes through a TSettingsWriter.
+    std::optional<TPlatformError> Write(const TStringKey& key, std::string_view value);
+    std::optional<TPlatformError> Write(const TNumberedStringKey& key, int index, std::string_view value);
+    std::optional<TPlatformError> Write(const TBoolKey& key, bool value);
+    std::optional<TPlatformError> Write(const TIntegerKey& key, std::int32_t value);
+    std::optional<TPlatformError> Write(const TNumberedIntegerKey& key, int index, std::int32_t value);
+    // As WriteIniPath: the error names a path the file cannot hold, and nothing is written.
+    std::optional<TPlatformError> WritePath(const TStringKey& key, const std::string& path);
+    std::optional<TPlatformError> WritePath(const TNumberedStringKey& key, int index, const std::string& path);
+    // The form a path is stored in (see StorablePath), or why it cannot be.
+    std::variant<std::string, TPlatformError> StorableForm(const std::string& path);
+
+    // The settings-file object for a step that reads many keys, opened on `IniFileName`;
+    // `place` picks the integer read where the key's kind of read differs by place.
+    TSettingsFile SettingsFile(TReadPlace place = TReadPlace::Elsewhere) {
+        return TSettingsFile(FFiles, IniFileName, place);
+    }
 
 private:
+    std::optional<TPlatformError> Store(std::string_view section, std::string_view key, std::string_view value);
+    std::optional<TPlatformError> StorePath(std::string_view section, std::string_view key, const std::string& path);
+
     IFiles& FFiles;
 };
 

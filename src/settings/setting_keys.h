@@ -20,6 +20,19 @@ inline constexpr std::string_view SectionList = "List";
 // (StrictAndScan), or by scanning in the options dialog and strictly elsewhere (ScanInDialog).
 enum class TIntegerRead { Scan, Strict, StrictAndScan, ScanInDialog };
 
+// Where a key is read, for the kinds of read that differ by place.
+enum class TReadPlace { OptionsDialog, Elsewhere };
+
+constexpr bool ReadsStrictly(TIntegerRead read, TReadPlace place) {
+    switch (read) {
+        case TIntegerRead::Scan: return false;
+        case TIntegerRead::Strict: return true;
+        case TIntegerRead::StrictAndScan: return place == TReadPlace::OptionsDialog;
+        case TIntegerRead::ScanInDialog: return place != TReadPlace::OptionsDialog;
+    }
+    return true;
+}
+
 // A default that only the reading step knows (a window's current position, the editor
 // path in use) is marked as given by the caller; the listed default is then unused.
 struct TStringKey {
@@ -49,6 +62,19 @@ struct TNumberedKey {
     std::string_view Prefix;
     std::string Name(int index) const;
 };
+
+struct TNumberedStringKey : TNumberedKey {
+    std::string_view Default;
+};
+
+// Numbered integers take their defaults from the caller: each number has its own.
+struct TNumberedIntegerKey : TNumberedKey {
+    TIntegerRead Read;
+};
+
+// Raised when a key whose default only the caller knows is read without one: a mistake in
+// the program, not in the file.
+void RequireOwnDefault(bool defaultFromCaller, std::string_view name);
 
 namespace keys {
 
@@ -84,14 +110,12 @@ inline constexpr std::int32_t MaxStartWindowPosType = 3;
 // Section Favorites. The options dialog's default for a missing File<n> is the read-error
 // text followed by n. The count is read strictly at start-up and by scanning in the dialog.
 inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::ScanInDialog};
-inline constexpr TNumberedKey FavoritesFile{SectionFavorites, "File"};
-inline constexpr std::string_view FavoritesFileDefault = "";
+inline constexpr TNumberedStringKey FavoritesFile{{SectionFavorites, "File"}, ""};
 inline constexpr std::string_view FavoritesFileReadErrorPrefix = "Read Error - ";
 
 // Section AutoSave.
 inline constexpr TIntegerKey AutoSaveFileCount{SectionAutoSave, "FileCount", 0, TIntegerRead::StrictAndScan};
-inline constexpr TNumberedKey AutoSaveFile{SectionAutoSave, "File"};
-inline constexpr std::string_view AutoSaveFileDefault = "";
+inline constexpr TNumberedStringKey AutoSaveFile{{SectionAutoSave, "File"}, ""};
 inline constexpr TIntegerKey AutoSaveInterval{SectionAutoSave, "Interval", 1800, TIntegerRead::Strict};
 inline constexpr TIntegerKey AutoSaveAtAppStart{SectionAutoSave, "AtAppStart", 0, TIntegerRead::Strict};
 inline constexpr TBoolKey AutoSaveLastEnable{SectionAutoSave, "LastEnable", false};
@@ -99,13 +123,15 @@ inline constexpr TBoolKey AutoSaveForAllFiles{SectionAutoSave, "ForAllFiles", fa
 inline constexpr TBoolKey AutoSaveSaveType{SectionAutoSave, "SaveType", false};
 inline constexpr std::int32_t MaxAtAppStart = 2;
 
-// Section List: the running-editors list window, every key read by scanning.
-inline constexpr TNumberedKey ListLastWidth{SectionList, "LastWidth"};
+// Section List: the running-editors list window, every key read by scanning. The window
+// reads its column widths and its size with defaults of its own: the designed ones as they
+// stand when it reads them (scaled for its monitor).
+inline constexpr TNumberedIntegerKey ListLastWidth{{SectionList, "LastWidth"}, TIntegerRead::Scan};
 inline constexpr std::array<std::int32_t, 6> ListLastWidthDefaults{250, 36, 36, 36, 36, 48};
 inline constexpr TIntegerKey ListTop{SectionList, "Top", 150, TIntegerRead::Scan};
 inline constexpr TIntegerKey ListLeft{SectionList, "Left", 150, TIntegerRead::Scan};
-inline constexpr TIntegerKey ListWidth{SectionList, "Width", 500, TIntegerRead::Scan};
-inline constexpr TIntegerKey ListHeight{SectionList, "Height", 300, TIntegerRead::Scan};
+inline constexpr TIntegerKey ListWidth{SectionList, "Width", 500, TIntegerRead::Scan, true};
+inline constexpr TIntegerKey ListHeight{SectionList, "Height", 300, TIntegerRead::Scan, true};
 
 inline constexpr std::array<TStringKey, 2> StringKeys{QuilPath, IsFileNameDateTime};
 inline constexpr std::array<TBoolKey, 11> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,

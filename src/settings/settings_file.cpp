@@ -1,4 +1,5 @@
-// Reads go through a 2048-character buffer, the size this object has always read with.
+// Strings and strict integers are read through a 2048-character buffer, the size this object
+// has always read with; scanned integers through the same profile-integer read as the helpers.
 #include "settings/settings_file.h"
 
 #include "settings/profile.h"
@@ -33,6 +34,44 @@ std::int32_t TSettingsFile::ReadInteger(std::string_view section, std::string_vi
         return text::ParseInt32(hexadecimal).value_or(defaultValue);
     }
     return text::ParseInt32(text).value_or(defaultValue);
+}
+
+std::string TSettingsFile::Read(const TStringKey& key) {
+    RequireOwnDefault(key.DefaultFromCaller, key.Name);
+    return Read(key, key.Default);
+}
+
+std::string TSettingsFile::Read(const TStringKey& key, std::string_view callerDefault) {
+    return ReadString(key.Section, key.Name, callerDefault);
+}
+
+std::string TSettingsFile::Read(const TNumberedStringKey& key, int index) { return Read(key, index, key.Default); }
+
+std::string TSettingsFile::Read(const TNumberedStringKey& key, int index, std::string_view callerDefault) {
+    return ReadString(key.Section, key.Name(index), callerDefault);
+}
+
+std::string TSettingsFile::Read(const TEditorFilterKey& key) {
+    return ReadString(EditorFilterSection, key.Name, key.Default);
+}
+
+std::int32_t TSettingsFile::Read(const TIntegerKey& key) {
+    RequireOwnDefault(key.DefaultFromCaller, key.Name);
+    return Read(key, key.Default);
+}
+
+std::int32_t TSettingsFile::Read(const TIntegerKey& key, std::int32_t callerDefault) {
+    return ReadInteger(key.Read, key.Section, key.Name, callerDefault);
+}
+
+std::int32_t TSettingsFile::Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault) {
+    return ReadInteger(key.Read, key.Section, key.Name(index), callerDefault);
+}
+
+std::int32_t TSettingsFile::ReadInteger(TIntegerRead read, std::string_view section, std::string_view key,
+                                        std::int32_t defaultValue) {
+    if (ReadsStrictly(read, FPlace)) return ReadInteger(section, key, defaultValue);
+    return ProfileReadInteger(FFiles, section, key, defaultValue, FFileName);
 }
 
 void TSettingsFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/files.h"
+#include "settings/setting_keys.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -22,9 +23,23 @@ std::string CannotWriteText(const std::string& fileName);
 
 class TSettingsFile {
 public:
-    TSettingsFile(IFiles& files, std::string fileName) : FFiles(files), FFileName(std::move(fileName)) {}
+    // `place` picks the integer read of the keys whose kind of read differs by place.
+    TSettingsFile(IFiles& files, std::string fileName, TReadPlace place = TReadPlace::Elsewhere)
+        : FFiles(files), FFileName(std::move(fileName)), FPlace(place) {}
 
     const std::string& FileName() const { return FFileName; }
+
+    // By key: strings of up to 2047 characters; integers scanned or strict as the key's kind
+    // of read says for this object's place. A key whose default comes from the caller is
+    // read only with one.
+    std::string Read(const TStringKey& key);
+    std::string Read(const TStringKey& key, std::string_view callerDefault);
+    std::string Read(const TNumberedStringKey& key, int index);
+    std::string Read(const TNumberedStringKey& key, int index, std::string_view callerDefault);
+    std::string Read(const TEditorFilterKey& key);
+    std::int32_t Read(const TIntegerKey& key);
+    std::int32_t Read(const TIntegerKey& key, std::int32_t callerDefault);
+    std::int32_t Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault);
 
     // At most 2047 characters; the default for a missing key.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultText);
@@ -35,8 +50,12 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
 
 private:
+    std::int32_t ReadInteger(TIntegerRead read, std::string_view section, std::string_view key,
+                             std::int32_t defaultValue);
+
     IFiles& FFiles;
     std::string FFileName;
+    TReadPlace FPlace;
 };
 
 }  // namespace wyndrel::settings

@@ -4,6 +4,7 @@
 #include "dialogs/option_ids.h"
 #include "dialogs/win32/option_dialog_window.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_open_forms.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "support/desktop_probe.h"
@@ -38,13 +39,14 @@ public:
             wyndrel::dialogs::TOptionPorts ports{
                 Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                 [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, {}, std::nullopt};
+                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, std::nullopt};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }
     wyndrel::fakes::TFakeFiles Files;
     wyndrel::fakes::TFakeUserInterface Ui;
     wyndrel::fakes::TFakeTimer Timer;
+    wyndrel::fakes::TFakeHelpViewer Help;
     wyndrel::settings::TIniAccess Ini{Files};
     wyndrel::layout::TEditorPath EditorPath{Editor};
 };

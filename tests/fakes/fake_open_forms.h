@@ -6,6 +6,7 @@
 #include "ui/open_forms.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wyndrel::fakes {
@@ -22,7 +23,9 @@ public:
 class TFakeHelpViewer : public IHelpViewer {
 public:
     std::vector<std::string> Shown;
+    std::vector<std::pair<std::string, int>> Topics;  // help file and topic, in order
     void ShowHelpContents(const std::string& helpFile) override { Shown.push_back(helpFile); }
+    void ShowHelpTopic(const std::string& helpFile, int topic) override { Topics.emplace_back(helpFile, topic); }
 };
 
 }  // namespace wyndrel::fakes

@@ -8,12 +8,14 @@
 namespace wyndrel::app::win32 {
 
 TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
-                                 std::string helpFileName, ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
+                                 std::string helpFileName, IHelpViewer& help, ITimer& autoSaveTimer, HWND mainWindow,
+                                 TfrmWyndrel& form,
                                  std::function<dialogs::TOptionSheetsPorts()> sheetPorts)
     : FPorts(ports),
       FIni(ini),
       FEditorPath(editorPath),
       FHelpFileName(std::move(helpFileName)),
+      FHelp(help),
       FAutoSaveTimer(autoSaveTimer),
       FMainWindow(mainWindow),
       FForm(form),
@@ -43,7 +45,7 @@ void TOptionsCommand::Open() {
         [this] { FForm.ActivateTitleColors(); },
         [this] { FForm.DeactivateTitleColors(); },
         [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },
-        {},
+        FHelp,
         FSheetPorts()};
     // Closed again also when showing fails, before the failure goes on.
     struct TClosed {

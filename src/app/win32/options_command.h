@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "dialogs/option_sheets.h"
 #include "layout/editor_path.h"
+#include "platform/help_viewer.h"
 #include "app/start_up.h"
 #include "platform/timer.h"
 #include "platform/win32/windows_header.h"
@@ -21,8 +22,8 @@ public:
     // `form` is the main window that owns the dialog and lends it its title colours, and the
     // sheets' ports are made for each opening. Registers the options entries of the button,
     // the tray and the window menu in the form's command table.
-    TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath, std::string helpFileName,
-                    ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
+    TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
+                    std::string helpFileName, IHelpViewer& help, ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
                     std::function<dialogs::TOptionSheetsPorts()> sheetPorts);
 
     // btnOptionsClick: opens the dialog on the sheet it was last closed on and returns once
@@ -36,6 +37,7 @@ private:
     settings::TIniAccess& FIni;
     layout::TEditorPath& FEditorPath;
     std::string FHelpFileName;
+    IHelpViewer& FHelp;
     ITimer& FAutoSaveTimer;
     HWND FMainWindow;
     TfrmWyndrel& FForm;

@@ -66,7 +66,7 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
                     {FHelpFileName, TemporaryLayoutPath(exePath), FEditorPath}, FTray),
-      FOptions(ports, ini, FEditorPath, FHelpFileName, FTimer, FWindow.Handle(), FForm,
+      FOptions(ports, ini, FEditorPath, FHelpFileName, FHelp, FTimer, FWindow.Handle(), FForm,
                [this] { return SheetPorts(); }),
       FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
                                [this] { FForm.DeactivateTitleColors(); }},

@@ -2,7 +2,6 @@
 #include "dialogs/win32/option_dialog_window.h"
 
 #include "dialogs/option_form.h"
-#include "platform/win32/wide_string.h"
 #include "ui/win32/form_dialog.h"
 
 namespace wyndrel::dialogs::win32 {
@@ -29,12 +28,6 @@ private:
 void ShowOptionDialog(HWND owner, TOptionPorts ports, const std::function<void(HWND)>& opened,
                       const std::function<void(TdlgOption&)>& presenter) {
     TOptionFormDialog dialog(ports.Ui, opened);
-    if (!ports.ShowHelp) {
-        const std::wstring helpFile = wyndrel::win32::Widen(ports.HelpFileName);
-        ports.ShowHelp = [&dialog, helpFile](int topic) {
-            ::WinHelpW(dialog.Handle(), helpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(topic));
-        };
-    }
     TdlgOption options(dialog.View(), std::move(ports));
     if (presenter) presenter(options);
     dialog.SetEvents(options);

@@ -1,5 +1,5 @@
-// The options dialog as a modal window: its form table on a dialog, the presenter TdlgOption
-// behind it, and the help viewer opened over it.
+// The options dialog as a modal window: its form table on a dialog and the presenter TdlgOption
+// behind it.
 #pragma once
 
 #include "dialogs/option_dialog.h"
@@ -12,7 +12,7 @@ namespace wyndrel::dialogs::win32 {
 // Shows the dialog modally over `owner` (disabled meanwhile) and returns once it has closed;
 // the window and its presenter are gone by then. `opened` hears the dialog's window once it
 // exists and `presenter` the presenter before it is shown (for the sheets that add their own
-// handling); `ports.ShowHelp`, when empty, opens the help file over the dialog.
+// handling).
 void ShowOptionDialog(HWND owner, TOptionPorts ports, const std::function<void(HWND)>& opened = {},
                       const std::function<void(TdlgOption&)>& presenter = {});
 

@@ -1,4 +1,5 @@
-// The help file opened through the shell, by the viewer its type is registered with.
+// The help file opened through the shell, by the viewer its type is registered with, and its
+// topics through the WinHelp viewer.
 #pragma once
 
 #include "platform/help_viewer.h"
@@ -8,6 +9,7 @@ namespace wyndrel::win32 {
 class TWin32HelpViewer : public IHelpViewer {
 public:
     void ShowHelpContents(const std::string& helpFile) override;
+    void ShowHelpTopic(const std::string& helpFile, int topic) override;
 };
 
 }  // namespace wyndrel::win32

@@ -222,5 +222,24 @@ TEST_F(FileList, SavesWriteCountAndFilesAtRealTimePriorityAndRebuildTheFavorites
     EXPECT_EQ(Process.Log, (Entries{"priority RealTime", "priority Idle"}));
 }
 
+TEST_F(FileList, ASaveTheSettingsFileRefusesIsToldAndLeavesTheMenuAsItWas) {
+    const std::string ini = "C:\\Tools\\wyndrel.ini";
+    Files.AddFile(ini, "[Favorites]\r\nItemCount=1\r\nFile0=C:\\a.txt\r\n");
+    Files.MakeUnreadable(ini);
+    const TFileListSavePorts ports{Ini, Files, Ui, Process};
+    int rebuilt = 0;
+    EXPECT_FALSE(SaveFavoritesList({"C:\\b.txt"}, ports, [&](const Entries&) { ++rebuilt; }));
+    EXPECT_FALSE(SaveAutoSaveList({"C:\\b.txt"}, ports));
+    EXPECT_TRUE(Process.Log.empty());  // told before the real-time class and the wait cursor
+
+    Files.MakeUnreadable(ini, false);
+    Files.FailWritesWithDiskFull(true);
+    EXPECT_FALSE(SaveFavoritesList({"C:\\b.txt"}, ports, [&](const Entries&) { ++rebuilt; }));
+    EXPECT_EQ(rebuilt, 0);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>(3, ini + " に書き込めません"));
+    EXPECT_EQ(Ui.Messages()[2].DialogType, TDialogType::Error);
+    EXPECT_FALSE(Ui.BusyCursor());
+}
+
 }  // namespace
 }  // namespace wyndrel::dialogs

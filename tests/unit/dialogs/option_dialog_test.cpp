@@ -5,6 +5,7 @@
 #include "dialogs/option_form.h"
 #include "dialogs/option_ids.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_open_forms.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
@@ -34,13 +35,17 @@ protected:
         TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                            [this] { return Owner; }, [this] { return WorkArea; },
                            [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
-                           [this] { return Found; }, [this](int topic) { HelpTopics.push_back(topic); }, std::nullopt};
+                           [this] { return Found; }, Help, std::nullopt};
         Dialog.emplace(View, std::move(ports));
         Dialog->SaveFavorites = [this] {
             Log.push_back("save favourites");
             Dialog->SetFavoritesChanged(false);
+            return true;
         };
-        Dialog->SaveAutoSaveList = [this] { Log.push_back("save auto-save list " + SettingsText()); };
+        Dialog->SaveAutoSaveList = [this] {
+            Log.push_back("save auto-save list " + SettingsText());
+            return true;
+        };
         Dialog->OnShow();
         return *Dialog;
     }
@@ -64,7 +69,7 @@ protected:
     std::optional<Rect> Owner = Rect{100, 200, 244, 319};
     Rect WorkArea{0, 0, 1024, 738};
     std::string Found;
-    std::vector<int> HelpTopics;
+    fakes::TFakeHelpViewer Help;
     std::vector<std::string> Log;
     std::optional<TdlgOption> Dialog;
 };
@@ -93,9 +98,20 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     Files.AddFile("C:\\Tools\\wyndrel.hlp", "");
     Open();
     EXPECT_TRUE(View.Visible(btnHelp));
+}
+
+TEST_F(OptionDialog, HelpAsksTheHelpPortForTheTopicOfTheSheetShownInTheProgramsHelpFile) {
+    const std::string help = "C:\\Tools\\wyndrel.hlp";
+    Files.AddFile(help, "");
+    Open();
+    Click(btnHelp);
     SelectSheet(SheetFavorites);
     Click(btnHelp);
-    EXPECT_EQ(HelpTopics, (std::vector<int>{24}));
+    SelectSheet(SheetAutoSaveSettings);
+    Click(btnHelp);
+    EXPECT_EQ(Help.Topics, (std::vector<std::pair<std::string, int>>{{help, 21}, {help, 24}, {help, 26}}));
+    EXPECT_TRUE(Help.Shown.empty());
+    EXPECT_FALSE(View.Closed());
 }
 
 bool Overlap(const Rect& a, const Rect& b) {
@@ -356,6 +372,37 @@ TEST_F(OptionDialog, AnUnreadableSettingsFileShowsTheDefaultsAndOkKeepsItAndTheE
     EXPECT_TRUE(View.Closed());
     EXPECT_NE(SettingsText().find("IsMostTop=False"), std::string::npos);
     EXPECT_NE(SettingsText().find("[Favorites]\r\nItemCount=1\r\n"), std::string::npos);
+}
+
+TEST_F(OptionDialog, OkStaysOpenWithTheEditsWhenAWriteOrAListsSaveFailsOnTheWay) {
+    const std::string settings = "[Option]\r\nCloseNoExit=False\r\n";
+    Settings(settings);
+    Open();
+    View.SetChecked(chkCloseNoExit, true);
+    Files.FailWritesWithDiskFull(true);
+    Click(btnOK);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{std::string(IniPath) + " に書き込めません"}));
+    EXPECT_FALSE(View.Closed());
+    EXPECT_EQ(SettingsText(), settings);
+    Files.FailWritesWithDiskFull(false);
+
+    // A list whose save failed has told so itself; OK stops there, the list still changed.
+    Dialog->SaveFavorites = [] { return false; };
+    Dialog->SetFavoritesChanged(true);
+    Ui.Answer(TBoxAnswer::Yes);
+    Click(btnOK);
+    EXPECT_FALSE(View.Closed());
+    EXPECT_TRUE(Dialog->FavoritesChanged());
+    EXPECT_EQ(SettingsText(), settings);
+    Dialog->SetFavoritesChanged(false);
+    Dialog->SaveAutoSaveList = [] { return false; };
+    Dialog->SetAutoSaveChanged(true);
+    Ui.Answer(TBoxAnswer::Yes);
+    Click(btnOK);
+    EXPECT_FALSE(View.Closed());
+    EXPECT_EQ(SettingsText().find("SaveType"), std::string::npos);
+    EXPECT_NE(SettingsText().find("CloseNoExit=True"), std::string::npos);
+    EXPECT_EQ(Texts().size(), 3u);  // the write error and the two questions
 }
 
 TEST_F(OptionDialog, CancelAndTheCloseBoxWriteOnlyTheShownSheet) {

@@ -93,11 +93,15 @@ protected:
     std::vector<Entries> Saved;
     int Changes = 0;
     bool Changed = false;  // the dialog's flag as the sheet reports it
+    bool Refused = false;  // the settings file refuses the save
     TFileListSheet Sheet{View,
                          FavoritesSheetIds,
                          FavoritesListTexts(),
                          TFileListPorts{Ui, Files, [](const std::string&) { return std::string("C:\\new.txt"); }},
-                         [this](const Entries& entries) { Saved.push_back(entries); },
+                         [this](const Entries& entries) {
+                             Saved.push_back(entries);
+                             return !Refused;
+                         },
                          [this](bool changed) {
                              Changes += changed ? 1 : 0;
                              Changed = changed;
@@ -133,6 +137,17 @@ TEST_F(ListSheet, ADropIsRefusedToTheListBoxAndAddedByTheListsRules) {
     EXPECT_EQ(View.Items(lbFavorites), (Entries{"C:\\a.txt", "C:\\c.txt"}));
     EXPECT_EQ(Changes, 1);
     EXPECT_EQ(Ui.Messages().at(0).Text, "1 個のファイルが重複していたため\r\n登録されませんでした");
+}
+
+TEST_F(ListSheet, AListTheSettingsFileRefusedStaysChanged) {
+    Sheet.Load({"C:\\a.txt"});
+    Sheet.OnControl({btnFav_Add, TControlEventKind::Click});
+    Refused = true;
+    EXPECT_FALSE(Sheet.Save());
+    EXPECT_TRUE(Changed);
+    Refused = false;
+    EXPECT_TRUE(Sheet.Save());
+    EXPECT_FALSE(Changed);
 }
 
 TEST(AutoSaveSheet, IntervalBoxTakesDigitsCapsThemAndArrowsMoveAMinute) {

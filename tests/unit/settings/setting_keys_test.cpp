@@ -70,7 +70,7 @@ TEST(SettingKeys, ReadIsMostTopStoredAsNoAsFalse) {
     files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsMostTop=NO\r\n");
     TIniAccess ini(files);
     ini.IniFileName = "C:\\Tools\\wyndrel.ini";
-    EXPECT_FALSE(ini.ReadIniBool(keys::IsMostTop.Section, keys::IsMostTop.Name, keys::IsMostTop.Default));
+    EXPECT_FALSE(ini.Read(keys::IsMostTop));
 }
 
 TEST(EditorSettingsFile, IsTheEditorPathWithTheExtensionIni) {
