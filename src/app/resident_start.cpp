@@ -56,6 +56,7 @@ TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& 
         return TResidentOutcome::HandedOver;
     }
     ports.Process.CreateInstanceMutex(InstanceMutexName);
+    DiscardStaleSnapshot(ports.Files, ports.Process.SystemStartTime(), exePath);
     StartUpDelay(ports, ini);
 
     text::SetEnglishDateNames(locale);

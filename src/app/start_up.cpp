@@ -39,6 +39,12 @@ void FinaliseProcess(IFiles& files, const std::string& exePath) {
     if (files.FileExists(temporary)) files.RemoveFile(temporary);
 }
 
+void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const std::string& exePath) {
+    const std::string temporary = TemporaryLayoutPath(exePath);
+    const std::optional<std::int64_t> written = files.LastWriteTime(temporary);
+    if (written && *written < systemStartTime) files.RemoveFile(temporary);
+}
+
 TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments) {
     TStartUpResult result;
     settings::TIniAccess ini(ports.Files);
@@ -54,7 +60,6 @@ TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const
         fatal.TopMost = true;
         fatal.Foreground = true;
         ports.UserInterface.ShowMessageBox(fatal);
-        FinaliseProcess(ports.Files, exePath);
         result.ExitCode = TExitCode::NotDone;
         return result;
     }
@@ -65,8 +70,9 @@ TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const
         result.RunResident = true;
         return result;
     }
+    // The scatter snapshot belongs to the resident copy: a layout opened from Explorer while the
+    // windows are scattered must not take away the way back.
     result.ExitCode = RunCommand(ports, ini, result.EditorPath, command);
-    FinaliseProcess(ports.Files, exePath);
     return result;
 }
 

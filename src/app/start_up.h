@@ -38,11 +38,15 @@ inline constexpr const char* TemporaryLayoutFileName = "VOREZUVA.KTDK";
 std::string TemporaryLayoutPath(const std::string& exePath);
 
 // Settings file, editor path (with discovery), then the command of the arguments.
-// `exePath` is the program's own full path. Command mode ends with the temporary layout
-// file beside the program deleted; the resident program deletes it when it ends.
+// `exePath` is the program's own full path. Only the resident program deletes the temporary
+// layout file, when it ends; command mode leaves it.
 TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments);
 
 // Deletes the temporary layout file beside the program when it is there.
 void FinaliseProcess(IFiles& files, const std::string& exePath);
+// At a resident start: a temporary layout file last written before the system started
+// belongs to a session that is gone (a crash, a kill, a power cut) and is deleted; one
+// written since is kept, so put in order still brings the scattered windows back.
+void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const std::string& exePath);
 
 }  // namespace wyndrel::app

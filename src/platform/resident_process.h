@@ -35,6 +35,10 @@ public:
     virtual void SetThreadPriority(TThreadPriority priority) = 0;
     // Sleep; only the start-up delay uses it, before any window of the program exists.
     virtual void Sleep(std::uint32_t ms) = 0;  // sleep-ok: the user's start-up delay only
+
+    // When the system started, in 100-nanosecond units since 1601-01-01 (UTC), as file
+    // times are kept.
+    virtual std::int64_t SystemStartTime() = 0;
 };
 
 }  // namespace wyndrel

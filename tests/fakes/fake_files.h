@@ -65,6 +65,8 @@ public:
     // The time set by SetLastWriteLocalTime, else the write time read in a zone at UTC.
     std::optional<TLocalDateTime> LastWriteLocalTime(const std::string& path) override;
     void SetLastWriteLocalTime(const std::string& path, const TLocalDateTime& time);
+    // In 100-nanosecond units since 1601 (UTC); files start at 0.
+    void SetLastWriteTime(const std::string& path, std::int64_t time) { FFiles.at(Key(path)).WriteTime = time; }
 
 private:
     struct TFakeFile {

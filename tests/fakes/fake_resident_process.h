@@ -30,6 +30,8 @@ public:
     void SetOwnPriority(TPriorityClass priority) override;
     void SetThreadPriority(TThreadPriority priority) override;
     void Sleep(std::uint32_t ms) override { Log.push_back("sleep " + std::to_string(ms)); }  // sleep-ok: recorded, not slept
+    std::int64_t SystemStartTime() override { return StartTime; }
+    std::int64_t StartTime = 0;
 
 private:
     TFakeDesktop& FDesktop;

@@ -68,7 +68,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         box.Icon = wyndrel::TBoxIcon::Error;
         box.Foreground = true;
         ui.ShowMessageBox(box);
-        wyndrel::app::FinaliseProcess(files, exePath);
         return static_cast<int>(wyndrel::app::TExitCode::NotDone);
     }
 }

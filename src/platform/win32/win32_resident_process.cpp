@@ -55,4 +55,12 @@ void TWin32ResidentProcess::SetThreadPriority(TThreadPriority priority) {
 
 void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }  // sleep-ok: the user's start-up delay
 
+// The time now less the time the system has run; GetTickCount64 does not wrap.
+std::int64_t TWin32ResidentProcess::SystemStartTime() {
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const std::int64_t nowUnits = (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    return nowUnits - static_cast<std::int64_t>(::GetTickCount64()) * 10000;
+}
+
 }  // namespace wyndrel::win32

@@ -17,6 +17,7 @@ public:
     void SetOwnPriority(TPriorityClass priority) override;
     void SetThreadPriority(TThreadPriority priority) override;
     void Sleep(std::uint32_t ms) override;  // sleep-ok: the user's start-up delay
+    std::int64_t SystemStartTime() override;
 
 private:
     TUniqueHandle FMutex;

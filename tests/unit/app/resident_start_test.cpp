@@ -15,7 +15,11 @@ class TLoggingHost : public IResidentHost {
 public:
     explicit TLoggingHost(std::vector<std::string>& log) : FLog(log) {}
     void CreateMainWindow(bool show) override { FLog.push_back(show ? "window shown" : "window hidden"); }
-    void RunMessageLoop() override { FLog.push_back("loop"); }
+    void RunMessageLoop() override {
+        FLog.push_back("loop");
+        if (OnLoop) OnLoop();
+    }
+    std::function<void()> OnLoop;
 
 private:
     std::vector<std::string>& FLog;
@@ -76,6 +80,26 @@ TEST_F(ResidentStart, TheFirstCopyWaitsIdleThenMakesItsWindowInRealTimeAndLivesI
     Run();
     EXPECT_EQ(Process.Log[2], "sleep 0");
     EXPECT_EQ(Process.Log[5], "window shown");
+}
+
+// After a crash or a lost session the snapshot of that session is gone before the window is
+// made; one written in this session is there for put in order until the program ends.
+TEST_F(ResidentStart, ASnapshotFromBeforeTheSystemStartedIsDeletedAtTheStartAndOneFromSinceIsKept) {
+    Process.StartTime = 1000;
+    bool presentWhileRunning = true;
+    TLoggingHost host(Process.Log);
+    host.OnLoop = [&] { presentWhileRunning = Files.FileExists(Temporary); };
+    Files.SetLastWriteTime(Temporary, 999);
+    settings::TIniAccess ini(Files);
+    ini.IniFileName = "C:\\Tools\\wyndrel.ini";
+    RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", host);
+    EXPECT_FALSE(presentWhileRunning);
+
+    Files.AddFile(Temporary, "x");
+    Files.SetLastWriteTime(Temporary, 1000);
+    RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", host);
+    EXPECT_TRUE(presentWhileRunning);
+    EXPECT_FALSE(Files.FileExists(Temporary));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST_F(StartingUp, EndsWithTheFatalBoxWhenNoEditorCanBeFoundAnywhere) {
     EXPECT_EQ(fatal.Caption, "致命的エラー");
     EXPECT_TRUE(fatal.TopMost);
     EXPECT_FALSE(Files.FileExists(Ini));
-    EXPECT_FALSE(Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));
+    EXPECT_TRUE(Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));  // only the resident program removes it
 }
 
 TEST_F(StartingUp, StoresTheDiscoveredEditorPathOnlyWhenItExists) {
@@ -142,7 +142,7 @@ TEST_F(StartingUp, RefusesThreeArgumentsWithTheErrorBox) {
     EXPECT_EQ(Ui.Messages()[0].Box.Text,
               "そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下され。");
     EXPECT_EQ(Ui.Messages()[0].Box.Caption, "えら～");
-    EXPECT_FALSE(Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));
+    EXPECT_TRUE(Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));
 }
 
 }  // namespace
