@@ -28,12 +28,13 @@ private:
 }  // namespace
 
 TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                         ui::TCommandTable& commands, std::string helpFileName)
+                         ui::TCommandTable& commands, std::string helpFileName, std::string snapshotPath)
     : FPorts(ports),
       FTray(tray),
       FGrad(grad),
       FCommands(commands),
       FHelpFileName(std::move(helpFileName)),
+      FSnapshotPath(std::move(snapshotPath)),
       FForm(MainWindowForm()) {
     FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
     FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
@@ -85,6 +86,7 @@ void TfrmWyndrel::FormCreate() {
     }
     if (FPorts.Ini.Read(IsMostTop)) SetMostTop(true);
     FPorts.View.SetFocus(ids::btnRead);
+    FCreated = true;
 }
 
 void TfrmWyndrel::PlaceAtStart(settings::TSettingsFile& settings) {
@@ -159,10 +161,21 @@ bool TfrmWyndrel::FormCloseQuery() {
 
 // The settings are written before anything else of the program is released, so a failure
 // there cannot lose them.
+// A window whose creation failed never started: it keeps nothing of itself over the user's
+// values. The state is written once, also when the session's end came first.
 void TfrmWyndrel::FormDestroy() {
     FTray.SetRegistered(false);
-    WriteExitState(FPorts.Ini, FPorts.Frame.Metrics().Current, FViewMode, FPorts.AutoSaveTimer.Enabled());
+    if (FCreated && !FExitStateWritten)
+        WriteExitState(FPorts.Ini, FPorts.Frame.Metrics().Current, FViewMode, FPorts.AutoSaveTimer.Enabled());
+    FExitStateWritten = true;
     FPorts.Frame.Quit();
+}
+
+// The system may end the process as soon as this returns, whatever command runs: what a quit
+// does is done now.
+void TfrmWyndrel::OnEndSession() {
+    FormDestroy();
+    if (!FSnapshotPath.empty() && FPorts.Files.FileExists(FSnapshotPath)) FPorts.Files.RemoveFile(FSnapshotPath);
 }
 
 }  // namespace wyndrel::app

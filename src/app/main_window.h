@@ -40,7 +40,7 @@ public:
     // the close request, dropped files) in `commands`, and shows the buttons of commands
     // that are not available while another one runs disabled.
     TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                ui::TCommandTable& commands, std::string helpFileName);
+                ui::TCommandTable& commands, std::string helpFileName, std::string snapshotPath);
 
     void FormCreate();
     void OnShow() override;  // FormShow
@@ -58,6 +58,9 @@ public:
     // True when the window may close.
     bool FormCloseQuery();
     void FormDestroy();
+    // The session ends (log-off, shut-down, restart): the exit state written, the icon
+    // removed and the scatter snapshot deleted before the system ends the process.
+    void OnEndSession();
 
     // A right click on btnChangeView: the change-view popup at the cursor.
     void OnChangeViewPopup();
@@ -99,12 +102,15 @@ private:
     widgets::TSKGradationG& FGrad;
     ui::TCommandTable& FCommands;
     std::string FHelpFileName;
+    std::string FSnapshotPath;
     ui::TFormSpec FForm;
     std::deque<std::vector<std::string>> FDropped;
     TViewMode FViewMode = TViewMode::Normal;
     bool FMostTop = false;
     bool FMenuShowing = false;
     bool FActivateAttached = true;
+    bool FCreated = false;
+    bool FExitStateWritten = false;
 };
 
 }  // namespace wyndrel::app

@@ -78,7 +78,8 @@ public:
     wyndrel::ui::TAppActivation Activation;
     TRestoreThrough Restore;
     app::win32::TMainWindowView Window{Ui, Grad, Form, Activation};  // its presenter is made right after it
-    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore}, Tray, Grad, Commands, HelpFile};
+    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore}, Tray, Grad, Commands, HelpFile,
+                          "C:\\Tools\\VOREZUVA.KTDK"};
 };
 
 // A drop as the shell hands it over: DROPFILES followed by the wide names, each ended by a

@@ -88,6 +88,11 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             else FActivation.Activate();
             break;
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        // The program never holds the session's end up; when it does end, it is a quit.
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) FPresenter.OnEndSession();
+            return 0;
         case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return 0;
         default:
             if (message == ui::ShowRequestMessage) {

@@ -62,7 +62,7 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
       FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
       FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands}, FTray, FGrad, FCommands,
-            FHelpFileName),
+            FHelpFileName, TemporaryLayoutPath(exePath)),
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
                     {FHelpFileName, TemporaryLayoutPath(exePath), FEditorPath}, FTray),

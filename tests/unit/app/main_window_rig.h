@@ -28,6 +28,7 @@ struct TMainWindowRig {
 
     const std::string IniPath = "C:\\Tools\\wyndrel.ini";
     const std::string HelpPath = "C:\\Tools\\wyndrel.hlp";
+    const std::string SnapshotPath = "C:\\Tools\\VOREZUVA.KTDK";
     fakes::TFakeDesktop Desktop;
     fakes::TFakeFiles Files;
     settings::TIniAccess Ini{Files};

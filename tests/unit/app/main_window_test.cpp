@@ -39,7 +39,8 @@ protected:
     }
 
     std::vector<std::string> Ran;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands}, Tray, Grad, Table, HelpPath};
+    ui::TCommandTable OtherTable{MainWindowCommandRule};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands}, Tray, Grad, Table, HelpPath, SnapshotPath};
     // The layout commands as the program wires them: in the window's own command table.
     fakes::TFakeProcesses Processes;
     fakes::TFakeUserInterface Ui;
@@ -141,6 +142,27 @@ TEST_F(MainWindow, ClosesHidesOrQuitsAndWritesItsStateOnDestruction) {
     EXPECT_EQ(Ini.ReadIniInteger("Option", "Top", 0), -3);
     EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 1);
     EXPECT_TRUE(Ini.ReadIniBool("AutoSave", "LastEnable", false));
+}
+
+TEST_F(MainWindow, TheSessionsEndQuitsAtOnceAndTheStateIsWrittenOnceAndNeverByAFailedCreation) {
+    Create("");
+    Files.AddFile(SnapshotPath, "[QuillonLayoutFile]\r\n");
+    Form.SetViewMode(TViewMode::Vertical);
+    Form.OnEndSession();
+    EXPECT_TRUE(Area.Icons().empty());
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 2);
+    EXPECT_FALSE(Files.FileExists(SnapshotPath));
+    EXPECT_TRUE(Frame.QuitSent);
+    Form.SetViewMode(TViewMode::Horizontal);
+    Form.FormDestroy();  // the window goes after the session's end: nothing written again
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 2);
+
+    // A creation that failed (the settings file held no window) writes nothing at its end.
+    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands}, Tray, Grad, OtherTable, HelpPath,
+                       SnapshotPath};
+    Files.AddFile(IniPath, "[Option]\r\nLeft=7\r\n");
+    failed.FormDestroy();
+    EXPECT_EQ(Files.Content(IniPath), "[Option]\r\nLeft=7\r\n");
 }
 
 TEST_F(MainWindow, GradientBarDragsOpensTheTrayMenuAndFollowsTheCaptionColours) {
