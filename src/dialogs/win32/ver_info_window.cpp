@@ -6,6 +6,8 @@
 #include "dialogs/ver_info_ids.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
+#include "platform/win32/win32_rect.h"
+#include "platform/work_area.h"
 #include "ui/scaling.h"
 
 namespace wyndrel::dialogs::win32 {
@@ -96,9 +98,9 @@ void TVerInfoWindow::DressControls() {
 void TVerInfoWindow::CentreOnDesktop() {
     RECT outer{};
     ::GetWindowRect(Handle(), &outer);
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2;
-    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    const Rect centred = CentreOn(wyndrel::win32::ToRect(outer), screen);
+    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TVerInfoWindow::OnClose() {

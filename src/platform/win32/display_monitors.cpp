@@ -1,12 +1,10 @@
 // EnumDisplayMonitors with GetMonitorInfoW.
 #include "platform/win32/display_monitors.h"
 
-#include "platform/win32/windows_header.h"
+#include "platform/win32/win32_rect.h"
 
 namespace wyndrel::win32 {
 namespace {
-
-Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
     auto& monitors = *reinterpret_cast<std::vector<TMonitor>*>(context);

@@ -5,6 +5,7 @@
 #include "platform/win32/display_monitors.h"
 #include "platform/win32/dpi_unaware_scope.h"
 #include "platform/win32/wide_string.h"
+#include "platform/win32/win32_rect.h"
 #include "platform/work_area.h"
 
 #include <algorithm>
@@ -22,8 +23,6 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
         return FALSE;
     }
 }
-
-Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
 
 std::optional<Rect> RectWhileRestored(HWND window) {
     ::ShowWindow(window, SW_SHOWNOACTIVATE);

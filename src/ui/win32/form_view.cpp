@@ -2,6 +2,7 @@
 #include "ui/win32/form_view.h"
 
 #include "platform/win32/wide_string.h"
+#include "platform/win32/win32_rect.h"
 #include "text/utf8.h"
 #include "ui/win32/list_view.h"
 #include "ui/win32/popup_menu.h"
@@ -125,7 +126,7 @@ int TWin32FormView::ColumnWidth(int id, int column) const {
 Rect TWin32FormView::WindowRect() const {
     RECT rect{};
     ::GetWindowRect(FBinder.Window(), &rect);
-    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+    return wyndrel::win32::ToRect(rect);
 }
 
 void TWin32FormView::SetWindowRect(const Rect& rect) {
