@@ -8,7 +8,7 @@
 #include "platform/win32/wide_string.h"
 #include "platform/win32/win32_rect.h"
 #include "platform/work_area.h"
-#include "ui/scaling.h"
+#include "ui/win32/text_extent.h"
 
 namespace wyndrel::dialogs::win32 {
 namespace {
@@ -171,16 +171,7 @@ void TVerInfoWindow::SetFontColor(int id, widgets::TColor color) {
 }
 
 int TVerInfoWindow::TextWidth(int id, const std::string& text) {
-    HWND control = FBinder.Control(id);
-    HDC dc = ::GetDC(control);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    const std::wstring wide = wyndrel::win32::Widen(text);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(control, dc);
-    const int dpi = FBinder.Dpi();
-    return (size.cx * ui::BaseDpi + dpi - 1) / dpi;  // rounded up: the last character stays whole
+    return ui::win32::ControlTextWidth(FBinder.Control(id), text, FBinder.Dpi());
 }
 
 void TVerInfoWindow::Repaint() {

@@ -6,8 +6,8 @@
 #include "text/utf8.h"
 #include "ui/win32/list_view.h"
 #include "ui/win32/popup_menu.h"
-#include "ui/scaling.h"
 #include "ui/win32/tab_and_up_down.h"
+#include "ui/win32/text_extent.h"
 
 #include <stdexcept>
 
@@ -157,15 +157,7 @@ int TWin32FormView::Position(int id) const {
 }
 
 int TWin32FormView::CaptionWidth(int id) const {
-    HWND control = Handle(id);
-    const std::wstring caption = Widen(FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id));
-    HDC dc = ::GetDC(control);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(control, dc);
-    return ::MulDiv(extent.cx, BaseDpi, FBinder.Dpi());
+    return ControlTextWidth(Handle(id), FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id), FBinder.Dpi());
 }
 
 void TWin32FormView::SetFocus(int id) {
