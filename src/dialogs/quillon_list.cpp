@@ -103,7 +103,7 @@ void TfrmQuillonList::LVDblClick() {
     if (row < 0 || row >= static_cast<int>(FRecords.size())) return;
     // A window closed since the refresh is simply not brought forward; the platform's answer
     // is of no use to the user.
-    FPorts.Desktop.SetForeground(FRecords[static_cast<std::size_t>(row)].Wnd);
+    RequestForeground(FPorts.Desktop, FRecords[static_cast<std::size_t>(row)].Wnd);
 }
 
 void TfrmQuillonList::FormClose() {

@@ -40,12 +40,12 @@ public:
     // Every path the settings hold (the editor, favourites, the auto-save list) is written so
     // that it names the same file when read back: as its short form where the code page cannot
     // hold it. Where there is none, nothing is written and the error names the path.
-    std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
-                                               const std::string& path);
+    [[nodiscard]] std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
+                                                             const std::string& path);
 
     // Why writes to the file would be refused before any is tried (see ProfileWriteRefusal),
     // for a step that stores many keys and must not lose them all without a word.
-    std::optional<TPlatformError> WriteRefusal();
+    [[nodiscard]] std::optional<TPlatformError> WriteRefusal();
 
     // By key, with the key's section, name, default and kind of read: strings of up to 510
     // characters, integers as read anywhere but in the options dialog. A key whose default

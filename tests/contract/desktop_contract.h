@@ -127,7 +127,7 @@ TYPED_TEST_P(DesktopContract, PlacesAWindowByPositionAndSize) {
 
 TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
-    this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190, TPlacementFlags::ShowWindow);
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190, TPlacementFlags::ShowWindow));
     EXPECT_FALSE(this->Desktop().IsIconic(window));
     EXPECT_FALSE(this->Desktop().IsZoomed(window));
     this->TheWorld.Minimise(window);
@@ -138,7 +138,8 @@ TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
 
 TYPED_TEST_P(DesktopContract, KeepsTheRectangleAMinimisedWindowComesBackTo) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {100, 120, 500, 420});
-    this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow);
+    ASSERT_TRUE(
+        this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow));
     this->TheWorld.Minimise(window);
     EXPECT_EQ(this->Desktop().NormalPosition(window), (Rect{100, 120, 500, 420}));
     EXPECT_NE(this->Desktop().WindowRect(window), (Rect{100, 120, 500, 420}));
