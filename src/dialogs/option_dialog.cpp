@@ -9,6 +9,7 @@
 #include "dialogs/reporting_writer.h"
 #include "platform/work_area.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 #include "text/case_mapping.h"
 #include "text/path_split.h"
 
@@ -187,7 +188,8 @@ bool TdlgOption::EditorPathAccepted(const std::string& path) {
 void TdlgOption::FormClose() {
     if (FClosed) return;
     FClosed = true;
-    FPorts.Ini.Write(settings::keys::LastSheet, CurrentSheet());
+    settings::TSettingsWriter ignoring(FPorts.Ini, settings::TWriteFailure::Ignore);
+    ignoring.Write(settings::keys::LastSheet, CurrentSheet());
     if (FPorts.ActivateTitleColors) FPorts.ActivateTitleColors();
     FView.Close();
 }

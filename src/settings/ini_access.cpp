@@ -122,7 +122,8 @@ std::optional<TPlatformError> TIniAccess::StorePath(std::string_view section, st
                                                     const std::string& path) {
     auto stored = StorableForm(path);
     if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;
-    Store(section, key, std::get<std::string>(stored));
+    // Only a path the file cannot hold is told; a refused write is not kept, as any key's.
+    GoOnRegardless(Store(section, key, std::get<std::string>(stored)));
     return std::nullopt;
 }
 
