@@ -31,7 +31,7 @@ void RawQueries(benchmark::State& state) {
     wyndrel::IDesktop& desktop = ThousandEditors();
     for (auto _ : state) {
         int count = 0;
-        desktop.EnumerateTopLevelWindows([&](wyndrel::WindowId window) {
+        wyndrel::VisitTopLevelWindows(desktop, [&](wyndrel::WindowId window) {
             auto name = desktop.ClassName(window, 256);
             wyndrel::WindowId edit = desktop.FindChild(window, "TEdit");
             std::string path = desktop.WindowText(edit, desktop.WindowTextLength(edit) + 2);

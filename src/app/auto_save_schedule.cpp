@@ -4,6 +4,7 @@
 #include "app/auto_save_interval.h"
 #include "app/main_window_ids.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 
 namespace wyndrel::app {
 namespace {
@@ -81,7 +82,8 @@ void TAutoSaveSchedule::pmASetIntervalClick() {
 
 void TAutoSaveSchedule::ApplyInterval(std::int32_t seconds) {
     using settings::keys::AutoSaveInterval;
-    FIni.Write(AutoSaveInterval, seconds);
+    // An interval the file refuses is not kept; the timer takes it all the same.
+    settings::TSettingsWriter(FIni, settings::TWriteFailure::Ignore).Write(AutoSaveInterval, seconds);
     FTimer.SetInterval(IntervalMs(seconds));
 }
 
@@ -89,9 +91,11 @@ void TAutoSaveSchedule::ApplyInterval(std::int32_t seconds) {
 void TAutoSaveSchedule::OpenOptionsAt(int sheet) {
     using settings::keys::LastSheet;
     const std::int32_t kept = FIni.Read(LastSheet);
-    FIni.Write(LastSheet, sheet);
+    // A sheet the file refuses is not kept: the dialog then opens where it last closed.
+    settings::TSettingsWriter ignoring(FIni, settings::TWriteFailure::Ignore);
+    ignoring.Write(LastSheet, sheet);
     if (FSlots.OpenOptions) FSlots.OpenOptions();
-    FIni.Write(LastSheet, kept);
+    ignoring.Write(LastSheet, kept);
 }
 
 }  // namespace wyndrel::app

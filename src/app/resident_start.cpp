@@ -13,7 +13,7 @@ namespace {
 void HandOver(const TResidentPorts& ports) {
     WindowId first = ports.Process.FindWindowByClass(MainWindowClassName);
     if (!first) return;
-    ports.Desktop.SetForeground(first);
+    RequestForeground(ports.Desktop, first);
     if (ports.Desktop.IsIconic(first)) ports.Process.SendRestoreCommand(first);
     ports.Process.SendRequest(first, ui::ShowRequestMessage);
 }

@@ -4,6 +4,7 @@
 #include "app/main_window_ids.h"
 #include "layout/editor_interface.h"
 #include "layout/layout_commands.h"
+#include "platform/go_on_regardless.h"
 
 #include <algorithm>
 #include <random>
@@ -52,13 +53,14 @@ void ScatterEditors(layout::TLayoutEngine& engine, IClock& clock) {
         if (n == 0) return 0;
         return std::uniform_int_distribution<int>(0, n - 1)(generator);
     };
-    engine.Desktop().EnumerateTopLevelWindows([&](WindowId window) {
+    VisitTopLevelWindows(engine.Desktop(), [&](WindowId window) {
         if (engine.GetWndClassName(window) != layout::EditorMainClass) return true;
         if (engine.GetEditorFileName(window).empty()) return true;
         const int x = random(area.Width), width = random(area.Width);
         const int y = random(area.Height), height = random(area.Height);
-        engine.Desktop().SetWindowPos(window, TInsertAfter::Top, x, y, width, height,
-                                      TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate);
+        // A window that closes during the pass is simply not moved.
+        GoOnRegardless(engine.Desktop().SetWindowPos(window, TInsertAfter::Top, x, y, width, height,
+                                                     TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate));
         return true;
     });
 }
@@ -74,7 +76,9 @@ void TScatterCommands::pmPutInOrderClick() {
         // A failed read ends here with the silent abort; a stop at the header question too
         // keeps the snapshot.
         if (!layout::LoadLayout(FPorts.Launcher, FPorts.Files, FPorts.Ui, FSnapshotPath)) return;
-        FPorts.Files.RemoveFile(FSnapshotPath);
+        // A snapshot that cannot be deleted stays, and the tray menu, which follows the file,
+        // goes on offering to put the windows in order.
+        GoOnRegardless(FPorts.Files.RemoveFile(FSnapshotPath));
     } else {
         FPorts.Ui.ShowMessageDialog(TDialogType::Warning, FSnapshotPath + SnapshotMissingText, TBoxButtons::Ok);
     }

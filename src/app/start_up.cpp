@@ -5,6 +5,7 @@
 #include "app/command_mode.h"
 #include "layout/editor_executable.h"
 #include "layout/editor_interface.h"
+#include "platform/go_on_regardless.h"
 #include "settings/ini_access.h"
 #include "settings/setting_keys.h"
 #include "text/path_split.h"
@@ -23,7 +24,7 @@ std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIni
     path = layout::FindEditorExecutable(ports.Files, ports.Processes, ports.UserInterface);
     if (path.empty() || !ports.Files.FileExists(path)) return std::nullopt;
     // A path that cannot be stored is not kept: this run uses it, the next one finds it again.
-    ini.WritePath(QuilPath, path);
+    GoOnRegardless(ini.WritePath(QuilPath, path));
     return path;
 }
 
@@ -36,7 +37,8 @@ std::string TemporaryLayoutPath(const std::string& exePath) {
 
 void FinaliseProcess(IFiles& files, const std::string& exePath) {
     const std::string temporary = TemporaryLayoutPath(exePath);
-    if (files.FileExists(temporary)) files.RemoveFile(temporary);
+    // Nobody is left to tell at the end; a file that stays keeps offering to put in order.
+    if (files.FileExists(temporary)) GoOnRegardless(files.RemoveFile(temporary));
 }
 
 void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const std::string& exePath) {

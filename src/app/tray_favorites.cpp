@@ -3,6 +3,7 @@
 #include "app/tray_commands.h"
 #include "dialogs/select_file_to_add.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 
 namespace wyndrel::app {
 namespace {
@@ -63,7 +64,8 @@ void TTrayCommands::pmFav_AddClick() {
             FPorts.UserInterface.ShowMessageDialog(TDialogType::Error, error->Message, TBoxButtons::Ok);
             return;
         }
-        FPorts.Ini.Write(FavoritesItemCount, index + 1);
+        // A count the file refuses is not kept: the menu has the entry until the program ends.
+        settings::TSettingsWriter(FPorts.Ini, settings::TWriteFailure::Ignore).Write(FavoritesItemCount, index + 1);
         FFavorites.Append(path);
     }
     FPorts.UserInterface.SetApplicationTitle(ProgramName);

@@ -7,7 +7,9 @@
 #include "dialogs/option_sheet_ids.h"
 #include "dialogs/option_wheel.h"
 #include "dialogs/reporting_writer.h"
+#include "platform/work_area.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 #include "text/case_mapping.h"
 #include "text/path_split.h"
 
@@ -85,17 +87,7 @@ void TdlgOption::PlaceOverOwner() {
         FPorts.Ui.ShowMessageDialog(TDialogType::Error, OptionOwnerErrorText, TBoxButtons::Ok);
         return;
     }
-    const Rect self = FView.WindowRect();
-    const int width = self.Width(), height = self.Height();
-    int left = owner->Left + (owner->Width() - width) / 2;
-    int top = owner->Top + (owner->Height() - height) / 2;
-    // In this order: on a work area too small for the dialog its left and top edges win.
-    const Rect area = FPorts.WorkArea();
-    if (left < area.Left) left = area.Left;
-    if (top < area.Top) top = area.Top;
-    if (top + height > area.Bottom) top = area.Bottom - height;
-    if (left + width > area.Right) left = area.Right - width;
-    FView.SetWindowRect(Rect{left, top, left + width, top + height});
+    FView.SetWindowRect(CentreOn(FView.WindowRect(), *owner, FPorts.WorkArea()));
 }
 
 int TdlgOption::CurrentSheet() const { return std::max(FView.Selection(PageCtrl), 0); }
@@ -196,7 +188,8 @@ bool TdlgOption::EditorPathAccepted(const std::string& path) {
 void TdlgOption::FormClose() {
     if (FClosed) return;
     FClosed = true;
-    FPorts.Ini.Write(settings::keys::LastSheet, CurrentSheet());
+    settings::TSettingsWriter ignoring(FPorts.Ini, settings::TWriteFailure::Ignore);
+    ignoring.Write(settings::keys::LastSheet, CurrentSheet());
     if (FPorts.ActivateTitleColors) FPorts.ActivateTitleColors();
     FView.Close();
 }

@@ -4,6 +4,7 @@
 #include "dialogs/quillon_list_form.h"
 #include "dialogs/quillon_list_ids.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 
 #include <string>
 
@@ -103,21 +104,22 @@ void TfrmQuillonList::LVDblClick() {
     if (row < 0 || row >= static_cast<int>(FRecords.size())) return;
     // A window closed since the refresh is simply not brought forward; the platform's answer
     // is of no use to the user.
-    FPorts.Desktop.SetForeground(FRecords[static_cast<std::size_t>(row)].Wnd);
+    RequestForeground(FPorts.Desktop, FRecords[static_cast<std::size_t>(row)].Wnd);
 }
 
 void TfrmQuillonList::FormClose() {
-    settings::TIniAccess& ini = FPorts.Ini;
+    // Closing is never held up: a place or width the file refuses is simply not kept.
+    settings::TSettingsWriter writer(FPorts.Ini, settings::TWriteFailure::Ignore);
     ui::TAppActivation::THandler previous = std::move(FPreviousActivation);
     if (FActivationInstalled) FPorts.Activation.Replace(previous);
     FActivationInstalled = false;
     for (int column = 0; column < ColumnCount; ++column)
-        ini.Write(keys::ListLastWidth, column, FView.ColumnWidth(LV, column));
+        writer.Write(keys::ListLastWidth, column, FView.ColumnWidth(LV, column));
     const Rect bounds = FView.WindowRect();
-    ini.Write(keys::ListTop, bounds.Top);
-    ini.Write(keys::ListLeft, bounds.Left);
-    ini.Write(keys::ListWidth, bounds.Width());
-    ini.Write(keys::ListHeight, bounds.Height());
+    writer.Write(keys::ListTop, bounds.Top);
+    writer.Write(keys::ListLeft, bounds.Left);
+    writer.Write(keys::ListWidth, bounds.Width());
+    writer.Write(keys::ListHeight, bounds.Height());
     if (previous) previous();
     FView.Close();
 }

@@ -4,6 +4,7 @@
 #include "layout/auto_save_pass.h"
 
 #include "layout/editor_interface.h"
+#include "platform/go_on_regardless.h"
 #include "platform/silent_abort.h"
 #include "settings/setting_keys.h"
 #include "text/case_mapping.h"
@@ -27,15 +28,16 @@ enum class TSaveType { Keystroke, Message };
 // then, so the foreground goes back only when the editor has saved (or after a bound).
 void KeystrokeSave(IDesktop& desktop, TBoundedWait& wait, WindowId editor, WindowId textControl) {
     WindowId previous = desktop.ForegroundWindow();
-    desktop.SetForeground(editor);
+    RequestForeground(desktop, editor);
     if (wait.Until([&] { return desktop.IsInFront(editor); }, ForegroundWaitMs)) {
         desktop.KeyEvent(VirtualKeyControl, false, true);
         desktop.KeyEvent(VirtualKeyS, false, false);
         desktop.KeyEvent(VirtualKeyS, true, false);
         desktop.KeyEvent(VirtualKeyControl, true, true);
-        wait.Until([&] { return !desktop.IsModified(textControl); }, SaveWaitMs);
+        // An editor that has not saved by the bound is given up on: the foreground goes back.
+        GoOnRegardless(wait.Until([&] { return !desktop.IsModified(textControl); }, SaveWaitMs));
     }
-    desktop.SetForeground(previous);
+    RequestForeground(desktop, previous);
     desktop.SetActiveWindow(previous);
 }
 
@@ -43,7 +45,7 @@ bool IsEditor(TLayoutEngine& engine, WindowId window) { return engine.GetWndClas
 
 void AllFilesPass(TLayoutEngine& engine, TBoundedWait& wait, TSaveType saveType) {
     IDesktop& desktop = engine.Desktop();
-    desktop.EnumerateTopLevelWindows([&](WindowId window) {
+    VisitTopLevelWindows(desktop, [&](WindowId window) {
         if (!IsEditor(engine, window)) return true;
         WindowId text = desktop.FindChild(window, EditorTextClass);
         if (!desktop.IsModified(text)) return true;
@@ -69,7 +71,7 @@ std::vector<std::string> ListedFiles(settings::TIniAccess& ini) {
 void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wait, TSaveType saveType) {
     const std::vector<std::string> files = ListedFiles(ini);
     IDesktop& desktop = engine.Desktop();
-    desktop.EnumerateTopLevelWindows([&](WindowId window) {
+    VisitTopLevelWindows(desktop, [&](WindowId window) {
         try {
             if (!IsEditor(engine, window)) return true;
             WindowId path = desktop.FindChild(window, EditorPathClass);

@@ -22,7 +22,7 @@ public:
     // passed. The condition is asked at the start and after every pause, the last pause
     // ending at the bound. Commands handled during a pause may change anything: the
     // condition reads the state afresh each time.
-    bool Until(const std::function<bool()>& condition, std::uint32_t timeoutMs);
+    [[nodiscard]] bool Until(const std::function<bool()>& condition, std::uint32_t timeoutMs);
 
 private:
     IProcesses& FProcesses;

@@ -3,6 +3,7 @@
 // gets ready nor spins while it waits for one.
 #include "layout/editor_launcher.h"
 
+#include "platform/go_on_regardless.h"
 #include "platform/work_area.h"
 
 #include <array>
@@ -36,10 +37,11 @@ void TEditorLauncher::StartEditor(const std::string& commandLine, const std::opt
                                   TPriorityClass startPriority) {
     auto process = FProcesses.StartProcess(commandLine, placement);
     if (!process) return;
-    FProcesses.SetPriority(*process, startPriority);
+    // A priority the system refuses leaves the editor at its own; it starts all the same.
+    GoOnRegardless(FProcesses.SetPriority(*process, startPriority));
     // When the editor is not ready in time the search below goes on regardless.
-    FProcesses.WaitForInputIdle(*process, InputIdleTimeoutMs);
-    FProcesses.SetPriority(*process, TPriorityClass::Normal);
+    GoOnRegardless(FProcesses.WaitForInputIdle(*process, InputIdleTimeoutMs));
+    GoOnRegardless(FProcesses.SetPriority(*process, TPriorityClass::Normal));
     FProcesses.CloseProcess(*process);
 }
 
@@ -73,9 +75,11 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
     }
     IDesktop& desktop = FEngine.Desktop();
     RestoreIfMinimisedOrMaximised(found->Wnd);
-    desktop.SetWindowPos(found->Wnd, TInsertAfter::NotTopMost, box.Left, box.Top, box.Width, box.Height,
-                         TPlacementFlags::ShowWindow);
-    desktop.SetForeground(found->Wnd);
+    // A window that closed since it was found is not placed, and the calls after this one
+    // find nothing to act on either: there is nothing to tell the user.
+    GoOnRegardless(desktop.SetWindowPos(found->Wnd, TInsertAfter::NotTopMost, box.Left, box.Top, box.Width,
+                                        box.Height, TPlacementFlags::ShowWindow));
+    RequestForeground(desktop, found->Wnd);
     desktop.SetSelection(found->Editor, selStart, selStart);
     desktop.ScrollCaret(found->Editor);
 }
@@ -92,10 +96,11 @@ void TEditorLauncher::OpenFileInEditor(const std::string& path) {
     }
     IDesktop& desktop = FEngine.Desktop();
     RestoreIfMinimisedOrMaximised(found->Wnd);
-    desktop.SetWindowPos(found->Wnd, TInsertAfter::Top, 0, 0, 0, 0,
-                         TPlacementFlags::ShowWindow | TPlacementFlags::NoZOrder | TPlacementFlags::NoMove |
-                             TPlacementFlags::NoSize);
-    desktop.SetForeground(found->Wnd);
+    // Shown as in OpenLayoutEntry: a window that closed meanwhile is not shown.
+    GoOnRegardless(desktop.SetWindowPos(found->Wnd, TInsertAfter::Top, 0, 0, 0, 0,
+                                        TPlacementFlags::ShowWindow | TPlacementFlags::NoZOrder |
+                                            TPlacementFlags::NoMove | TPlacementFlags::NoSize));
+    RequestForeground(desktop, found->Wnd);
 }
 
 void TEditorLauncher::StartNewEditor(int type) {

@@ -65,7 +65,8 @@ std::optional<std::vector<TLayout>> TLayoutEngine::CaptureEditors() {
 std::optional<TFoundEditor> TLayoutEngine::FindEditorByFile(const std::string& path) {
     const std::string target = text::LocaleLower(path);
     std::optional<TFoundEditor> found;
-    FDesktop.EnumerateTopLevelWindows([&](WindowId window) {
+    // An enumeration the platform could not make finds no editor: the caller starts one.
+    VisitTopLevelWindows(FDesktop, [&](WindowId window) {
         if (!IsEditorWindow(window)) return true;
         if (text::LocaleLower(GetEditorFileName(window)) != target) return true;
         found = TFoundEditor{window, FDesktop.FindChild(window, EditorTextClass)};

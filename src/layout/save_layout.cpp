@@ -3,6 +3,7 @@
 #include "layout/layout_commands.h"
 #include "layout/layout_file_io.h"
 #include "layout/status_title.h"
+#include "platform/go_on_regardless.h"
 
 #include <utility>
 
@@ -36,7 +37,8 @@ bool MayOverwrite(IFiles& files, IUserInterface& ui, const std::string& path) {
     question.SystemModal = true;
     question.Foreground = true;
     if (ui.ShowMessageBox(question) != TBoxAnswer::Yes) return false;
-    files.ClearReadOnly(path);
+    // An attribute that stays makes the write below fail, and that failure tells the user why.
+    GoOnRegardless(files.ClearReadOnly(path));
     return true;
 }
 

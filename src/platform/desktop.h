@@ -42,7 +42,7 @@ public:
     // EnumWindows: visits the top-level windows from the top of the Z order down while
     // `visit` returns true. The result is the platform's success flag; a visit that asks
     // to stop ends the enumeration without making it a failure.
-    virtual bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) = 0;
+    [[nodiscard]] virtual bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) = 0;
 
     // GetClassName into a buffer of `limit` characters (at most limit - 1 of the name);
     // no value when the platform cannot tell.
@@ -76,11 +76,12 @@ public:
     virtual void Restore(WindowId window) = 0;
     // SetWindowPos; false when the window is gone or the platform refused.
     // Position and size apart, as the call takes them, so no edge is ever computed.
-    virtual bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
-                              std::int32_t width, std::int32_t height, TPlacementFlags flags) = 0;
+    [[nodiscard]] virtual bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,
+                                            std::int32_t top, std::int32_t width, std::int32_t height,
+                                            TPlacementFlags flags) = 0;
     // SetForegroundWindow; the platform may refuse (false) when another program has the
     // user's attention.
-    virtual bool SetForeground(WindowId window) = 0;
+    [[nodiscard]] virtual bool SetForeground(WindowId window) = 0;
 
     // EM_SETSEL with the given start and end, then (separately) EM_SCROLLCARET.
     virtual void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) = 0;
@@ -103,6 +104,19 @@ public:
     // keybd_event with the key's scan code from MapVirtualKey.
     virtual void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) = 0;
 };
+
+// SetForeground where a refusal changes nothing the caller does: the platform refuses while
+// another program has the user's attention, and a caller whose next step depends on the
+// outcome waits for IsInFront instead.
+inline void RequestForeground(IDesktop& desktop, WindowId window) {
+    [[maybe_unused]] const bool granted = desktop.SetForeground(window);
+}
+
+// EnumerateTopLevelWindows for a pass that has no failure of its own to report: an
+// enumeration the platform could not make is a pass over no window.
+inline void VisitTopLevelWindows(IDesktop& desktop, const std::function<bool(WindowId)>& visit) {
+    [[maybe_unused]] const bool enumerated = desktop.EnumerateTopLevelWindows(visit);
+}
 
 // Virtual-key codes the program synthesises.
 inline constexpr std::uint8_t VirtualKeyControl = 0x11;

@@ -24,17 +24,17 @@ public:
     virtual bool DirectoryExists(const std::string& path) = 0;
     virtual bool IsReadOnly(const std::string& path) = 0;
     // Clears the read-only attribute and keeps every other one; false when it failed.
-    virtual bool ClearReadOnly(const std::string& path) = 0;
+    [[nodiscard]] virtual bool ClearReadOnly(const std::string& path) = 0;
 
     // The file's text converted from the ANSI code page.
-    virtual TReadResult ReadTextFile(const std::string& path) = 0;
+    [[nodiscard]] virtual TReadResult ReadTextFile(const std::string& path) = 0;
     // Writes the text in the ANSI code page to a temporary file beside `path`, flushes it and
     // puts it in place in one step, keeping the attributes, creation time and security of an
     // existing `path`; on failure `path` is left as it was. A text with a character the code
     // page cannot hold is not written at all (error 1113).
-    virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
-                                                                  const std::string& text) = 0;
-    virtual bool RemoveFile(const std::string& path) = 0;
+    [[nodiscard]] virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
+                                                                                const std::string& text) = 0;
+    [[nodiscard]] virtual bool RemoveFile(const std::string& path) = 0;
 
     // The name of the last component as the file system stores it (long name, stored
     // letter case), when that file or folder exists.

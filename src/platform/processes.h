@@ -30,17 +30,19 @@ public:
 
     // CreateProcess with no application name, no handle inheritance and no creation
     // flags, in the program's environment and current folder; no value when it failed.
-    virtual std::optional<TStartedProcess> StartProcess(const std::string& commandLine,
-                                                        const std::optional<TStartPlacement>& placement) = 0;
-    virtual bool SetPriority(const TStartedProcess& process, TPriorityClass priority) = 0;
+    [[nodiscard]] virtual std::optional<TStartedProcess> StartProcess(
+        const std::string& commandLine, const std::optional<TStartPlacement>& placement) = 0;
+    [[nodiscard]] virtual bool SetPriority(const TStartedProcess& process, TPriorityClass priority) = 0;
     // WaitForInputIdle with a bound in milliseconds.
-    virtual TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) = 0;
+    [[nodiscard]] virtual TInputIdleResult WaitForInputIdle(const TStartedProcess& process,
+                                                            std::uint32_t timeoutMs) = 0;
     // Releases the handles; the process itself goes on.
     virtual void CloseProcess(const TStartedProcess& process) = 0;
 
     // Visits every running process whose executable path can be read, with that full path,
     // while `visit` returns true; false when the process list could not be taken at all.
-    virtual bool ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) = 0;
+    [[nodiscard]] virtual bool ListProcesses(
+        const std::function<bool(const std::string& exePath, ProcessId id)>& visit) = 0;
 
     // Milliseconds since the system started, wrapping as GetTickCount does.
     virtual std::uint32_t TickCount() = 0;

@@ -83,6 +83,23 @@ TWindowBox MoveOntoNearestWorkArea(const TWindowBox& box, const std::vector<TMon
     return moved;
 }
 
+Rect CentreOn(const Rect& box, const Rect& target, const std::optional<Rect>& keepInside) {
+    const std::int32_t width = box.Width(), height = box.Height();
+    auto centred = [](std::int32_t start, std::int32_t span, std::int32_t length) {
+        return static_cast<std::int32_t>(start + (std::int64_t{span} - length) / 2);
+    };
+    std::int32_t left = centred(target.Left, target.Width(), width);
+    std::int32_t top = centred(target.Top, target.Height(), height);
+    if (keepInside) {
+        const Rect& area = *keepInside;
+        if (left < area.Left) left = area.Left;
+        if (top < area.Top) top = area.Top;
+        if (top + height > area.Bottom) top = area.Bottom - height;
+        if (left + width > area.Right) left = area.Right - width;
+    }
+    return Rect{left, top, left + width, top + height};
+}
+
 Rect WorkspaceToScreen(const Rect& normal, const std::vector<TMonitor>& monitors) {
     auto monitor = NearestMonitor(EdgesOf(normal), monitors, &TMonitor::Bounds);
     if (!monitor) return normal;

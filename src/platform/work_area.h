@@ -4,6 +4,7 @@
 
 #include "platform/types.h"
 
+#include <optional>
 #include <vector>
 
 namespace wyndrel {
@@ -12,6 +13,12 @@ namespace wyndrel {
 // moved onto the work area nearest to it, kept whole inside it with its size where it fits
 // and shrunk to it where it does not. With no monitors known, `box` as it is.
 TWindowBox MoveOntoNearestWorkArea(const TWindowBox& box, const std::vector<TMonitor>& monitors);
+
+// `box`'s size centred on `target`, each half of the difference rounded toward zero, so an odd
+// pixel goes to the right and below. Given `keepInside` (a work area), the result is then
+// pulled inside it edge by edge in the order left, top, bottom, right: on an area too small
+// for the box its right and bottom edges are the ones kept inside.
+Rect CentreOn(const Rect& box, const Rect& target, const std::optional<Rect>& keepInside = std::nullopt);
 
 // A window placement's normal position (workspace coordinates, which start at the top left
 // corner of the work area of the window's monitor) in screen coordinates.

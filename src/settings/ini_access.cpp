@@ -2,6 +2,7 @@
 // so their limits are the ones settings files written by earlier versions were read with.
 #include "settings/ini_access.h"
 
+#include "platform/go_on_regardless.h"
 #include "platform/storable_path.h"
 #include "settings/profile.h"
 #include "text/case_mapping.h"
@@ -37,7 +38,8 @@ bool TIniAccess::ReadIniBool(std::string_view section, std::string_view key, boo
 }
 
 void TIniAccess::WriteIniString(std::string_view section, std::string_view key, std::string_view value) {
-    Store(section, key, value);
+    // A setting that cannot be stored is simply not kept.
+    GoOnRegardless(Store(section, key, value));
 }
 
 void TIniAccess::WriteIniInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -120,7 +122,8 @@ std::optional<TPlatformError> TIniAccess::StorePath(std::string_view section, st
                                                     const std::string& path) {
     auto stored = StorableForm(path);
     if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;
-    Store(section, key, std::get<std::string>(stored));
+    // Only a path the file cannot hold is told; a refused write is not kept, as any key's.
+    GoOnRegardless(Store(section, key, std::get<std::string>(stored)));
     return std::nullopt;
 }
 

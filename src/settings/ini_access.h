@@ -40,12 +40,12 @@ public:
     // Every path the settings hold (the editor, favourites, the auto-save list) is written so
     // that it names the same file when read back: as its short form where the code page cannot
     // hold it. Where there is none, nothing is written and the error names the path.
-    std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
-                                               const std::string& path);
+    [[nodiscard]] std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
+                                                             const std::string& path);
 
     // Why writes to the file would be refused before any is tried (see ProfileWriteRefusal),
     // for a step that stores many keys and must not lose them all without a word.
-    std::optional<TPlatformError> WriteRefusal();
+    [[nodiscard]] std::optional<TPlatformError> WriteRefusal();
 
     // By key, with the key's section, name, default and kind of read: strings of up to 510
     // characters, integers as read anywhere but in the options dialog. A key whose default
@@ -59,18 +59,19 @@ public:
     std::int32_t Read(const TIntegerKey& key, std::int32_t callerDefault);
     std::int32_t Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault);
 
-    // By key; the failure is given back, never raised. A step whose failed writes are simply
-    // not kept drops it; one that tells the user writes through a TSettingsWriter.
-    std::optional<TPlatformError> Write(const TStringKey& key, std::string_view value);
-    std::optional<TPlatformError> Write(const TNumberedStringKey& key, int index, std::string_view value);
-    std::optional<TPlatformError> Write(const TBoolKey& key, bool value);
-    std::optional<TPlatformError> Write(const TIntegerKey& key, std::int32_t value);
-    std::optional<TPlatformError> Write(const TNumberedIntegerKey& key, int index, std::int32_t value);
+    // By key; the failure is given back, never raised. A step writes through a TSettingsWriter
+    // with its rule for failures: one that ignores them where they are simply not kept.
+    [[nodiscard]] std::optional<TPlatformError> Write(const TStringKey& key, std::string_view value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TNumberedStringKey& key, int index, std::string_view value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TBoolKey& key, bool value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TIntegerKey& key, std::int32_t value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TNumberedIntegerKey& key, int index, std::int32_t value);
     // As WriteIniPath: the error names a path the file cannot hold, and nothing is written.
-    std::optional<TPlatformError> WritePath(const TStringKey& key, const std::string& path);
-    std::optional<TPlatformError> WritePath(const TNumberedStringKey& key, int index, const std::string& path);
+    [[nodiscard]] std::optional<TPlatformError> WritePath(const TStringKey& key, const std::string& path);
+    [[nodiscard]] std::optional<TPlatformError> WritePath(const TNumberedStringKey& key, int index,
+                                                          const std::string& path);
     // The form a path is stored in (see StorablePath), or why it cannot be.
-    std::variant<std::string, TPlatformError> StorableForm(const std::string& path);
+    [[nodiscard]] std::variant<std::string, TPlatformError> StorableForm(const std::string& path);
 
     // The settings-file object for a step that reads many keys, opened on `IniFileName`;
     // `place` picks the integer read where the key's kind of read differs by place.
@@ -79,8 +80,10 @@ public:
     }
 
 private:
-    std::optional<TPlatformError> Store(std::string_view section, std::string_view key, std::string_view value);
-    std::optional<TPlatformError> StorePath(std::string_view section, std::string_view key, const std::string& path);
+    [[nodiscard]] std::optional<TPlatformError> Store(std::string_view section, std::string_view key,
+                                                      std::string_view value);
+    [[nodiscard]] std::optional<TPlatformError> StorePath(std::string_view section, std::string_view key,
+                                                          const std::string& path);
 
     IFiles& FFiles;
 };

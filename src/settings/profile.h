@@ -26,10 +26,11 @@ std::int32_t ProfileReadInteger(IFiles& files, std::string_view section, std::st
 // Why a write to the file would be refused before it is tried: no file name, a missing
 // folder, or a file that exists but cannot be read (a write never replaces a text it could
 // not read). None when writes may go ahead.
-std::optional<TPlatformError> ProfileWriteRefusal(IFiles& files, const std::string& fileName);
+[[nodiscard]] std::optional<TPlatformError> ProfileWriteRefusal(IFiles& files, const std::string& fileName);
 
 // Creates the file, the section and the key as needed; every other line stays as it was.
-std::optional<TPlatformError> ProfileWriteString(IFiles& files, std::string_view section, std::string_view key,
-                                                        std::string_view value, const std::string& fileName);
+[[nodiscard]] std::optional<TPlatformError> ProfileWriteString(IFiles& files, std::string_view section,
+                                                             std::string_view key, std::string_view value,
+                                                             const std::string& fileName);
 
 }  // namespace wyndrel::settings

@@ -27,7 +27,7 @@ public:
 
     // Before a step that stores many keys: false, told as "<file> に書き込めません", when the
     // file would refuse every write (TIniAccess::WriteRefusal). Always true when failures are ignored.
-    bool Ready();
+    [[nodiscard]] bool Ready();
 
     // Any key of the table with its value, and a numbered one with its index first.
     template <class TKey, class... TArguments>

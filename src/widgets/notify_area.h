@@ -59,9 +59,9 @@ class INotifyArea {
 public:
     virtual ~INotifyArea() = default;
     // Shell_NotifyIcon with NIM_ADD, NIM_MODIFY and NIM_DELETE and their Boolean results.
-    virtual bool Add(const TNotifyIconData& icon) = 0;
-    virtual bool Modify(const TNotifyIconData& icon) = 0;
-    virtual bool Delete(int iconId) = 0;
+    [[nodiscard]] virtual bool Add(const TNotifyIconData& icon) = 0;
+    [[nodiscard]] virtual bool Modify(const TNotifyIconData& icon) = 0;
+    [[nodiscard]] virtual bool Delete(int iconId) = 0;
     // Where callbacks and re-creations go; null stops them.
     virtual void SetSink(INotifyAreaSink* sink) = 0;
 };

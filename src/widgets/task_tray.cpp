@@ -1,6 +1,7 @@
 // The tray icon's properties, its add-or-modify and delete, and its mouse events.
 #include "widgets/task_tray.h"
 
+#include "platform/go_on_regardless.h"
 #include "widgets/invalid_operation.h"
 #include "widgets/task_tray_registry.h"
 
@@ -85,7 +86,8 @@ void TTaskTray::UpdateIcon() {
 }
 
 void TTaskTray::DeleteIcon() {
-    if (FAdded) FRegistry.Area().Delete(FIconID);
+    // An icon the shell has lost already (its tray re-created without it) is gone either way.
+    if (FAdded) GoOnRegardless(FRegistry.Area().Delete(FIconID));
     FAdded = false;
     FRegistered = false;
 }
@@ -106,7 +108,7 @@ void TTaskTray::DoDblClick(TMouseButton button) {
 
 void TTaskTray::DoMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (FOwner.Desktop && FOwner.Form) {
-        FOwner.Desktop->SetForeground(FOwner.Form);
+        RequestForeground(*FOwner.Desktop, FOwner.Form);
         if (FOwner.UserInterface) FOwner.UserInterface->ProcessMessages();
     }
     if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,27 @@ TYPED_TEST_P(DesktopContract, AStoppedEnumerationStillSucceeds) {
     int visits = 0;
     EXPECT_TRUE(this->Desktop().EnumerateTopLevelWindows([&](WindowId) { return ++visits < 1; }));
     EXPECT_EQ(visits, 1);
+}
+
+// A visitor's own failure, told apart from anything else the enumeration could throw.
+struct EVisitFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+TYPED_TEST_P(DesktopContract, AVisitorsExceptionEndsTheEnumerationAndReachesItsCallerAsItWas) {
+    this->TheWorld.AddTopLevel("WyndrelContractA", {0, 0, 100, 100});
+    this->TheWorld.AddTopLevel("WyndrelContractB", {0, 0, 100, 100});
+    int visits = 0;
+    try {
+        const bool succeeded = this->Desktop().EnumerateTopLevelWindows([&](WindowId) {
+            if (++visits == 2) throw EVisitFailed("the second window cannot be read");
+            return true;
+        });
+        ADD_FAILURE() << "the enumeration returned " << succeeded << " instead of throwing";
+    } catch (const EVisitFailed& failure) {
+        EXPECT_STREQ(failure.what(), "the second window cannot be read");
+    }
+    EXPECT_EQ(visits, 2);
 }
 
 TYPED_TEST_P(DesktopContract, ClassNamesKeepTheirCaseAndAreCutToTheBuffer) {
@@ -105,7 +127,7 @@ TYPED_TEST_P(DesktopContract, PlacesAWindowByPositionAndSize) {
 
 TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
-    this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190, TPlacementFlags::ShowWindow);
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190, TPlacementFlags::ShowWindow));
     EXPECT_FALSE(this->Desktop().IsIconic(window));
     EXPECT_FALSE(this->Desktop().IsZoomed(window));
     this->TheWorld.Minimise(window);
@@ -116,7 +138,8 @@ TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
 
 TYPED_TEST_P(DesktopContract, KeepsTheRectangleAMinimisedWindowComesBackTo) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {100, 120, 500, 420});
-    this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow);
+    ASSERT_TRUE(
+        this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow));
     this->TheWorld.Minimise(window);
     EXPECT_EQ(this->Desktop().NormalPosition(window), (Rect{100, 120, 500, 420}));
     EXPECT_NE(this->Desktop().WindowRect(window), (Rect{100, 120, 500, 420}));
@@ -152,6 +175,7 @@ TYPED_TEST_P(DesktopContract, PutsACaretBeyondTheTextAtItsEnd) {
 REGISTER_TYPED_TEST_SUITE_P(DesktopContract, PlacesAWindowByPositionAndSize, RestoresAMinimisedWindow,
                             KeepsTheRectangleAMinimisedWindowComesBackTo, ListsThePrimaryMonitorFirstWithItsWorkAreaInside,
                             PutsACaretBeyondTheTextAtItsEnd, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
+                            AVisitorsExceptionEndsTheEnumerationAndReachesItsCallerAsItWas,
                             ClassNamesKeepTheirCaseAndAreCutToTheBuffer,
                             FindsTheFirstChildOfAClassWhateverItsLetterCase,
                             WindowTextHoldsAtMostOneCharacterLessThanTheLimit, ReadsTheCaretOfAnEditControl,

@@ -6,7 +6,9 @@
 #include "dialogs/ver_info_ids.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
-#include "ui/scaling.h"
+#include "platform/win32/win32_rect.h"
+#include "platform/work_area.h"
+#include "ui/win32/text_extent.h"
 
 namespace wyndrel::dialogs::win32 {
 namespace {
@@ -96,9 +98,9 @@ void TVerInfoWindow::DressControls() {
 void TVerInfoWindow::CentreOnDesktop() {
     RECT outer{};
     ::GetWindowRect(Handle(), &outer);
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2;
-    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    const Rect centred = CentreOn(wyndrel::win32::ToRect(outer), screen);
+    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TVerInfoWindow::OnClose() {
@@ -169,16 +171,7 @@ void TVerInfoWindow::SetFontColor(int id, widgets::TColor color) {
 }
 
 int TVerInfoWindow::TextWidth(int id, const std::string& text) {
-    HWND control = FBinder.Control(id);
-    HDC dc = ::GetDC(control);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    const std::wstring wide = wyndrel::win32::Widen(text);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(control, dc);
-    const int dpi = FBinder.Dpi();
-    return (size.cx * ui::BaseDpi + dpi - 1) / dpi;  // rounded up: the last character stays whole
+    return ui::win32::ControlTextWidth(FBinder.Control(id), text, FBinder.Dpi());
 }
 
 void TVerInfoWindow::Repaint() {

@@ -1,32 +1,39 @@
 // EnumDisplayMonitors with GetMonitorInfoW.
 #include "platform/win32/display_monitors.h"
 
-#include "platform/win32/windows_header.h"
+#include "platform/win32/enumeration_fault.h"
+#include "platform/win32/win32_rect.h"
 
 namespace wyndrel::win32 {
 namespace {
 
-Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
+struct TMonitorList {
+    std::vector<TMonitor> Monitors;
+    TEnumerationFault Fault;
+};
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
-    auto& monitors = *reinterpret_cast<std::vector<TMonitor>*>(context);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
-    TMonitor found{ToRect(info.rcMonitor), ToRect(info.rcWork)};
-    if (info.dwFlags & MONITORINFOF_PRIMARY)
-        monitors.insert(monitors.begin(), found);
-    else
-        monitors.push_back(found);
-    return TRUE;
+    auto& list = *reinterpret_cast<TMonitorList*>(context);
+    return list.Fault.Guard([&] {
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (!::GetMonitorInfoW(monitor, &info)) return true;
+        TMonitor found{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+        if (info.dwFlags & MONITORINFOF_PRIMARY)
+            list.Monitors.insert(list.Monitors.begin(), found);
+        else
+            list.Monitors.push_back(found);
+        return true;
+    });
 }
 
 }  // namespace
 
 std::vector<TMonitor> DisplayMonitors() {
-    std::vector<TMonitor> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
+    TMonitorList list;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&list));
+    list.Fault.RethrowCaught();
+    return std::move(list.Monitors);
 }
 
 }  // namespace wyndrel::win32

@@ -4,7 +4,9 @@
 
 #include "platform/win32/display_monitors.h"
 #include "platform/win32/dpi_unaware_scope.h"
+#include "platform/win32/enumeration_fault.h"
 #include "platform/win32/wide_string.h"
+#include "platform/win32/win32_rect.h"
 #include "platform/work_area.h"
 
 #include <algorithm>
@@ -13,17 +15,20 @@
 namespace wyndrel::win32 {
 namespace {
 
-BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
-    auto& visit = *reinterpret_cast<const std::function<bool(WindowId)>*>(context);
-    try {
-        return visit(ToWindowId(window)) ? TRUE : FALSE;
-    } catch (...) {
-        // An exception must not cross the system's callback; the enumeration just stops.
-        return FALSE;
-    }
-}
+// One EnumWindows call: the visitor, whether it asked to stop, and what it threw.
+struct TWindowVisits {
+    const std::function<bool(WindowId)>& Visit;
+    bool Stopped = false;
+    TEnumerationFault Fault;
+};
 
-Rect ToRect(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
+BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
+    auto& visits = *reinterpret_cast<TWindowVisits*>(context);
+    return visits.Fault.Guard([&] {
+        visits.Stopped = !visits.Visit(ToWindowId(window));
+        return !visits.Stopped;
+    });
+}
 
 std::optional<Rect> RectWhileRestored(HWND window) {
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -57,15 +62,11 @@ UINT PlacementFlags(TPlacementFlags flags) {
 }  // namespace
 
 bool TWin32Desktop::EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) {
-    bool stopped = false;
-    std::function<bool(WindowId)> tracking = [&](WindowId window) {
-        bool goOn = visit(window);
-        stopped = !goOn;
-        return goOn;
-    };
-    BOOL result = ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&tracking));
+    TWindowVisits visits{visit, false, {}};
+    const BOOL result = ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&visits));
+    visits.Fault.RethrowCaught();
     // EnumWindows returns FALSE when the callback stops it; that is no failure here.
-    return result != FALSE || stopped;
+    return result != FALSE || visits.Stopped;
 }
 
 std::optional<std::string> TWin32Desktop::ClassName(WindowId window, int limit) {

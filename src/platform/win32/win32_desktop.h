@@ -11,7 +11,7 @@ inline WindowId ToWindowId(HWND window) { return WindowId{reinterpret_cast<std::
 
 class TWin32Desktop : public IDesktop {
 public:
-    bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
+    [[nodiscard]] bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
     std::optional<std::string> ClassName(WindowId window, int limit) override;
     WindowId FindChild(WindowId parent, const std::string& className) override;
     std::int32_t WindowTextLength(WindowId window) override;
@@ -23,9 +23,9 @@ public:
     bool IsZoomed(WindowId window) override;
     bool IsIconic(WindowId window) override;
     void Restore(WindowId window) override;
-    bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
-                      std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
-    bool SetForeground(WindowId window) override;
+    [[nodiscard]] bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
+                                    std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
+    [[nodiscard]] bool SetForeground(WindowId window) override;
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;
     bool IsModified(WindowId editControl) override;

@@ -22,7 +22,7 @@ TPlatformError LastError() { return ErrorOf(::GetLastError()); }
 
 DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(Widen(path).c_str()); }
 
-std::optional<TPlatformError> WriteAll(HANDLE file, const std::string& bytes) {
+[[nodiscard]] std::optional<TPlatformError> WriteAll(HANDLE file, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
@@ -53,7 +53,7 @@ void KeepUserAttributes(const std::wstring& target, DWORD before) {
 // creation time, security and streams. With a backup name every failure leaves the old
 // content under a known name: where the platform has already moved it to the backup
 // (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2), it goes back.
-DWORD ReplaceOnce(const std::wstring& from, const std::wstring& to, DWORD attributes) {
+[[nodiscard]] DWORD ReplaceOnce(const std::wstring& from, const std::wstring& to, DWORD attributes) {
     std::wstring backup = to + L".wyndrel-bak";
     // Merge errors (security the user may not rewrite) must not cost the user the save.
     if (::ReplaceFileW(to.c_str(), from.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
@@ -68,7 +68,7 @@ DWORD ReplaceOnce(const std::wstring& from, const std::wstring& to, DWORD attrib
     return error;
 }
 
-DWORD MoveOnce(const std::wstring& from, const std::wstring& to) {
+[[nodiscard]] DWORD MoveOnce(const std::wstring& from, const std::wstring& to) {
     if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return ERROR_SUCCESS;
     return ::GetLastError();
@@ -81,7 +81,7 @@ bool IsPassingLock(DWORD error) {
 }
 
 // Over an existing target by replacement, else by a write-through move.
-std::optional<TPlatformError> PutInPlace(const std::wstring& from, const std::wstring& to) {
+[[nodiscard]] std::optional<TPlatformError> PutInPlace(const std::wstring& from, const std::wstring& to) {
     for (int attempt = 1;; ++attempt) {
         DWORD attributes = ::GetFileAttributesW(to.c_str());
         DWORD error = attributes != INVALID_FILE_ATTRIBUTES ? ReplaceOnce(from, to, attributes) : MoveOnce(from, to);

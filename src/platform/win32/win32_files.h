@@ -11,10 +11,11 @@ public:
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     bool IsReadOnly(const std::string& path) override;
-    bool ClearReadOnly(const std::string& path) override;
-    TReadResult ReadTextFile(const std::string& path) override;
-    std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
-    bool RemoveFile(const std::string& path) override;
+    [[nodiscard]] bool ClearReadOnly(const std::string& path) override;
+    [[nodiscard]] TReadResult ReadTextFile(const std::string& path) override;
+    [[nodiscard]] std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
+                                                                        const std::string& text) override;
+    [[nodiscard]] bool RemoveFile(const std::string& path) override;
     std::optional<std::string> StoredName(const std::string& path) override;
     bool FitsCodePage(const std::string& text) override;
     std::optional<std::string> ShortPath(const std::string& path) override;

@@ -2,6 +2,7 @@
 // as the hand-over needs, but a copy that has stopped answering does not hang the second.
 #include "platform/win32/win32_resident_process.h"
 
+#include "platform/go_on_regardless.h"
 #include "platform/win32/wide_string.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/windows_header.h"
@@ -45,7 +46,8 @@ void TWin32ResidentProcess::SendRequest(WindowId window, std::uint32_t message) 
 
 void TWin32ResidentProcess::SetOwnPriority(TPriorityClass priority) {
     TStartedProcess self{reinterpret_cast<std::uintptr_t>(::GetCurrentProcess()), ProcessId{::GetCurrentProcessId()}};
-    TWin32Processes().SetPriority(self, priority);
+    // Refused, the program runs on at the priority it has.
+    GoOnRegardless(TWin32Processes().SetPriority(self, priority));
 }
 
 void TWin32ResidentProcess::SetThreadPriority(TThreadPriority priority) {

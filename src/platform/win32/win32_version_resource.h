@@ -7,7 +7,7 @@ namespace wyndrel::win32 {
 
 class TWin32VersionResource : public IVersionResource {
 public:
-    std::optional<std::vector<std::uint8_t>> ReadVersionResource(const std::string& fileName) override;
+    [[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadVersionResource(const std::string& fileName) override;
     std::string LastErrorText() override;
 };
 

@@ -2,10 +2,9 @@
 #include "platform/win32/window_base.h"
 
 #include "platform/win32/guarded_dispatch.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_string.h"
-
-#include <stdexcept>
 
 namespace wyndrel::win32 {
 
@@ -34,7 +33,7 @@ void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRU
     windowClass.hbrBackground = background ? background : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
     if (!::RegisterClassExW(&windowClass))
-        throw std::runtime_error("RegisterClassExW(" + Narrow(className) + "): " + SystemErrorText(::GetLastError()));
+        ThrowLastError("RegisterClassExW(" + Narrow(className) + ")");
 }
 
 HWND TWindowBase::CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style,

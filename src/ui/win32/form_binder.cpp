@@ -1,6 +1,7 @@
 // Creating, scaling and listening to the controls of a form table.
 #include "ui/win32/form_binder.h"
 
+#include "platform/win32/last_error.h"
 #include "platform/win32/wide_string.h"
 #include "ui/scaling.h"
 #include "ui/win32/control_classes.h"
@@ -32,9 +33,7 @@ void TFormBinder::CreateControls(HWND window) {
                                          scaled.Top, scaled.Width(), scaled.Height(), window,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
                                          ::GetModuleHandleW(nullptr), nullptr);
-        if (!control)
-            throw std::runtime_error("CreateWindowExW(" + spec.Name +
-                                     "): " + wyndrel::win32::SystemErrorText(::GetLastError()));
+        if (!control) wyndrel::win32::ThrowLastError("CreateWindowExW(" + spec.Name + ")");
         FControls[spec.Id] = control;
         FBounds[spec.Id] = spec.Bounds;
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(spec.Font, FDpi)), FALSE);

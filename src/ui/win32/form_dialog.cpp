@@ -2,6 +2,8 @@
 #include "ui/win32/form_dialog.h"
 
 #include "platform/win32/wide_string.h"
+#include "platform/win32/win32_rect.h"
+#include "platform/work_area.h"
 #include "ui/scaling.h"
 
 namespace wyndrel::ui::win32 {
@@ -135,9 +137,8 @@ void TFormDialog::CenterOnOwner() {
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     RECT self{};
     ::GetWindowRect(Handle(), &self);
-    const int left = area.left + ((area.right - area.left) - (self.right - self.left)) / 2;
-    const int top = area.top + ((area.bottom - area.top) - (self.bottom - self.top)) / 2;
-    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect centred = CentreOn(wyndrel::win32::ToRect(self), wyndrel::win32::ToRect(area));
+    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace wyndrel::ui::win32

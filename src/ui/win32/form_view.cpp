@@ -2,11 +2,12 @@
 #include "ui/win32/form_view.h"
 
 #include "platform/win32/wide_string.h"
+#include "platform/win32/win32_rect.h"
 #include "text/utf8.h"
 #include "ui/win32/list_view.h"
 #include "ui/win32/popup_menu.h"
-#include "ui/scaling.h"
 #include "ui/win32/tab_and_up_down.h"
+#include "ui/win32/text_extent.h"
 
 #include <stdexcept>
 
@@ -125,7 +126,7 @@ int TWin32FormView::ColumnWidth(int id, int column) const {
 Rect TWin32FormView::WindowRect() const {
     RECT rect{};
     ::GetWindowRect(FBinder.Window(), &rect);
-    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+    return wyndrel::win32::ToRect(rect);
 }
 
 void TWin32FormView::SetWindowRect(const Rect& rect) {
@@ -156,15 +157,7 @@ int TWin32FormView::Position(int id) const {
 }
 
 int TWin32FormView::CaptionWidth(int id) const {
-    HWND control = Handle(id);
-    const std::wstring caption = Widen(FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id));
-    HDC dc = ::GetDC(control);
-    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(control, dc);
-    return ::MulDiv(extent.cx, BaseDpi, FBinder.Dpi());
+    return ControlTextWidth(Handle(id), FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id), FBinder.Dpi());
 }
 
 void TWin32FormView::SetFocus(int id) {

@@ -2,11 +2,10 @@
 // re-creation for a new alignment (an edit control's alignment is fixed once it exists).
 #include "ui/win32/num_edit_control.h"
 
+#include "platform/win32/last_error.h"
 #include "platform/win32/wide_string.h"
 #include "ui/private_messages.h"
 #include "ui/win32/control_classes.h"
-
-#include <stdexcept>
 
 namespace wyndrel::ui::win32 {
 
@@ -86,7 +85,7 @@ void TNumEditControl::Recreate() {
                                    bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                                    parent, reinterpret_cast<HMENU>(::GetWindowLongPtrW(old, GWLP_ID)),
                                    ::GetModuleHandleW(nullptr), nullptr);
-    if (!fresh) throw std::runtime_error("CreateWindowExW: " + wyndrel::win32::SystemErrorText(::GetLastError()));
+    if (!fresh) wyndrel::win32::ThrowLastError("CreateWindowExW");
     ::SendMessageW(fresh, WM_SETFONT, static_cast<WPARAM>(::SendMessageW(old, WM_GETFONT, 0, 0)), FALSE);
     ::SendMessageW(fresh, EM_LIMITTEXT, static_cast<WPARAM>(::SendMessageW(old, EM_GETLIMITTEXT, 0, 0)), 0);
     ::SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // same tab order

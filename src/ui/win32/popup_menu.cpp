@@ -1,9 +1,9 @@
 // InsertMenuItemW from the model, TrackPopupMenuEx with the chosen command returned.
 #include "ui/win32/popup_menu.h"
 
+#include "platform/win32/last_error.h"
 #include "platform/win32/wide_string.h"
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -45,7 +45,7 @@ void AppendItems(HMENU menu, const std::vector<TMenuItem>& items) {
             info.hSubMenu = submenu.Get();
         }
         if (!::InsertMenuItemW(menu, position++, TRUE, &info))
-            throw std::runtime_error("InsertMenuItemW: " + wyndrel::win32::SystemErrorText(::GetLastError()));
+            wyndrel::win32::ThrowLastError("InsertMenuItemW");
         submenu.Release();  // now destroyed with its parent menu
     }
 }
@@ -54,7 +54,7 @@ void AppendItems(HMENU menu, const std::vector<TMenuItem>& items) {
 
 wyndrel::win32::TUniqueMenu BuildPopupMenu(const TMenuModel& model) {
     wyndrel::win32::TUniqueMenu menu(::CreatePopupMenu());
-    if (!menu) throw std::runtime_error("CreatePopupMenu: " + wyndrel::win32::SystemErrorText(::GetLastError()));
+    if (!menu) wyndrel::win32::ThrowLastError("CreatePopupMenu");
     AppendItems(menu.Get(), model.Items);
     return menu;
 }

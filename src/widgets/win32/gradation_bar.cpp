@@ -2,6 +2,7 @@
 // into the bar's events.
 #include "widgets/win32/gradation_bar.h"
 
+#include "platform/win32/win32_rect.h"
 #include "ui/scaling.h"
 #include "ui/win32/dpi.h"
 
@@ -37,14 +38,9 @@ TGradationBar::TGradationBar(widgets::TSKGradationG& model, HWND parent)
 
 TGradationBar::~TGradationBar() { FModel.OnInvalidate = nullptr; }
 
-int TGradationBar::Scale(int value) const { return ui::ScaleToDpi(value, FDpi); }
-
 int TGradationBar::Unscale(int value) const { return ::MulDiv(value, ui::BaseDpi, FDpi); }
 
-RECT TGradationBar::Bounds() const {
-    return RECT{Scale(FModel.Left()), Scale(FModel.Top()), Scale(FModel.Left() + FModel.Width()),
-                Scale(FModel.Top() + FModel.Height())};
-}
+RECT TGradationBar::Bounds() const { return ToRECT(ui::ScaleToDpi(FModel.BoundsRect(), FDpi)); }
 
 void TGradationBar::Invalidate() {
     ::InvalidateRect(FParent, &FPaintedBounds, TRUE);
@@ -60,8 +56,8 @@ void TGradationBar::Paint(HDC dc) {
     ::IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
     auto brush = static_cast<HBRUSH>(::GetStockObject(DC_BRUSH));
     FModel.Paint([&](const widgets::TGradationBand& band) {
-        RECT area{bounds.left + Scale(band.Bounds.Left), bounds.top + Scale(band.Bounds.Top),
-                  bounds.left + Scale(band.Bounds.Right), bounds.top + Scale(band.Bounds.Bottom)};
+        RECT area = ToRECT(ui::ScaleToDpi(band.Bounds, FDpi));
+        ::OffsetRect(&area, bounds.left, bounds.top);
         ::SetDCBrushColor(dc, ToColorRef(band.Color));
         ::FillRect(dc, &area, brush);
     });

@@ -25,7 +25,6 @@ public:
     RECT Bounds() const;
 
 private:
-    int Scale(int value) const;
     int Unscale(int value) const;
     void Invalidate();
     bool Contains(POINT point) const;

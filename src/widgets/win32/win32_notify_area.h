@@ -17,16 +17,16 @@ public:
     TWin32NotifyArea();
     ~TWin32NotifyArea() override;
 
-    bool Add(const widgets::TNotifyIconData& icon) override;
-    bool Modify(const widgets::TNotifyIconData& icon) override;
-    bool Delete(int iconId) override;
+    [[nodiscard]] bool Add(const widgets::TNotifyIconData& icon) override;
+    [[nodiscard]] bool Modify(const widgets::TNotifyIconData& icon) override;
+    [[nodiscard]] bool Delete(int iconId) override;
     void SetSink(widgets::INotifyAreaSink* sink) override { FSink = sink; }
 
 private:
     class TNotifyWindow;
 
-    bool EnsureWindow();
-    bool Notify(DWORD action, const widgets::TNotifyIconData& icon);
+    [[nodiscard]] bool EnsureWindow();
+    [[nodiscard]] bool Notify(DWORD action, const widgets::TNotifyIconData& icon);
 
     std::unique_ptr<TNotifyWindow> FWindow;
     widgets::INotifyAreaSink* FSink = nullptr;

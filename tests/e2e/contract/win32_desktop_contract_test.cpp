@@ -99,7 +99,7 @@ TEST(Win32DesktopDpiScope, GeometryCallsLeaveTheThreadsDpiAwarenessAsTheyFoundIt
     ASSERT_FALSE(equal(aware, DPI_AWARENESS_CONTEXT_UNAWARE));
     TWin32DesktopWorld world;
     WindowId window = world.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
-    world.Desktop().SetWindowPos(window, TInsertAfter::Top, 20, 20, 300, 200, TPlacementFlags::ShowWindow);
+    ASSERT_TRUE(world.Desktop().SetWindowPos(window, TInsertAfter::Top, 20, 20, 300, 200, TPlacementFlags::ShowWindow));
     world.Desktop().WindowRect(window);
     world.Desktop().NormalPosition(window);
     world.Desktop().Monitors();

@@ -1,5 +1,5 @@
-// Bringing recorded rectangles onto a monitor: what is kept, where the rest goes, and the
-// placement's workspace coordinates in screen terms.
+// Bringing recorded rectangles onto a monitor: what is kept, where the rest goes, the
+// placement's workspace coordinates in screen terms, and centring a window.
 #include "platform/work_area.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +46,19 @@ TEST(MovingOntoAWorkArea, TurnsWorkspaceCoordinatesIntoScreenCoordinatesOfTheWin
     EXPECT_EQ(WorkspaceToScreen({40, 10, 440, 310}, both), (Rect{100, 10, 500, 310}));
     EXPECT_EQ(WorkspaceToScreen({-1000, 100, -600, 400}, both), (Rect{-1000, 130, -600, 430}));
     EXPECT_EQ(WorkspaceToScreen({40, 10, 440, 310}, {}), (Rect{40, 10, 440, 310}));
+}
+
+TEST(CentringABox, HalvesTheDifferenceTowardZeroAndThenKeepsTheBoxOnTheWorkAreaLeftTopBottomRight) {
+    const Rect screen{0, 0, 1920, 1080};
+    // Only the box's size counts; the odd pixel goes right and below, also when it overhangs.
+    EXPECT_EQ(CentreOn({500, 500, 601, 551}, screen), (Rect{909, 514, 1010, 565}));
+    EXPECT_EQ(CentreOn({0, 0, 203, 100}, {100, 200, 200, 300}), (Rect{49, 200, 252, 300}));
+    const Rect area{0, 0, 1024, 738};
+    EXPECT_EQ(CentreOn({0, 0, 300, 200}, {400, 300, 545, 419}, area), (Rect{323, 260, 623, 460}));
+    EXPECT_EQ(CentreOn({0, 0, 300, 200}, {-300, 700, -200, 730}, area), (Rect{0, 538, 300, 738}));
+    EXPECT_EQ(CentreOn({0, 0, 300, 200}, {900, -90, 1000, -60}, area), (Rect{724, 0, 1024, 200}));
+    // Too big for the area: the right and bottom edges win, as they are pulled in last.
+    EXPECT_EQ(CentreOn({0, 0, 400, 300}, {0, 0, 300, 200}, Rect{0, 0, 300, 200}), (Rect{-100, -100, 300, 200}));
 }
 
 }  // namespace
