@@ -4,6 +4,7 @@
 #include "dialogs/win32/option_dialog_window.h"
 #include "app/main_window_ids.h"
 #include "layout/editor_executable.h"
+#include "platform/win32/win32_rect.h"
 
 namespace wyndrel::app::win32 {
 
@@ -35,12 +36,12 @@ void TOptionsCommand::Open() {
         [this]() -> std::optional<Rect> {
             RECT outer{};
             if (!FMainWindow || !::GetWindowRect(FMainWindow, &outer)) return std::nullopt;
-            return Rect{outer.left, outer.top, outer.right, outer.bottom};
+            return wyndrel::win32::ToRect(outer);
         },
         [] {
             RECT area{};
             ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-            return Rect{area.left, area.top, area.right, area.bottom};
+            return wyndrel::win32::ToRect(area);
         },
         [this] { FForm.ActivateTitleColors(); },
         [this] { FForm.DeactivateTitleColors(); },
