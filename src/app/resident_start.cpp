@@ -50,7 +50,7 @@ private:
 }  // namespace
 
 TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini, text::TDateTimeLocale& locale,
-                             const std::string& exePath, IResidentHost& host) {
+                             const settings::TSettingsFolder& folder, IResidentHost& host) {
     if (ports.Process.InstanceMutexExists(InstanceMutexName)) {
         HandOver(ports);
         return TResidentOutcome::HandedOver;
@@ -69,7 +69,7 @@ TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& 
 
     host.RunMessageLoop();
     ports.Process.ReleaseInstanceMutex();
-    FinaliseProcess(ports.Files, exePath);
+    FinaliseProcess(ports.Files, folder);
     return TResidentOutcome::Ran;
 }
 

@@ -7,7 +7,6 @@
 #include "layout/editor_interface.h"
 #include "settings/ini_access.h"
 #include "settings/setting_keys.h"
-#include "text/path_split.h"
 
 namespace wyndrel::app {
 namespace {
@@ -29,21 +28,16 @@ std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIni
 
 }  // namespace
 
-std::string TemporaryLayoutPath(const std::string& exePath) {
-    std::string temporary(text::ExtractFilePath(exePath));
-    return temporary + TemporaryLayoutFileName;
-}
-
-void FinaliseProcess(IFiles& files, const std::string& exePath) {
-    const std::string temporary = TemporaryLayoutPath(exePath);
+void FinaliseProcess(IFiles& files, const settings::TSettingsFolder& folder) {
+    const std::string temporary = folder.SnapshotPath();
     if (files.FileExists(temporary)) files.RemoveFile(temporary);
 }
 
-TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments) {
+TStartUpResult RunStartUp(const TPorts& ports, const settings::TSettingsFolder& folder,
+                          const std::vector<std::string>& arguments) {
     TStartUpResult result;
     settings::TIniAccess ini(ports.Files);
-    ini.IniFileName = text::ChangeFileExt(exePath, ".ini");
-    result.IniFileName = ini.IniFileName;
+    ini.IniFileName = folder.IniPath();
 
     auto editorPath = ResolveEditorPath(ports, ini);
     if (!editorPath) {
@@ -54,7 +48,7 @@ TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const
         fatal.TopMost = true;
         fatal.Foreground = true;
         ports.UserInterface.ShowMessageBox(fatal);
-        FinaliseProcess(ports.Files, exePath);
+        FinaliseProcess(ports.Files, folder);
         result.ExitCode = TExitCode::NotDone;
         return result;
     }
@@ -66,7 +60,7 @@ TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const
         return result;
     }
     result.ExitCode = RunCommand(ports, ini, result.EditorPath, command);
-    FinaliseProcess(ports.Files, exePath);
+    FinaliseProcess(ports.Files, folder);
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/processes.h"
 #include "platform/regional_settings.h"
 #include "platform/user_interface.h"
+#include "settings/settings_folder.h"
 
 #include <string>
 #include <vector>
@@ -29,20 +30,16 @@ enum class TExitCode : int { Done = 0, NotDone = 1, InvalidCommandLine = 2 };
 struct TStartUpResult {
     TExitCode ExitCode = TExitCode::Done;
     bool RunResident = false;  // no arguments: the resident program takes over
-    std::string IniFileName;
     std::string EditorPath;
 };
 
-inline constexpr const char* TemporaryLayoutFileName = "VOREZUVA.KTDK";
-// The temporary layout file's full path: beside the program.
-std::string TemporaryLayoutPath(const std::string& exePath);
+// Editor path (with discovery), then the command of the arguments, with the settings file
+// and the temporary layout file of `folder`. Command mode ends with the temporary layout
+// file deleted; the resident program deletes it when it ends.
+TStartUpResult RunStartUp(const TPorts& ports, const settings::TSettingsFolder& folder,
+                          const std::vector<std::string>& arguments);
 
-// Settings file, editor path (with discovery), then the command of the arguments.
-// `exePath` is the program's own full path. Command mode ends with the temporary layout
-// file beside the program deleted; the resident program deletes it when it ends.
-TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments);
-
-// Deletes the temporary layout file beside the program when it is there.
-void FinaliseProcess(IFiles& files, const std::string& exePath);
+// Deletes the temporary layout file of `folder` when it is there.
+void FinaliseProcess(IFiles& files, const settings::TSettingsFolder& folder);
 
 }  // namespace wyndrel::app

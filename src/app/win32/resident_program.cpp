@@ -45,6 +45,7 @@ TMainGradientBar::TMainGradientBar() {
 
 TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
                                    const std::string& editorPath, const std::string& exePath,
+                                   const settings::TSettingsFolder& folder,
                                    wyndrel::win32::TWin32UserInterface* dialogPort)
     : FPorts(ports),
       FProcess(process),
@@ -65,13 +66,13 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
             FHelpFileName),
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
-                    {FHelpFileName, TemporaryLayoutPath(exePath), FEditorPath}, FTray),
+                    {FHelpFileName, folder.SnapshotPath(), FEditorPath}, FTray),
       FOptions(ports, ini, FEditorPath, FHelpFileName, FHelp, FTimer, FWindow.Handle(), FForm,
                [this] { return SheetPorts(); }),
       FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
                                [this] { FForm.DeactivateTitleColors(); }},
              FCommands),
-      FScatter({FEngine, FLauncher, ports.Processes, ports.Files, ports.UserInterface, ports.Clock}, TemporaryLayoutPath(exePath),
+      FScatter({FEngine, FLauncher, ports.Processes, ports.Files, ports.UserInterface, ports.Clock}, folder.SnapshotPath(),
                FCommands),
       FInputBox(ports.UserInterface, FWindow.Handle()),
       FWait(ports.Processes, ports.UserInterface),

@@ -27,7 +27,8 @@ protected:
     TResidentOutcome Run() {
         settings::TIniAccess ini(Files);
         ini.IniFileName = "C:\\Tools\\wyndrel.ini";
-        return RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", Host);
+        const settings::TSettingsFolder folder("C:\\Tools\\", "wyndrel.ini");
+        return RunResident({Desktop, Process, Ui, Files}, ini, Locale, folder, Host);
     }
 
     const std::string Temporary = "C:\\Tools\\VOREZUVA.KTDK";
