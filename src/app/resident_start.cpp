@@ -51,11 +51,10 @@ private:
 
 TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini, text::TDateTimeLocale& locale,
                              const settings::TSettingsFolder& folder, IResidentHost& host) {
-    if (ports.Process.InstanceMutexExists(InstanceMutexName)) {
+    if (ports.Process.InstanceMutexExists(InstanceMutexName) || !ports.Process.CreateInstanceMutex(InstanceMutexName)) {
         HandOver(ports);
         return TResidentOutcome::HandedOver;
     }
-    ports.Process.CreateInstanceMutex(InstanceMutexName);
     StartUpDelay(ports, ini);
 
     text::SetEnglishDateNames(locale);

@@ -36,10 +36,10 @@ struct TResidentPorts {
 
 enum class TResidentOutcome { HandedOver, Ran };
 
-// When another copy runs, wakes its window (if it has one) and returns HandedOver at once.
-// Else runs the program to its end. The temporary layout file of `folder` is removed at the
-// end of a run, never by a hand-over: it belongs to the running copy, whose put-in-order
-// reads it.
+// When another copy runs, wakes its window (if it has one) and returns HandedOver at once;
+// so does a start whose mutex a copy started at the same moment made first. Else runs the
+// program to its end. The temporary layout file of `folder` is removed at the end of a run,
+// never by a hand-over: it belongs to the running copy, whose put-in-order reads it.
 TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini, text::TDateTimeLocale& locale,
                              const settings::TSettingsFolder& folder, IResidentHost& host);
 

@@ -60,6 +60,17 @@ TEST_F(ResidentStart, ASecondStartWakesTheFirstCopysWindowAndEndsLeavingItsFiles
     EXPECT_TRUE(Process.Log.empty());
 }
 
+TEST_F(ResidentStart, AStartWhoseMutexWasMadeMeanwhileByAnotherStartHandsOverAsASecondStartDoes) {
+    WindowId first = Desktop.AddTopLevel(MainWindowClassName);
+    Process.MakeMutexElsewhereBeforeCreation(InstanceMutexName);
+
+    EXPECT_EQ(Run(), TResidentOutcome::HandedOver);
+    EXPECT_EQ(Process.Log, (std::vector<std::string>{"mutex found made", "request 4660"}));
+    EXPECT_EQ(Desktop.Window(first).Received, std::vector<std::string>{"sent 4660"});
+    EXPECT_FALSE(Process.HoldsMutex());
+    EXPECT_TRUE(Files.FileExists(Temporary));
+}
+
 TEST_F(ResidentStart, TheFirstCopyWaitsIdleThenMakesItsWindowInRealTimeAndLivesIdle) {
     Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsUseDelay=True\r\nDeleyWaitTime=250\r\nIsIconic=True\r\n");
     Ui.SetApplicationTitle("other");
