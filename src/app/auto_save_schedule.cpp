@@ -43,8 +43,10 @@ void TAutoSaveSchedule::StartAutoSaveTimer() {
     using namespace settings::keys;
     settings::TSettingsFile settings = FIni.SettingsFile();
     const std::int32_t atStart = settings.Read(AutoSaveAtAppStart);
-    const bool enabled = atStart == 2 || (atStart == 1 && FIni.Read(AutoSaveLastEnable));
-    const std::uint32_t interval = IntervalMs(settings.Read(AutoSaveInterval));
+    const std::int32_t seconds = settings.Read(AutoSaveInterval);
+    // A timer of no interval never ticks: it starts off, so the tray does not show it on.
+    const bool enabled = seconds > 0 && (atStart == 2 || (atStart == 1 && FIni.Read(AutoSaveLastEnable)));
+    const std::uint32_t interval = IntervalMs(seconds);
     if (enabled)
         FTimer.Start(interval);
     else {

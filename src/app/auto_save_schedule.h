@@ -29,7 +29,8 @@ public:
     TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox, TAutoSaveSlots slots,
                       ui::TCommandTable& commands);
 
-    // On as AtAppStart (and LastEnable) say, Interval seconds.
+    // On as AtAppStart (and LastEnable) say, Interval seconds; off whatever they say when
+    // Interval is 0 or less.
     void StartAutoSaveTimer();
     // A tick while a popup menu is open is skipped, not made up later.
     void TimAutoSaveTimer();

@@ -50,13 +50,12 @@ private:
 }  // namespace
 
 TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini, text::TDateTimeLocale& locale,
-                             const std::string& exePath, IResidentHost& host) {
-    if (ports.Process.InstanceMutexExists(InstanceMutexName)) {
+                             const settings::TSettingsFolder& folder, IResidentHost& host) {
+    if (ports.Process.InstanceMutexExists(InstanceMutexName) || !ports.Process.CreateInstanceMutex(InstanceMutexName)) {
         HandOver(ports);
         return TResidentOutcome::HandedOver;
     }
-    ports.Process.CreateInstanceMutex(InstanceMutexName);
-    DiscardStaleSnapshot(ports.Files, ports.Process.SystemStartTime(), exePath);
+    DiscardStaleSnapshot(ports.Files, ports.Process.SystemStartTime(), folder);
     StartUpDelay(ports, ini);
 
     text::SetEnglishDateNames(locale);
@@ -70,7 +69,7 @@ TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& 
 
     host.RunMessageLoop();
     ports.Process.ReleaseInstanceMutex();
-    FinaliseProcess(ports.Files, exePath);
+    FinaliseProcess(ports.Files, folder);
     return TResidentOutcome::Ran;
 }
 

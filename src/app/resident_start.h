@@ -7,6 +7,7 @@
 #include "platform/resident_process.h"
 #include "platform/user_interface.h"
 #include "settings/ini_access.h"
+#include "settings/settings_folder.h"
 #include "text/date_time_locale.h"
 
 #include <string>
@@ -35,10 +36,11 @@ struct TResidentPorts {
 
 enum class TResidentOutcome { HandedOver, Ran };
 
-// When another copy runs, wakes its window (if it has one) and returns HandedOver at once.
-// Else runs the program to its end. The temporary layout file is removed at the end of a
-// run, never by a hand-over: it belongs to the running copy, whose put-in-order reads it.
+// When another copy runs, wakes its window (if it has one) and returns HandedOver at once;
+// so does a start whose mutex a copy started at the same moment made first. Else runs the
+// program to its end. The temporary layout file of `folder` is removed at the end of a run,
+// never by a hand-over: it belongs to the running copy, whose put-in-order reads it.
 TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini, text::TDateTimeLocale& locale,
-                             const std::string& exePath, IResidentHost& host);
+                             const settings::TSettingsFolder& folder, IResidentHost& host);
 
 }  // namespace wyndrel::app

@@ -8,7 +8,6 @@
 #include "platform/go_on_regardless.h"
 #include "settings/ini_access.h"
 #include "settings/setting_keys.h"
-#include "text/path_split.h"
 
 namespace wyndrel::app {
 namespace {
@@ -30,28 +29,24 @@ std::optional<std::string> ResolveEditorPath(const TPorts& ports, settings::TIni
 
 }  // namespace
 
-std::string TemporaryLayoutPath(const std::string& exePath) {
-    std::string temporary(text::ExtractFilePath(exePath));
-    return temporary + TemporaryLayoutFileName;
-}
-
-void FinaliseProcess(IFiles& files, const std::string& exePath) {
-    const std::string temporary = TemporaryLayoutPath(exePath);
+void FinaliseProcess(IFiles& files, const settings::TSettingsFolder& folder) {
+    const std::string temporary = folder.SnapshotPath();
     // Nobody is left to tell at the end; a file that stays keeps offering to put in order.
     if (files.FileExists(temporary)) GoOnRegardless(files.RemoveFile(temporary));
 }
 
-void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const std::string& exePath) {
-    const std::string temporary = TemporaryLayoutPath(exePath);
+void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const settings::TSettingsFolder& folder) {
+    const std::string temporary = folder.SnapshotPath();
     const std::optional<std::int64_t> written = files.LastWriteTime(temporary);
-    if (written && *written < systemStartTime) files.RemoveFile(temporary);
+    // A snapshot that cannot be deleted is read as before: put in order reports what it finds.
+    if (written && *written < systemStartTime) GoOnRegardless(files.RemoveFile(temporary));
 }
 
-TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments) {
+TStartUpResult RunStartUp(const TPorts& ports, const settings::TSettingsFolder& folder,
+                          const std::vector<std::string>& arguments) {
     TStartUpResult result;
     settings::TIniAccess ini(ports.Files);
-    ini.IniFileName = text::ChangeFileExt(exePath, ".ini");
-    result.IniFileName = ini.IniFileName;
+    ini.IniFileName = folder.IniPath();
 
     auto editorPath = ResolveEditorPath(ports, ini);
     if (!editorPath) {

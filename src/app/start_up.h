@@ -8,6 +8,7 @@
 #include "platform/processes.h"
 #include "platform/regional_settings.h"
 #include "platform/user_interface.h"
+#include "settings/settings_folder.h"
 
 #include <string>
 #include <vector>
@@ -29,24 +30,20 @@ enum class TExitCode : int { Done = 0, NotDone = 1, InvalidCommandLine = 2 };
 struct TStartUpResult {
     TExitCode ExitCode = TExitCode::Done;
     bool RunResident = false;  // no arguments: the resident program takes over
-    std::string IniFileName;
     std::string EditorPath;
 };
 
-inline constexpr const char* TemporaryLayoutFileName = "VOREZUVA.KTDK";
-// The temporary layout file's full path: beside the program.
-std::string TemporaryLayoutPath(const std::string& exePath);
-
-// Settings file, editor path (with discovery), then the command of the arguments.
-// `exePath` is the program's own full path. Only the resident program deletes the temporary
+// Editor path (with discovery), then the command of the arguments, with the settings file
+// and the temporary layout file of `folder`. Only the resident program deletes the temporary
 // layout file, when it ends; command mode leaves it.
-TStartUpResult RunStartUp(const TPorts& ports, const std::string& exePath, const std::vector<std::string>& arguments);
+TStartUpResult RunStartUp(const TPorts& ports, const settings::TSettingsFolder& folder,
+                          const std::vector<std::string>& arguments);
 
-// Deletes the temporary layout file beside the program when it is there.
-void FinaliseProcess(IFiles& files, const std::string& exePath);
+// Deletes the temporary layout file of `folder` when it is there.
+void FinaliseProcess(IFiles& files, const settings::TSettingsFolder& folder);
 // At a resident start: a temporary layout file last written before the system started
 // belongs to a session that is gone (a crash, a kill, a power cut) and is deleted; one
 // written since is kept, so put in order still brings the scattered windows back.
-void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const std::string& exePath);
+void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const settings::TSettingsFolder& folder);
 
 }  // namespace wyndrel::app

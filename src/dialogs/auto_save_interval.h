@@ -9,6 +9,8 @@
 namespace wyndrel::dialogs {
 
 inline constexpr std::int32_t MaxAutoSaveInterval = 86400;  // seconds: one day
+// What OK takes: a shorter interval would never tick.
+inline constexpr std::int32_t MinAutoSaveInterval = 1;
 inline constexpr std::int32_t IntervalArrowStep = 60;
 
 struct TTypedInterval {

@@ -2,6 +2,7 @@
 // questions and checks, Cancel, closing, help and the mouse wheel.
 #include "dialogs/option_dialog.h"
 
+#include "dialogs/auto_save_interval.h"
 #include "dialogs/option_form.h"
 #include "dialogs/option_ids.h"
 #include "dialogs/option_sheet_ids.h"
@@ -142,7 +143,7 @@ bool TdlgOption::OnUpDownChanging(int id, int position, int requestedPosition) {
 void TdlgOption::btnOKClick() {
     const std::optional<TBoxNumbers> numbers = ReadBoxNumbers();
     settings::TSettingsWriter writer = ReportingWriter(FPorts.Ini, FPorts.Ui);
-    if (!numbers || !writer.Ready() || !AskAboutLists()) return;
+    if (!numbers || !IntervalAccepted() || !writer.Ready() || !AskAboutLists()) return;
     const std::string path = FView.Text(txtQuilPath);
     if (!EditorPathAccepted(path)) return;
     TakeSheetValues();
@@ -182,6 +183,17 @@ bool TdlgOption::EditorPathAccepted(const std::string& path) {
         return false;
     }
     return true;
+}
+
+// An interval of 0 would show auto-save as on while it never runs. The box itself takes 0
+// (typed, or by the arrows from a minute), so it is refused here, before anything is stored.
+bool TdlgOption::IntervalAccepted() {
+    const std::int32_t seconds = FSheets ? FSheets->Values().AutoSave.Interval : FHeld.Interval;
+    if (seconds >= MinAutoSaveInterval) return true;
+    FPorts.Ui.ShowMessageDialog(TDialogType::Warning, IntervalOutOfRangeText, TBoxButtons::Ok);
+    ShowSheet(SheetAutoSaveSettings);
+    FView.SetFocus(numAS_Delay);
+    return false;
 }
 
 // Closing is never held up: a last sheet the file refuses is simply not kept.

@@ -33,6 +33,7 @@ inline constexpr const char* InvalidEditorPathFormat = "入力されたQuillon�
 inline constexpr const char* NotEditorFileFormat =
     "入力されたファイル名はQuillonではないようです。\rこのソフトウェアはQuillonにしか対応していません。\r\r"
     "入力されたファイル名：\r%s";
+inline constexpr const char* IntervalOutOfRangeText = "自動保存の間隔は1～86400秒の範囲で入力して下さい。";
 
 // What the dialog needs of the program and of the main window that owns it.
 struct TOptionPorts {
@@ -106,6 +107,7 @@ private:
     void btnOKClick();
     bool AskAboutLists();
     bool EditorPathAccepted(const std::string& path);
+    bool IntervalAccepted();
     void FormClose();
     // The sheets' presenters show the held values, and give them back before OK stores them.
     void LoadSheets();

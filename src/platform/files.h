@@ -1,4 +1,5 @@
-// The file-system port: existence, attributes, whole-file reads and atomic writes.
+// The file-system port: existence, attributes, whole-file reads and atomic writes, and the
+// folders the program may keep its own files in.
 // Paths and texts are UTF-8; text files are in the system's ANSI code page on disk and
 // are converted at this boundary.
 #pragma once
@@ -35,6 +36,15 @@ public:
     [[nodiscard]] virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
                                                                                 const std::string& text) = 0;
     [[nodiscard]] virtual bool RemoveFile(const std::string& path) = 0;
+    // Whether a write could put a new text at `path` now: its folder takes a new file (a write
+    // goes through a temporary file beside the target) and a file already there may be opened
+    // for reading and writing. A folder at `path` cannot be written. Nothing is left behind.
+    virtual bool CanWriteFile(const std::string& path) = 0;
+    // Creates one folder in an existing one; true when the folder exists afterwards.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    // The user's own folder for programs' files (%APPDATA%), without a trailing backslash;
+    // none when the system names none.
+    virtual std::optional<std::string> UserAppDataFolder() = 0;
 
     // The name of the last component as the file system stores it (long name, stored
     // letter case), when that file or folder exists.

@@ -19,8 +19,10 @@ public:
     // OpenMutex with full access: true when a mutex of that name exists (another copy holds
     // it); the handle opened to find out is closed at once.
     virtual bool InstanceMutexExists(const std::string& name) = 0;
-    // CreateMutex, not initially owned, kept until ReleaseInstanceMutex.
-    virtual void CreateInstanceMutex(const std::string& name) = 0;
+    // CreateMutex, not initially owned, kept until ReleaseInstanceMutex: true when this call
+    // made it. False when another copy made it since InstanceMutexExists looked (the system
+    // answers ERROR_ALREADY_EXISTS); nothing is then kept.
+    virtual bool CreateInstanceMutex(const std::string& name) = 0;
     virtual void ReleaseInstanceMutex() = 0;
 
     // FindWindow by class name, any title: a top-level window or none.

@@ -110,9 +110,34 @@ TYPED_TEST_P(FilesContract, WritesNoTextTheCodePageCannotHold) {
     EXPECT_EQ(this->Read(path), "before");
 }
 
+TYPED_TEST_P(FilesContract, TellsWhereAFileCanBeWrittenAndMakesFoldersInExistingOnes) {
+    const std::string file = this->In("wyndrel.ini");
+    EXPECT_TRUE(this->Files().CanWriteFile(file));
+    EXPECT_FALSE(this->Files().FileExists(file));
+    this->TheWorld.AddFile(file, "[Option]\r\n", false);
+    EXPECT_TRUE(this->Files().CanWriteFile(file));
+    EXPECT_EQ(this->Read(file), "[Option]\r\n");
+    EXPECT_FALSE(this->Files().CanWriteFile(this->In("no folder\\wyndrel.ini")));
+
+    const std::string folder = this->In("Wyndrel");
+    EXPECT_TRUE(this->Files().CreateFolder(folder));
+    EXPECT_TRUE(this->Files().DirectoryExists(folder));
+    EXPECT_TRUE(this->Files().CreateFolder(folder));
+    EXPECT_FALSE(this->Files().CanWriteFile(folder));
+    EXPECT_TRUE(this->Files().CanWriteFile(folder + "\\wyndrel.ini"));
+    EXPECT_FALSE(this->Files().CreateFolder(this->In("no folder\\Wyndrel")));
+    EXPECT_FALSE(this->Files().DirectoryExists(this->In("no folder")));
+
+    const std::optional<std::string> appData = this->Files().UserAppDataFolder();
+    ASSERT_TRUE(appData);
+    EXPECT_TRUE(this->Files().DirectoryExists(*appData));
+    EXPECT_NE(appData->back(), '\\');
+}
+
 REGISTER_TYPED_TEST_SUITE_P(FilesContract, ReadsBackWhatItWroteAndReplacesAFileWhole,
                             ReportsMissingPathsAndFoldersWithThePlatformsCodes,
                             GivesTheStoredNameWhateverLetterCaseItIsAskedIn, ClearsTheReadOnlyAttributeAndKeepsTheFile,
-                            WritesNoTextTheCodePageCannotHold);
+                            WritesNoTextTheCodePageCannotHold,
+                            TellsWhereAFileCanBeWrittenAndMakesFoldersInExistingOnes);
 
 }  // namespace wyndrel::contract

@@ -71,7 +71,8 @@ protected:
 };
 
 // Two starts arriving together while the resident one is hidden in icon mode: both hand
-// over and end, the one resident process stays and its window becomes visible.
+// over and end, the one resident process stays and its window becomes visible. Two starts
+// arriving together with none running leave one resident program too.
 TEST_F(ResidentFaults, TwoRacingSecondStartsLeaveOneVisibleResidentProgram) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(HideInIconMode());
@@ -86,6 +87,18 @@ TEST_F(ResidentFaults, TwoRacingSecondStartsLeaveOneVisibleResidentProgram) {
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Window) != FALSE; }, 10000));
     EXPECT_EQ(TopLevelWindowsOfClass(L"TfrmWyndrel"), std::vector<HWND>{Window});
     EXPECT_EQ(::WaitForSingleObject(Resident, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    ExpectNormalEnd();
+
+    // Two starts together with none running: one of them hands over and ends, the other stays.
+    HANDLE starts[] = {Processes.StartWyndrel(L""), Processes.StartWyndrel(L"")};
+    ASSERT_TRUE(starts[0] && starts[1]);
+    const DWORD ended = ::WaitForMultipleObjects(2, starts, FALSE, 30000);
+    ASSERT_LT(ended - WAIT_OBJECT_0, 2u);
+    EXPECT_EQ(WaitForExit(starts[ended - WAIT_OBJECT_0], 0), 0);
+    Resident = starts[1 - (ended - WAIT_OBJECT_0)];
+    Window = WaitForMainWindow(Resident);
+    ASSERT_NE(Window, nullptr);
+    EXPECT_EQ(TopLevelWindowsOfClass(L"TfrmWyndrel"), std::vector<HWND>{Window});
     ExpectNormalEnd();
 }
 

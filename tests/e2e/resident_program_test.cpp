@@ -49,8 +49,11 @@ TEST(ResidentProgramInProcess, TheTrayMenuGreysWhatWouldStartACommandWhileTheSav
     wyndrel::fakes::TFakeResidentProcess process{fakeDesktop};
     wyndrel::settings::TIniAccess ini(real.Files);
     ini.IniFileName = wyndrel::win32::Narrow(folder.File(L"wyndrel.ini"));
+    const wyndrel::settings::TSettingsFolder settingsFolder(wyndrel::win32::Narrow(folder.Path()) + "\\",
+                                                            "wyndrel.ini");
     wyndrel::app::win32::TResidentProgram program({real.Desktop, real.Processes, real.Files, real.Ui, clock, regional},
-                                                  process, ini, "C:\\none\\Quillon.exe", exePath, &real.Ui);
+                                                  process, ini, "C:\\none\\Quillon.exe", exePath, settingsFolder,
+                                                  &real.Ui);
 
     std::map<int, bool> duringSave, afterSave;
     std::thread user([&] {

@@ -101,6 +101,21 @@ bool TFakeFiles::RemoveFile(const std::string& path) {
     return FFiles.erase(Key(path)) != 0;
 }
 
+// The same refusals as a write's, and an unreadable file, which a settings write never
+// replaces; a full disk is not foreseen, as the platform does not foresee it either.
+bool TFakeFiles::CanWriteFile(const std::string& path) {
+    if (!DirectoryExists(Parent(path)) || FUnwritable.count(Key(Parent(path)))) return false;
+    return !DirectoryExists(path) && !IsReadOnly(path) && !FUnreadable.count(Key(path));
+}
+
+// A folder is made only in an existing one that takes writes.
+bool TFakeFiles::CreateFolder(const std::string& path) {
+    if (DirectoryExists(path)) return true;
+    if (!DirectoryExists(Parent(path)) || FUnwritable.count(Key(Parent(path))) || FileExists(path)) return false;
+    AddFolder(path);
+    return true;
+}
+
 std::optional<std::string> TFakeFiles::StoredName(const std::string& path) {
     if (auto file = FFiles.find(Key(path)); file != FFiles.end())
         return std::string(text::ExtractFileName(file->second.StoredPath));

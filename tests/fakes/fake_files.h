@@ -45,6 +45,11 @@ public:
     void DeclareUnfitCharacters(std::vector<std::string> characters) { FUnfit = std::move(characters); }
     // The short form the volume gives for an existing path; other existing paths are their own.
     void AddShortPath(const std::string& path, const std::string& shortPath) { FShortPaths[Key(path)] = shortPath; }
+    // The folder UserAppDataFolder names (and makes it); none until a test sets one.
+    void SetUserAppDataFolder(const std::string& path) {
+        AddFolder(path);
+        FAppData = path;
+    }
     // The temporary file a write uses beside `path`, as the Win32 adapter names it.
     static std::string TemporaryPath(const std::string& path) { return path + ".wyndrel-tmp"; }
 
@@ -58,6 +63,9 @@ public:
     TReadResult ReadTextFile(const std::string& path) override;
     std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
     bool RemoveFile(const std::string& path) override;
+    bool CanWriteFile(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    std::optional<std::string> UserAppDataFolder() override { return FAppData; }
     std::optional<std::string> StoredName(const std::string& path) override;
     bool FitsCodePage(const std::string& text) override;
     std::optional<std::string> ShortPath(const std::string& path) override;
@@ -84,6 +92,7 @@ private:
     std::set<std::string> FUnwritable;
     std::set<std::string> FUnreadable;
     std::vector<std::string> FUnfit;
+    std::optional<std::string> FAppData;
     std::map<std::string, std::string> FShortPaths;  // key -> short form
     bool FDiskFull = false;
     bool FCrashNextWrite = false;

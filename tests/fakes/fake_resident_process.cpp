@@ -16,9 +16,14 @@ const char* PriorityName(TPriorityClass priority) {
 
 }  // namespace
 
-void TFakeResidentProcess::CreateInstanceMutex(const std::string&) {
+bool TFakeResidentProcess::CreateInstanceMutex(const std::string& name) {
+    if (name == FMadeMeanwhile) {
+        Log.push_back("mutex found made");
+        return false;
+    }
     FHeld = true;
     Log.push_back("mutex created");
+    return true;
 }
 
 void TFakeResidentProcess::ReleaseInstanceMutex() {

@@ -16,13 +16,16 @@ public:
 
     // Another copy holds the mutex.
     void HoldMutexElsewhere(const std::string& name) { FHeldElsewhere = name; }
+    // Another copy started at the same moment makes the mutex after InstanceMutexExists
+    // looked and before CreateInstanceMutex: the creation finds it there.
+    void MakeMutexElsewhereBeforeCreation(const std::string& name) { FMadeMeanwhile = name; }
     bool HoldsMutex() const { return FHeld; }
     // "priority RealTime", "thread TimeCritical", "sleep 1000", "mutex created", "mutex
-    // released", "restore", "request 4660"; tests may add their own entries.
+    // found made", "mutex released", "restore", "request 4660"; tests may add their own entries.
     std::vector<std::string> Log;
 
     bool InstanceMutexExists(const std::string& name) override { return name == FHeldElsewhere; }
-    void CreateInstanceMutex(const std::string& name) override;
+    bool CreateInstanceMutex(const std::string& name) override;
     void ReleaseInstanceMutex() override;
     WindowId FindWindowByClass(const std::string& className) override;
     void SendRestoreCommand(WindowId window) override;
@@ -36,6 +39,7 @@ public:
 private:
     TFakeDesktop& FDesktop;
     std::string FHeldElsewhere;
+    std::string FMadeMeanwhile;
     bool FHeld = false;
 };
 

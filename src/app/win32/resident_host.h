@@ -15,9 +15,9 @@ public:
     // `dialogPort`, the adapter behind `ports.UserInterface`, lets the main window own the
     // program's file dialogs and boxes.
     TResidentHost(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                  const std::string& editorPath, const std::string& exePath,
+                  const std::string& editorPath, const std::string& exePath, const settings::TSettingsFolder& folder,
                   wyndrel::win32::TWin32UserInterface* dialogPort = nullptr)
-        : FPorts(ports), FProcess(process), FIni(ini), FEditorPath(editorPath), FExePath(exePath),
+        : FPorts(ports), FProcess(process), FIni(ini), FEditorPath(editorPath), FExePath(exePath), FFolder(folder),
           FDialogPort(dialogPort) {}
 
     void CreateMainWindow(bool show) override;
@@ -29,6 +29,7 @@ private:
     settings::TIniAccess& FIni;
     std::string FEditorPath;
     std::string FExePath;
+    settings::TSettingsFolder FFolder;
     wyndrel::win32::TWin32UserInterface* FDialogPort;
     std::unique_ptr<TResidentProgram> FProgram;
     bool FShow = true;

@@ -40,8 +40,10 @@ class TResidentProgram {
 public:
     // `dialogPort`, the adapter behind `ports.UserInterface` (may be null), lets the main
     // window own the program's file dialogs and boxes while it exists.
+    // The program's own files (the settings file `ini` reads, the scatter's snapshot) are
+    // those of `folder`; the help file and the version information are the program's own.
     TResidentProgram(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                     const std::string& editorPath, const std::string& exePath,
+                     const std::string& editorPath, const std::string& exePath, const settings::TSettingsFolder& folder,
                      wyndrel::win32::TWin32UserInterface* dialogPort);
     ~TResidentProgram();
     TResidentProgram(const TResidentProgram&) = delete;

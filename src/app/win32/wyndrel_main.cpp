@@ -48,16 +48,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wyndrel::win32::TWin32Clock clock;
     wyndrel::win32::TWin32RegionalSettings regional;
     const std::string exePath = ExecutablePath();
+    const wyndrel::settings::TSettingsFolder folder = wyndrel::settings::DecideSettingsFolder(files, exePath);
     try {
-        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock, regional}, exePath, Arguments());
+        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock, regional}, folder, Arguments());
         if (result.RunResident) {
             wyndrel::win32::TWin32ResidentProcess process;
             wyndrel::settings::TIniAccess ini(files);
-            ini.IniFileName = result.IniFileName;
+            ini.IniFileName = folder.IniPath();
             wyndrel::text::TDateTimeLocale locale = wyndrel::text::ReferenceDateTimeLocale();
             wyndrel::app::win32::TResidentHost host({desktop, processes, files, ui, clock, regional}, process, ini,
-                                                    result.EditorPath, exePath, &ui);
-            wyndrel::app::RunResident({desktop, process, ui, files}, ini, locale, exePath, host);
+                                                    result.EditorPath, exePath, folder, &ui);
+            wyndrel::app::RunResident({desktop, process, ui, files}, ini, locale, folder, host);
         }
         return static_cast<int>(result.ExitCode);
     } catch (const std::exception& error) {

@@ -6,6 +6,8 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_string.h"
 
+#include <shlobj.h>
+
 #include <vector>
 
 namespace wyndrel::win32 {
@@ -156,6 +158,35 @@ std::optional<TPlatformError> TWin32Files::WriteTextFileAtomically(const std::st
 }
 
 bool TWin32Files::RemoveFile(const std::string& path) { return ::DeleteFileW(Widen(path).c_str()) != 0; }
+
+// Asked with the access the write needs, not read off the attributes and rights: only the
+// system knows what it would refuse. A file another program holds open for a moment is
+// writable all the same, as the write retries it.
+bool TWin32Files::CanWriteFile(const std::string& path) {
+    const std::wstring target = Widen(path);
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+        TUniqueFile existing(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!existing && ::GetLastError() != ERROR_SHARING_VIOLATION) return false;
+    }
+    TUniqueFile probe(::CreateFileW((target + L".wyndrel-probe").c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return static_cast<bool>(probe);
+}
+
+bool TWin32Files::CreateFolder(const std::string& path) {
+    return ::CreateDirectoryW(Widen(path).c_str(), nullptr) || DirectoryExists(path);
+}
+
+std::optional<std::string> TWin32Files::UserAppDataFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)) || !folder[0])
+        return std::nullopt;
+    return Narrow(folder);
+}
 
 std::optional<std::string> TWin32Files::StoredName(const std::string& path) {
     // A search pattern would name whichever file matched first, not the one asked about.

@@ -16,6 +16,9 @@ public:
     [[nodiscard]] std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
                                                                         const std::string& text) override;
     [[nodiscard]] bool RemoveFile(const std::string& path) override;
+    bool CanWriteFile(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    std::optional<std::string> UserAppDataFolder() override;
     std::optional<std::string> StoredName(const std::string& path) override;
     bool FitsCodePage(const std::string& text) override;
     std::optional<std::string> ShortPath(const std::string& path) override;

@@ -27,8 +27,15 @@ bool TWin32ResidentProcess::InstanceMutexExists(const std::string& name) {
     return existing.IsValid();
 }
 
-void TWin32ResidentProcess::CreateInstanceMutex(const std::string& name) {
+// CreateMutex gives a handle to the other copy's mutex when that one came first; holding it
+// would keep the name alive after that copy ended, so it is closed at once. A mutex that
+// cannot be made at all does not stop the program.
+bool TWin32ResidentProcess::CreateInstanceMutex(const std::string& name) {
+    ::SetLastError(ERROR_SUCCESS);
     FMutex.Reset(::CreateMutexW(nullptr, FALSE, Widen(name).c_str()));
+    if (::GetLastError() != ERROR_ALREADY_EXISTS) return true;
+    FMutex.Reset();
+    return false;
 }
 
 // The mutex was created without an owner, so closing the handle is what frees the name.

@@ -9,7 +9,7 @@ namespace wyndrel::win32 {
 class TWin32ResidentProcess : public IResidentProcess {
 public:
     bool InstanceMutexExists(const std::string& name) override;
-    void CreateInstanceMutex(const std::string& name) override;
+    bool CreateInstanceMutex(const std::string& name) override;
     void ReleaseInstanceMutex() override;
     WindowId FindWindowByClass(const std::string& className) override;
     void SendRestoreCommand(WindowId window) override;

@@ -81,9 +81,10 @@ TEST_F(AutoSaveSchedule, StartsOnOrOffAsAtAppStartAndLastEnableSayWithTheStoredI
         {"", false, 1800000},
         {"[AutoSave]\r\nAtAppStart=1\r\nLastEnable=True\r\nInterval=60\r\n", true, 60000},
         {"[AutoSave]\r\nAtAppStart=1\r\nLastEnable=False\r\n", false, 1800000},
-        {"[AutoSave]\r\nAtAppStart=2\r\nInterval=0\r\n", true, 0},
+        {"[AutoSave]\r\nAtAppStart=2\r\nInterval=0\r\n", false, 0},
         {"[AutoSave]\r\nAtAppStart=3\r\nLastEnable=True\r\n", false, 1800000},
-        {"[AutoSave]\r\nAtAppStart=2\r\nInterval=-5\r\n", true, 0},
+        {"[AutoSave]\r\nAtAppStart=2\r\nInterval=-5\r\n", false, 0},
+        {"[AutoSave]\r\nAtAppStart=1\r\nLastEnable=True\r\nInterval=0\r\n", false, 0},
         {"[AutoSave]\r\nAtAppStart=2\r\nInterval=2147483647\r\n", true, 4294967295u},
     };
     for (const TCase& test : cases) {
@@ -92,7 +93,7 @@ TEST_F(AutoSaveSchedule, StartsOnOrOffAsAtAppStartAndLastEnableSayWithTheStoredI
         EXPECT_EQ(Timer.Enabled(), test.Enabled) << test.Settings;
         EXPECT_EQ(Timer.Interval(), test.Interval) << test.Settings;
     }
-    // An interval of 0 never ticks although the timer counts as on.
+    // An interval of 0 would never tick: the timer starts off, as the tray then shows it.
     Timer.AdvanceTime(5000000);
     EXPECT_EQ(Passes, 0);
 }

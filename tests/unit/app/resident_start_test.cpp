@@ -31,7 +31,8 @@ protected:
     TResidentOutcome Run() {
         settings::TIniAccess ini(Files);
         ini.IniFileName = "C:\\Tools\\wyndrel.ini";
-        return RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", Host);
+        const settings::TSettingsFolder folder("C:\\Tools\\", "wyndrel.ini");
+        return RunResident({Desktop, Process, Ui, Files}, ini, Locale, folder, Host);
     }
 
     const std::string Temporary = "C:\\Tools\\VOREZUVA.KTDK";
@@ -63,6 +64,17 @@ TEST_F(ResidentStart, ASecondStartWakesTheFirstCopysWindowAndEndsLeavingItsFiles
     EXPECT_TRUE(Process.Log.empty());
 }
 
+TEST_F(ResidentStart, AStartWhoseMutexWasMadeMeanwhileByAnotherStartHandsOverAsASecondStartDoes) {
+    WindowId first = Desktop.AddTopLevel(MainWindowClassName);
+    Process.MakeMutexElsewhereBeforeCreation(InstanceMutexName);
+
+    EXPECT_EQ(Run(), TResidentOutcome::HandedOver);
+    EXPECT_EQ(Process.Log, (std::vector<std::string>{"mutex found made", "request 4660"}));
+    EXPECT_EQ(Desktop.Window(first).Received, std::vector<std::string>{"sent 4660"});
+    EXPECT_FALSE(Process.HoldsMutex());
+    EXPECT_TRUE(Files.FileExists(Temporary));
+}
+
 TEST_F(ResidentStart, TheFirstCopyWaitsIdleThenMakesItsWindowInRealTimeAndLivesIdle) {
     Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsUseDelay=True\r\nDeleyWaitTime=250\r\nIsIconic=True\r\n");
     Ui.SetApplicationTitle("other");
@@ -92,12 +104,12 @@ TEST_F(ResidentStart, ASnapshotFromBeforeTheSystemStartedIsDeletedAtTheStartAndO
     Files.SetLastWriteTime(Temporary, 999);
     settings::TIniAccess ini(Files);
     ini.IniFileName = "C:\\Tools\\wyndrel.ini";
-    RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", host);
+    RunResident({Desktop, Process, Ui, Files}, ini, Locale, settings::TSettingsFolder("C:\\Tools\\", "wyndrel.ini"), host);
     EXPECT_FALSE(presentWhileRunning);
 
     Files.AddFile(Temporary, "x");
     Files.SetLastWriteTime(Temporary, 1000);
-    RunResident({Desktop, Process, Ui, Files}, ini, Locale, "C:\\Tools\\wyndrel.exe", host);
+    RunResident({Desktop, Process, Ui, Files}, ini, Locale, settings::TSettingsFolder("C:\\Tools\\", "wyndrel.ini"), host);
     EXPECT_TRUE(presentWhileRunning);
     EXPECT_FALSE(Files.FileExists(Temporary));
 }

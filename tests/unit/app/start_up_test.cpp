@@ -24,7 +24,8 @@ protected:
         Ui.OnPump([this](std::uint32_t ms) { Processes.AdvanceTime(ms); });
     }
     TStartUpResult Run(const std::vector<std::string>& arguments) {
-        return RunStartUp({Desktop, Processes, Files, Ui, Clock, Regional}, Exe, arguments);
+        return RunStartUp({Desktop, Processes, Files, Ui, Clock, Regional}, settings::DecideSettingsFolder(Files, Exe),
+                          arguments);
     }
     void Settings(const std::string& text) { Files.AddFile(Ini, text); }
 
@@ -74,6 +75,20 @@ TEST_F(StartingUp, StoresTheDiscoveredEditorPathOnlyWhenItExists) {
     EXPECT_TRUE(result.RunResident);
     EXPECT_EQ(result.EditorPath, "D:\\QUILLON\\QUILLON.EXE");
     EXPECT_EQ(Files.Content(Ini), "[Option]\r\nQuilPath=D:\\QUILLON\\QUILLON.EXE\r\n");
+}
+
+TEST_F(StartingUp, KeepsSettingsAndTheSnapshotInTheUsersFolderWhenTheProgramsFolderRefusesWrites) {
+    Files.RemoveFile(Editor);
+    Files.AddFile("D:\\QUILLON\\QUILLON.EXE", "");
+    Processes.AddRunning("D:\\Quillon\\Quillon.exe");
+    Files.SetUserAppDataFolder("C:\\Users\\Aki\\AppData\\Roaming");
+    Files.MakeFolderUnwritable("C:\\Tools");
+    const std::string userFolder = "C:\\Users\\Aki\\AppData\\Roaming\\Wyndrel\\";
+    Files.AddFile(userFolder + "VOREZUVA.KTDK", "x");
+    EXPECT_EQ(Run({"/LOAD", userFolder + "missing.qdl"}).ExitCode, TExitCode::NotDone);
+    EXPECT_EQ(Files.Content(userFolder + "wyndrel.ini"), "[Option]\r\nQuilPath=D:\\QUILLON\\QUILLON.EXE\r\n");
+    EXPECT_FALSE(Files.FileExists(Ini));
+    EXPECT_TRUE(Files.FileExists(userFolder + "VOREZUVA.KTDK"));  // command mode leaves the snapshot
 }
 
 TEST_F(StartingUp, SavesToTheGivenPathAndRestoresFromABareArgument) {

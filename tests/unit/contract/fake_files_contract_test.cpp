@@ -10,6 +10,7 @@ public:
     TFakeFilesWorld() {
         FFiles.AddFolder(Folder());
         FFiles.DeclareUnfitCharacters({"é"});
+        FFiles.SetUserAppDataFolder("C:\\Users\\Aki\\AppData\\Roaming");
     }
     IFiles& Files() { return FFiles; }
     std::string Folder() { return "C:\\Contract"; }

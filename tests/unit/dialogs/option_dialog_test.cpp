@@ -4,6 +4,7 @@
 #include "dialogs/option_dialog.h"
 #include "dialogs/option_form.h"
 #include "dialogs/option_ids.h"
+#include "dialogs/option_sheet_ids.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_open_forms.h"
 #include "fakes/fake_timer.h"
@@ -501,6 +502,27 @@ TEST_F(OptionDialog, PlacesItselfCentredOnTheMainWindowInsideTheWorkAreaOrSaysTh
     EXPECT_EQ(View.Text(ui::FormId), "設定(Error:OwnerがTFormではありません)");
     EXPECT_EQ(Texts().back(), OptionOwnerErrorText);
     EXPECT_EQ(View.Text(numLeft), "0");  // loading goes on
+}
+
+TEST_F(OptionDialog, OkRefusesAnIntervalBelowOneSecondNamingTheRangeAndStaysOnItsSheet) {
+    Settings("[AutoSave]\r\nInterval=0\r\n");
+    Open();
+    Click(btnOK);
+    ASSERT_EQ(Ui.Messages().size(), 1u);
+    EXPECT_EQ(Ui.Messages()[0].DialogType, TDialogType::Warning);
+    EXPECT_EQ(Ui.Messages()[0].Text, "自動保存の間隔は1～86400秒の範囲で入力して下さい。");
+    EXPECT_EQ(View.Selection(PageCtrl), SheetAutoSaveSettings);
+    EXPECT_EQ(View.Focused(), numAS_Delay);
+    EXPECT_FALSE(View.Closed());
+    EXPECT_EQ(SettingsText(), "[AutoSave]\r\nInterval=0\r\n");
+    EXPECT_EQ(Timer.Interval(), 1800000u);
+
+    Settings("[AutoSave]\r\nInterval=1\r\n");
+    View = fakes::TFakeView(OptionForm());
+    Open();
+    Click(btnOK);
+    EXPECT_TRUE(View.Closed());
+    EXPECT_EQ(Timer.Interval(), 1000u);
 }
 
 TEST_F(OptionDialog, OkReportsABoxThatHoldsNoNumberAndStaysOpen) {
