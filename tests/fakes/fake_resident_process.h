@@ -20,8 +20,9 @@ public:
     // looked and before CreateInstanceMutex: the creation finds it there.
     void MakeMutexElsewhereBeforeCreation(const std::string& name) { FMadeMeanwhile = name; }
     bool HoldsMutex() const { return FHeld; }
-    // "priority RealTime", "thread TimeCritical", "sleep 1000", "mutex created", "mutex
-    // found made", "mutex released", "restore", "request 4660"; tests may add their own entries.
+    // "priority RealTime", "thread TimeCritical", "sleep 1000" (sleep-ok: only recorded),
+    // "mutex created", "mutex found made", "mutex released", "restore", "request 4660"; tests
+    // may add their own entries.
     std::vector<std::string> Log;
 
     bool InstanceMutexExists(const std::string& name) override { return name == FHeldElsewhere; }

@@ -7,7 +7,6 @@
 #include "app/win32/program_icon.h"
 #include "layout/auto_save_pass.h"
 #include "dialogs/win32/quillon_list_window.h"
-#include "platform/silent_abort.h"
 #include "platform/win32/display_monitors.h"
 #include "platform/win32/guarded_dispatch.h"
 #include "platform/win32/message_loop.h"
@@ -112,17 +111,14 @@ dialogs::TOptionSheetsPorts TResidentProgram::SheetPorts() {
         [this](const std::vector<std::string>& entries) { FTrayCommands.ReplaceFavorites(entries); });
 }
 
-// A waiting command that failed after another one had already failed: shown as any failure
-// of a window's handler is.
+// A waiting command that failed after another one had already failed: shown through the
+// same barrier as any failure of a window's handler.
 void TResidentProgram::ReportFailure(std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const ESilentAbort&) {
-    } catch (const std::exception& error) {
-        wyndrel::win32::ShowUnexpected(error.what(), &FPorts.UserInterface, FWindow.Handle());
-    } catch (...) {
-        wyndrel::win32::ShowUnexpected("Unknown error", &FPorts.UserInterface, FWindow.Handle());
-    }
+    wyndrel::win32::RunGuarded(
+        [&]() -> LRESULT {
+            std::rethrow_exception(failure);
+        },
+        0, &FPorts.UserInterface, FWindow.Handle());
 }
 
 }  // namespace wyndrel::app::win32
