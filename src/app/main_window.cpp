@@ -38,6 +38,7 @@ TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widge
       FForm(MainWindowForm()) {
     FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
     FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
+    FTray.OnIconAdded = [this] { OnTrayIconAdded(); };
     RegisterCommands();
     FCommands.OnBusyChanged([this] { ShowAvailability(); });
 }
@@ -76,7 +77,7 @@ void TfrmWyndrel::FormCreate() {
         settings::TSettingsFile settings = FPorts.Ini.SettingsFile();
         FTray.SetTipString(TrayTip);
         FTray.SetIconID(TrayIconId);
-        FTray.SetRegistered(true);
+        ShowTrayIcon();
         SetViewMode(ViewModeAtStart(settings.Read(UserWindowMode),
                                     settings.Read(LastWindowMode)));
         PlaceAtStart(settings);
@@ -86,6 +87,7 @@ void TfrmWyndrel::FormCreate() {
     }
     if (FPorts.Ini.Read(IsMostTop)) SetMostTop(true);
     FPorts.View.SetFocus(ids::btnRead);
+    if (FPorts.Ini.Read(IsIconic)) HideToTray();
     FCreated = true;
 }
 
@@ -122,6 +124,7 @@ void TfrmWyndrel::OnControl(const ui::TControlEvent& event) {
 // The tick is skipped, not kept, while a popup menu is open.
 void TfrmWyndrel::OnTimer(int timerId) {
     if (timerId == ids::TimAutoSave && !FMenuShowing) FCommands.Dispatch(ids::cmdAutoSaveTick);
+    if (timerId == ids::TimTrayRetry) RetryTrayIcon();
 }
 
 bool TfrmWyndrel::OnSysCommand(std::uint32_t id) {

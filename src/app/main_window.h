@@ -32,7 +32,14 @@ struct TMainWindowPorts {
     settings::TIniAccess& Ini;
     ITimer& AutoSaveTimer;
     ILayoutRestore& Restore;
+    // Offers the tray icon again while the shell refuses it.
+    ITimer& TrayRetryTimer;
 };
+
+// While the shell refuses the tray icon, it is offered again this often, this many times
+// (two minutes); the shell's "TaskbarCreated" brings it back at any time after that.
+inline constexpr std::uint32_t TrayRetryIntervalMs = 4000;
+inline constexpr int TrayRetryCount = 30;
 
 class TfrmWyndrel : public ui::IFormEvents {
 public:
@@ -42,6 +49,8 @@ public:
     TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
                 ui::TCommandTable& commands, std::string helpFileName, std::string snapshotPath);
 
+    // A shell that refuses the tray icon does not stop the start: the icon is offered again,
+    // and a window that would live in the tray alone is shown until the icon is there.
     void FormCreate();
     void OnShow() override;  // FormShow
     void OnControl(const ui::TControlEvent& event) override;
@@ -93,6 +102,10 @@ private:
     void RestoreDroppedBatches();
     void ShowAvailability();
     void PlaceAtStart(settings::TSettingsFile& settings);
+    void ShowTrayIcon();
+    void RetryTrayIcon();
+    void OnTrayIconAdded();
+    void HideToTray();
     void SetTitleColors(TCaptionColor start, TCaptionColor end, bool blackFallback);
     void OnGradMouseDown(widgets::TMouseButton button);
     void OnGradMouseUp(widgets::TMouseButton button);
@@ -110,6 +123,9 @@ private:
     bool FMenuShowing = false;
     bool FActivateAttached = true;
     bool FCreated = false;
+    int FTrayRetriesLeft = 0;
+    // The window would be hidden in the tray, but is shown while the icon is not there.
+    bool FShownForMissingIcon = false;
     bool FExitStateWritten = false;
 };
 

@@ -96,6 +96,7 @@ enum TMainCommand : int {
 // Timers of the main window.
 enum TMainTimer : int {
     TimAutoSave = 1,
+    TimTrayRetry = 2,
 };
 
 using ui::ShowRequestMessage;

@@ -23,18 +23,19 @@ void TfrmWyndrel::SetViewMode(TViewMode mode) {
     for (const TPlacedButton& button : shape.Buttons) FPorts.View.SetBounds(FForm.Find(button.Name)->Id, button.Bounds);
     for (const TButtonCaption& caption : shape.Captions)
         FPorts.View.SetText(FForm.Find(caption.Name)->Id, caption.Caption);
-    FTray.SetRegistered(true);
+    ShowTrayIcon();
 }
 
 void TfrmWyndrel::ChooseViewMode(TViewMode mode) {
+    FShownForMissingIcon = false;
     SetViewMode(mode);
     FPorts.View.Show();
 }
 
 // The shape stays as it is, so showing the window again shows it as it was.
 void TfrmWyndrel::ChooseIconMode() {
-    if (!FTray.Registered()) FTray.SetRegistered(true);
-    FPorts.View.Hide();
+    if (!FTray.Registered()) ShowTrayIcon();
+    HideToTray();
 }
 
 void TfrmWyndrel::ToggleMinimized() {

@@ -81,8 +81,14 @@ void TTaskTray::UpdateIcon() {
     INotifyArea& area = FRegistry.Area();
     bool accepted = FAdded ? area.Modify(Record()) : area.Add(Record());
     // A refusal keeps the added flag as it was, so the next update tries the same call again.
-    if (!accepted) throw EInvalidOperation(CannotRegister);
+    if (!accepted) throw ETrayRefused(CannotRegister);
+    MarkAdded();
+}
+
+void TTaskTray::MarkAdded() {
+    bool arrived = !FAdded;
     FAdded = true;
+    if (arrived && OnIconAdded) OnIconAdded();
 }
 
 void TTaskTray::DeleteIcon() {
@@ -98,8 +104,8 @@ void TTaskTray::AddAgain() {
     INotifyArea& area = FRegistry.Area();
     // The re-creation message can also come from a program that sends it without the tray
     // having gone; the icon then is still there and only takes the change.
-    if (!area.Add(Record()) && !area.Modify(Record())) throw EInvalidOperation(CannotRegister);
-    FAdded = true;
+    if (!area.Add(Record()) && !area.Modify(Record())) throw ETrayRefused(CannotRegister);
+    MarkAdded();
 }
 
 void TTaskTray::DoDblClick(TMouseButton button) {

@@ -56,8 +56,11 @@ public:
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
+    // The icon came into the notification area after it was not there.
+    std::function<void()> OnIconAdded;
 
-    // Adds the icon, or changes it when it is already in the tray.
+    // Adds the icon, or changes it when it is already in the tray; ETrayRefused when the
+    // shell refuses it, and the icon stays registered to be offered again.
     void UpdateIcon();
     void DeleteIcon();
     // After the tray was re-created: the icon is added again if it is registered.
@@ -70,6 +73,7 @@ public:
 
 private:
     TNotifyIconData Record() const;
+    void MarkAdded();
 
     TTaskTrayRegistry& FRegistry;
     TTrayOwner FOwner;

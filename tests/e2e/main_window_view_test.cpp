@@ -70,6 +70,7 @@ public:
     wyndrel::settings::TIniAccess Ini{Files};
     wyndrel::fakes::TFakeResidentProcess Process{Desktop};
     wyndrel::fakes::TFakeTimer Timer;
+    wyndrel::fakes::TFakeTimer TrayTimer;
     wyndrel::fakes::TFakeNotifyArea Area;
     wyndrel::widgets::TTaskTrayRegistry Registry{Area};
     wyndrel::widgets::TTaskTray Tray{Registry};
@@ -78,7 +79,7 @@ public:
     wyndrel::ui::TAppActivation Activation;
     TRestoreThrough Restore;
     app::win32::TMainWindowView Window{Ui, Grad, Form, Activation};  // its presenter is made right after it
-    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore}, Tray, Grad, Commands, HelpFile,
+    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Commands, HelpFile,
                           "C:\\Tools\\VOREZUVA.KTDK"};
 };
 

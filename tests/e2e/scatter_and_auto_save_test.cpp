@@ -20,6 +20,20 @@ using wyndrel::win32::Narrow;
 
 void ChooseEntry(HWND window, int id) { ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The snapshot as a session before the system's last start left it.
+void DateBeforeSystemStart(const std::wstring& path) {
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER stamp{{now.dwLowDateTime, now.dwHighDateTime}};
+    stamp.QuadPart -= (::GetTickCount64() + 24ull * 3600 * 1000) * 10000;
+    FILETIME before{stamp.LowPart, stamp.HighPart};
+    HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ::SetFileTime(file, nullptr, nullptr, &before);
+    ::CloseHandle(file);
+}
+
 bool SameRect(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 std::vector<RECT> RectsOf(const std::vector<HWND>& windows) {
@@ -103,6 +117,38 @@ TEST_F(ResidentCommands, ScatterMovesEveryTitledEditorIntoTheRangesAndPutInOrder
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(DialogText(warning), Snapshot + L"\r\nファイルを削除されたため片づけが出来ません。");
     EXPECT_TRUE(PressDialogButton(warning, L"OK"));
+    Quit(window);
+}
+
+// A snapshot from before the system's start belongs to a lost session and goes; one the
+// program left while the editors stayed scattered still leads them back, also after a
+// command-line save beside the resident copy.
+TEST_F(ResidentCommands, AStaleSnapshotGoesAtStartAndOneFromThisSessionStillPutsTheEditorsInOrder) {
+    TWyndrelSettings settings;
+    WriteBytes(Snapshot, "[QuillonLayoutFile]\r\nCount=1\r\n");
+    DateBeforeSystemStart(Snapshot);
+    HANDLE first = Processes.StartWyndrel(L"");
+    HWND window = WaitForWindowOfProcess(first, L"TfrmWyndrel", 20000);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(Exists(Snapshot));
+
+    HWND editor = Processes.OpenEditor(Folder.File(L"a.txt"));
+    ASSERT_NE(editor, nullptr);
+    ::SetWindowPos(editor, nullptr, 60, 50, 420, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::vector<RECT> before = RectsOf({editor});
+    ::PostMessageW(window, WM_SYSCOMMAND, ids::WindowMenuScatter, 0);
+    ASSERT_TRUE(WaitUntil([&] { return AllMovedFrom({editor}, before); }, 10000));
+    ::TerminateProcess(first, 1);  // the program ends without a word; the editor stays scattered
+    ASSERT_EQ(WaitForExit(first, 10000), 1);
+    ASSERT_TRUE(Exists(Snapshot));
+
+    window = StartResident();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(Exists(Snapshot));
+    EXPECT_EQ(Processes.RunWyndrel(L"/SAVE \"" + Folder.File(L"now.qdl") + L"\""), 0);
+    EXPECT_TRUE(Exists(Snapshot));
+    ChooseEntry(window, ids::pmPutInOrder);
+    EXPECT_TRUE(WaitUntil([&] { return AllAt({editor}, before); }, 20000));
     Quit(window);
 }
 

@@ -58,10 +58,11 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FCommands(&MainWindowCommandRule, [this](std::exception_ptr failure) { ReportFailure(failure); }),
       FWindow(ports.UserInterface, FGrad, FForm, FActivation),
       FTimer(FWindow.Handle(), ids::TimAutoSave),
+      FTrayRetryTimer(FWindow.Handle(), ids::TimTrayRetry),
       FRegistry(FNotifyArea),
       FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
       FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
-      FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands}, FTray, FGrad, FCommands,
+      FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands, FTrayRetryTimer}, FTray, FGrad, FCommands,
             FHelpFileName, folder.SnapshotPath()),
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
@@ -83,7 +84,14 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
     if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
     FActivation.Replace([this] { FForm.AppEventsActivate(); });
     FTray.SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(LoadProgramIcon(TIconSize::Small))});
-    FForm.FormCreate();
+    // The window goes before the presenter it reports its destruction to, also when the
+    // presenter's creation fails and this constructor ends with the failure.
+    try {
+        FForm.FormCreate();
+    } catch (...) {
+        FWindow.Destroy();
+        throw;
+    }
 }
 
 // The window goes before the parts its destruction reports to; boxes shown after it have no

@@ -71,6 +71,7 @@ private:
     TMainGradientBar FGrad;
     TMainWindowView FWindow;  // its presenter is FForm, made below
     wyndrel::win32::TWin32Timer FTimer;
+    wyndrel::win32::TWin32Timer FTrayRetryTimer;
     wyndrel::win32::TWin32NotifyArea FNotifyArea;
     widgets::TTaskTrayRegistry FRegistry;
     widgets::TTaskTray FTray;

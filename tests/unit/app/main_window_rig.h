@@ -36,6 +36,7 @@ struct TMainWindowRig {
     fakes::TFakeMainWindowFrame Frame{View};
     fakes::TFakeResidentProcess Process{Desktop};
     fakes::TFakeTimer Timer;
+    fakes::TFakeTimer TrayTimer;
     fakes::TFakeNotifyArea Area;
     widgets::TTaskTrayRegistry Registry{Area};
     widgets::TTaskTray Tray{Registry};

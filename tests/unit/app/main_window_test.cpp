@@ -40,7 +40,7 @@ protected:
 
     std::vector<std::string> Ran;
     ui::TCommandTable OtherTable{MainWindowCommandRule};
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands}, Tray, Grad, Table, HelpPath, SnapshotPath};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, Table, HelpPath, SnapshotPath};
     // The layout commands as the program wires them: in the window's own command table.
     fakes::TFakeProcesses Processes;
     fakes::TFakeUserInterface Ui;
@@ -124,6 +124,47 @@ TEST_F(MainWindow, CyclesItsShapesAndHidesInIconModeWithTheTrayIconKept) {
     EXPECT_EQ(Form.ViewMode(), TViewMode::Vertical);
 }
 
+TEST_F(MainWindow, StartsWhileTheShellRefusesTheIconAndStaysReachableUntilTheIconComes) {
+    TrayTimer.OnTick([this] { Form.OnTimer(ids::TimTrayRetry); });
+    auto adds = [this] {
+        const std::vector<TKind> calls = TrayCalls();
+        return std::count(calls.begin(), calls.end(), TKind::Add);
+    };
+    // Icon mode right after logon: the window stands in for the icon until the shell takes it.
+    Area.Refuse(true);
+    Create("[Option]\r\nIsIconic=True\r\n");
+    EXPECT_TRUE(View.Visible(ui::FormId));
+    EXPECT_TRUE(Area.Icons().empty());
+    EXPECT_TRUE(TrayTimer.Enabled());
+    Area.ClearCalls();
+    TrayTimer.AdvanceTime(TrayRetryIntervalMs);
+    EXPECT_EQ(adds(), 1);
+    Form.ChooseIconMode();  // no icon yet: hiding would leave nothing to reach the program by
+    EXPECT_TRUE(View.Visible(ui::FormId));
+    Area.Refuse(false);
+    TrayTimer.AdvanceTime(TrayRetryIntervalMs);
+    EXPECT_EQ(Area.Icons().count(TrayIconId), 1u);
+    EXPECT_FALSE(View.Visible(ui::FormId));
+    EXPECT_FALSE(TrayTimer.Enabled());
+
+    // Two minutes of refusals end the retries; the shell's re-creation still brings the icon,
+    // and a window the user shows himself stays shown.
+    Area.Recreate();
+    Area.Refuse(true);
+    Form.SetViewMode(TViewMode::Horizontal);
+    Area.ClearCalls();
+    for (int tick = 0; tick < TrayRetryCount + 5; ++tick) TrayTimer.AdvanceTime(TrayRetryIntervalMs);
+    EXPECT_EQ(adds(), TrayRetryCount);
+    EXPECT_FALSE(TrayTimer.Enabled());
+    View.Show();
+    Area.Refuse(false);
+    Area.Recreate();
+    EXPECT_EQ(Area.Icons().count(TrayIconId), 1u);
+    EXPECT_TRUE(View.Visible(ui::FormId));
+    Form.FormDestroy();
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 1);  // a start without an icon is a start
+}
+
 TEST_F(MainWindow, ClosesHidesOrQuitsAndWritesItsStateOnDestruction) {
     Create("[Option]\r\nCloseNoExit=True\r\n");
     View.Show();
@@ -158,7 +199,7 @@ TEST_F(MainWindow, TheSessionsEndQuitsAtOnceAndTheStateIsWrittenOnceAndNeverByAF
     EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 2);
 
     // A creation that failed (the settings file held no window) writes nothing at its end.
-    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands}, Tray, Grad, OtherTable, HelpPath,
+    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, OtherTable, HelpPath,
                        SnapshotPath};
     Files.AddFile(IniPath, "[Option]\r\nLeft=7\r\n");
     failed.FormDestroy();

@@ -72,7 +72,7 @@ protected:
     std::vector<std::string> Ran;
     TRecordingStarter Editors{Ran};
     TNoRestore Restore;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore}, Tray, Grad, Table, HelpPath, SnapshotPath};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Table, HelpPath, SnapshotPath};
     TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
                            {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", EditorPath},
                            Tray};
