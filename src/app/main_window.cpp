@@ -6,6 +6,7 @@
 #include "app/main_window_rules.h"
 #include "platform/work_area.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_writer.h"
 
 namespace wyndrel::app {
 namespace {
@@ -125,6 +126,7 @@ void TfrmWyndrel::OnControl(const ui::TControlEvent& event) {
 void TfrmWyndrel::OnTimer(int timerId) {
     if (timerId == ids::TimAutoSave && !FMenuShowing) FCommands.Dispatch(ids::cmdAutoSaveTick);
     if (timerId == ids::TimTrayRetry) RetryTrayIcon();
+    if (timerId == ids::TimLastSession) FCommands.Dispatch(ids::cmdKeepLastSession);
 }
 
 bool TfrmWyndrel::OnSysCommand(std::uint32_t id) {
@@ -165,18 +167,32 @@ bool TfrmWyndrel::FormCloseQuery() {
 // The settings are written before anything else of the program is released, so a failure
 // there cannot lose them.
 // A window whose creation failed never started: it keeps nothing of itself over the user's
-// values. The state is written once, also when the session's end came first.
+// values. The state is written once, also when the session's end came first; only an end
+// that is not the session's is the user's quit.
 void TfrmWyndrel::FormDestroy() {
     FTray.SetRegistered(false);
-    if (FCreated && !FExitStateWritten)
+    if (FCreated && !FExitStateWritten) {
         WriteExitState(FPorts.Ini, FPorts.Frame.Metrics().Current, FViewMode, FPorts.AutoSaveTimer.Enabled());
+        if (!FSessionEnding)
+            settings::TSettingsWriter(FPorts.Ini, settings::TWriteFailure::Ignore).Write(settings::keys::QuitByUser, true);
+    }
     FExitStateWritten = true;
     FPorts.Frame.Quit();
+}
+
+// Before any editor is asked to close, the last session is kept as it stands. Nothing may
+// hold the end up: a capture that fails leaves the file as the last minute wrote it.
+void TfrmWyndrel::OnQueryEndSession() {
+    try {
+        FCommands.Dispatch(ids::cmdKeepLastSessionAtEnd);
+    } catch (const std::exception&) {
+    }
 }
 
 // The system may end the process as soon as this returns, whatever command runs: what a quit
 // does is done now.
 void TfrmWyndrel::OnEndSession() {
+    FSessionEnding = true;
     FormDestroy();
     if (!FSnapshotPath.empty() && FPorts.Files.FileExists(FSnapshotPath)) FPorts.Files.RemoveFile(FSnapshotPath);
 }

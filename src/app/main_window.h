@@ -67,6 +67,8 @@ public:
     // True when the window may close.
     bool FormCloseQuery();
     void FormDestroy();
+    // The session is about to end: the last session is kept; the end is never held up.
+    void OnQueryEndSession();
     // The session ends (log-off, shut-down, restart): the exit state written, the icon
     // removed and the scatter snapshot deleted before the system ends the process.
     void OnEndSession();
@@ -127,6 +129,7 @@ private:
     // The window would be hidden in the tray, but is shown while the icon is not there.
     bool FShownForMissingIcon = false;
     bool FExitStateWritten = false;
+    bool FSessionEnding = false;
 };
 
 }  // namespace wyndrel::app

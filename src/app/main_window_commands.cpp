@@ -27,14 +27,18 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case pmShowWindow:
         case pmASEnable:
         case WindowMenuMostTop:
-        case cmdTrayMenu: return RunsAtOnce;
+        case cmdTrayMenu:
+        // The last session's capture is silent and quick; at the session's end it cannot wait.
+        case cmdKeepLastSession:
+        case cmdKeepLastSessionAtEnd: return RunsAtOnce;
         // Kept for the moment the running command ends: a tick becomes one pass after it,
         // dropped files are restored after it, a quit or close ends the program after it.
         case btnClose:
         case pmQuit:
         case cmdAutoSaveTick:
         case cmdDropFiles:
-        case cmdCloseRequest: return WaitsItsTurn;
+        case cmdCloseRequest:
+        case cmdOfferLastSession: return WaitsItsTurn;
         // Everything that opens a window, starts editors or moves them.
         case btnRead:
         case btnSave:
@@ -53,6 +57,7 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case pmPutInOrder:
         case pmOpen:
         case pmSave:
+        case pmLastSession:
         case pmHelp:
         case pmFav_Add:
         case WindowMenuOptions:

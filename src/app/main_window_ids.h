@@ -60,6 +60,7 @@ enum TMainMenuItem : int {
     pmSave,
     pmHelp,
     pmQuit,
+    pmLastSession,  // listed directly after pmSave
     mpCVNrml = 260,
     mpCVHorz,
     mpCVVert,
@@ -84,19 +85,24 @@ enum TWindowMenuCommand : std::uint32_t {
 };
 
 // Commands that no control or menu entry carries: the auto-save timer's tick, files dropped
-// on the window, a close request (close box, Alt+F4, the window menu, a command) and the
-// tray menu asked for by the gradient bar.
+// on the window, a close request (close box, Alt+F4, the window menu, a command), the
+// tray menu asked for by the gradient bar, the last session offered at the start and kept
+// every minute and at the session's end.
 enum TMainCommand : int {
     cmdAutoSaveTick = 20001,
     cmdDropFiles,
     cmdCloseRequest,
     cmdTrayMenu,
+    cmdOfferLastSession,
+    cmdKeepLastSession,
+    cmdKeepLastSessionAtEnd,
 };
 
 // Timers of the main window.
 enum TMainTimer : int {
     TimAutoSave = 1,
     TimTrayRetry = 2,
+    TimLastSession = 3,
 };
 
 using ui::ShowRequestMessage;

@@ -1,6 +1,7 @@
 // The tray icon's handlers and the commands of its two menus.
 #include "app/tray_commands.h"
 
+#include "app/last_session.h"
 #include "app/main_window_ids.h"
 #include "app/tray_menu.h"
 
@@ -69,6 +70,7 @@ void TTrayCommands::pupMenuPopup() {
     state.AutoSaveEnabled = FPorts.AutoSaveTimer.Enabled();
     state.MostTop = FPorts.Form.MostTop();
     state.HelpFileExists = FPorts.Files.FileExists(FFiles.HelpFile);
+    state.LastSessionListed = !FFiles.LastSession.empty() && LastSessionListed(FPorts.Files, FFiles.LastSession);
     ApplyTrayMenuState(FMenu, state);
 }
 

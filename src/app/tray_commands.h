@@ -32,6 +32,7 @@ struct TTrayFiles {
     std::string HelpFile;         // the program's path with ".hlp"
     std::string TemporaryLayout;  // the scatter's snapshot beside the program
     const layout::TEditorPath& EditorPath;  // the editor in use, read at each use
+    std::string LastSession;                // the last session's layout file
 };
 
 class TTrayCommands {

@@ -53,6 +53,7 @@ ui::TMenuModel TrayMenu() {
                            TMenuItem::Command(ids::pmPutInOrder, "pmPutInOrder", "お片づけ(&\\)"),
                            TMenuItem::Command(ids::pmOpen, "pmOpen", "開く(&O)"),
                            TMenuItem::Command(ids::pmSave, "pmSave", "保存(&S)"),
+                           TMenuItem::Command(ids::pmLastSession, "pmLastSession", "前回のセッションを復元(&L)"),
                            TMenuItem::Command(ids::pmHelp, "pmHelp", "ヘルプ(&H)"), TMenuItem::Line("N5"),
                            TMenuItem::Command(ids::pmQuit, "pmQuit", "終了(&X)")});
 }
@@ -65,6 +66,7 @@ void ApplyTrayMenuState(ui::TMenuModel& menu, const TTrayMenuState& state) {
     menu.Item(ids::pmASEnable).Checked = state.AutoSaveEnabled;
     menu.Item(ids::pmVMostTop).Checked = state.MostTop;
     menu.Item(ids::pmHelp).Visible = state.HelpFileExists;
+    menu.Item(ids::pmLastSession).Enabled = state.LastSessionListed;
 }
 
 }  // namespace wyndrel::app

@@ -16,6 +16,7 @@ struct TTrayMenuState {
     bool AutoSaveEnabled = false;
     bool MostTop = false;
     bool HelpFileExists = false;
+    bool LastSessionListed = false;  // the last session's file lists an editor to restore
 };
 
 // pupMenuPopup: the checked, enabled and visible states of the entries that depend on them.

@@ -100,12 +100,18 @@ inline constexpr TBoolKey IsUseDelay{SectionOption, "IsUseDelay", false};
 inline constexpr TIntegerKey DeleyWaitTime{SectionOption, "DeleyWaitTime", 1000, TIntegerRead::StrictAndScan};
 inline constexpr TBoolKey IsMostTop{SectionOption, "IsMostTop", true};
 inline constexpr TBoolKey AddFavMenuOpen{SectionOption, "AddFavMenuOpen", false};
+// What a start after a run that the user did not quit does with the editors of that run:
+// 0 nothing, 1 ask, 2 restore them; other values act as 1.
+inline constexpr TIntegerKey RestoreLastSession{SectionOption, "RestoreLastSession", 1, TIntegerRead::Strict};
+// False while the resident program runs, True once the user quit it; a first start offers nothing.
+inline constexpr TBoolKey QuitByUser{SectionOption, "QuitByUser", true};
 
 // Range of LastSheet and the values the mode keys accept; anything else acts as 0.
 inline constexpr std::int32_t SheetCount = 6;
 inline constexpr std::int32_t MaxUserWindowMode = 3;
 inline constexpr std::int32_t MaxLastWindowMode = 2;
 inline constexpr std::int32_t MaxStartWindowPosType = 3;
+inline constexpr std::int32_t MaxRestoreLastSession = 2;
 
 // Section Favorites. The options dialog's default for a missing File<n> is the read-error
 // text followed by n. The count is read strictly at start-up and by scanning in the dialog.
@@ -134,14 +140,14 @@ inline constexpr TIntegerKey ListWidth{SectionList, "Width", 500, TIntegerRead::
 inline constexpr TIntegerKey ListHeight{SectionList, "Height", 300, TIntegerRead::Scan, true};
 
 inline constexpr std::array<TStringKey, 2> StringKeys{QuilPath, IsFileNameDateTime};
-inline constexpr std::array<TBoolKey, 11> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,
+inline constexpr std::array<TBoolKey, 12> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,
                                                    IsGetFocusOnStart, IsMinimizedOnStart, IsUseDelay,
                                                    IsMostTop,        AddFavMenuOpen,      AutoSaveLastEnable,
-                                                   AutoSaveForAllFiles, AutoSaveSaveType};
-inline constexpr std::array<TIntegerKey, 17> IntegerKeys{
+                                                   AutoSaveForAllFiles, AutoSaveSaveType, QuitByUser};
+inline constexpr std::array<TIntegerKey, 18> IntegerKeys{
     LastSheet,       UserLeft,          UserTop,         UserWindowMode,     LastWindowMode, StartWindowPosType,
     Left,            Top,               DeleyWaitTime,   FavoritesItemCount, AutoSaveFileCount, AutoSaveInterval,
-    AutoSaveAtAppStart, ListTop,        ListLeft,        ListWidth,          ListHeight};
+    AutoSaveAtAppStart, ListTop,        ListLeft,        ListWidth,          ListHeight,     RestoreLastSession};
 
 }  // namespace keys
 

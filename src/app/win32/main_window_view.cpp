@@ -89,7 +89,9 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         // The program never holds the session's end up; when it does end, it is a quit.
-        case WM_QUERYENDSESSION: return TRUE;
+        case WM_QUERYENDSESSION:
+            FPresenter.OnQueryEndSession();
+            return TRUE;
         case WM_ENDSESSION:
             if (wParam) FPresenter.OnEndSession();
             return 0;

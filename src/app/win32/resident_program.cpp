@@ -59,6 +59,7 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FWindow(ports.UserInterface, FGrad, FForm, FActivation),
       FTimer(FWindow.Handle(), ids::TimAutoSave),
       FTrayRetryTimer(FWindow.Handle(), ids::TimTrayRetry),
+      FLastSessionTimer(FWindow.Handle(), ids::TimLastSession),
       FRegistry(FNotifyArea),
       FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
       FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
@@ -66,7 +67,7 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
             FHelpFileName, folder.SnapshotPath()),
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
-                    {FHelpFileName, folder.SnapshotPath(), FEditorPath}, FTray),
+                    {FHelpFileName, folder.SnapshotPath(), FEditorPath, folder.File(LastSessionFileName)}, FTray),
       FOptions(ports, ini, FEditorPath, FHelpFileName, FHelp, FTimer, FWindow.Handle(), FForm,
                [this] { return SheetPorts(); }),
       FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
@@ -79,7 +80,9 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FSchedule(FTimer, ini, FInputBox,
                 {[this] { layout::RunAutoSavePass(FEngine, FIni, FWait); }, [this] { return FForm.MenuShowing(); },
                  [this] { FOptions.Open(); }},
-                FCommands) {
+                FCommands),
+      FLastSession({FEngine, FLauncher, ports.Files, ports.UserInterface, ini, FLastSessionTimer},
+                   {folder.File(LastSessionFileName), folder.SnapshotPath()}, FCommands) {
     // The file dialogs are modal to the main window: it takes no command while one is open.
     if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
     FActivation.Replace([this] { FForm.AppEventsActivate(); });
@@ -103,6 +106,8 @@ TResidentProgram::~TResidentProgram() {
 
 void TResidentProgram::RunMessageLoop(bool show) {
     if (show) FWindow.View().Show();
+    // Asked once the window is up, as the first command the loop carries out.
+    ::PostMessageW(FWindow.Handle(), WM_COMMAND, MAKEWPARAM(ids::cmdOfferLastSession, 0), 0);
     wyndrel::win32::RunMessageLoop();
     FWindow.Destroy();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/auto_save_schedule.h"
+#include "app/last_session.h"
 #include "app/layout_file_commands.h"
 #include "app/main_window.h"
 #include "app/scatter.h"
@@ -49,7 +50,8 @@ public:
     TResidentProgram(const TResidentProgram&) = delete;
     TResidentProgram& operator=(const TResidentProgram&) = delete;
 
-    // Shows the window if asked and runs until the program is told to quit.
+    // Shows the window if asked, offers the last session, and runs until the program is told
+    // to quit.
     void RunMessageLoop(bool show);
 
 private:
@@ -72,6 +74,7 @@ private:
     TMainWindowView FWindow;  // its presenter is FForm, made below
     wyndrel::win32::TWin32Timer FTimer;
     wyndrel::win32::TWin32Timer FTrayRetryTimer;
+    wyndrel::win32::TWin32Timer FLastSessionTimer;
     wyndrel::win32::TWin32NotifyArea FNotifyArea;
     widgets::TTaskTrayRegistry FRegistry;
     widgets::TTaskTray FTray;
@@ -86,6 +89,7 @@ private:
     ui::win32::TInputBoxDialog FInputBox;
     layout::TBoundedWait FWait;
     TAutoSaveSchedule FSchedule;
+    TLastSession FLastSession;
 };
 
 }  // namespace wyndrel::app::win32

@@ -183,6 +183,7 @@ TEST_F(MainWindow, ClosesHidesOrQuitsAndWritesItsStateOnDestruction) {
     EXPECT_EQ(Ini.ReadIniInteger("Option", "Top", 0), -3);
     EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 1);
     EXPECT_TRUE(Ini.ReadIniBool("AutoSave", "LastEnable", false));
+    EXPECT_TRUE(Ini.ReadIniBool("Option", "QuitByUser", false));
 }
 
 TEST_F(MainWindow, TheSessionsEndQuitsAtOnceAndTheStateIsWrittenOnceAndNeverByAFailedCreation) {
@@ -197,6 +198,7 @@ TEST_F(MainWindow, TheSessionsEndQuitsAtOnceAndTheStateIsWrittenOnceAndNeverByAF
     Form.SetViewMode(TViewMode::Horizontal);
     Form.FormDestroy();  // the window goes after the session's end: nothing written again
     EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 2);
+    EXPECT_FALSE(Ini.ReadIniBool("Option", "QuitByUser", false));  // the session's end is no quit
 
     // A creation that failed (the settings file held no window) writes nothing at its end.
     TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, OtherTable, HelpPath,

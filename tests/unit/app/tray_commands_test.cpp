@@ -66,6 +66,7 @@ protected:
     }
 
     const layout::TEditorPath EditorPath{"C:\\Quillon\\Quillon.exe"};
+    const std::string LastSessionPath = "C:\\Tools\\LastSession.qdl";
     fakes::TFakeUserInterface Ui;
     fakes::TFakeOpenForms OpenForms;
     fakes::TFakeHelpViewer Help;
@@ -74,7 +75,7 @@ protected:
     TNoRestore Restore;
     TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Table, HelpPath, SnapshotPath};
     TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
-                           {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", EditorPath},
+                           {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", EditorPath, LastSessionPath},
                            Tray};
 };
 
@@ -86,7 +87,8 @@ TEST_F(TrayCommands, TheTrayMenuHoldsEveryEntryInOrderWithTheNewEditorTags) {
     const ui::TMenuModel& menu = LastPopup();
     EXPECT_EQ(Captions(menu.Items), (std::vector<std::string>{"新規Quillon(&N)", "表示モード(&M)", "自動保存(&U)",
                                                               "表示(&V)", "-", "散らかす(&/)", "お片づけ(&\\)",
-                                                              "開く(&O)", "保存(&S)", "-", "終了(&X)"}));
+                                                              "開く(&O)", "保存(&S)", "前回のセッションを復元(&L)", "-",
+                                                              "終了(&X)"}));
     EXPECT_EQ(Captions(menu.Items[0].Items),
               (std::vector<std::string>{"標準(&N)", "HTML(&H)", "Perl(&P)", "INI(&I)", "BAT(&B)", "C/C++(&C)",
                                         "Java(&J)", "VB(&V)", "HSP(&S)", "Delphi(&D)"}));
@@ -117,11 +119,13 @@ TEST_F(TrayCommands, TheTrayMenuShowsTheWindowTimerSnapshotMostTopAndHelpStatesO
     EXPECT_FALSE(hidden.Find(ids::pmASEnable)->Checked);
     EXPECT_FALSE(hidden.Find(ids::pmVMostTop)->Checked);
     EXPECT_FALSE(hidden.Find(ids::pmHelp)->Visible);
+    EXPECT_FALSE(hidden.Find(ids::pmLastSession)->Enabled);
 
     View.Show();
     Frame.Minimized = true;
     Files.AddFile("C:\\Tools\\VOREZUVA.KTDK", "[QuillonLayoutFile]\r\n");
     Files.AddFile("C:\\Tools\\wyndrel.hlp", "");
+    Files.AddFile(LastSessionPath, "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=0\r\nRect=0,0,9,9\r\n");
     Timer.Start(1000);
     Form.SetMostTop(true);
     View.ChoosePopupEntry(ids::pmHelp);
@@ -134,6 +138,7 @@ TEST_F(TrayCommands, TheTrayMenuShowsTheWindowTimerSnapshotMostTopAndHelpStatesO
     EXPECT_TRUE(shown.Find(ids::pmASEnable)->Checked);
     EXPECT_TRUE(shown.Find(ids::pmVMostTop)->Checked);
     EXPECT_TRUE(shown.Find(ids::pmHelp)->Visible);
+    EXPECT_TRUE(shown.Find(ids::pmLastSession)->Enabled);
     EXPECT_EQ(Help.Shown, std::vector<std::string>{"C:\\Tools\\wyndrel.hlp"});
 }
 
