@@ -145,7 +145,7 @@ void TdlgOption::btnOKClick() {
     settings::TSettingsWriter writer = ReportingWriter(FPorts.Ini, FPorts.Ui);
     if (!numbers || !IntervalAccepted() || !writer.Ready() || !AskAboutLists()) return;
     const std::string path = FView.Text(txtQuilPath);
-    if (!EditorPathAccepted(path)) return;
+    if (!EditorPathAccepted(path) || !StoreStartWithWindows()) return;
     TakeSheetValues();
     StoreControls(writer, path, *numbers);
     if (writer.Failed()) return;

@@ -9,6 +9,7 @@
 #include "dialogs/option_startup_sheet.h"
 #include "platform/files.h"
 #include "platform/help_viewer.h"
+#include "platform/start_with_windows.h"
 #include "platform/timer.h"
 #include "platform/user_interface.h"
 #include "settings/ini_access.h"
@@ -34,6 +35,7 @@ inline constexpr const char* NotEditorFileFormat =
     "入力されたファイル名はQuillonではないようです。\rこのソフトウェアはQuillonにしか対応していません。\r\r"
     "入力されたファイル名：\r%s";
 inline constexpr const char* IntervalOutOfRangeText = "自動保存の間隔は1～86400秒の範囲で入力して下さい。";
+inline constexpr const char* StartWithWindowsErrorText = "Windowsの起動時に起動する設定を変更できませんでした。\r\n";
 
 // What the dialog needs of the program and of the main window that owns it.
 struct TOptionPorts {
@@ -50,6 +52,7 @@ struct TOptionPorts {
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
     IHelpViewer& Help;  // shows a topic of `HelpFileName`
+    TStartWithWindows& StartWithWindows;  // the user's Run value for this executable
     // What the sheets "保存時" … "自動保存2" need besides; without it they only hold their values.
     std::optional<TOptionSheetsPorts> Sheets;
 };
@@ -107,6 +110,8 @@ private:
     void btnOKClick();
     bool AskAboutLists();
     bool EditorPathAccepted(const std::string& path);
+    // The Run value as the check box says; false when the registry refused, and the user was told.
+    bool StoreStartWithWindows();
     bool IntervalAccepted();
     void FormClose();
     // The sheets' presenters show the held values, and give them back before OK stores them.

@@ -20,19 +20,23 @@ namespace keys = settings::keys;
 
 constexpr int PositionChoices[] = {rbPosLast, rbPosAuto, rbPosUser, rbPosCenter};
 constexpr int ModeChoices[] = {rbModeLast, rbModeNorm, rbModeHorz, rbModeVert};
+constexpr int LastSessionChoices[] = {rbLastSessionNone, rbLastSessionAsk, rbLastSessionRestore};
 
-// The choice for a stored value; values outside the list pick the first.
-int ChoiceFor(const int (&choices)[4], std::int32_t value) {
-    return value >= 0 && value < 4 ? choices[value] : choices[0];
+// The choice for a stored value; values outside the list pick `otherwise`.
+template <std::size_t N>
+int ChoiceFor(const int (&choices)[N], std::int32_t value, std::size_t otherwise = 0) {
+    return value >= 0 && static_cast<std::size_t>(value) < N ? choices[value] : choices[otherwise];
 }
 
-std::int32_t CheckedChoice(const ui::IView& view, const int (&choices)[4]) {
-    for (std::int32_t i = 0; i < 4; ++i)
-        if (view.Checked(choices[i])) return i;
-    return 0;
+template <std::size_t N>
+std::int32_t CheckedChoice(const ui::IView& view, const int (&choices)[N], std::int32_t none = 0) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (view.Checked(choices[i])) return static_cast<std::int32_t>(i);
+    return none;
 }
 
-void Choose(ui::IView& view, const int (&choices)[4], int chosen) {
+template <std::size_t N>
+void Choose(ui::IView& view, const int (&choices)[N], int chosen) {
     for (int id : choices) view.SetChecked(id, id == chosen);
 }
 
@@ -49,6 +53,9 @@ void TdlgOption::LoadControls() {
     FView.SetText(txtQuilPath, file.Read(keys::QuilPath, FPorts.EditorPath.Path()));
     FView.SetChecked(chkCloseNoExit, ini.Read(keys::CloseNoExit));
     FView.SetChecked(chkIsMostTop, ini.Read(keys::IsMostTop));
+    FView.SetChecked(chkStartWithWindows, FPorts.StartWithWindows.Registered());
+    // Values other than 0, 1 and 2 act as 1, asking.
+    Choose(FView, LastSessionChoices, ChoiceFor(LastSessionChoices, file.Read(keys::RestoreLastSession), 1));
     FHeld.FileDef = file.Read(keys::IsFileNameDateTime);
     FHeld.UseDefFileName = ini.Read(keys::UseDefFileName);
     if (!LoadLastSheet()) return;
@@ -147,9 +154,19 @@ void TdlgOption::StoreControls(settings::TSettingsWriter& writer, const std::str
     writer.Write(keys::IsFileNameDateTime, FHeld.FileDef);
     writer.Write(keys::CloseNoExit, FView.Checked(chkCloseNoExit));
     writer.Write(keys::IsMostTop, FView.Checked(chkIsMostTop));
+    writer.Write(keys::RestoreLastSession, CheckedChoice(FView, LastSessionChoices, 1));
     writer.Write(keys::LastSheet, CurrentSheet());
     StoreStartup(writer, numbers);
     StoreAutoSave(writer);
+}
+
+bool TdlgOption::StoreStartWithWindows() {
+    const std::optional<TPlatformError> error = FPorts.StartWithWindows.Set(FView.Checked(chkStartWithWindows));
+    if (!error) return true;
+    FPorts.Ui.ShowMessageDialog(TDialogType::Error, StartWithWindowsErrorText + error->Message, TBoxButtons::Ok);
+    ShowSheet(SheetGeneral);
+    FView.SetFocus(chkStartWithWindows);
+    return false;
 }
 
 void TdlgOption::StoreStartup(settings::TSettingsWriter& writer, const TBoxNumbers& numbers) {

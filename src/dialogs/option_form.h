@@ -21,7 +21,7 @@ struct TOptionSheetSpec {
 inline constexpr int SheetLeft = 16;
 inline constexpr int SheetTop = 34;
 inline constexpr int SheetRight = 373;
-inline constexpr int SheetBottom = 200;
+inline constexpr int SheetBottom = 304;
 
 // The dialog's one font and the fixed-pitch font of path and number boxes.
 inline constexpr ui::TFontSpec OptionFont{ui::TFontFace::PGothic, 12};

@@ -37,10 +37,26 @@ TOptionSheetSpec GeneralSheet() {
                               "メニューからお気に入り追加時、そのファイルを開く(&A)", Bounds(SheetLeft, 152, 320, 17),
                               "タスクトレイのポップアップメニューから\r「お気に入りを追加」したとき、そのファイル\r"
                               "を開くように出来ます。"));
+    c.push_back(OptionControl(chkStartWithWindows, TControlKind::CheckBox, "chkStartWithWindows",
+                              "Windowsの起動時にWyndrelを起動する(&W)", Bounds(SheetLeft, 172, 320, 17),
+                              "Windowsにログオンしたとき、Wyndrelを自動的に起動します。"));
+    c.push_back(OptionControl(grpLastSession, TControlKind::GroupBox, "grpLastSession",
+                              "前回のセッションのQuillonウィンドウ", Bounds(SheetLeft, 194, 260, 76)));
+    const char* const choices[][3] = {
+        {"rbLastSessionNone", "復元しない(&N)", "前回のセッションのウィンドウを復元しません。"},
+        {"rbLastSessionAsk", "確認して復元する(&K)",
+         "ログオフやシャットダウンの後の起動時に、前回のセッションで\r開いていたQuillonのウィンドウを復元するか確認します。"},
+        {"rbLastSessionRestore", "確認せずに復元する(&R)",
+         "ログオフやシャットダウンの後の起動時に、前回のセッションで\r開いていたQuillonのウィンドウを確認せずに復元します。"},
+    };
+    for (int i = 0; i < 3; ++i)
+        c.push_back(OptionControl(rbLastSessionNone + i, TControlKind::RadioButton, choices[i][0], choices[i][1],
+                                  Bounds(SheetLeft + 12, 212 + 18 * i, 230, 17), choices[i][2],
+                                  i == 1 ? ui::Checked : ui::NoFlags));
     c.push_back(OptionControl(Label5, TControlKind::Label, "Label5",
                               "ファイル読込・書込後に終了のオプションは、保存・読み込み後に終了ボタンの採用に伴い"
                               "削除されました。",
-                              Bounds(SheetLeft, 172, SheetRight - SheetLeft, 28), "あしからずのほどご了承下さいm(_ _)m"));
+                              Bounds(SheetLeft, 274, SheetRight - SheetLeft, 28), "あしからずのほどご了承下さいm(_ _)m"));
     return sheet;
 }
 

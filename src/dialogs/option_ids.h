@@ -22,6 +22,11 @@ enum TGeneralSheetControl : int {
     chkCloseNoExit = 415,
     chkAddFavMenuOpen = 416,
     Label5 = 417,
+    chkStartWithWindows = 418,
+    grpLastSession = 419,
+    rbLastSessionNone = 420,
+    rbLastSessionAsk = 421,
+    rbLastSessionRestore = 422,
 };
 
 // Sheet "起動時".

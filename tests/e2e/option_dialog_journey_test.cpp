@@ -26,11 +26,42 @@ using namespace wyndrel::dialogs::option_ids;
 // Every key the dialog stores, as it stores them; numbers of four and five digits, which the
 // arrows write with a separator.
 constexpr const char* EveryOptionKey =
-    "UseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\nCloseNoExit=False\r\nIsMostTop=True\r\nLastSheet=0\r\n"
+    "UseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\nCloseNoExit=False\r\nIsMostTop=True\r\n"
+    "RestoreLastSession=1\r\nLastSheet=0\r\n"
     "UserLeft=1040\r\nUserTop=200\r\nUserWindowMode=1\r\nStartWindowPosType=2\r\nIsIconic=False\r\n"
     "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=12000\r\n"
     "AddFavMenuOpen=False\r\n[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\n"
     "ForAllFiles=False\r\nSaveType=False\r\n";
+
+// The user's Run value "Wyndrel", as the shell reads it at logon; "-" when there is none.
+std::wstring RunValue() {
+    wchar_t value[1024] = {};
+    DWORD bytes = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Wyndrel",
+                       RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS)
+        return L"-";
+    return value;
+}
+
+TEST(OptionDialogJourney, TheGeneralSheetsCheckBoxWritesAndRemovesTheRunValueOfThisProgram) {
+    TWyndrelSettings settings;
+    TProcessGuard processes;
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Wyndrel");
+    HWND window = WaitForMainWindow(processes.StartWyndrel(L""));
+    ASSERT_NE(window, nullptr);
+    for (const bool on : {true, false}) {
+        HWND dialog = OpenOptions(window);
+        ASSERT_NE(dialog, nullptr);
+        HWND box = ::GetDlgItem(dialog, chkStartWithWindows);
+        EXPECT_EQ(::SendMessageW(box, BM_GETCHECK, 0, 0), on ? BST_UNCHECKED : BST_CHECKED);
+        ::PostMessageW(box, BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == (on ? BST_CHECKED : BST_UNCHECKED); },
+                              10000));
+        ASSERT_TRUE(PressOk(dialog));
+        EXPECT_EQ(RunValue(), on ? L"\"" + ProgramFolder() + L"wyndrel.exe\"" : L"-");
+    }
+    ClickButton(window, ids::btnClose);
+}
 
 TEST(OptionDialogJourney, OkWithoutEditsKeepsTheSettingsAndTheCentreChosenHoldsAtTheNextStart) {
     TWyndrelSettings settings(EveryOptionKey);

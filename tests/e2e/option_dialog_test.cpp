@@ -5,6 +5,7 @@
 #include "dialogs/win32/option_dialog_window.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_open_forms.h"
+#include "fakes/fake_user_registry.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "support/desktop_probe.h"
@@ -39,7 +40,7 @@ public:
             wyndrel::dialogs::TOptionPorts ports{
                 Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                 [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, std::nullopt};
+                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, StartWithWindows, std::nullopt};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }
@@ -47,6 +48,8 @@ public:
     wyndrel::fakes::TFakeUserInterface Ui;
     wyndrel::fakes::TFakeTimer Timer;
     wyndrel::fakes::TFakeHelpViewer Help;
+    wyndrel::fakes::TFakeUserRegistry Registry;
+    wyndrel::TStartWithWindows StartWithWindows{Registry, "C:\\Tools\\wyndrel.exe"};
     wyndrel::settings::TIniAccess Ini{Files};
     wyndrel::layout::TEditorPath EditorPath{Editor};
 };

@@ -8,6 +8,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_open_forms.h"
+#include "fakes/fake_user_registry.h"
 #include "fakes/fake_regional_settings.h"
 #include "fakes/fake_resident_process.h"
 #include "fakes/fake_timer.h"
@@ -50,7 +51,7 @@ public:
             wyndrel::dialogs::TOptionPorts ports{
                 Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                 [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, sheets};
+                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, StartWithWindows, sheets};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }
@@ -60,6 +61,8 @@ public:
     wyndrel::fakes::TFakeUserInterface Ui;
     wyndrel::fakes::TFakeTimer Timer;
     wyndrel::fakes::TFakeHelpViewer Help;
+    wyndrel::fakes::TFakeUserRegistry Registry;
+    wyndrel::TStartWithWindows StartWithWindows{Registry, "C:\\Tools\\wyndrel.exe"};
     wyndrel::fakes::TFakeClock Clock{wyndrel::TLocalDateTime{2002, 12, 7, 13, 5, 9, 0, 6}};
     wyndrel::fakes::TFakeRegionalSettings Regional;
     wyndrel::fakes::TFakeDesktop Desktop;

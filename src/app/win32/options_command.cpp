@@ -9,7 +9,8 @@
 namespace wyndrel::app::win32 {
 
 TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
-                                 std::string helpFileName, IHelpViewer& help, ITimer& autoSaveTimer, HWND mainWindow,
+                                 std::string helpFileName, IHelpViewer& help, TStartWithWindows& startWithWindows,
+                                 ITimer& autoSaveTimer, HWND mainWindow,
                                  TfrmWyndrel& form,
                                  std::function<dialogs::TOptionSheetsPorts()> sheetPorts)
     : FPorts(ports),
@@ -17,6 +18,7 @@ TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini,
       FEditorPath(editorPath),
       FHelpFileName(std::move(helpFileName)),
       FHelp(help),
+      FStartWithWindows(startWithWindows),
       FAutoSaveTimer(autoSaveTimer),
       FMainWindow(mainWindow),
       FForm(form),
@@ -47,6 +49,7 @@ void TOptionsCommand::Open() {
         [this] { FForm.DeactivateTitleColors(); },
         [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },
         FHelp,
+        FStartWithWindows,
         FSheetPorts()};
     // Closed again also when showing fails, before the failure goes on.
     struct TClosed {

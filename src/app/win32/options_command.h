@@ -6,6 +6,7 @@
 #include "dialogs/option_sheets.h"
 #include "layout/editor_path.h"
 #include "platform/help_viewer.h"
+#include "platform/start_with_windows.h"
 #include "app/start_up.h"
 #include "platform/timer.h"
 #include "platform/win32/windows_header.h"
@@ -23,7 +24,8 @@ public:
     // sheets' ports are made for each opening. Registers the options entries of the button,
     // the tray and the window menu in the form's command table.
     TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
-                    std::string helpFileName, IHelpViewer& help, ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
+                    std::string helpFileName, IHelpViewer& help, TStartWithWindows& startWithWindows,
+                    ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
                     std::function<dialogs::TOptionSheetsPorts()> sheetPorts);
 
     // btnOptionsClick: opens the dialog on the sheet it was last closed on and returns once
@@ -38,6 +40,7 @@ private:
     layout::TEditorPath& FEditorPath;
     std::string FHelpFileName;
     IHelpViewer& FHelp;
+    TStartWithWindows& FStartWithWindows;
     ITimer& FAutoSaveTimer;
     HWND FMainWindow;
     TfrmWyndrel& FForm;

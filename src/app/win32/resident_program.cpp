@@ -68,7 +68,8 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
                     {FHelpFileName, folder.SnapshotPath(), FEditorPath, folder.File(LastSessionFileName)}, FTray),
-      FOptions(ports, ini, FEditorPath, FHelpFileName, FHelp, FTimer, FWindow.Handle(), FForm,
+      FStartWithWindows(FUserRegistry, exePath),
+      FOptions(ports, ini, FEditorPath, FHelpFileName, FHelp, FStartWithWindows, FTimer, FWindow.Handle(), FForm,
                [this] { return SheetPorts(); }),
       FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
                                [this] { FForm.DeactivateTitleColors(); }},
@@ -86,6 +87,8 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
     // The file dialogs are modal to the main window: it takes no command while one is open.
     if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
     FActivation.Replace([this] { FForm.AppEventsActivate(); });
+    // Where the user allows it, Windows starts the program again after a restart for an update.
+    ::RegisterApplicationRestart(nullptr, 0);
     FTray.SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(LoadProgramIcon(TIconSize::Small))});
     // The window goes before the presenter it reports its destruction to, also when the
     // presenter's creation fails and this constructor ends with the failure.

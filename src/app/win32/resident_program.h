@@ -18,6 +18,7 @@
 #include "layout/bounded_wait.h"
 #include "layout/editor_launcher.h"
 #include "platform/win32/win32_help_viewer.h"
+#include "platform/win32/win32_user_registry.h"
 #include "platform/win32/win32_timer.h"
 #include "platform/win32/win32_user_interface.h"
 #include "ui/app_activation.h"
@@ -83,6 +84,8 @@ private:
     ui::win32::TWin32OpenForms FOpenForms;
     wyndrel::win32::TWin32HelpViewer FHelp;
     TTrayCommands FTrayCommands;
+    wyndrel::win32::TWin32UserRegistry FUserRegistry;
+    TStartWithWindows FStartWithWindows;
     TOptionsCommand FOptions;
     TAboutWindowCommand FAbout;
     TScatterCommands FScatter;

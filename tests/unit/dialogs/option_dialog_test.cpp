@@ -7,6 +7,7 @@
 #include "dialogs/option_sheet_ids.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_open_forms.h"
+#include "fakes/fake_user_registry.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
@@ -36,7 +37,7 @@ protected:
         TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                            [this] { return Owner; }, [this] { return WorkArea; },
                            [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
-                           [this] { return Found; }, Help, std::nullopt};
+                           [this] { return Found; }, Help, StartWithWindows, std::nullopt};
         Dialog.emplace(View, std::move(ports));
         Dialog->SaveFavorites = [this] {
             Log.push_back("save favourites");
@@ -71,6 +72,8 @@ protected:
     Rect WorkArea{0, 0, 1024, 738};
     std::string Found;
     fakes::TFakeHelpViewer Help;
+    fakes::TFakeUserRegistry Registry;
+    TStartWithWindows StartWithWindows{Registry, "C:\\Tools\\wyndrel.exe"};
     std::vector<std::string> Log;
     std::optional<TdlgOption> Dialog;
 };
@@ -79,7 +82,7 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     const ui::TFormSpec& form = OptionForm();
     EXPECT_EQ(form.Caption, "設定");
     EXPECT_EQ(form.ClientWidth, 391);
-    EXPECT_EQ(form.ClientHeight, 244);
+    EXPECT_EQ(form.ClientHeight, 348);
     Open();
     EXPECT_EQ(View.Control(PageCtrl).Items,
               (std::vector<std::string>{"一般", "起動時", "保存時", "お気に入り", "自動保存1", "自動保存2"}));
@@ -304,7 +307,8 @@ TEST_F(OptionDialog, OkWritesEveryKeyInOrderWithTheNumbersAsTheBoxesShowThem) {
     Click(btnOK);
     EXPECT_EQ(SettingsText(),
               "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\n"
-              "CloseNoExit=False\r\nIsMostTop=True\r\nLastSheet=1\r\nUserLeft=1280\r\nUserTop=1234\r\n"
+              "CloseNoExit=False\r\nIsMostTop=True\r\nRestoreLastSession=1\r\nLastSheet=1\r\nUserLeft=1280\r\n"
+              "UserTop=1234\r\n"
               "UserWindowMode=2\r\nStartWindowPosType=3\r\nIsIconic=False\r\nIsGetFocusOnStart=False\r\n"
               "IsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=2501\r\nAddFavMenuOpen=False\r\n"
               "[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\nForAllFiles=False\r\n"
@@ -341,7 +345,8 @@ TEST_F(OptionDialog, OkRestartsTheAutoSaveTimerOnlyWhenTheIntervalChanged) {
 TEST_F(OptionDialog, OkWithoutEditsStoresEveryLoadedKeyBackUnchanged) {
     const std::string settings =
         "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=True\r\nIsFileNameDateTime=yyyy\r\n"
-        "CloseNoExit=True\r\nIsMostTop=False\r\nLastSheet=1\r\nUserLeft=-40\r\nUserTop=40000\r\nUserWindowMode=1\r\n"
+        "CloseNoExit=True\r\nIsMostTop=False\r\nRestoreLastSession=2\r\nLastSheet=1\r\nUserLeft=-40\r\n"
+        "UserTop=40000\r\nUserWindowMode=1\r\n"
         "StartWindowPosType=2\r\nIsIconic=True\r\nIsGetFocusOnStart=True\r\nIsMinimizedOnStart=True\r\n"
         "IsUseDelay=True\r\nDeleyWaitTime=99999\r\nAddFavMenuOpen=True\r\n[Favorites]\r\nItemCount=1\r\n"
         "File0=C:\\a.txt\r\n[AutoSave]\r\nFileCount=0\r\nInterval=86400\r\nAtAppStart=1\r\nLastEnable=True\r\n"
@@ -351,6 +356,43 @@ TEST_F(OptionDialog, OkWithoutEditsStoresEveryLoadedKeyBackUnchanged) {
     Click(btnOK);
     EXPECT_TRUE(View.Closed());
     EXPECT_EQ(SettingsText(), settings);
+}
+
+TEST_F(OptionDialog, StartingWithWindowsFollowsTheRunValueOfThisProgramAndARefusalKeepsTheDialogOpen) {
+    const std::pair<std::string, std::string> run{"Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Wyndrel"};
+    Registry.Values[run] = "\"c:\\tools\\WYNDREL.exe\"";
+    Settings("[Option]\r\nRestoreLastSession=5\r\n");
+    Open();
+    EXPECT_TRUE(View.Checked(chkStartWithWindows));
+    EXPECT_TRUE(View.Checked(rbLastSessionAsk));  // out of range: asks
+    View.SetChecked(chkStartWithWindows, false);
+    View.SetChecked(rbLastSessionAsk, false);
+    View.SetChecked(rbLastSessionNone, true);
+    Click(btnOK);
+    EXPECT_TRUE(Registry.Values.empty());
+    EXPECT_NE(SettingsText().find("RestoreLastSession=0\r\n"), std::string::npos);
+
+    // Another copy's value is not this program's: shown cleared and left alone.
+    Registry.Values[run] = "D:\\Other\\wyndrel.exe /x";
+    View = fakes::TFakeView(OptionForm());
+    Open();
+    EXPECT_FALSE(View.Checked(chkStartWithWindows));
+    Click(btnOK);
+    EXPECT_EQ(Registry.Values.at(run), "D:\\Other\\wyndrel.exe /x");
+
+    View = fakes::TFakeView(OptionForm());
+    Open();
+    SelectSheet(SheetAutoSaveSettings);
+    View.SetChecked(chkStartWithWindows, true);
+    Registry.Refuse = true;
+    Click(btnOK);
+    EXPECT_FALSE(View.Closed());
+    EXPECT_EQ(Texts().back(), "Windowsの起動時に起動する設定を変更できませんでした。\r\nアクセスが拒否されました。");
+    EXPECT_EQ(View.Selection(PageCtrl), SheetGeneral);
+    EXPECT_EQ(View.Focused(), chkStartWithWindows);
+    Registry.Refuse = false;
+    Click(btnOK);
+    EXPECT_EQ(Registry.Values.at(run), "\"C:\\Tools\\wyndrel.exe\"");
 }
 
 TEST_F(OptionDialog, AnUnreadableSettingsFileShowsTheDefaultsAndOkKeepsItAndTheEditsWithTheWriteError) {
