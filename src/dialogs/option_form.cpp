@@ -11,7 +11,7 @@ using namespace option_ids;
 using ui::Bounds;
 using ui::TControlKind;
 
-constexpr int ButtonTop = 317;
+constexpr int ButtonTop = GeneralSheetBottom + 13;
 constexpr int ButtonHeight = 25;
 
 
@@ -20,11 +20,11 @@ ui::TFormSpec MakeForm() {
     form.Name = "dlgOption";
     form.Caption = "設定";
     form.ClientWidth = 391;
-    form.ClientHeight = 348;
+    form.ClientHeight = GeneralSheetBottom + 44;
     form.Font = OptionFont;
     for (const TOptionSheetSpec& sheet : OptionSheets())
         form.Controls.insert(form.Controls.end(), sheet.Controls.begin(), sheet.Controls.end());
-    form.Controls.push_back(OptionControl(PageCtrl, TControlKind::TabControl, "PageCtrl", "", Bounds(6, 6, 379, 306)));
+    form.Controls.push_back(OptionControl(PageCtrl, TControlKind::TabControl, "PageCtrl", "", Bounds(6, 6, 379, GeneralSheetBottom + 2)));
     form.Controls.push_back(OptionControl(btnOK, TControlKind::Button, "btnOK", "OK",
                                           Bounds(231, ButtonTop, 75, ButtonHeight),
                                           "全ての設定を保存して終了します。", ui::DefaultButton));

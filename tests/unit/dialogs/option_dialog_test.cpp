@@ -130,7 +130,7 @@ bool Within(const Rect& inner, const Rect& outer) {
 // Checked on the tables at 96 DPI; the platform scales every rectangle alike. The page control's
 // tabs end at y 27.
 TEST(OptionSheetsLayout, KeepEveryControlInsideThePageAndApartFromTheOthersButItsGroupBox) {
-    const Rect page{SheetLeft, 28, SheetRight, SheetBottom};
+    const Rect page{SheetLeft, 28, SheetRight, GeneralSheetBottom};
     for (const TOptionSheetSpec& sheet : OptionSheets()) {
         for (const ui::TControlSpec& a : sheet.Controls) {
             EXPECT_TRUE(Within(a.Bounds, page)) << a.Name;
