@@ -129,6 +129,20 @@ TEST_F(LaunchingTheEditor, OpenFileInEditorShowsTheWindowWhereItIsWithoutTouchin
     EXPECT_EQ(Selection(shown), std::make_pair(8, 8));
 }
 
+TEST_F(LaunchingTheEditor, StartsNothingForAPathNoFileCanHaveAndSaysSoNamingThePath) {
+    const std::string quoted = "C:\\docs\\a.txt\" /evil \"b.txt";
+    Launcher.OpenLayoutEntry(quoted, 10, 20, 300, 400, 0);
+    Launcher.OpenFileInEditor("C:\\docs\\what?.txt");
+    EXPECT_TRUE(Processes.Starts().empty());
+    ASSERT_EQ(Ui.Messages().size(), 2u);
+    EXPECT_EQ(Ui.Messages()[0].DialogType, TDialogType::Error);
+    EXPECT_EQ(Ui.Messages()[0].Buttons, TBoxButtons::Ok);
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              quoted + "\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
+    EXPECT_EQ(Ui.Messages()[1].Text,
+              "C:\\docs\\what?.txt\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
+}
+
 TEST_F(LaunchingTheEditor, StartNewEditorStartsTheTypeWithItsPriorityAndNothingOutsideTheRange) {
     Launcher.StartNewEditor(0);
     Launcher.StartNewEditor(5);
