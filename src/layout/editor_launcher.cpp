@@ -36,7 +36,7 @@ std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath,
 
 void TEditorLauncher::StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
                                   TPriorityClass startPriority) {
-    auto process = FProcesses.StartProcess(commandLine, placement);
+    auto process = FProcesses.StartProcess(FEditorPath.Path(), commandLine, placement);
     if (!process) return;
     // A priority the system refuses leaves the editor at its own; it starts all the same.
     GoOnRegardless(FProcesses.SetPriority(*process, startPriority));

@@ -17,6 +17,18 @@ TEST_F(LaunchingTheEditor, BuildsCommandLinesWithTheEditorPathUnquoted) {
     EXPECT_EQ(NewDocumentCommandLine(editor, -1), std::nullopt);
 }
 
+TEST_F(LaunchingTheEditor, NamesTheEditorAsTheProgramToStartAndKeepsItsCommandLines) {
+    Launcher.OpenLayoutEntry("C:\\a.txt", 10, 20, 300, 400, 0);
+    Launcher.OpenFileInEditor("C:\\fav.txt");
+    Launcher.StartNewEditor(2);
+    const std::string editor = "C:\\Program Files\\Quillon\\Quillon.exe";
+    ASSERT_EQ(Processes.Starts().size(), 3u);
+    for (const fakes::TFakeStart& start : Processes.Starts()) EXPECT_EQ(start.Application, editor);
+    EXPECT_EQ(Processes.Starts()[0].CommandLine, editor + " \"C:\\a.txt\"");
+    EXPECT_EQ(Processes.Starts()[1].CommandLine, editor + " \"C:\\fav.txt\"");
+    EXPECT_EQ(Processes.Starts()[2].CommandLine, editor + " /perl");
+}
+
 TEST_F(LaunchingTheEditor, AsksForPlacementRaisesPriorityWaitsBoundedAndReleasesTheProcess) {
     Launcher.OpenLayoutEntry("C:\\a.txt", 10, 20, 300, 400, 3);
     ASSERT_EQ(Processes.Starts().size(), 1u);
