@@ -4,6 +4,7 @@
 #include "dialogs/select_file_to_add.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_writer.h"
+#include "text/path_characters.h"
 
 namespace wyndrel::app {
 namespace {
@@ -35,8 +36,9 @@ void TTrayCommands::BuildFavoritesMenu() {
     FFavorites.Build(settings);
 }
 
+// A path no file can have is no missing file: the launcher refuses it with its own box.
 void TTrayCommands::FavoriteItemClick(const std::string& caption) {
-    if (FPorts.Files.FileExists(caption)) {
+    if (!text::CanBeWindowsPath(caption) || FPorts.Files.FileExists(caption)) {
         FPorts.Editors.OpenFileInEditor(caption);
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "platform/go_on_regardless.h"
 #include "platform/work_area.h"
+#include "text/path_characters.h"
 
 #include <array>
 
@@ -35,7 +36,7 @@ std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath,
 
 void TEditorLauncher::StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
                                   TPriorityClass startPriority) {
-    auto process = FProcesses.StartProcess(commandLine, placement);
+    auto process = FProcesses.StartProcess(FEditorPath.Path(), commandLine, placement);
     if (!process) return;
     // A priority the system refuses leaves the editor at its own; it starts all the same.
     GoOnRegardless(FProcesses.SetPriority(*process, startPriority));
@@ -49,6 +50,14 @@ void TEditorLauncher::ReportNotConfirmed() {
     FUi.ShowMessageDialog(TDialogType::Error, EditorNotConfirmedText, TBoxButtons::Ok);
 }
 
+// A path no file can have names no document, and a '"' in it would end the quoted
+// argument and hand the rest to the editor as switches of its own: nothing is started.
+bool TEditorLauncher::RefusesPath(const std::string& path) {
+    if (text::CanBeWindowsPath(path)) return false;
+    FUi.ShowMessageDialog(TDialogType::Error, path + "\r\n" + UnusablePathText, TBoxButtons::Ok);
+    return true;
+}
+
 void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
     IDesktop& desktop = FEngine.Desktop();
     if (desktop.IsZoomed(window) || desktop.IsIconic(window)) desktop.Restore(window);
@@ -56,6 +65,7 @@ void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
 
 void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top,
                                       std::int32_t width, std::int32_t height, std::int32_t selStart) {
+    if (RefusesPath(path)) return;
     // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
     // this one before the editor is started or placed.
     const TWindowBox box = MoveOntoNearestWorkArea({left, top, width, height}, FEngine.Desktop().Monitors());
@@ -85,6 +95,7 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
 }
 
 void TEditorLauncher::OpenFileInEditor(const std::string& path) {
+    if (RefusesPath(path)) return;
     std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
     if (!found) {
         StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), std::nullopt, TPriorityClass::High);

@@ -19,13 +19,16 @@ inline constexpr std::uint32_t InputIdleTimeoutMs = 30000;
 inline constexpr std::uint32_t WindowSearchMs = 1000;
 
 inline constexpr const char* EditorNotConfirmedText = "起動させたQuillonを確認できませんでした。";
+// Follows the path, on a line of its own, in the box for a path no file can have.
+inline constexpr const char* UnusablePathText = "パスに使えない文字が含まれているため、Quillonを起動しませんでした。";
 
 // The editor's command lines; the executable path is not quoted.
 std::string OpenFileCommandLine(const std::string& editorPath, const std::string& path);
 // Types 0 to 9 of the new-document menu; none outside that range.
 std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath, int type);
 
-// Putting one file, or a new document, in front of the user.
+// Putting one file, or a new document, in front of the user. A path no file can have
+// starts nothing: the box says so, naming it.
 class IEditorStarter {
 public:
     virtual ~IEditorStarter() = default;
@@ -52,6 +55,7 @@ private:
                      TPriorityClass startPriority);
     void RestoreIfMinimisedOrMaximised(WindowId window);
     void ReportNotConfirmed();
+    [[nodiscard]] bool RefusesPath(const std::string& path);
 
     TLayoutEngine& FEngine;
     const TEditorPath& FEditorPath;

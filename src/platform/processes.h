@@ -28,10 +28,14 @@ class IProcesses {
 public:
     virtual ~IProcesses() = default;
 
-    // CreateProcess with no application name, no handle inheritance and no creation
-    // flags, in the program's environment and current folder; no value when it failed.
+    // CreateProcess of the program at the path `application` names, with `commandLine` as
+    // the command line it sees, no handle inheritance and no creation flags, in the
+    // program's environment and current folder; no value when it failed. With the program
+    // named, the system does not read it from an unquoted command line, where a path with
+    // blanks ("C:\Program Files\...") would be tried as "C:\Program.exe" first.
     [[nodiscard]] virtual std::optional<TStartedProcess> StartProcess(
-        const std::string& commandLine, const std::optional<TStartPlacement>& placement) = 0;
+        const std::string& application, const std::string& commandLine,
+        const std::optional<TStartPlacement>& placement) = 0;
     [[nodiscard]] virtual bool SetPriority(const TStartedProcess& process, TPriorityClass priority) = 0;
     // WaitForInputIdle with a bound in milliseconds.
     [[nodiscard]] virtual TInputIdleResult WaitForInputIdle(const TStartedProcess& process,

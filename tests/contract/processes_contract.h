@@ -1,8 +1,8 @@
 // One suite of expectations on the process port, run against the fake natively and against
 // the Win32 adapter under Wine. A World type supplies:
 //   IProcesses& Processes();
-//   std::string ReadyProgram();    // a command line of a program that gets ready for input
-//   std::string MissingProgram();  // a command line that cannot be started
+//   std::string ReadyProgram();    // the path of a program that gets ready for input
+//   std::string MissingProgram();  // a path that cannot be started
 // and ends every program it started when it goes.
 #pragma once
 
@@ -21,8 +21,10 @@ protected:
 
 TYPED_TEST_SUITE_P(ProcessesContract);
 
-TYPED_TEST_P(ProcessesContract, StartsAProgramWaitsUntilItIsReadyAndReleasesIt) {
-    auto process = this->Processes().StartProcess(this->TheWorld.ReadyProgram(), TStartPlacement{20, 30, 400, 300});
+// The program named starts, whatever the head of its command line names.
+TYPED_TEST_P(ProcessesContract, StartsTheNamedProgramWaitsUntilItIsReadyAndReleasesIt) {
+    auto process = this->Processes().StartProcess(this->TheWorld.ReadyProgram(), "C:\\nowhere\\other.exe",
+                                                  TStartPlacement{20, 30, 400, 300});
     ASSERT_TRUE(process);
     EXPECT_NE(process->Id.Value, 0u);
     EXPECT_TRUE(this->Processes().SetPriority(*process, TPriorityClass::High));
@@ -32,10 +34,11 @@ TYPED_TEST_P(ProcessesContract, StartsAProgramWaitsUntilItIsReadyAndReleasesIt) 
 }
 
 TYPED_TEST_P(ProcessesContract, GivesNothingForAProgramThatCannotBeStarted) {
-    EXPECT_FALSE(this->Processes().StartProcess(this->TheWorld.MissingProgram(), std::nullopt));
+    const std::string missing = this->TheWorld.MissingProgram();
+    EXPECT_FALSE(this->Processes().StartProcess(missing, this->TheWorld.ReadyProgram(), std::nullopt));
 }
 
-REGISTER_TYPED_TEST_SUITE_P(ProcessesContract, StartsAProgramWaitsUntilItIsReadyAndReleasesIt,
+REGISTER_TYPED_TEST_SUITE_P(ProcessesContract, StartsTheNamedProgramWaitsUntilItIsReadyAndReleasesIt,
                             GivesNothingForAProgramThatCannotBeStarted);
 
 }  // namespace wyndrel::contract

@@ -1,10 +1,13 @@
 // The About window end to end: opened from the main window's window menu, it shows the
 // program's version from its own resource and the system lines in their order; a second
-// request brings the same window forward; a closed one opens anew.
+// request brings the same window forward; a closed one opens anew. The version functions it
+// reads with come from the system, not from a "version.dll" lying beside the program.
 #include "app/main_window_ids.h"
 #include "dialogs/ver_info_ids.h"
 #include "support/desktop_probe.h"
+#include "platform/win32/wide_string.h"
 #include "support/programs.h"
+#include "support/temp_folder.h"
 #include "support/wyndrel_settings.h"
 #include "wyndrel_version.h"
 
@@ -92,6 +95,57 @@ TEST(AboutJourney, ShowsTheProgramsVersionAndTheSystemLinesAndStaysOne) {
 
     ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(ids::btnClose, BN_CLICKED), 0);
     EXPECT_EQ(WaitForExit(resident, 20000), 0);
+}
+
+// Wine takes its own version.dll over one found beside a program, where Windows takes the
+// one beside it; while this lives, Wine does as Windows for programs named wyndrel.exe.
+class TNativeVersionDllFirst {
+public:
+    TNativeVersionDllFirst() {
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &FKey, nullptr);
+        static const wchar_t order[] = L"native,builtin";
+        ::RegSetValueExW(FKey, L"version", 0, REG_SZ, reinterpret_cast<const BYTE*>(order), sizeof(order));
+    }
+    ~TNativeVersionDllFirst() {
+        ::RegDeleteValueW(FKey, L"version");
+        ::RegCloseKey(FKey);
+    }
+    TNativeVersionDllFirst(const TNativeVersionDllFirst&) = delete;
+    TNativeVersionDllFirst& operator=(const TNativeVersionDllFirst&) = delete;
+
+private:
+    static constexpr const wchar_t* Key = L"Software\\Wine\\AppDefaults\\wyndrel.exe\\DllOverrides";
+    HKEY FKey = nullptr;
+};
+
+// A copy of the program in a folder of its own, with tools/planted-dll beside it as
+// "version.dll": that DLL writes "version.dll.called" beside itself when the program calls
+// it. Wine's own user32 imports version.dll and, told to prefer the planted one, loads it
+// into every process; so the test asks whether the program used it.
+TEST(AboutJourney, ReadsTheVersionWithTheSystemsVersionFunctionsNotWithAVersionDllBesideTheProgram) {
+    TTempFolder folder;
+    const std::wstring program = folder.File(L"wyndrel.exe");
+    ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"wyndrel.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"planted-dll.dll").c_str(), folder.File(L"version.dll").c_str(), FALSE));
+    WriteBytes(folder.File(L"wyndrel.ini"), "[Option]\r\nQuilPath=" +
+                                                wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(
+                                                    ProgramFolder() + L"Quillon.exe")) + "\r\n");
+    TNativeVersionDllFirst nativeFirst;
+    TProcessGuard processes;
+    HANDLE resident = processes.Start(L"\"" + program + L"\"");
+    HWND main = WaitForWindowOfProcess(resident, L"TfrmWyndrel", 20000);
+    ASSERT_NE(main, nullptr);
+
+    RequestAbout(main);
+    HWND window = WaitForWindowOfProcess(resident, L"TfrmVerInfo", 10000);
+    // The last line comes after the common controls' version: both files have been read.
+    const bool read = window && WaitUntil([&] {
+        return WindowText(::GetDlgItem(window, about::txtSysInfo)).find(L"Color Depth") != std::wstring::npos;
+    }, 10000);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"version.dll.called").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the program called the version.dll beside it";
+    ASSERT_TRUE(read);
+    EXPECT_EQ(WindowText(::GetDlgItem(window, about::txtVerInfo)), ExpectedVersionBox());
 }
 
 }  // namespace

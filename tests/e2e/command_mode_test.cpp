@@ -97,6 +97,28 @@ TEST_F(CommandMode, ShowsWhyABadLayoutFileCannotBeReadAndStartsNothing) {
     EXPECT_EQ(WaitForEditorShowing(L"C:\\x.txt", 0), nullptr);
 }
 
+TEST_F(CommandMode, StartsNoEditorForAnEntryWhosePathHoldsAQuoteAndOpensTheNextEntry) {
+    TWyndrelSettings settings;
+    const std::wstring bad = Folder.File(L"a.txt\" /evil \"b.txt");
+    const std::wstring good = Folder.File(L"good.txt");
+    WriteBytes(good, "text");
+    const std::wstring layout = Folder.File(L"quote.qdl");
+    using wyndrel::win32::Utf8ToAnsi;
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + Utf8ToAnsi(Narrow(bad)) + "\r\nRect=10,10,300,200\r\nFile=" +
+                           Utf8ToAnsi(Narrow(good)) + "\r\nRect=120,130,400,300\r\n");
+    const std::wstring startLog = Folder.File(L"starts.log");
+    TStartOptions options;
+    options.Environment = {{L"QUILLON_DOUBLE_START_LOG", startLog}};
+    HANDLE process = Processes.StartWyndrel(L"/LOAD \"" + layout + L"\"", options);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(Answer(L"エラー", IDOK), bad + L"\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
+    HWND opened = WaitForEditorShowing(good);
+    ASSERT_NE(opened, nullptr);
+    Processes.Adopt(opened);
+    EXPECT_EQ(WaitForExit(process, 10000), 0);
+    EXPECT_EQ(ReadBytes(startLog), Narrow(ProgramFolder() + L"Quillon.exe \"" + good + L"\"") + "\n");
+}
+
 TEST_F(CommandMode, RefusesThreeArgumentsAndWarnsAboutAnUnknownSwitch) {
     TWyndrelSettings settings;
     HANDLE process = Processes.StartWyndrel(L"a b c");

@@ -44,10 +44,11 @@ void TFakeProcesses::OpenWindow(const std::string& path, const std::optional<TSt
     FDesktop->AddEditor(path, bounds, 0);
 }
 
-std::optional<TStartedProcess> TFakeProcesses::StartProcess(const std::string& commandLine,
+std::optional<TStartedProcess> TFakeProcesses::StartProcess(const std::string& application,
+                                                            const std::string& commandLine,
                                                             const std::optional<TStartPlacement>& placement) {
     if (FDesktop && FModel.StartFails) return std::nullopt;
-    FStarts.push_back(TFakeStart{commandLine, placement, {}, {}, false});
+    FStarts.push_back(TFakeStart{application, commandLine, placement, {}, {}, false});
     TStartedProcess process{FStarts.size(), ProcessId{static_cast<std::uint32_t>(FStarts.size() * 4)}};
     auto path = QuotedPath(commandLine);
     if (FDesktop && path && !FModel.NoWindow) {

@@ -1,6 +1,6 @@
-// Started processes in memory: every start, priority change, wait and release recorded, and
-// an editor model that puts a window showing the file on a fake desktop at once, after a
-// while, or never, and that may never become ready for input.
+// Started processes in memory: every start (program and command line), priority change, wait
+// and release recorded, and an editor model that puts a window showing the file on a fake
+// desktop at once, after a while, or never, and that may never become ready for input.
 #pragma once
 
 #include "fakes/fake_desktop.h"
@@ -14,6 +14,7 @@
 namespace wyndrel::fakes {
 
 struct TFakeStart {
+    std::string Application;
     std::string CommandLine;
     std::optional<TStartPlacement> Placement;
     std::vector<TPriorityClass> Priorities;  // in the order they were set
@@ -46,7 +47,7 @@ public:
     const std::vector<TFakeStart>& Starts() const { return FStarts; }
     int OpenHandles() const;
 
-    std::optional<TStartedProcess> StartProcess(const std::string& commandLine,
+    std::optional<TStartedProcess> StartProcess(const std::string& application, const std::string& commandLine,
                                                 const std::optional<TStartPlacement>& placement) override;
     bool SetPriority(const TStartedProcess& process, TPriorityClass priority) override;
     TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) override;

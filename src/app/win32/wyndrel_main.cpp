@@ -3,6 +3,7 @@
 #include "app/start_up.h"
 #include "app/win32/resident_host.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/system_libraries.h"
 #include "platform/win32/wide_string.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -38,6 +39,7 @@ std::string ExecutablePath() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    wyndrel::win32::SearchDllsInSystemFolderOnly();
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 

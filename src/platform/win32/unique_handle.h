@@ -1,4 +1,4 @@
-// Move-only owners for Win32 resources: kernel handles, windows, menus, icons, keys.
+// Move-only owners for Win32 resources: kernel handles, windows, menus, icons, keys, DLLs.
 #pragma once
 
 #include "platform/win32/windows_header.h"
@@ -81,6 +81,12 @@ struct TRegistryKeyTraits {
     static void Close(HKEY h) noexcept { ::RegCloseKey(h); }
 };
 
+struct TModuleTraits {
+    static HMODULE Invalid() noexcept { return nullptr; }
+    static bool IsValid(HMODULE h) noexcept { return h != nullptr; }
+    static void Close(HMODULE h) noexcept { ::FreeLibrary(h); }
+};
+
 struct TGdiObjectTraits {
     static HGDIOBJ Invalid() noexcept { return nullptr; }
     static bool IsValid(HGDIOBJ h) noexcept { return h != nullptr; }
@@ -95,5 +101,6 @@ using TUniqueMenu = TUniqueResource<HMENU, TMenuTraits>;
 using TUniqueIcon = TUniqueResource<HICON, TIconTraits>;
 using TUniqueKey = TUniqueResource<HKEY, TRegistryKeyTraits>;
 using TUniqueGdiObject = TUniqueResource<HGDIOBJ, TGdiObjectTraits>;
+using TUniqueModule = TUniqueResource<HMODULE, TModuleTraits>;
 
 }  // namespace wyndrel::win32

@@ -27,7 +27,8 @@ DWORD PriorityClassValue(TPriorityClass priority) {
 
 }  // namespace
 
-std::optional<TStartedProcess> TWin32Processes::StartProcess(const std::string& commandLine,
+std::optional<TStartedProcess> TWin32Processes::StartProcess(const std::string& application,
+                                                             const std::string& commandLine,
                                                              const std::optional<TStartPlacement>& placement) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -43,7 +44,9 @@ std::optional<TStartedProcess> TWin32Processes::StartProcess(const std::string& 
     std::vector<wchar_t> buffer(wide.begin(), wide.end());
     buffer.push_back(L'\0');
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    const std::wstring program = Widen(application);
+    if (!::CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &started))
         return std::nullopt;
     ::CloseHandle(started.hThread);
     return TStartedProcess{reinterpret_cast<std::uintptr_t>(started.hProcess), ProcessId{started.dwProcessId}};

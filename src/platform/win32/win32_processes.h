@@ -7,7 +7,8 @@ namespace wyndrel::win32 {
 
 class TWin32Processes : public IProcesses {
 public:
-    [[nodiscard]] std::optional<TStartedProcess> StartProcess(const std::string& commandLine,
+    [[nodiscard]] std::optional<TStartedProcess> StartProcess(const std::string& application,
+                                                              const std::string& commandLine,
                                                               const std::optional<TStartPlacement>& placement) override;
     [[nodiscard]] bool SetPriority(const TStartedProcess& process, TPriorityClass priority) override;
     [[nodiscard]] TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) override;

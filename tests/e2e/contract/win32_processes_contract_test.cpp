@@ -29,9 +29,9 @@ private:
     class TTracking : public win32::TWin32Processes {
     public:
         explicit TTracking(std::vector<DWORD>& started) : FStarted(started) {}
-        std::optional<TStartedProcess> StartProcess(const std::string& commandLine,
+        std::optional<TStartedProcess> StartProcess(const std::string& application, const std::string& commandLine,
                                                     const std::optional<TStartPlacement>& placement) override {
-            auto process = TWin32Processes::StartProcess(commandLine, placement);
+            auto process = TWin32Processes::StartProcess(application, commandLine, placement);
             if (process) FStarted.push_back(process->Id.Value);
             return process;
         }

@@ -249,6 +249,14 @@ TEST_F(TrayCommands, FavouritesAreBuiltFromTheSettingsAndOpenExactlyTheirPath) {
     EXPECT_TRUE(Commands.Favorites().Model().Find(ids::pmF_None)->Visible);
 }
 
+TEST_F(TrayCommands, AFavouriteWhosePathNoFileCanHaveGoesToTheLauncherWhichRefusesItNotToTheMissingFileWarning) {
+    Create("[Favorites]\r\nItemCount=1\r\nFile0=C:\\Docs\\a|b.txt\r\n");
+    View.ChoosePopupEntry(ids::FavoriteFirstId);
+    LeftClick();
+    EXPECT_EQ(Ran, std::vector<std::string>{"open C:\\Docs\\a|b.txt"});
+    EXPECT_TRUE(Ui.Messages().empty());
+}
+
 TEST_F(TrayCommands, AddingAFavouriteAsksForAFileRefusesTheSameSpellingAndStoresOneKey) {
     Create("[Favorites]\r\nItemCount=1\r\nFile0=C:\\Docs\\a.txt\r\nFile5=kept\r\n");
     Files.AddFile("C:\\Quillon\\Quillon.ini", "[Option]\r\nJavaDocFilter=*.jav\r\n");

@@ -9,7 +9,7 @@ class TFakeProcessesWorld {
 public:
     TFakeProcessesWorld() { FProcesses.ModelEditorOn(FDesktop, {}); }
     IProcesses& Processes() { return FProcesses; }
-    std::string ReadyProgram() { return "C:\\Program Files\\Quillon\\Quillon.exe \"C:\\a.txt\""; }
+    std::string ReadyProgram() { return "C:\\Program Files\\Quillon\\Quillon.exe"; }
     std::string MissingProgram() {
         FProcesses.ModelEditorOn(FDesktop, {.StartFails = true});
         return "C:\\nowhere\\missing.exe";

@@ -17,6 +17,18 @@ TEST_F(LaunchingTheEditor, BuildsCommandLinesWithTheEditorPathUnquoted) {
     EXPECT_EQ(NewDocumentCommandLine(editor, -1), std::nullopt);
 }
 
+TEST_F(LaunchingTheEditor, NamesTheEditorAsTheProgramToStartAndKeepsItsCommandLines) {
+    Launcher.OpenLayoutEntry("C:\\a.txt", 10, 20, 300, 400, 0);
+    Launcher.OpenFileInEditor("C:\\fav.txt");
+    Launcher.StartNewEditor(2);
+    const std::string editor = "C:\\Program Files\\Quillon\\Quillon.exe";
+    ASSERT_EQ(Processes.Starts().size(), 3u);
+    for (const fakes::TFakeStart& start : Processes.Starts()) EXPECT_EQ(start.Application, editor);
+    EXPECT_EQ(Processes.Starts()[0].CommandLine, editor + " \"C:\\a.txt\"");
+    EXPECT_EQ(Processes.Starts()[1].CommandLine, editor + " \"C:\\fav.txt\"");
+    EXPECT_EQ(Processes.Starts()[2].CommandLine, editor + " /perl");
+}
+
 TEST_F(LaunchingTheEditor, AsksForPlacementRaisesPriorityWaitsBoundedAndReleasesTheProcess) {
     Launcher.OpenLayoutEntry("C:\\a.txt", 10, 20, 300, 400, 3);
     ASSERT_EQ(Processes.Starts().size(), 1u);
@@ -127,6 +139,20 @@ TEST_F(LaunchingTheEditor, OpenFileInEditorShowsTheWindowWhereItIsWithoutTouchin
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{30, 40, 130, 140}));
     EXPECT_EQ(Desktop.Foreground(), shown);
     EXPECT_EQ(Selection(shown), std::make_pair(8, 8));
+}
+
+TEST_F(LaunchingTheEditor, StartsNothingForAPathNoFileCanHaveAndSaysSoNamingThePath) {
+    const std::string quoted = "C:\\docs\\a.txt\" /evil \"b.txt";
+    Launcher.OpenLayoutEntry(quoted, 10, 20, 300, 400, 0);
+    Launcher.OpenFileInEditor("C:\\docs\\what?.txt");
+    EXPECT_TRUE(Processes.Starts().empty());
+    ASSERT_EQ(Ui.Messages().size(), 2u);
+    EXPECT_EQ(Ui.Messages()[0].DialogType, TDialogType::Error);
+    EXPECT_EQ(Ui.Messages()[0].Buttons, TBoxButtons::Ok);
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              quoted + "\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
+    EXPECT_EQ(Ui.Messages()[1].Text,
+              "C:\\docs\\what?.txt\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
 }
 
 TEST_F(LaunchingTheEditor, StartNewEditorStartsTheTypeWithItsPriorityAndNothingOutsideTheRange) {
