@@ -70,6 +70,7 @@ void TLastSession::Keep(TKeepMoment moment) {
     std::optional<std::vector<layout::TLayout>> entries = FPorts.Engine.CaptureEditors();
     if (!entries) return;
     if (entries->empty() && moment == TKeepMoment::SessionEnd) return;
+    if (moment == TKeepMoment::Minute && OnMinuteCapture) OnMinuteCapture(*entries);
     for (layout::TLayout& entry : *entries) entry.Wnd = {};
     TakeScatterPlaces(*entries);
     if (!FKept) FKept = ReadEntries(FPorts.Files, FFiles.Path);

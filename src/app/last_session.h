@@ -13,6 +13,7 @@
 #include "ui/command_table.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,9 @@ public:
     // After a run the user did not quit, when the file lists a file no editor shows now.
     void OfferAtStart();
     void Restore();
+
+    // Told of each minute's capture, the editors with their windows and their own places.
+    std::function<void(const std::vector<layout::TLayout>&)> OnMinuteCapture;
 
 private:
     void TakeScatterPlaces(std::vector<layout::TLayout>& entries);

@@ -127,6 +127,7 @@ void TfrmWyndrel::OnTimer(int timerId) {
     if (timerId == ids::TimAutoSave && !FMenuShowing) FCommands.Dispatch(ids::cmdAutoSaveTick);
     if (timerId == ids::TimTrayRetry) RetryTrayIcon();
     if (timerId == ids::TimLastSession) FCommands.Dispatch(ids::cmdKeepLastSession);
+    if (timerId == ids::TimDisplaySettle) FCommands.Dispatch(ids::cmdDisplaySettled);
 }
 
 bool TfrmWyndrel::OnSysCommand(std::uint32_t id) {

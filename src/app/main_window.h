@@ -6,6 +6,7 @@
 
 #include "app/layout_restore.h"
 #include "app/main_window_frame.h"
+#include "app/main_window_ids.h"
 #include "app/view_mode.h"
 #include "platform/files.h"
 #include "platform/resident_process.h"
@@ -69,6 +70,8 @@ public:
     void FormDestroy();
     // The session is about to end: the last session is kept; the end is never held up.
     void OnQueryEndSession();
+    // The display configuration or a monitor's work area changed.
+    void OnDisplayChange() { FCommands.Dispatch(ids::cmdDisplayChanged); }
     // The session ends (log-off, shut-down, restart): the exit state written, the icon
     // removed and the scatter snapshot deleted before the system ends the process.
     void OnEndSession();

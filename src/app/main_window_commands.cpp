@@ -30,7 +30,9 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case cmdTrayMenu:
         // The last session's capture is silent and quick; at the session's end it cannot wait.
         case cmdKeepLastSession:
-        case cmdKeepLastSessionAtEnd: return RunsAtOnce;
+        case cmdKeepLastSessionAtEnd:
+        // Only restarts the wait for the displays to settle.
+        case cmdDisplayChanged: return RunsAtOnce;
         // Kept for the moment the running command ends: a tick becomes one pass after it,
         // dropped files are restored after it, a quit or close ends the program after it.
         case btnClose:
@@ -38,7 +40,9 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case cmdAutoSaveTick:
         case cmdDropFiles:
         case cmdCloseRequest:
-        case cmdOfferLastSession: return WaitsItsTurn;
+        case cmdOfferLastSession:
+        // Editors stranded by a display change are moved once the running command has ended.
+        case cmdDisplaySettled: return WaitsItsTurn;
         // Everything that opens a window, starts editors or moves them.
         case btnRead:
         case btnSave:

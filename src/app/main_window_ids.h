@@ -87,7 +87,7 @@ enum TWindowMenuCommand : std::uint32_t {
 // Commands that no control or menu entry carries: the auto-save timer's tick, files dropped
 // on the window, a close request (close box, Alt+F4, the window menu, a command), the
 // tray menu asked for by the gradient bar, the last session offered at the start and kept
-// every minute and at the session's end.
+// every minute and at the session's end, a change of the displays and its settling.
 enum TMainCommand : int {
     cmdAutoSaveTick = 20001,
     cmdDropFiles,
@@ -96,6 +96,8 @@ enum TMainCommand : int {
     cmdOfferLastSession,
     cmdKeepLastSession,
     cmdKeepLastSessionAtEnd,
+    cmdDisplayChanged,
+    cmdDisplaySettled,
 };
 
 // Timers of the main window.
@@ -103,6 +105,7 @@ enum TMainTimer : int {
     TimAutoSave = 1,
     TimTrayRetry = 2,
     TimLastSession = 3,
+    TimDisplaySettle = 4,
 };
 
 using ui::ShowRequestMessage;

@@ -54,6 +54,7 @@ void TdlgOption::LoadControls() {
     FView.SetChecked(chkCloseNoExit, ini.Read(keys::CloseNoExit));
     FView.SetChecked(chkIsMostTop, ini.Read(keys::IsMostTop));
     FView.SetChecked(chkStartWithWindows, FPorts.StartWithWindows.Registered());
+    FView.SetChecked(chkFollowDisplays, ini.Read(keys::FollowDisplays));
     // Values other than 0, 1 and 2 act as 1, asking.
     Choose(FView, LastSessionChoices, ChoiceFor(LastSessionChoices, file.Read(keys::RestoreLastSession), 1));
     FHeld.FileDef = file.Read(keys::IsFileNameDateTime);
@@ -155,6 +156,7 @@ void TdlgOption::StoreControls(settings::TSettingsWriter& writer, const std::str
     writer.Write(keys::CloseNoExit, FView.Checked(chkCloseNoExit));
     writer.Write(keys::IsMostTop, FView.Checked(chkIsMostTop));
     writer.Write(keys::RestoreLastSession, CheckedChoice(FView, LastSessionChoices, 1));
+    writer.Write(keys::FollowDisplays, FView.Checked(chkFollowDisplays));
     writer.Write(keys::LastSheet, CurrentSheet());
     StoreStartup(writer, numbers);
     StoreAutoSave(writer);

@@ -24,7 +24,7 @@ inline constexpr int SheetRight = 373;
 inline constexpr int SheetBottom = 200;
 // The general sheet holds more than the others and reaches further down; the page control and
 // the dialog are as tall as it needs, the other sheets keep their designed bottom.
-inline constexpr int GeneralSheetBottom = 304;
+inline constexpr int GeneralSheetBottom = 334;
 
 // The dialog's one font and the fixed-pitch font of path and number boxes.
 inline constexpr ui::TFontSpec OptionFont{ui::TFontFace::PGothic, 12};

@@ -40,8 +40,14 @@ TOptionSheetSpec GeneralSheet() {
     c.push_back(OptionControl(chkStartWithWindows, TControlKind::CheckBox, "chkStartWithWindows",
                               "Windowsの起動時にWyndrelを起動する(&W)", Bounds(SheetLeft, 172, 320, 17),
                               "Windowsにログオンしたとき、Wyndrelを自動的に起動します。"));
+    c.push_back(OptionControl(chkFollowDisplays, TControlKind::CheckBox, "chkFollowDisplays",
+                              "ディスプレイ構成が戻ったらQuillonのウィンドウを元の位置に戻す(&P)",
+                              Bounds(SheetLeft, 192, SheetRight - SheetLeft, 28),
+                              "ノートPCを外部ディスプレイにつなぎ直したときなどに、そのディスプレイ構成で最後に記録した"
+                              "位置へQuillonのウィンドウを戻します。",
+                              ui::MultiLine | ui::Checked));
     c.push_back(OptionControl(grpLastSession, TControlKind::GroupBox, "grpLastSession",
-                              "前回のセッションのQuillonウィンドウ", Bounds(SheetLeft, 194, 260, 76)));
+                              "前回のセッションのQuillonウィンドウ", Bounds(SheetLeft, 224, 260, 76)));
     const char* const choices[][3] = {
         {"rbLastSessionNone", "復元しない(&N)", "前回のセッションのウィンドウを復元しません。"},
         {"rbLastSessionAsk", "確認して復元する(&K)",
@@ -51,12 +57,12 @@ TOptionSheetSpec GeneralSheet() {
     };
     for (int i = 0; i < 3; ++i)
         c.push_back(OptionControl(rbLastSessionNone + i, TControlKind::RadioButton, choices[i][0], choices[i][1],
-                                  Bounds(SheetLeft + 12, 212 + 18 * i, 230, 17), choices[i][2],
+                                  Bounds(SheetLeft + 12, 242 + 18 * i, 230, 17), choices[i][2],
                                   i == 1 ? ui::Checked : ui::NoFlags));
     c.push_back(OptionControl(Label5, TControlKind::Label, "Label5",
                               "ファイル読込・書込後に終了のオプションは、保存・読み込み後に終了ボタンの採用に伴い"
                               "削除されました。",
-                              Bounds(SheetLeft, 274, SheetRight - SheetLeft, 28), "あしからずのほどご了承下さいm(_ _)m"));
+                              Bounds(SheetLeft, 304, SheetRight - SheetLeft, 28), "あしからずのほどご了承下さいm(_ _)m"));
     return sheet;
 }
 

@@ -27,6 +27,7 @@ enum TGeneralSheetControl : int {
     rbLastSessionNone = 420,
     rbLastSessionAsk = 421,
     rbLastSessionRestore = 422,
+    chkFollowDisplays = 423,
 };
 
 // Sheet "起動時".

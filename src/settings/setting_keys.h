@@ -105,6 +105,8 @@ inline constexpr TBoolKey AddFavMenuOpen{SectionOption, "AddFavMenuOpen", false}
 inline constexpr TIntegerKey RestoreLastSession{SectionOption, "RestoreLastSession", 1, TIntegerRead::Strict};
 // False while the resident program runs, True once the user quit it; a first start offers nothing.
 inline constexpr TBoolKey QuitByUser{SectionOption, "QuitByUser", true};
+// A display configuration that comes back puts the editors back where it last had them.
+inline constexpr TBoolKey FollowDisplays{SectionOption, "FollowDisplays", true};
 
 // Range of LastSheet and the values the mode keys accept; anything else acts as 0.
 inline constexpr std::int32_t SheetCount = 6;
@@ -140,10 +142,11 @@ inline constexpr TIntegerKey ListWidth{SectionList, "Width", 500, TIntegerRead::
 inline constexpr TIntegerKey ListHeight{SectionList, "Height", 300, TIntegerRead::Scan, true};
 
 inline constexpr std::array<TStringKey, 2> StringKeys{QuilPath, IsFileNameDateTime};
-inline constexpr std::array<TBoolKey, 12> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,
+inline constexpr std::array<TBoolKey, 13> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,
                                                    IsGetFocusOnStart, IsMinimizedOnStart, IsUseDelay,
                                                    IsMostTop,        AddFavMenuOpen,      AutoSaveLastEnable,
-                                                   AutoSaveForAllFiles, AutoSaveSaveType, QuitByUser};
+                                                   AutoSaveForAllFiles, AutoSaveSaveType, QuitByUser,
+                                                   FollowDisplays};
 inline constexpr std::array<TIntegerKey, 18> IntegerKeys{
     LastSheet,       UserLeft,          UserTop,         UserWindowMode,     LastWindowMode, StartWindowPosType,
     Left,            Top,               DeleyWaitTime,   FavoritesItemCount, AutoSaveFileCount, AutoSaveInterval,

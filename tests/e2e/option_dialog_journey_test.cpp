@@ -27,7 +27,7 @@ using namespace wyndrel::dialogs::option_ids;
 // arrows write with a separator.
 constexpr const char* EveryOptionKey =
     "UseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\nCloseNoExit=False\r\nIsMostTop=True\r\n"
-    "RestoreLastSession=1\r\nLastSheet=0\r\n"
+    "RestoreLastSession=1\r\nFollowDisplays=True\r\nLastSheet=0\r\n"
     "UserLeft=1040\r\nUserTop=200\r\nUserWindowMode=1\r\nStartWindowPosType=2\r\nIsIconic=False\r\n"
     "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=12000\r\n"
     "AddFavMenuOpen=False\r\n[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\n"

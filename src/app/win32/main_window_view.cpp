@@ -88,6 +88,10 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             else FActivation.Activate();
             break;
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+        case WM_DISPLAYCHANGE: FPresenter.OnDisplayChange(); break;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA) FPresenter.OnDisplayChange();
+            break;
         // The program never holds the session's end up; when it does end, it is a quit.
         case WM_QUERYENDSESSION:
             FPresenter.OnQueryEndSession();

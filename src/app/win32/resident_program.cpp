@@ -60,6 +60,7 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FTimer(FWindow.Handle(), ids::TimAutoSave),
       FTrayRetryTimer(FWindow.Handle(), ids::TimTrayRetry),
       FLastSessionTimer(FWindow.Handle(), ids::TimLastSession),
+      FDisplaySettleTimer(FWindow.Handle(), ids::TimDisplaySettle),
       FRegistry(FNotifyArea),
       FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
       FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
@@ -83,7 +84,9 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
                  [this] { FOptions.Open(); }},
                 FCommands),
       FLastSession({FEngine, FLauncher, ports.Files, ports.UserInterface, ini, FLastSessionTimer},
-                   {folder.File(LastSessionFileName), folder.SnapshotPath()}, FCommands) {
+                   {folder.File(LastSessionFileName), folder.SnapshotPath()}, FCommands),
+      FDisplays({FEngine, ini, FDisplaySettleTimer}, FCommands) {
+    FLastSession.OnMinuteCapture = [this](const std::vector<layout::TLayout>& editors) { FDisplays.Remember(editors); };
     // The file dialogs are modal to the main window: it takes no command while one is open.
     if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
     FActivation.Replace([this] { FForm.AppEventsActivate(); });

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/auto_save_schedule.h"
+#include "app/display_follower.h"
 #include "app/last_session.h"
 #include "app/layout_file_commands.h"
 #include "app/main_window.h"
@@ -76,6 +77,7 @@ private:
     wyndrel::win32::TWin32Timer FTimer;
     wyndrel::win32::TWin32Timer FTrayRetryTimer;
     wyndrel::win32::TWin32Timer FLastSessionTimer;
+    wyndrel::win32::TWin32Timer FDisplaySettleTimer;
     wyndrel::win32::TWin32NotifyArea FNotifyArea;
     widgets::TTaskTrayRegistry FRegistry;
     widgets::TTaskTray FTray;
@@ -93,6 +95,7 @@ private:
     layout::TBoundedWait FWait;
     TAutoSaveSchedule FSchedule;
     TLastSession FLastSession;
+    TDisplayFollower FDisplays;
 };
 
 }  // namespace wyndrel::app::win32

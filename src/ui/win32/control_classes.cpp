@@ -10,7 +10,8 @@ TControlClass KindClass(const TControlSpec& spec) {
     switch (spec.Kind) {
         case TControlKind::Button:
             return {L"BUTTON", static_cast<DWORD>(spec.Has(DefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, 0};
-        case TControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+        case TControlKind::CheckBox:
+            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | (spec.Has(MultiLine) ? static_cast<DWORD>(BS_MULTILINE) : 0u), 0};
         case TControlKind::RadioButton:
             // The dialog manager moves between radio buttons with the arrows; Tab reaches
             // only the first of a group.

@@ -82,7 +82,7 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     const ui::TFormSpec& form = OptionForm();
     EXPECT_EQ(form.Caption, "設定");
     EXPECT_EQ(form.ClientWidth, 391);
-    EXPECT_EQ(form.ClientHeight, 348);
+    EXPECT_EQ(form.ClientHeight, 378);
     Open();
     EXPECT_EQ(View.Control(PageCtrl).Items,
               (std::vector<std::string>{"一般", "起動時", "保存時", "お気に入り", "自動保存1", "自動保存2"}));
@@ -307,7 +307,7 @@ TEST_F(OptionDialog, OkWritesEveryKeyInOrderWithTheNumbersAsTheBoxesShowThem) {
     Click(btnOK);
     EXPECT_EQ(SettingsText(),
               "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\n"
-              "CloseNoExit=False\r\nIsMostTop=True\r\nRestoreLastSession=1\r\nLastSheet=1\r\nUserLeft=1280\r\n"
+              "CloseNoExit=False\r\nIsMostTop=True\r\nRestoreLastSession=1\r\nFollowDisplays=True\r\nLastSheet=1\r\nUserLeft=1280\r\n"
               "UserTop=1234\r\n"
               "UserWindowMode=2\r\nStartWindowPosType=3\r\nIsIconic=False\r\nIsGetFocusOnStart=False\r\n"
               "IsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=2501\r\nAddFavMenuOpen=False\r\n"
@@ -345,7 +345,7 @@ TEST_F(OptionDialog, OkRestartsTheAutoSaveTimerOnlyWhenTheIntervalChanged) {
 TEST_F(OptionDialog, OkWithoutEditsStoresEveryLoadedKeyBackUnchanged) {
     const std::string settings =
         "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=True\r\nIsFileNameDateTime=yyyy\r\n"
-        "CloseNoExit=True\r\nIsMostTop=False\r\nRestoreLastSession=2\r\nLastSheet=1\r\nUserLeft=-40\r\n"
+        "CloseNoExit=True\r\nIsMostTop=False\r\nRestoreLastSession=2\r\nFollowDisplays=False\r\nLastSheet=1\r\nUserLeft=-40\r\n"
         "UserTop=40000\r\nUserWindowMode=1\r\n"
         "StartWindowPosType=2\r\nIsIconic=True\r\nIsGetFocusOnStart=True\r\nIsMinimizedOnStart=True\r\n"
         "IsUseDelay=True\r\nDeleyWaitTime=99999\r\nAddFavMenuOpen=True\r\n[Favorites]\r\nItemCount=1\r\n"

@@ -25,7 +25,7 @@ TEST(SettingKeys, UseOnlyTheFourSectionsAndNoKeyTwice) {
     for (const auto& key : keys::StringKeys) add(key.Section, key.Name);
     for (const auto& key : keys::IntegerKeys) add(key.Section, key.Name);
     for (const auto& key : keys::BoolKeys) add(key.Section, key.Name);
-    EXPECT_EQ(seen.size(), 32u);
+    EXPECT_EQ(seen.size(), 33u);
 }
 
 TEST(SettingKeys, GiveTheTablesDefaults) {
