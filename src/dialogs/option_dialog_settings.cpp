@@ -105,7 +105,7 @@ void TdlgOption::LoadLists() {
     settings::TSettingsFile file = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog);
     FFavoritesChanged = false;
     FHeld.Favorites.clear();
-    const std::int32_t favorites = file.Read(keys::FavoritesItemCount);
+    const std::int32_t favorites = keys::FavoritesToRead(file.Read(keys::FavoritesItemCount));
     for (std::int32_t n = 0; n < favorites; ++n)
         FHeld.Favorites.push_back(
             file.Read(keys::FavoritesFile, n, std::string(keys::FavoritesFileReadErrorPrefix) + std::to_string(n)));

@@ -11,6 +11,7 @@
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
+#include "settings/setting_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,15 @@ TEST_F(OptionDialog, LoadsEveryControlFromItsKeyAndHoldsTheOtherSheetsValues) {
     EXPECT_EQ(held.Interval, 60);
     EXPECT_EQ(held.AtAppStart, 2);
     EXPECT_TRUE(held.ForAllFiles && held.SaveType);
+}
+
+TEST_F(OptionDialog, ListsAFavouritesCountBeyondAnyListOnlyUpToTheLimit) {
+    Settings("[Favorites]\r\nItemCount=2000000000\r\nFile1=C:\\b.txt\r\n");
+    Open();
+    const std::vector<std::string>& favorites = Dialog->Held().Favorites;
+    ASSERT_EQ(favorites.size(), static_cast<std::size_t>(settings::keys::FavoritesReadLimit));
+    EXPECT_EQ(favorites[1], "C:\\b.txt");
+    EXPECT_EQ(favorites.back(), "Read Error - " + std::to_string(settings::keys::FavoritesReadLimit - 1));
 }
 
 TEST_F(OptionDialog, LoadsDefaultsFromAnEmptyFileAndTreatsUnknownChoicesAsTheFirst) {
