@@ -137,9 +137,11 @@ std::optional<TdlgOption::TBoxNumbers> TdlgOption::ReadBoxNumbers() {
         try {
             *number = ToInt32(LeaveNumberBox(FView, id));
         } catch (const ui::EConvertError& error) {
-            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error.what(), TBoxButtons::Ok);
+            // The focus goes to the box before the error shows: a box left on the way to OK
+            // then drops its own report of the same text, and the box has the focus after.
             ShowSheet(SheetStartup);
             FView.SetFocus(id);
+            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error.what(), TBoxButtons::Ok);
             return std::nullopt;
         }
     }
