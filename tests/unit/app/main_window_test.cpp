@@ -61,7 +61,7 @@ TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
     EXPECT_EQ(View.Bounds(ui::FormId), (Rect{0, 0, 56, 181}));
     EXPECT_EQ(View.Bounds(ids::btnSaveEnd), (Rect{3, 158, 54, 179}));
     EXPECT_EQ(View.Text(ids::btnSaveEnd), "&2.保終");
-    EXPECT_EQ(View.Text(ui::FormId), "");
+    EXPECT_EQ(View.Text(ui::FormId), "Wyndrel");  // the taskbar's text, though no title bar shows it
     EXPECT_TRUE(Grad.Visible());
     EXPECT_EQ(Grad.BoundsRect(), (Rect{2, 1, 55, 17}));
     EXPECT_EQ(Frame.Position, (Point{0, 40}));  // on no monitor: moved onto the nearest
