@@ -37,6 +37,7 @@ TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widge
       FHelpFileName(std::move(helpFileName)),
       FSnapshotPath(std::move(snapshotPath)),
       FForm(MainWindowForm()) {
+    FGrad.SetHint(GradientBarHint);
     FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
     FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
     FTray.OnIconAdded = [this] { OnTrayIconAdded(); };

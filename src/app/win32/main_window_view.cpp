@@ -44,7 +44,7 @@ void TMainWindowView::Destroy() {
 
 bool TMainWindowView::OnCreate() {
     FBinder.CreateControls(Handle());
-    FBar = std::make_unique<wyndrel::win32::TGradationBar>(FGrad, Handle());
+    FBar = std::make_unique<wyndrel::win32::TGradationBar>(FGrad, Handle(), &FBinder.Tooltips());
     FSysMenu = ::GetSystemMenu(Handle(), FALSE);
     wyndrel::win32::EnableDialogKeys(Handle());
     return true;
