@@ -1,7 +1,7 @@
 // The main window's real view with its presenter inside the test process, where a drop built
 // here can reach it and its window menu can be read: dropped layouts restored in order up to a
-// silent abort with the drop always released, one set of window-menu entries after shows, and
-// the gradient bar's hint.
+// silent abort with the drop always released, one set of window-menu entries after shows, the
+// keyboard focus over activations, and the gradient bar's hint.
 #include "app/main_window.h"
 #include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
@@ -17,6 +17,7 @@
 #include "platform/silent_abort.h"
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
+#include "support/pump.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
 #include "support/win32_engine.h"
@@ -213,6 +214,24 @@ TEST(MainWindowViewOnWin32, KeepsOneSetOfWindowMenuEntriesOverShowsWithHelpOnlyW
     run.Files.RemoveFile(HelpFile);
     ShowAgain(run.Handle());
     EXPECT_EQ(WindowMenuIds(run.Handle()).count(ids::WindowMenuHelp), 0u);
+}
+
+TEST(MainWindowViewOnWin32, FocusesBtnReadWhenFirstShownAndGivesTheFocusBackAtEachActivation) {
+    TMainWindowRun run([](const std::string&) {});
+    run.Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsGetFocusOnStart=True\r\n");
+    run.Window.View().Show();
+    HWND read = ::GetDlgItem(run.Handle(), ids::btnRead);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == read; }, 5000));
+
+    HWND save = ::GetDlgItem(run.Handle(), ids::btnSave);
+    ::SetFocus(save);
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
+                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetActiveWindow(other);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == other; }, 5000));
+    ::SetActiveWindow(run.Handle());
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == save; }, 5000));
+    ::DestroyWindow(other);
 }
 
 // The tooltip that the main window's hints are shown in.
