@@ -25,7 +25,6 @@
 #include "widgets/task_tray_registry.h"
 
 #include <gtest/gtest.h>
-#include <commctrl.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -232,13 +231,6 @@ TEST(MainWindowViewOnWin32, FocusesBtnReadWhenFirstShownAndGivesTheFocusBackAtEa
     ::SetActiveWindow(run.Handle());
     EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == save; }, 5000));
     ::DestroyWindow(other);
-}
-
-// The tooltip that the main window's hints are shown in.
-HWND TooltipOf(HWND window) {
-    for (HWND tooltip : TopLevelWindowsOfClass(TOOLTIPS_CLASSW))
-        if (::GetWindow(tooltip, GW_OWNER) == window) return tooltip;
-    return nullptr;
 }
 
 // The hint of the window's own area at a client point (96-DPI pixels), as the tooltip would

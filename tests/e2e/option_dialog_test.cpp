@@ -115,12 +115,6 @@ TEST(OptionDialogOnWin32, TakesADroppedEditorCleansAndStoresNumbersAndStepsAnUpD
     EXPECT_EQ(run.EditorPath.Path(), DroppedEditor);
 }
 
-// A press of the left button on `button` and its release, as the mouse makes them.
-void Click(HWND button) {
-    ::PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    ::PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-}
-
 TEST(OptionDialogOnWin32, OkClickedWhileABoxHoldsNoNumberReportsItOnceAndLeavesTheFocusInTheBox) {
     TOptionRun run;
     std::atomic<int> boxes = 0;
@@ -137,7 +131,9 @@ TEST(OptionDialogOnWin32, OkClickedWhileABoxHoldsNoNumberReportsItOnceAndLeavesT
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == left; }, 5000));
     ::SendMessageW(left, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1-2"));
 
-    Click(::GetDlgItem(dialog, btnOK));
+    // Clicked with the mouse: pressed, which takes the focus from the box, and released.
+    ::PostMessageW(::GetDlgItem(dialog, btnOK), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    ::PostMessageW(::GetDlgItem(dialog, btnOK), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     EXPECT_TRUE(WaitUntil([&] { return boxes > 0 && FocusOf(dialog) == left; }, 5000));
     ::SendMessageW(left, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));  // mended, so leaving it says nothing
     PressKey(dialog, VK_ESCAPE);
