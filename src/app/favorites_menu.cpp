@@ -4,13 +4,17 @@
 #include "app/main_window_ids.h"
 #include "settings/setting_keys.h"
 
+#include <algorithm>
+
 namespace wyndrel::app {
 
 TFavoritesMenu::TFavoritesMenu() { Rebuild(); }
 
 void TFavoritesMenu::Build(settings::TSettingsFile& settings) {
     using namespace settings::keys;
-    const std::int32_t count = settings.Read(FavoritesItemCount);
+    // Each entry needs a menu id of its own.
+    constexpr std::int32_t MenuCapacity = ids::FavoriteLastId - ids::FavoriteFirstId + 1;
+    const std::int32_t count = std::min(FavoritesToRead(settings.Read(FavoritesItemCount)), MenuCapacity);
     std::vector<std::string> paths;
     for (std::int32_t index = 0; index < count; ++index) paths.push_back(settings.Read(FavoritesFile, index));
     Replace(paths);

@@ -26,6 +26,12 @@ private:
     IResidentProcess& FProcess;
 };
 
+std::vector<int> TabOrder(const ui::TFormSpec& form) {
+    std::vector<int> ids;
+    for (const ui::TControlSpec& control : form.Controls) ids.push_back(control.Id);
+    return ids;
+}
+
 }  // namespace
 
 TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
@@ -36,7 +42,9 @@ TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widge
       FCommands(commands),
       FHelpFileName(std::move(helpFileName)),
       FSnapshotPath(std::move(snapshotPath)),
-      FForm(MainWindowForm()) {
+      FForm(MainWindowForm()),
+      FFocus(FPorts.View, TabOrder(FForm)) {
+    FGrad.SetHint(GradientBarHint);
     FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
     FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
     FTray.OnIconAdded = [this] { OnTrayIconAdded(); };
@@ -66,9 +74,13 @@ void TfrmWyndrel::RegisterCommands() {
 }
 
 // The buttons of commands that cannot run now are disabled, so no click goes unanswered.
+// A focused button that is disabled lends the focus to the next enabled one and has it back
+// when it is enabled again.
 void TfrmWyndrel::ShowAvailability() {
+    FFocus.BeforeEnabling();
     for (const ui::TControlSpec& control : FForm.Controls)
         if (FCommands.Has(control.Id)) FPorts.View.SetEnabled(control.Id, FCommands.Available(control.Id));
+    FFocus.AfterEnabling();
 }
 
 void TfrmWyndrel::FormCreate() {
@@ -112,9 +124,10 @@ void TfrmWyndrel::OnShow() {
     TRealTimeScope realTime(FPorts.Process);
     RefreshWindowMenu(FPorts.Frame.WindowMenu(), FPorts.Files.FileExists(FHelpFileName));
     SetMostTop(FMostTop);
-    if (!FPorts.Ini.Read(IsIconic) &&
-        FPorts.Ini.Read(IsGetFocusOnStart))
+    if (!FPorts.Ini.Read(IsIconic) && FPorts.Ini.Read(IsGetFocusOnStart)) {
         FPorts.Frame.BringForward();
+        FFocus.Restore();
+    }
     FPorts.Frame.Repaint();
 }
 

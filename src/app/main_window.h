@@ -1,6 +1,6 @@
 // TfrmWyndrel, the main window's presenter: start-up and show, the three shapes and icon
-// mode, most-top, the window menu, dropped files, closing, and the gradient bar standing in
-// for the title bar. Every command reaches its action through the window's command table,
+// mode, most-top, the window menu, dropped files, closing, the keyboard focus, and the
+// gradient bar standing in for the title bar. Every command reaches its action through the window's command table,
 // where the parts that carry them out have registered them.
 #pragma once
 
@@ -13,6 +13,7 @@
 #include "platform/timer.h"
 #include "settings/ini_access.h"
 #include "ui/command_table.h"
+#include "ui/focus_keeper.h"
 #include "ui/form.h"
 #include "ui/view.h"
 #include "widgets/sk_gradation.h"
@@ -60,6 +61,9 @@ public:
     // False for identifiers the platform's own handling takes.
     bool OnSysCommand(std::uint32_t id);
     void OnShowRequest() { FPorts.View.Show(); }
+    // The window was activated or deactivated: the focused control is kept and comes back.
+    // True when a control has the focus now.
+    bool OnActivate(bool active) { return FFocus.OnActivate(active); }
     // Restored in the order dropped, after the command that runs now.
     void OnDropFiles(const std::vector<std::string>& paths);
     // The close box, Alt+F4, the window menu's close or a command's close: carried out once
@@ -122,6 +126,7 @@ private:
     std::string FHelpFileName;
     std::string FSnapshotPath;
     ui::TFormSpec FForm;
+    ui::TFocusKeeper FFocus;
     std::deque<std::vector<std::string>> FDropped;
     TViewMode FViewMode = TViewMode::Normal;
     bool FMostTop = false;

@@ -34,7 +34,8 @@ public:
     virtual void DragByCaption() = 0;
     virtual Point CursorPos() = 0;
     virtual std::uint32_t CaptionColor(TCaptionColor which) = 0;
-    // SetActiveWindow, SetForegroundWindow, the top of the Z order and the keyboard focus.
+    // SetActiveWindow, SetForegroundWindow and the top of the Z order; the keyboard focus is
+    // given to a control by the presenter.
     virtual void BringForward() = 0;
     virtual void Repaint() = 0;
     // The whole application: minimised to the taskbar, restored, and told to quit.

@@ -12,8 +12,9 @@ void TfrmWyndrel::SetViewMode(TViewMode mode) {
     // The border change may re-create what the shell knows of the window; the tray icon
     // goes before it and comes back after.
     FTray.SetRegistered(false);
+    // The window's text stays the application title in every shape: the window is its own
+    // taskbar entry, and a shape without a title bar shows none of the text.
     FPorts.Frame.SetTitleBar(shape.TitleBar);
-    FPorts.View.SetText(ui::FormId, shape.Caption);
     FPorts.View.SetBounds(ui::FormId, {0, 0, shape.ClientWidth, shape.ClientHeight});
     if (shape.GradientBarVisible) {
         FGrad.SetBounds(GradientBarBounds.Left, GradientBarBounds.Top, GradientBarBounds.Width(),

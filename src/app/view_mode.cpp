@@ -3,8 +3,6 @@
 // buttons of the normal and horizontal shapes reach one pixel past the client area.
 #include "app/view_mode.h"
 
-#include "platform/user_interface.h"
-
 namespace wyndrel::app {
 namespace {
 
@@ -13,7 +11,7 @@ constexpr Rect Box(std::int32_t left, std::int32_t top, std::int32_t width, std:
 }
 
 const TMainWindowArrangement NormalShape{
-    true, 144, 96, ProgramName, false,
+    true, 144, 96, false,
     {{{"btnRead", Box(0, 0, 73, 25)}, {"btnSave", Box(72, 0, 73, 25)},
       {"btnSituate", Box(0, 24, 73, 25)}, {"btnOption", Box(72, 24, 73, 25)},
       {"btnChangeView", Box(0, 48, 73, 25)}, {"btnClose", Box(72, 48, 73, 25)},
@@ -22,7 +20,7 @@ const TMainWindowArrangement NormalShape{
 };
 
 const TMainWindowArrangement HorizontalShape{
-    true, 204, 40, ProgramName, false,
+    true, 204, 40, false,
     {{{"btnRead", Box(0, 0, 49, 21)}, {"btnSave", Box(48, 0, 49, 21)},
       {"btnSituate", Box(96, 0, 49, 21)}, {"btnOption", Box(0, 20, 49, 21)},
       {"btnChangeView", Box(48, 20, 49, 21)}, {"btnClose", Box(96, 20, 49, 21)},
@@ -31,7 +29,7 @@ const TMainWindowArrangement HorizontalShape{
 };
 
 const TMainWindowArrangement VerticalShape{
-    false, 56, 181, "", true,
+    false, 56, 181, true,
     {{{"btnRead", Box(3, 18, 51, 21)}, {"btnSave", Box(3, 38, 51, 21)},
       {"btnSituate", Box(3, 58, 51, 21)}, {"btnOption", Box(3, 78, 51, 21)},
       {"btnChangeView", Box(3, 98, 51, 21)}, {"btnClose", Box(3, 118, 51, 21)},

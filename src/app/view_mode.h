@@ -36,7 +36,6 @@ struct TMainWindowArrangement {
     bool TitleBar = true;  // single fixed border with a title bar; none at all when false
     std::int32_t ClientWidth = 0;
     std::int32_t ClientHeight = 0;
-    const char* Caption = "";
     bool GradientBarVisible = false;
     std::array<TPlacedButton, 8> Buttons;  // in tab order
     std::array<TButtonCaption, 3> Captions;

@@ -88,7 +88,8 @@ void TdlgOption::PlaceOverOwner() {
         FPorts.Ui.ShowMessageDialog(TDialogType::Error, OptionOwnerErrorText, TBoxButtons::Ok);
         return;
     }
-    FView.SetWindowRect(CentreOn(FView.WindowRect(), *owner, FPorts.WorkArea()));
+    const std::optional<Rect> area = FPorts.Monitors ? WorkAreaHolding(*owner, FPorts.Monitors()) : std::nullopt;
+    FView.SetWindowRect(CentreOn(FView.WindowRect(), *owner, area));
 }
 
 int TdlgOption::CurrentSheet() const { return std::max(FView.Selection(PageCtrl), 0); }

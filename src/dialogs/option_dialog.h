@@ -48,7 +48,7 @@ struct TOptionPorts {
     // The owner's outer rectangle in screen pixels when it is a window of the program's own;
     // none otherwise.
     std::function<std::optional<Rect>()> OwnerRect;
-    std::function<Rect()> WorkArea;  // of the primary monitor
+    std::function<std::vector<TMonitor>()> Monitors;  // every display monitor, the primary one first
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
     IHelpViewer& Help;  // shows a topic of `HelpFileName`

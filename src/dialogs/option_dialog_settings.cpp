@@ -106,7 +106,7 @@ void TdlgOption::LoadLists() {
     settings::TSettingsFile file = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog);
     FFavoritesChanged = false;
     FHeld.Favorites.clear();
-    const std::int32_t favorites = file.Read(keys::FavoritesItemCount);
+    const std::int32_t favorites = keys::FavoritesToRead(file.Read(keys::FavoritesItemCount));
     for (std::int32_t n = 0; n < favorites; ++n)
         FHeld.Favorites.push_back(
             file.Read(keys::FavoritesFile, n, std::string(keys::FavoritesFileReadErrorPrefix) + std::to_string(n)));
@@ -138,9 +138,11 @@ std::optional<TdlgOption::TBoxNumbers> TdlgOption::ReadBoxNumbers() {
         try {
             *number = ToInt32(LeaveNumberBox(FView, id));
         } catch (const ui::EConvertError& error) {
-            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error.what(), TBoxButtons::Ok);
+            // The focus goes to the box before the error shows: a box left on the way to OK
+            // then drops its own report of the same text, and the box has the focus after.
             ShowSheet(SheetStartup);
             FView.SetFocus(id);
+            FPorts.Ui.ShowMessageDialog(TDialogType::Error, error.what(), TBoxButtons::Ok);
             return std::nullopt;
         }
     }

@@ -100,6 +100,12 @@ Rect CentreOn(const Rect& box, const Rect& target, const std::optional<Rect>& ke
     return Rect{left, top, left + width, top + height};
 }
 
+std::optional<Rect> WorkAreaHolding(const Rect& window, const std::vector<TMonitor>& monitors) {
+    auto monitor = NearestMonitor(EdgesOf(window), monitors, &TMonitor::Bounds);
+    if (!monitor) return std::nullopt;
+    return monitor->WorkArea;
+}
+
 Rect WorkspaceToScreen(const Rect& normal, const std::vector<TMonitor>& monitors) {
     auto monitor = NearestMonitor(EdgesOf(normal), monitors, &TMonitor::Bounds);
     if (!monitor) return normal;

@@ -20,6 +20,11 @@ TWindowBox MoveOntoNearestWorkArea(const TWindowBox& box, const std::vector<TMon
 // for the box its right and bottom edges are the ones kept inside.
 Rect CentreOn(const Rect& box, const Rect& target, const std::optional<Rect>& keepInside = std::nullopt);
 
+// The work area of the monitor that holds `window`, picked as MonitorFromWindow picks it with
+// MONITOR_DEFAULTTONEAREST: the monitor the window shares the most area with, else the one
+// nearest to it, the first of equals (the primary one). None with no monitors known.
+std::optional<Rect> WorkAreaHolding(const Rect& window, const std::vector<TMonitor>& monitors);
+
 // A window placement's normal position (workspace coordinates, which start at the top left
 // corner of the work area of the window's monitor) in screen coordinates.
 Rect WorkspaceToScreen(const Rect& normal, const std::vector<TMonitor>& monitors);

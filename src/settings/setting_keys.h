@@ -3,6 +3,7 @@
 // a key name or a default.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -120,6 +121,10 @@ inline constexpr std::int32_t MaxRestoreLastSession = 2;
 inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::ScanInDialog};
 inline constexpr TNumberedStringKey FavoritesFile{{SectionFavorites, "File"}, ""};
 inline constexpr std::string_view FavoritesFileReadErrorPrefix = "Read Error - ";
+// A count that no list kept by hand reaches, as a damaged or hand-edited file may hold, is
+// read only this far: each entry is one read of the whole file, and each stays in memory.
+inline constexpr std::int32_t FavoritesReadLimit = 8192;
+constexpr std::int32_t FavoritesToRead(std::int32_t itemCount) { return std::clamp(itemCount, 0, FavoritesReadLimit); }
 
 // Section AutoSave.
 inline constexpr TIntegerKey AutoSaveFileCount{SectionAutoSave, "FileCount", 0, TIntegerRead::StrictAndScan};

@@ -27,6 +27,7 @@ void TSKGradationG::SetStartColor(TColor value) { Store(FStartColor, value); }
 void TSKGradationG::SetGradationStep(int value) { Store(FGradationStep, value); }
 void TSKGradationG::SetAutoPoint(int value) { Store(FAutoPoint, value); }
 void TSKGradationG::SetDirection(TDirection value) { Store(FDirection, value); }
+void TSKGradationG::SetHint(std::string value) { Store(FHint, std::move(value)); }
 
 void TSKGradationG::SetEndColor(TColor value) {
     if (FEndColor == value) return;

@@ -6,6 +6,7 @@
 #include "widgets/mouse_event.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace wyndrel::widgets {
@@ -48,6 +49,9 @@ public:
     void SetEndPoint(int value);
     TDirection Direction() const { return FDirection; }
     void SetDirection(TDirection value);
+    // Shown over the bar while it is visible; line breaks are single carriage returns.
+    const std::string& Hint() const { return FHint; }
+    void SetHint(std::string value);
 
     // Fired after the inherited handling of the pointer entering and leaving the control.
     TNotifyEvent OnMouseEnter;
@@ -86,6 +90,7 @@ private:
     int FAutoPoint = 5;
     int FEndPoint = 260;
     TDirection FDirection = TDirection::dHorizontal;
+    std::string FHint;
 };
 
 }  // namespace wyndrel::widgets

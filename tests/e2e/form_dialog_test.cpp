@@ -61,13 +61,6 @@ void ExpectGeometryAt(HWND dialog, int dpi) {
     }
 }
 
-HWND TooltipOf(HWND dialog) {
-    HWND found = nullptr;
-    for (HWND window : TopLevelWindowsOfClass(TOOLTIPS_CLASSW))
-        if (::GetWindow(window, GW_OWNER) == dialog) found = window;
-    return found;
-}
-
 std::wstring HintOf(HWND tooltip, HWND dialog, int id) {
     wchar_t text[256] = {};
     TTTOOLINFOW tool{};

@@ -119,6 +119,7 @@ TEST(ResidentJourney, ShapesMostTopIconModeHandOverAndQuit) {
     ClickChangeView(window);
     ExpectShape(window, Vertical, 96);
     EXPECT_EQ(::GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(WindowText(window), L"Wyndrel");  // what its taskbar entry and Alt+Tab show
 
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::mpCVIcon, 0), 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(window); }, 10000));

@@ -1,6 +1,7 @@
 // The main window's real view with its presenter inside the test process, where a drop built
 // here can reach it and its window menu can be read: dropped layouts restored in order up to a
-// silent abort with the drop always released, and one set of window-menu entries after shows.
+// silent abort with the drop always released, one set of window-menu entries after shows, the
+// keyboard focus over activations, and the gradient bar's hint.
 #include "app/main_window.h"
 #include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
@@ -16,9 +17,11 @@
 #include "platform/silent_abort.h"
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
+#include "support/pump.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
 #include "support/win32_engine.h"
+#include "ui/win32/dpi.h"
 #include "widgets/task_tray_registry.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +213,50 @@ TEST(MainWindowViewOnWin32, KeepsOneSetOfWindowMenuEntriesOverShowsWithHelpOnlyW
     run.Files.RemoveFile(HelpFile);
     ShowAgain(run.Handle());
     EXPECT_EQ(WindowMenuIds(run.Handle()).count(ids::WindowMenuHelp), 0u);
+}
+
+TEST(MainWindowViewOnWin32, FocusesBtnReadWhenFirstShownAndGivesTheFocusBackAtEachActivation) {
+    TMainWindowRun run([](const std::string&) {});
+    run.Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsGetFocusOnStart=True\r\n");
+    run.Window.View().Show();
+    HWND read = ::GetDlgItem(run.Handle(), ids::btnRead);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == read; }, 5000));
+
+    HWND save = ::GetDlgItem(run.Handle(), ids::btnSave);
+    ::SetFocus(save);
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
+                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetActiveWindow(other);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == other; }, 5000));
+    ::SetActiveWindow(run.Handle());
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == save; }, 5000));
+    ::DestroyWindow(other);
+}
+
+// The hint of the window's own area at a client point (96-DPI pixels), as the tooltip would
+// show it there; empty where it has none.
+std::wstring AreaHintAt(HWND window, POINT point) {
+    HWND tooltip = TooltipOf(window);
+    const int dpi = wyndrel::ui::win32::WindowDpi(window);
+    TTHITTESTINFOW hit{};
+    hit.hwnd = window;
+    hit.pt = {::MulDiv(point.x, dpi, 96), ::MulDiv(point.y, dpi, 96)};
+    hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    if (!tooltip || !::SendMessageW(tooltip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return {};
+    wchar_t text[512] = {};
+    hit.ti.lpszText = text;
+    ::SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
+    return text;
+}
+
+TEST(MainWindowViewOnWin32, HintsTheGradientBarWhereItIsShown) {
+    TMainWindowRun run([](const std::string&) {});
+    run.Form.SetViewMode(app::TViewMode::Vertical);
+    EXPECT_EQ(AreaHintAt(run.Handle(), {10, 8}),
+              L"Wyndrel\r\n垂直モードでは、このバーを右クリックすると\r\nタスクトレイのアイコンと同じメニューが出てきます。");
+    EXPECT_EQ(AreaHintAt(run.Handle(), {10, 30}), L"");
+    run.Form.SetViewMode(app::TViewMode::Normal);
+    EXPECT_EQ(AreaHintAt(run.Handle(), {10, 8}), L"");
 }
 
 }  // namespace

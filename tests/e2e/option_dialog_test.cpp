@@ -1,6 +1,7 @@
 // The options dialog on real controls inside the test process: a drop on the path box,
 // switching sheets through the tab strip, numbers cleaned on leaving their box or typed and
-// confirmed at once with Enter, and the mouse wheel on an up-down.
+// confirmed at once with Enter, one report of a box that holds no number when OK is
+// clicked, and the mouse wheel on an up-down.
 #include "dialogs/option_ids.h"
 #include "dialogs/win32/option_dialog_window.h"
 #include "fakes/fake_files.h"
@@ -8,12 +9,14 @@
 #include "fakes/fake_user_registry.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
+#include "platform/win32/message_loop.h"
 #include "support/desktop_probe.h"
 #include "support/drop_files.h"
 #include "support/keys.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <future>
 
 namespace e2e {
@@ -40,7 +43,8 @@ public:
             wyndrel::dialogs::TOptionPorts ports{
                 Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                 [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, StartWithWindows, std::nullopt};
+                [] { return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}}; }, {}, {},
+                [] { return std::string(); }, Help, StartWithWindows, std::nullopt};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }
@@ -109,6 +113,35 @@ TEST(OptionDialogOnWin32, TakesADroppedEditorCleansAndStoresNumbersAndStepsAnUpD
     EXPECT_NE(settings.find("UserTop=1234\r\n"), std::string::npos) << settings;
     EXPECT_NE(settings.find("LastSheet=1\r\n"), std::string::npos) << settings;
     EXPECT_EQ(run.EditorPath.Path(), DroppedEditor);
+}
+
+TEST(OptionDialogOnWin32, OkClickedWhileABoxHoldsNoNumberReportsItOnceAndLeavesTheFocusInTheBox) {
+    TOptionRun run;
+    std::atomic<int> boxes = 0;
+    run.Ui.DuringBox = [&] {
+        ++boxes;
+        wyndrel::win32::ProcessPendingMessages();
+    };
+    std::future<void> shown = run.Open();
+    HWND dialog = WaitForDialog(L"設定");
+    ASSERT_NE(dialog, nullptr);
+    ::SendMessageW(::GetDlgItem(dialog, PageCtrl), TCM_SETCURFOCUS, SheetStartup, 0);
+    HWND left = ::GetDlgItem(dialog, numLeft);
+    ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(left), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == left; }, 5000));
+    ::SendMessageW(left, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1-2"));
+
+    // Clicked with the mouse: pressed, which takes the focus from the box, and released.
+    ::PostMessageW(::GetDlgItem(dialog, btnOK), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    ::PostMessageW(::GetDlgItem(dialog, btnOK), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_TRUE(WaitUntil([&] { return boxes > 0 && FocusOf(dialog) == left; }, 5000));
+    ::SendMessageW(left, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));  // mended, so leaving it says nothing
+    PressKey(dialog, VK_ESCAPE);
+    ASSERT_EQ(shown.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    shown.get();
+    EXPECT_EQ(boxes, 1);
+    ASSERT_EQ(run.Ui.Messages().size(), 1u);
+    EXPECT_EQ(run.Ui.Messages()[0].Text, "'1-2' は浮動小数点数ではありません");
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ public:
             wyndrel::dialogs::TOptionPorts ports{
                 Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
                 [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return wyndrel::Rect{0, 0, 1024, 738}; }, {}, {}, [] { return std::string(); }, Help, StartWithWindows, sheets};
+                [] { return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}}; }, {}, {},
+                [] { return std::string(); }, Help, StartWithWindows, sheets};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }

@@ -34,6 +34,7 @@ TBoxAnswer TFakeUserInterface::ShowMessageBox(const TMessageBox& box) {
     event.Box = box;
     event.Buttons = box.Buttons;
     FEvents.push_back(event);
+    if (DuringBox) DuringBox();
     return NextAnswer(box.Buttons, box.Text);
 }
 
@@ -44,6 +45,7 @@ TBoxAnswer TFakeUserInterface::ShowMessageDialog(TDialogType type, const std::st
     event.DialogType = type;
     event.Buttons = buttons;
     FEvents.push_back(event);
+    if (DuringBox) DuringBox();
     return NextAnswer(buttons, text);
 }
 

@@ -32,6 +32,9 @@ public:
     void OnPump(std::function<void(std::uint32_t elapsedMs)> pump) { FPump = std::move(pump); }
     // Runs while an open or save dialog is on screen, before it is answered.
     std::function<void()> DuringFileDialog;
+    // Runs while a box or message dialog is on screen, before it is answered: a real one
+    // handles the thread's messages meanwhile.
+    std::function<void()> DuringBox;
 
     const std::vector<TUiEvent>& Events() const { return FEvents; }
     std::vector<TUiEvent> Messages() const;      // boxes and dialogs only

@@ -11,8 +11,10 @@ class TFakeVersionResource : public IVersionResource {
 public:
     std::map<std::string, std::vector<std::uint8_t>> Files;
     std::string ErrorText = "The specified resource type cannot be found in the image file.";
+    int Reads = 0;  // every ReadVersionResource call, recorded
 
     std::optional<std::vector<std::uint8_t>> ReadVersionResource(const std::string& fileName) override {
+        ++Reads;
         auto found = Files.find(fileName);
         if (found == Files.end()) return std::nullopt;
         return found->second;

@@ -102,6 +102,11 @@ void TFakeView::SetSelection(int id, int index) {
     control.Selection = index >= 0 && index < static_cast<int>(count) ? index : -1;
 }
 
+void TFakeView::SetEnabled(int id, bool enabled) {
+    At(id).Enabled = enabled;
+    if (!enabled && FFocused == id) FFocused = ui::FormId;
+}
+
 void TFakeView::SetFocus(int id) {
     const TFakeControl& control = Control(id);
     // The platform refuses the focus to a control that cannot take it.

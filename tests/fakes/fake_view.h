@@ -60,7 +60,8 @@ public:
     std::string Text(int id) const override { return Control(id).Text; }
     void SetChecked(int id, bool checked) override { At(id).Checked = checked; }
     bool Checked(int id) const override { return Control(id).Checked; }
-    void SetEnabled(int id, bool enabled) override { At(id).Enabled = enabled; }
+    // A disabled control loses the focus, as with EnableWindow: no control has it then.
+    void SetEnabled(int id, bool enabled) override;
     bool Enabled(int id) const override { return Control(id).Enabled; }
     void SetVisible(int id, bool visible) override { At(id).Visible = visible; }
     bool Visible(int id) const override { return Control(id).Visible; }
@@ -85,6 +86,8 @@ public:
     int CaptionWidth(int id) const override;
     void SetFocus(int id) override;
     int Focused() const override { return FFocused; }
+    // The focus went to another window.
+    void LoseFocus() { FFocused = ui::FormId; }
     Rect WindowRect() const override { return FWindowRect; }
     void SetWindowRect(const Rect& rect) override { FWindowRect = rect; }
     void Show() override { At(ui::FormId).Visible = true; }

@@ -44,7 +44,7 @@ void TMainWindowView::Destroy() {
 
 bool TMainWindowView::OnCreate() {
     FBinder.CreateControls(Handle());
-    FBar = std::make_unique<wyndrel::win32::TGradationBar>(FGrad, Handle());
+    FBar = std::make_unique<wyndrel::win32::TGradationBar>(FGrad, Handle(), &FBinder.Tooltips());
     FSysMenu = ::GetSystemMenu(Handle(), FALSE);
     wyndrel::win32::EnableDialogKeys(Handle());
     return true;
@@ -82,6 +82,12 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 FPresenter.OnChangeViewPopup();
                 return 0;
             }
+            break;
+        case WM_ACTIVATE:
+            // The platform gives an activated window that is no dialog box the focus itself;
+            // here the control that had it gets it back, as in a dialog box. A minimised
+            // window, or one whose controls all refuse the focus, is left to the platform.
+            if (HIWORD(wParam) == 0 && FPresenter.OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
             break;
         case WM_ACTIVATEAPP:
             if (!wParam) FPresenter.AppEventsDeactivate();
@@ -180,7 +186,6 @@ void TMainWindowView::BringForward() {
     ::SetActiveWindow(Handle());
     ::SetForegroundWindow(Handle());
     ::BringWindowToTop(Handle());
-    ::SetFocus(Handle());
 }
 
 void TMainWindowView::Repaint() {

@@ -4,6 +4,7 @@
 #include "dialogs/win32/option_dialog_window.h"
 #include "app/main_window_ids.h"
 #include "layout/editor_executable.h"
+#include "platform/win32/display_monitors.h"
 #include "platform/win32/win32_rect.h"
 
 namespace wyndrel::app::win32 {
@@ -40,11 +41,7 @@ void TOptionsCommand::Open() {
             if (!FMainWindow || !::GetWindowRect(FMainWindow, &outer)) return std::nullopt;
             return wyndrel::win32::ToRect(outer);
         },
-        [] {
-            RECT area{};
-            ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-            return wyndrel::win32::ToRect(area);
-        },
+        [] { return wyndrel::win32::DisplayMonitors(); },
         [this] { FForm.ActivateTitleColors(); },
         [this] { FForm.DeactivateTitleColors(); },
         [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },

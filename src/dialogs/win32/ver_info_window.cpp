@@ -131,7 +131,8 @@ LRESULT TVerInfoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (auto brush = OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) return *brush;
             break;
         case WM_SHOWWINDOW:
-            if (wParam && FPresenter) FPresenter->OnShow();
+            if (lParam != 0) return ShowWithOwner(wParam, lParam);
+            if (wParam && !FShowingWithOwner && FPresenter) FPresenter->OnShow();
             break;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && FPresenter) FPresenter->FormActivate();
@@ -140,6 +141,17 @@ LRESULT TVerInfoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
     }
     return TWindowBase::OnMessage(message, wParam, lParam);
+}
+
+// The owner is minimised or comes back (SW_PARENTCLOSING, SW_PARENTOPENING): the platform's
+// own handling hides or shows the window through ShowWindow, and that is no new showing.
+LRESULT TVerInfoWindow::ShowWithOwner(WPARAM wParam, LPARAM lParam) {
+    FShowingWithOwner = true;
+    struct TDone {
+        bool& Flag;
+        ~TDone() { Flag = false; }
+    } done{FShowingWithOwner};
+    return TWindowBase::OnMessage(WM_SHOWWINDOW, wParam, lParam);
 }
 
 std::optional<LRESULT> TVerInfoWindow::OnControlColor(HDC dc, HWND control) {

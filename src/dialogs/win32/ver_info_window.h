@@ -48,6 +48,7 @@ private:
     void DressControls();
     void CentreOnDesktop();
     std::optional<LRESULT> OnControlColor(HDC dc, HWND control);
+    LRESULT ShowWithOwner(WPARAM wParam, LPARAM lParam);
 
     ui::win32::TFormBinder FBinder;
     ui::win32::TWin32FormView FView;
@@ -56,6 +57,7 @@ private:
     std::map<int, widgets::TColor> FColors;
     HICON FIcon = nullptr;
     TfrmVerInfo* FPresenter = nullptr;
+    bool FShowingWithOwner = false;
 };
 
 }  // namespace wyndrel::dialogs::win32

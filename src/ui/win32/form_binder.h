@@ -41,6 +41,7 @@ public:
     HWND Window() const { return FWindow; }
     int Dpi() const { return FDpi; }
     const TTooltips& Tooltips() const { return FTooltips; }
+    TTooltips& Tooltips() { return FTooltips; }
     // The numeric box or file-drop control `id`; nullptr for other controls.
     TNumEditControl* NumEdit(int id) const { return FBehaviours.NumEdit(id); }
     TFileDropControl* FileDrop(int id) const { return FBehaviours.FileDrop(id); }

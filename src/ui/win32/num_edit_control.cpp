@@ -49,6 +49,11 @@ bool TNumEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             result = CallDefault(message, wParam, lParam);
             Leave();
             return true;
+        case WM_SETFOCUS:
+            // The focus is back before the box's report was shown: what put it back (OK, which
+            // reads every box) reports the same text itself.
+            FPendingError.clear();
+            return false;
         case NumEditErrorMessage: {
             // Shown only now: a message box opened while the focus moves would take part in
             // the move and leave it half done.

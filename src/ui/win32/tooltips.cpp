@@ -37,6 +37,24 @@ void TTooltips::Add(HWND control, const std::string& hint) {
     ::SendMessageW(FTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void TTooltips::SetArea(UINT_PTR id, const RECT& area, const std::string& hint) {
+    if (!FTooltip) return;
+    std::wstring text = wyndrel::win32::Widen(TooltipText(hint));
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = FForm;
+    tool.uId = id;
+    tool.rect = area;
+    tool.lpszText = text.data();
+    if (FAreas.insert(id).second) {
+        ::SendMessageW(FTooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    ::SendMessageW(FTooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(FTooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void TTooltips::Rescale(int dpi) {
     if (FTooltip) ::SendMessageW(FTooltip, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(MaxHintWidth, dpi));
 }

@@ -30,8 +30,8 @@ widgets::TShiftState KeysToShift(WPARAM keys) {
 
 }  // namespace
 
-TGradationBar::TGradationBar(widgets::TSKGradationG& model, HWND parent)
-    : FModel(model), FParent(parent), FDpi(ui::win32::WindowDpi(parent)) {
+TGradationBar::TGradationBar(widgets::TSKGradationG& model, HWND parent, ui::win32::TTooltips* hints)
+    : FModel(model), FParent(parent), FHints(hints), FDpi(ui::win32::WindowDpi(parent)) {
     FModel.OnInvalidate = [this] { Invalidate(); };
     Invalidate();
 }
@@ -46,6 +46,14 @@ void TGradationBar::Invalidate() {
     ::InvalidateRect(FParent, &FPaintedBounds, TRUE);
     FPaintedBounds = Bounds();
     ::InvalidateRect(FParent, &FPaintedBounds, TRUE);
+    PlaceHint();
+}
+
+// Every change of the bar comes through here: its place, its visibility, the DPI, the hint.
+void TGradationBar::PlaceHint() {
+    constexpr UINT_PTR HintArea = 1;
+    if (!FHints || FModel.Hint().empty()) return;
+    FHints->SetArea(HintArea, FModel.Visible() ? Bounds() : RECT{}, FModel.Hint());
 }
 
 void TGradationBar::Paint(HDC dc) {

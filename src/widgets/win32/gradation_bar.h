@@ -3,14 +3,16 @@
 #pragma once
 
 #include "platform/win32/windows_header.h"
+#include "ui/win32/tooltips.h"
 #include "widgets/sk_gradation.h"
 
 namespace wyndrel::win32 {
 
 class TGradationBar {
 public:
-    // The bar draws `model` on `parent` at the parent's DPI and repaints when it changes.
-    TGradationBar(widgets::TSKGradationG& model, HWND parent);
+    // The bar draws `model` on `parent` at the parent's DPI and repaints when it changes;
+    // its hint shows in `hints` (the parent's tooltips) over the bar while it is visible.
+    TGradationBar(widgets::TSKGradationG& model, HWND parent, ui::win32::TTooltips* hints = nullptr);
     ~TGradationBar();
     TGradationBar(const TGradationBar&) = delete;
     TGradationBar& operator=(const TGradationBar&) = delete;
@@ -27,12 +29,14 @@ public:
 private:
     int Unscale(int value) const;
     void Invalidate();
+    void PlaceHint();
     bool Contains(POINT point) const;
     void FollowPointer(POINT point);
     bool OnButton(UINT message, WPARAM keys, POINT point);
 
     widgets::TSKGradationG& FModel;
     HWND FParent;
+    ui::win32::TTooltips* FHints;
     int FDpi;
     RECT FPaintedBounds{};  // what the last repaint request covered, so a move clears it
     bool FPointerInside = false;

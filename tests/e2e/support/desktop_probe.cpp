@@ -57,6 +57,12 @@ std::vector<HWND> TopLevelWindowsOfClass(const std::wstring& className) {
     return search.Found;
 }
 
+HWND TooltipOf(HWND window) {
+    for (HWND tooltip : TopLevelWindowsOfClass(TOOLTIPS_CLASSW))
+        if (::GetWindow(tooltip, GW_OWNER) == window) return tooltip;
+    return nullptr;
+}
+
 std::wstring WindowText(HWND window) {
     wchar_t text[4096] = {};
     LRESULT length = ::SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));

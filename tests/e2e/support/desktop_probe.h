@@ -15,6 +15,8 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs);
 
 // Top-level windows of a class, topmost first.
 std::vector<HWND> TopLevelWindowsOfClass(const std::wstring& className);
+// The tooltip window that shows the hints of `window`'s controls; null when it has none.
+HWND TooltipOf(HWND window);
 
 std::wstring WindowText(HWND window);
 std::wstring EditorPath(HWND editor);    // the TEdit child's text

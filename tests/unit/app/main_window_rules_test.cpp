@@ -45,7 +45,6 @@ TEST(MainWindowShapes, KeepTheirSizesOverlapsAndCaptions) {
     EXPECT_EQ(std::string(vertical.Buttons[4].Name), "btnChangeView");
     EXPECT_TRUE(normal.TitleBar && horizontal.TitleBar && !vertical.TitleBar);
     EXPECT_TRUE(vertical.GradientBarVisible && !normal.GradientBarVisible);
-    EXPECT_EQ(std::string(vertical.Caption) + normal.Caption, "Wyndrel");
     EXPECT_EQ(std::string(normal.Captions[2].Caption) + horizontal.Captions[2].Caption + vertical.Captions[0].Caption +
                   vertical.Captions[1].Caption + horizontal.Captions[1].Caption,
               "表示切替(&V)表示(&V)&1.読終&2.保終保存.終(&2)");

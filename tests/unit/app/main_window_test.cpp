@@ -1,5 +1,6 @@
 // TfrmWyndrel on a fake view, frame, tray and settings: creation from the settings, shows,
-// shapes and icon mode, the window menu's commands, closing, exit state, the gradient bar.
+// shapes and icon mode, the window menu's commands, closing, exit state, the gradient bar,
+// the keyboard focus.
 #include "app/layout_file_commands.h"
 #include "app/main_window.h"
 #include "app/main_window_ids.h"
@@ -61,7 +62,7 @@ TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
     EXPECT_EQ(View.Bounds(ui::FormId), (Rect{0, 0, 56, 181}));
     EXPECT_EQ(View.Bounds(ids::btnSaveEnd), (Rect{3, 158, 54, 179}));
     EXPECT_EQ(View.Text(ids::btnSaveEnd), "&2.保終");
-    EXPECT_EQ(View.Text(ui::FormId), "");
+    EXPECT_EQ(View.Text(ui::FormId), "Wyndrel");  // the taskbar's text, though no title bar shows it
     EXPECT_TRUE(Grad.Visible());
     EXPECT_EQ(Grad.BoundsRect(), (Rect{2, 1, 55, 17}));
     EXPECT_EQ(Frame.Position, (Point{0, 40}));  // on no monitor: moved onto the nearest
@@ -260,6 +261,31 @@ TEST_F(MainWindow, LayoutButtonsRunTheirCommandsAndTheOthersAreDisabledWhileOneR
                             [](const fakes::TUiEvent& event) { return event.Kind == fakes::TUiEvent::TKind::FileDialog; }),
               2);
     EXPECT_FALSE(Table.Busy());
+}
+
+TEST_F(MainWindow, KeepsTheFocusedButtonOverActivationsAndLendsItsFocusOnWhileItsCommandDisablesIt) {
+    Create("");
+    EXPECT_TRUE(Form.OnActivate(true));
+    EXPECT_EQ(View.Focused(), ids::btnRead);
+    View.SetFocus(ids::btnSave);
+    Form.OnActivate(false);
+    View.LoseFocus();
+    EXPECT_TRUE(Form.OnActivate(true));
+    EXPECT_EQ(View.Focused(), ids::btnSave);
+
+    // The list opens over the window and closes again while its button is disabled.
+    View.SetFocus(ids::btnSituate);
+    std::vector<int> focusedMeanwhile;
+    OnEditorList = [&] {
+        focusedMeanwhile.push_back(View.Focused());
+        Form.OnActivate(false);
+        View.LoseFocus();
+        Form.OnActivate(true);
+        focusedMeanwhile.push_back(View.Focused());
+    };
+    Form.OnControl({ids::btnSituate});
+    EXPECT_EQ(focusedMeanwhile, (std::vector<int>{ids::btnChangeView, ids::btnChangeView}));
+    EXPECT_EQ(View.Focused(), ids::btnSituate);
 }
 
 TEST_F(MainWindow, TicksDropsAndACloseThatArriveDuringARestoreAreCarriedOutAfterIt) {

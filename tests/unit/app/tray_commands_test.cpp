@@ -4,6 +4,7 @@
 #include "app/tray_commands.h"
 #include "fakes/fake_open_forms.h"
 #include "fakes/fake_user_interface.h"
+#include "settings/setting_keys.h"
 #include "unit/app/main_window_rig.h"
 
 #include <gtest/gtest.h>
@@ -255,6 +256,16 @@ TEST_F(TrayCommands, AFavouriteWhosePathNoFileCanHaveGoesToTheLauncherWhichRefus
     LeftClick();
     EXPECT_EQ(Ran, std::vector<std::string>{"open C:\\Docs\\a|b.txt"});
     EXPECT_TRUE(Ui.Messages().empty());
+}
+
+TEST_F(TrayCommands, AFavouritesCountBeyondAnyListIsReadOnlyUpToTheLimitAndOneUpTo1024Whole) {
+    Create("[Favorites]\r\nItemCount=2000000000\r\nFile0=C:\\a.txt\r\n");
+    ASSERT_EQ(Commands.Favorites().Count(), settings::keys::FavoritesReadLimit);
+    EXPECT_EQ(Commands.Favorites().Paths().front(), "C:\\a.txt");
+    EXPECT_EQ(Commands.Favorites().Paths().back(), "");
+    Create("[Favorites]\r\nItemCount=1024\r\nFile1023=C:\\last.txt\r\n");
+    ASSERT_EQ(Commands.Favorites().Count(), 1024);
+    EXPECT_EQ(Commands.Favorites().Paths().back(), "C:\\last.txt");
 }
 
 TEST_F(TrayCommands, AddingAFavouriteAsksForAFileRefusesTheSameSpellingAndStoresOneKey) {

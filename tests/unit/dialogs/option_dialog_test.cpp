@@ -11,6 +11,7 @@
 #include "fakes/fake_timer.h"
 #include "fakes/fake_user_interface.h"
 #include "fakes/fake_view.h"
+#include "settings/setting_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ protected:
     std::string SettingsText() const { return Files.Content(IniPath); }
     TdlgOption& Open() {
         TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
-                           [this] { return Owner; }, [this] { return WorkArea; },
+                           [this] { return Owner; }, [this] { return Monitors; },
                            [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
                            [this] { return Found; }, Help, StartWithWindows, std::nullopt};
         Dialog.emplace(View, std::move(ports));
@@ -69,7 +70,7 @@ protected:
     fakes::TFakeView View{OptionForm()};
     layout::TEditorPath EditorPath{Editor};
     std::optional<Rect> Owner = Rect{100, 200, 244, 319};
-    Rect WorkArea{0, 0, 1024, 738};
+    std::vector<TMonitor> Monitors{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
     std::string Found;
     fakes::TFakeHelpViewer Help;
     fakes::TFakeUserRegistry Registry;
@@ -184,6 +185,15 @@ TEST_F(OptionDialog, LoadsEveryControlFromItsKeyAndHoldsTheOtherSheetsValues) {
     EXPECT_EQ(held.Interval, 60);
     EXPECT_EQ(held.AtAppStart, 2);
     EXPECT_TRUE(held.ForAllFiles && held.SaveType);
+}
+
+TEST_F(OptionDialog, ListsAFavouritesCountBeyondAnyListOnlyUpToTheLimit) {
+    Settings("[Favorites]\r\nItemCount=2000000000\r\nFile1=C:\\b.txt\r\n");
+    Open();
+    const std::vector<std::string>& favorites = Dialog->Held().Favorites;
+    ASSERT_EQ(favorites.size(), static_cast<std::size_t>(settings::keys::FavoritesReadLimit));
+    EXPECT_EQ(favorites[1], "C:\\b.txt");
+    EXPECT_EQ(favorites.back(), "Read Error - " + std::to_string(settings::keys::FavoritesReadLimit - 1));
 }
 
 TEST_F(OptionDialog, LoadsDefaultsFromAnEmptyFileAndTreatsUnknownChoicesAsTheFirst) {
@@ -527,7 +537,7 @@ TEST_F(OptionDialog, WheelStepsTheUpDownOfTheNumberUnderTheMouseBySixtyWithinIts
     EXPECT_EQ(View.Position(udLeft), 32767);
 }
 
-TEST_F(OptionDialog, PlacesItselfCentredOnTheMainWindowInsideTheWorkAreaOrSaysTheOwnerIsWrong) {
+TEST_F(OptionDialog, PlacesItselfCentredOnTheMainWindowInsideItsMonitorsWorkAreaOrSaysTheOwnerIsWrong) {
     Owner = Rect{400, 300, 545, 419};
     Open();
     const Rect self = View.WindowRect();
@@ -538,6 +548,13 @@ TEST_F(OptionDialog, PlacesItselfCentredOnTheMainWindowInsideTheWorkAreaOrSaysTh
     Open();
     EXPECT_EQ(View.WindowRect().Left, 0);
     EXPECT_EQ(View.WindowRect().Bottom, 738);
+    // On a monitor right of the primary one: inside that monitor's work area.
+    Monitors.push_back({{1024, 0, 2304, 1024}, {1024, 0, 2304, 984}});
+    Owner = Rect{2200, 900, 2345, 1019};
+    Dialog.reset();
+    Open();
+    EXPECT_EQ(View.WindowRect().Right, 2304);
+    EXPECT_EQ(View.WindowRect().Bottom, 984);
     Owner.reset();
     Dialog.reset();
     Open();

@@ -1,5 +1,5 @@
 // Bringing recorded rectangles onto a monitor: what is kept, where the rest goes, the
-// placement's workspace coordinates in screen terms, and centring a window.
+// placement's workspace coordinates in screen terms, a window's monitor, and centring a window.
 #include "platform/work_area.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +46,14 @@ TEST(MovingOntoAWorkArea, TurnsWorkspaceCoordinatesIntoScreenCoordinatesOfTheWin
     EXPECT_EQ(WorkspaceToScreen({40, 10, 440, 310}, both), (Rect{100, 10, 500, 310}));
     EXPECT_EQ(WorkspaceToScreen({-1000, 100, -600, 400}, both), (Rect{-1000, 130, -600, 430}));
     EXPECT_EQ(WorkspaceToScreen({40, 10, 440, 310}, {}), (Rect{40, 10, 440, 310}));
+}
+
+TEST(FindingAWindowsMonitor, TakesTheOneItSharesMostWithElseTheNearestAndThePrimaryOfEquals) {
+    const std::vector<TMonitor> both{Primary, LeftOfPrimary};
+    EXPECT_EQ(WorkAreaHolding({-200, 100, 100, 300}, both), LeftOfPrimary.WorkArea);
+    EXPECT_EQ(WorkAreaHolding({-100, 100, 100, 300}, both), Primary.WorkArea);
+    EXPECT_EQ(WorkAreaHolding({-600, 1100, -400, 1200}, both), LeftOfPrimary.WorkArea);  // below it, beside no other
+    EXPECT_EQ(WorkAreaHolding({0, 0, 10, 10}, {}), std::nullopt);
 }
 
 TEST(CentringABox, HalvesTheDifferenceTowardZeroAndThenKeepsTheBoxOnTheWorkAreaLeftTopBottomRight) {
