@@ -16,9 +16,6 @@ namespace ids = wyndrel::app::ids;
 
 class LastSessionJourney : public ::testing::Test {
 protected:
-    LastSessionJourney() { ::DeleteFileW(LastSession.c_str()); }
-    ~LastSessionJourney() override { ::DeleteFileW(LastSession.c_str()); }
-
     void OpenTwo() {
         const RECT places[] = {{60, 70, 560, 430}, {420, 200, 840, 500}};
         for (int i = 0; i < 2; ++i) {
@@ -69,7 +66,6 @@ protected:
         ::WritePrivateProfileStringW(L"Option", L"RestoreLastSession", value, TWyndrelSettings::Path().c_str());
     }
 
-    const std::wstring LastSession = ProgramFolder() + L"LastSession.qdl";
     TTempFolder Folder;
     TProcessGuard Processes;
     TWyndrelSettings Settings;

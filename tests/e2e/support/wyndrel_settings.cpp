@@ -16,7 +16,15 @@ std::wstring StoredSetting(const wchar_t* section, const wchar_t* key, const wch
     return value;
 }
 
+namespace {
+
+// The last session another test's program kept: a start after a kill would offer it.
+void RemoveLastSession() { ::DeleteFileW((ProgramFolder() + L"LastSession.qdl").c_str()); }
+
+}  // namespace
+
 TWyndrelSettings::TWyndrelSettings(const std::string& optionLines, const std::wstring& editorPath) {
+    RemoveLastSession();
     std::wstring editor = editorPath.empty() ? ProgramFolder() + L"Quillon.exe" : editorPath;
     std::string text = "[Option]\r\nQuilPath=";
     text += wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(editor));
@@ -25,6 +33,9 @@ TWyndrelSettings::TWyndrelSettings(const std::string& optionLines, const std::ws
     WriteBytes(Path(), text);
 }
 
-TWyndrelSettings::~TWyndrelSettings() { ::DeleteFileW(Path().c_str()); }
+TWyndrelSettings::~TWyndrelSettings() {
+    ::DeleteFileW(Path().c_str());
+    RemoveLastSession();
+}
 
 }  // namespace e2e

@@ -1,4 +1,5 @@
-// The settings file beside wyndrel.exe for one test: written at the start, removed after.
+// The settings file beside wyndrel.exe for one test: written at the start, removed after, and
+// no last session kept by another test's program meanwhile.
 #pragma once
 
 #include <string>
