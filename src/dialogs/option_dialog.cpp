@@ -62,7 +62,9 @@ void TdlgOption::FormCreate() {
         const bool check = spec.Kind == ui::TControlKind::CheckBox;
         if (!check && spec.Kind != ui::TControlKind::RadioButton) continue;
         Rect bounds = FView.Bounds(spec.Id);
-        bounds.Right = bounds.Left + FView.CaptionWidth(spec.Id) + (check ? CheckBoxMargin : RadioButtonMargin);
+        const int fitted = bounds.Left + FView.CaptionWidth(spec.Id) + (check ? CheckBoxMargin : RadioButtonMargin);
+        // A caption of several lines wraps inside its designed width rather than leave the page.
+        bounds.Right = spec.Has(ui::MultiLine) ? std::min(fitted, bounds.Right) : fitted;
         FView.SetBounds(spec.Id, bounds);
     }
     FFavoritesChanged = false;

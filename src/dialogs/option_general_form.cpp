@@ -42,7 +42,7 @@ TOptionSheetSpec GeneralSheet() {
                               "Windowsにログオンしたとき、Wyndrelを自動的に起動します。"));
     c.push_back(OptionControl(chkFollowDisplays, TControlKind::CheckBox, "chkFollowDisplays",
                               "ディスプレイ構成が戻ったらQuillonのウィンドウを元の位置に戻す(&P)",
-                              Bounds(SheetLeft, 192, SheetRight - SheetLeft, 28),
+                              Bounds(SheetLeft, 192, 300, 28),
                               "ノートPCを外部ディスプレイにつなぎ直したときなどに、そのディスプレイ構成で最後に記録した"
                               "位置へQuillonのウィンドウを戻します。",
                               ui::MultiLine | ui::Checked));
