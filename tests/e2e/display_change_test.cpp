@@ -37,7 +37,9 @@ TEST(DisplayChange, AnEditorLeftOffTheSmallerScreenComesOntoItAndBackWhenTheScre
     ASSERT_NE(editor, nullptr);
     const RECT before = WindowRectangle(editor);
     ASSERT_NE(WaitForMainWindow(processes.StartWyndrel(L"")), nullptr);
-    ::Sleep(65000);  // the minute's capture has the editor under the full-size screen
+    // The minute's capture has the editor under the full-size screen once it is kept.
+    const std::wstring lastSession = ProgramFolder() + L"LastSession.qdl";
+    ASSERT_TRUE(WaitUntil([&] { return ReadBytes(lastSession).find("wide.txt") != std::string::npos; }, 90000));
     TScreenSize screen;
     ASSERT_EQ(TScreenSize::Set(1024, 768), DISP_CHANGE_SUCCESSFUL);
     EXPECT_TRUE(WaitUntil([&] { return WindowRectangle(editor).right <= 1024; }, 15000))

@@ -93,7 +93,7 @@ TEST_F(LastSessionJourney, AfterTheSessionsEndTheNextStartBringsTheEditorsBackAs
     Choose(L"0");
     EndSession(window);
     window = Start();
-    ::Sleep(3000);  // time for a question or a start that must not come
+    ::Sleep(3000);  // sleep-ok: time for a question or a start that must not come
     EXPECT_EQ(WaitForEditorShowing(Paths[0], 100), nullptr);
     EXPECT_EQ(::FindWindowW(nullptr, L"確認"), nullptr);
 
@@ -101,7 +101,7 @@ TEST_F(LastSessionJourney, AfterTheSessionsEndTheNextStartBringsTheEditorsBackAs
     ClickButton(window, ids::btnClose);
     EXPECT_EQ(WaitForExit(Resident, 10000), 0);
     window = Start();
-    ::Sleep(3000);
+    ::Sleep(3000);  // sleep-ok: time for a question that must not come
     EXPECT_EQ(::FindWindowW(nullptr, L"確認"), nullptr);
     ClickButton(window, ids::btnClose);
 }
@@ -110,7 +110,12 @@ TEST_F(LastSessionJourney, AProgramKilledAMinuteAfterTheEditorsOpenedOffersThemA
     HWND window = Start();
     ASSERT_NE(window, nullptr);
     OpenTwo();
-    ::Sleep(70000);  // the minute's capture has seen both editors
+    // The minute's capture has seen both editors once the file lists them.
+    const std::wstring kept = ProgramFolder() + L"LastSession.qdl";
+    ASSERT_TRUE(WaitUntil([&] {
+        const std::string text = ReadBytes(kept);
+        return text.find("two.txt") != std::string::npos && text.find("File=", text.find("File=") + 1) != std::string::npos;
+    }, 90000));
     ::TerminateProcess(Resident, 1);
     WaitForExit(Resident, 10000);
     CloseEditors();
