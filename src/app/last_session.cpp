@@ -9,6 +9,7 @@
 #include "text/case_mapping.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace wyndrel::app {
 
@@ -49,7 +50,8 @@ TLastSession::TLastSession(TLastSessionPorts ports, TLastSessionFiles files, ui:
     FPorts.Timer.Start(LastSessionIntervalMs);
 }
 
-// Scattered windows stand at random places: the places kept are those they go back to.
+// Scattered windows stand at random places: the places kept are those they go back to, with
+// the show state they had.
 void TLastSession::TakeScatterPlaces(std::vector<layout::TLayout>& entries) {
     if (!FPorts.Files.FileExists(FFiles.SnapshotPath)) return;
     const auto snapshot = ReadEntries(FPorts.Files, FFiles.SnapshotPath);
@@ -59,10 +61,11 @@ void TLastSession::TakeScatterPlaces(std::vector<layout::TLayout>& entries) {
             return text::SameTextIgnoringCase(kept.FileName, entry.FileName);
         });
         if (before == snapshot->end()) continue;
-        entry.Left = before->Left;
-        entry.Top = before->Top;
-        entry.Width = before->Width;
-        entry.Height = before->Height;
+        // Everything but the file and the caret is the snapshot's.
+        layout::TLayout place = *before;
+        place.FileName = std::move(entry.FileName);
+        place.SelStart = entry.SelStart;
+        entry = std::move(place);
     }
 }
 

@@ -58,6 +58,9 @@ void ScatterEditors(layout::TLayoutEngine& engine, IClock& clock) {
         if (engine.GetEditorFileName(window).empty()) return true;
         const int x = random(area.Width), width = random(area.Width);
         const int y = random(area.Height), height = random(area.Height);
+        // A maximised window would take the random rectangle as its normal one and stay as
+        // large as its monitor: it goes back to its normal size first.
+        if (engine.Desktop().IsZoomed(window)) engine.Desktop().RestoreWithoutActivating(window);
         // A window that closes during the pass is simply not moved.
         GoOnRegardless(engine.Desktop().SetWindowPos(window, TInsertAfter::Top, x, y, width, height,
                                                      TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate));

@@ -25,7 +25,8 @@ struct TScatterArea {
 TScatterArea ScatterAreaOf(const std::vector<TMonitor>& monitors);
 
 // Moves and sizes every editor window showing a file at random within the scatter area,
-// leaving the Z order and the active window as they are. Each window draws its own values.
+// leaving the Z order and the active window as they are; a maximised one is restored to its
+// normal size first. Each window draws its own values.
 void ScatterEditors(layout::TLayoutEngine& engine, IClock& clock);
 
 struct TScatterPorts {

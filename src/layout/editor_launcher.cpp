@@ -3,8 +3,8 @@
 // gets ready nor spins while it waits for one.
 #include "layout/editor_launcher.h"
 
+#include "layout/editor_placement.h"
 #include "platform/go_on_regardless.h"
-#include "platform/work_area.h"
 #include "text/path_characters.h"
 
 #include <array>
@@ -65,12 +65,17 @@ void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
 
 void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top,
                                       std::int32_t width, std::int32_t height, std::int32_t selStart) {
+    OpenLayoutEntry(TLayout{path, selStart, left, top, width, height, {}});
+}
+
+void TEditorLauncher::OpenLayoutEntry(const TLayout& entry) {
+    const std::string& path = entry.FileName;
     if (RefusesPath(path)) return;
-    // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
-    // this one before the editor is started or placed.
-    const TWindowBox box = MoveOntoNearestWorkArea({left, top, width, height}, FEngine.Desktop().Monitors());
     std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
     if (!found) {
+        // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
+        // this one before the editor is started.
+        const TWindowBox box = OnScreenPlacementBox(entry, FEngine.Desktop().Monitors());
         std::optional<TStartPlacement> placement;
         if (box.Width > 0) placement = box;
         StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), placement, TPriorityClass::High);
@@ -84,13 +89,11 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
         }
     }
     IDesktop& desktop = FEngine.Desktop();
-    RestoreIfMinimisedOrMaximised(found->Wnd);
     // A window that closed since it was found is not placed, and the calls after this one
     // find nothing to act on either: there is nothing to tell the user.
-    GoOnRegardless(desktop.SetWindowPos(found->Wnd, TInsertAfter::NotTopMost, box.Left, box.Top, box.Width,
-                                        box.Height, TPlacementFlags::ShowWindow));
+    PlaceEditorWindow(desktop, found->Wnd, entry, TPlaceStacking::BringToTop);
     RequestForeground(desktop, found->Wnd);
-    desktop.SetSelection(found->Editor, selStart, selStart);
+    desktop.SetSelection(found->Editor, entry.SelStart, entry.SelStart);
     desktop.ScrollCaret(found->Editor);
 }
 

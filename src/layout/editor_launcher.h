@@ -44,7 +44,10 @@ public:
     TEditorLauncher(TLayoutEngine& engine, const TEditorPath& editorPath, IProcesses& processes, IUserInterface& ui)
         : FEngine(engine), FEditorPath(editorPath), FProcesses(processes), FUi(ui), FWait(processes, ui) {}
 
-    // One entry of a layout: shown at its rectangle with its caret.
+    // One entry of a layout: shown at its place and in its show state (PlaceEditorWindow),
+    // in front, with its caret. A started editor is asked to open at the normal rectangle.
+    void OpenLayoutEntry(const TLayout& entry);
+    // An entry of a window in its normal state.
     void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
                          std::int32_t height, std::int32_t selStart);
     void OpenFileInEditor(const std::string& path) override;

@@ -54,8 +54,9 @@ std::optional<std::vector<TLayout>> TLayoutEngine::CaptureEditors() {
         auto bounds = RestoredWindowRect(window);
         if (!bounds) return true;
         std::int32_t selStart = FDesktop.SelectionStart(FDesktop.FindChild(window, EditorTextClass));
-        layouts.push_back(
+        TLayout& entry = layouts.emplace_back(
             TLayout{fileName, selStart, bounds->Left, bounds->Top, bounds->Width(), bounds->Height(), window});
+        RecordShowState(window, entry);
         return true;
     });
     if (!enumerated) return std::nullopt;

@@ -38,6 +38,8 @@ public:
     // The window's rectangle as the user gets it back: for a minimised window the one it
     // is restored to, not its place off every screen; no value when the window is gone.
     std::optional<Rect> RestoredWindowRect(WindowId window);
+    // For a maximised window, its show state and the rectangle it is restored to, in `entry`.
+    void RecordShowState(WindowId window, TLayout& entry);
 
     IDesktop& Desktop() { return FDesktop; }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 namespace wyndrel::layout {
 namespace {
@@ -21,6 +22,9 @@ constexpr size_t RectValueLength = 255;
 constexpr const char* ConvertErrorType = "EConvertError";
 constexpr const char* CaretPoint = "LoadLayout-SelStart取得ポイント";
 constexpr const char* RectPoint = "LoadLayout-WindowRect取得ポイント";
+// The comment line that follows a maximised window's Rect= line: readers that know only the
+// three keys skip it, and the window is restored at least where it was shown.
+constexpr std::string_view MaximizedLinePrefix = "#Show=Maximized;Normal=";
 
 // Characters from `first` (counting from 0), at most `count` of them. On an ASCII line a
 // character is a byte, so the limits are plain byte positions.
@@ -126,6 +130,31 @@ std::optional<std::string> ReadRect(std::string_view value, bool ascii, TLayout&
     return std::nullopt;
 }
 
+// A number exactly as the writer puts it: canonical decimal, within 32 bits.
+std::optional<std::int32_t> CanonicalNumber(std::string_view field) {
+    auto number = PlainDecimal(field);
+    if (!number || CanonicalLength(*number) != field.size()) return std::nullopt;
+    return number;
+}
+
+// The normal rectangle of a show-state line, or none when the line is anything else: four
+// canonical numbers joined by single commas and nothing after them.
+std::optional<TWindowBox> ReadMaximizedLine(std::string_view line) {
+    if (!line.starts_with(MaximizedLinePrefix)) return std::nullopt;
+    std::string_view rest = line.substr(MaximizedLinePrefix.size());
+    TWindowBox box;
+    std::int32_t* fields[] = {&box.Left, &box.Top, &box.Width, &box.Height};
+    for (size_t i = 0; i < 4; ++i) {
+        const size_t comma = i < 3 ? rest.find(',') : rest.size();
+        if (comma == std::string_view::npos) return std::nullopt;
+        auto number = CanonicalNumber(rest.substr(0, comma));
+        if (!number) return std::nullopt;
+        *fields[i] = *number;
+        rest.remove_prefix(std::min(rest.size(), comma + 1));
+    }
+    return box;
+}
+
 // The longest canonical decimal of a 32-bit number: "-2147483648".
 constexpr size_t MaxNumberLength = 11;
 
@@ -135,16 +164,27 @@ void AppendNumber(std::string& out, std::int32_t value) {
     out.append(digits, end);
 }
 
+void AppendBox(std::string& out, const TWindowBox& box) {
+    AppendNumber(out, box.Left);
+    out += ',';
+    AppendNumber(out, box.Top);
+    out += ',';
+    AppendNumber(out, box.Width);
+    out += ',';
+    AppendNumber(out, box.Height);
+}
+
 // Reads the lines after the header into `content`, stopping at the first bad one.
 class TLayoutReader {
 public:
     explicit TLayoutReader(TLayoutFileContent& content) : FContent(content) {}
 
     void ReadLine(std::string_view line, int number) {
+        const bool afterRect = std::exchange(FAfterRect, false);
         const bool ascii = IsAscii(line);
         const std::string key = LineKey(line, ascii);
         if (key.empty() || key[0] == '#' || key[0] == ';') {
-            FContent.SkippedLines.push_back(number);
+            if (!afterRect || !TakeShowState(line)) FContent.SkippedLines.push_back(number);
         } else if (key == "FILE=") {
             FContent.Entries.push_back(TLayout{std::string(Characters(line, ascii, KeyLength)), 0, 0, 0, 200, 400, {}});
         } else if (key == "CURS=" && !FContent.Entries.empty()) {
@@ -153,8 +193,15 @@ public:
             else FContent.Entries.back().SelStart = caret.Value;
         } else if (key == "RECT=" && !FContent.Entries.empty()) {
             const std::string_view value = Characters(line, ascii, KeyLength, RectValueLength);
-            if (auto error = ReadRect(value, ascii, FContent.Entries.back()))
+            TLayout& entry = FContent.Entries.back();
+            // The show state belongs to the Rect= line it follows: a later rectangle is a
+            // normal one unless a show-state line follows it too.
+            entry.ShowState = TShowState::Normal;
+            entry.NormalRect = {};
+            if (auto error = ReadRect(value, ascii, entry))
                 Fail(TLayoutLineFailure::ConversionError, number, RectPoint, *error);
+            else
+                FAfterRect = true;
         } else {
             // Curs= and Rect= before the first File= belong to no window: unrecognised too.
             Fail(TLayoutLineFailure::UnrecognisedLine, number, nullptr, "");
@@ -162,12 +209,23 @@ public:
     }
 
 private:
+    // A show-state line right after the latest entry's Rect= line; any other comment,
+    // a malformed show-state line among them, stays a comment.
+    bool TakeShowState(std::string_view line) {
+        auto normal = ReadMaximizedLine(line);
+        if (!normal) return false;
+        FContent.Entries.back().ShowState = TShowState::Maximized;
+        FContent.Entries.back().NormalRect = *normal;
+        return true;
+    }
+
     void Fail(TLayoutLineFailure kind, int number, const char* point, std::string message) {
         FContent.Error = TLayoutFileError{kind, number, point ? point : "", point ? ConvertErrorType : "",
                                           std::move(message)};
     }
 
     TLayoutFileContent& FContent;
+    bool FAfterRect = false;  // the line before was the latest entry's Rect= line
 };
 
 }  // namespace
@@ -175,8 +233,12 @@ private:
 std::string WriteLayoutText(const std::vector<TLayout>& entries) {
     // Every line but File='s path has a bounded length: one allocation for the whole file.
     constexpr size_t FixedEntryLength = 3 * (KeyLength + 2) + 5 * MaxNumberLength + 3;
+    constexpr size_t MaximizedLineLength = MaximizedLinePrefix.size() + 4 * MaxNumberLength + 3 + 2;
     size_t length = std::char_traits<char>::length(LayoutFileHeader) + 2;
-    for (const TLayout& entry : entries) length += entry.FileName.size() + FixedEntryLength;
+    for (const TLayout& entry : entries) {
+        length += entry.FileName.size() + FixedEntryLength;
+        if (entry.ShowState == TShowState::Maximized) length += MaximizedLineLength;
+    }
     std::string text;
     text.reserve(length);
     text.append(LayoutFileHeader).append("\r\n");
@@ -184,14 +246,13 @@ std::string WriteLayoutText(const std::vector<TLayout>& entries) {
         text.append("File=").append(entry.FileName).append("\r\nCurs=");
         AppendNumber(text, entry.SelStart);
         text.append("\r\nRect=");
-        AppendNumber(text, entry.Left);
-        text += ',';
-        AppendNumber(text, entry.Top);
-        text += ',';
-        AppendNumber(text, entry.Width);
-        text += ',';
-        AppendNumber(text, entry.Height);
+        AppendBox(text, {entry.Left, entry.Top, entry.Width, entry.Height});
         text.append("\r\n");
+        if (entry.ShowState == TShowState::Maximized) {
+            text.append(MaximizedLinePrefix);
+            AppendBox(text, entry.NormalRect);
+            text.append("\r\n");
+        }
     }
     return text;
 }

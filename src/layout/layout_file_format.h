@@ -1,4 +1,5 @@
-// The layout file: a header line, then File=, Curs=, Rect= lines per editor window.
+// The layout file: a header line, then File=, Curs=, Rect= lines per editor window, and
+// after a maximised window's Rect= line the comment line that keeps its show state.
 // Pure functions over text; the file itself is read and written by layout_file_io.
 #pragma once
 
@@ -31,7 +32,8 @@ struct TLayoutFileContent {
     THeaderKind Header = THeaderKind::Unknown;
     std::vector<TLayout> Entries;
     std::optional<TLayoutFileError> Error;  // reading stopped at this line
-    std::vector<int> SkippedLines;          // blank and comment lines, in order
+    // Blank and comment lines, in order; a show-state line taken for its entry is not one.
+    std::vector<int> SkippedLines;
 };
 
 // The whole file's text, every line ending with CR LF.

@@ -63,8 +63,7 @@ bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, co
     title.Reset();
 
     title.Show("Quillon起動中");
-    for (const TLayout& entry : content.Entries)
-        launcher.OpenLayoutEntry(entry.FileName, entry.Left, entry.Top, entry.Width, entry.Height, entry.SelStart);
+    for (const TLayout& entry : content.Entries) launcher.OpenLayoutEntry(entry);
     return true;
 }
 

@@ -74,6 +74,12 @@ public:
     virtual bool IsIconic(WindowId window) = 0;
     // ShowWindow with SW_RESTORE: back to its normal size and place from either state.
     virtual void Restore(WindowId window) = 0;
+    // ShowWindow with SW_SHOWNOACTIVATE: as Restore, but the window is not activated and keeps
+    // its place in the Z order.
+    virtual void RestoreWithoutActivating(WindowId window) = 0;
+    // ShowWindow with SW_MAXIMIZE: maximised on the monitor that holds its normal position.
+    // The window is activated: the platform has no maximising that leaves the activation.
+    virtual void Maximize(WindowId window) = 0;
     // SetWindowPos; false when the window is gone or the platform refused.
     // Position and size apart, as the call takes them, so no edge is ever computed.
     [[nodiscard]] virtual bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,

@@ -147,6 +147,22 @@ TYPED_TEST_P(DesktopContract, KeepsTheRectangleAMinimisedWindowComesBackTo) {
     EXPECT_EQ(this->Desktop().NormalPosition(window), std::nullopt);
 }
 
+TYPED_TEST_P(DesktopContract, MaximisesAWindowOverItsWorkAreaAndRestoresItToItsNormalPosition) {
+    WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {100, 120, 500, 420});
+    ASSERT_TRUE(
+        this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow));
+    this->Desktop().Maximize(window);
+    EXPECT_TRUE(this->Desktop().IsZoomed(window));
+    EXPECT_EQ(this->Desktop().NormalPosition(window), (Rect{100, 120, 500, 420}));
+    const Rect maximised = this->Desktop().WindowRect(window).value_or(Rect{});
+    const Rect work = this->Desktop().Monitors()[0].WorkArea;
+    EXPECT_TRUE(maximised.Left <= work.Left && maximised.Top <= work.Top && maximised.Right >= work.Right &&
+                maximised.Bottom >= work.Bottom);
+    this->Desktop().RestoreWithoutActivating(window);
+    EXPECT_FALSE(this->Desktop().IsZoomed(window));
+    EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{100, 120, 500, 420}));
+}
+
 TYPED_TEST_P(DesktopContract, ListsThePrimaryMonitorFirstWithItsWorkAreaInside) {
     std::vector<TMonitor> monitors = this->Desktop().Monitors();
     ASSERT_FALSE(monitors.empty());
@@ -173,7 +189,9 @@ TYPED_TEST_P(DesktopContract, PutsACaretBeyondTheTextAtItsEnd) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(DesktopContract, PlacesAWindowByPositionAndSize, RestoresAMinimisedWindow,
-                            KeepsTheRectangleAMinimisedWindowComesBackTo, ListsThePrimaryMonitorFirstWithItsWorkAreaInside,
+                            KeepsTheRectangleAMinimisedWindowComesBackTo,
+                            MaximisesAWindowOverItsWorkAreaAndRestoresItToItsNormalPosition,
+                            ListsThePrimaryMonitorFirstWithItsWorkAreaInside,
                             PutsACaretBeyondTheTextAtItsEnd, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
                             AVisitorsExceptionEndsTheEnumerationAndReachesItsCallerAsItWas,
                             ClassNamesKeepTheirCaseAndAreCutToTheBuffer,

@@ -1,6 +1,7 @@
 // wyndrel.exe brings every window of a layout back where the user can see it: a minimised
-// editor at the rectangle it had, rectangles beyond every monitor onto one, and the file's
-// coordinates unchanged by the display's scaling.
+// editor at the rectangle it had, a maximised one maximised over its normal rectangle,
+// rectangles beyond every monitor onto one, and the file's coordinates unchanged by the
+// display's scaling.
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
 #include "support/programs.h"
@@ -57,6 +58,36 @@ protected:
 
 TEST_F(OffScreenRestore, AnEditorMinimisedAtSaveTimeComesBackVisibleAtItsNormalRectangle) {
     SaveCloseAndLoadAPlainAndAMinimisedEditor();
+}
+
+std::string RectLine(const RECT& r) {
+    return "Rect=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right - r.left) +
+           "," + std::to_string(r.bottom - r.top) + "\r\n";
+}
+
+TEST_F(OffScreenRestore, AnEditorMaximisedAtSaveTimeComesBackMaximisedOverItsNormalRectangleWithItsCaret) {
+    const std::wstring path = Document(L"最大化.txt"), layout = Folder.File(L"maximised.qdl");
+    HWND editor = Processes.OpenEditor(path, TStartOptions{true, 100, 100, 400, 300, {}, {}});
+    ASSERT_NE(editor, nullptr);
+    ::SendMessageW(EditorTextControl(editor), EM_SETSEL, 3, 3);
+    ::ShowWindow(editor, SW_MAXIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsZoomed(editor) != FALSE; }, 5000));
+    const RECT maximised = WindowRectangle(editor);
+    ASSERT_EQ(Processes.RunWyndrel(L"/SAVE \"" + layout + L"\""), 0);
+    EXPECT_EQ(ReadBytes(layout), "[QuillonLayoutFile]\r\nFile=" + Ansi(path) + "\r\nCurs=3\r\n" + RectLine(maximised) +
+                                     "#Show=Maximized;Normal=100,100,400,300\r\n");
+    ::PostMessageW(editor, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(editor); }, 10000));
+    ASSERT_EQ(Processes.RunWyndrel(L"/LOAD \"" + layout + L"\""), 0);
+    HWND restored = WaitForEditorShowing(path);
+    ASSERT_NE(restored, nullptr);
+    Processes.Adopt(restored);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsZoomed(restored) != FALSE; }, 5000));
+    EXPECT_EQ(RectLine(WindowRectangle(restored)), RectLine(maximised));
+    EXPECT_EQ(EditorCaret(restored), 3u);
+    ::ShowWindow(restored, SW_RESTORE);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsZoomed(restored); }, 5000));
+    EXPECT_EQ(RectLine(WindowRectangle(restored)), "Rect=100,100,400,300\r\n");
 }
 
 TEST_F(OffScreenRestore, ALayoutBeyondEveryMonitorRestoresEachWindowWholeOntoOne) {

@@ -160,15 +160,51 @@ void TFakeDesktop::Minimise(WindowId window) {
     if (!minimised.NormalBounds) minimised.NormalBounds = minimised.Bounds;
     minimised.Bounds = {-32000, -32000, -31840, -31976};
     minimised.Iconic = true;
+    minimised.Zoomed = false;
+}
+
+// The frame a maximised window has beyond its monitor's work area.
+constexpr std::int32_t MaximisedFrame = 8;
+
+void TFakeDesktop::Maximise(WindowId window) {
+    TFakeWindow& maximised = Window(window);
+    if (!maximised.NormalBounds) maximised.NormalBounds = maximised.Bounds;
+    const Rect& normal = *maximised.NormalBounds;
+    const std::int32_t x = normal.Left + normal.Width() / 2, y = normal.Top + normal.Height() / 2;
+    Rect area = FMonitors.front().WorkArea;
+    for (const TMonitor& monitor : FMonitors) {
+        const Rect& bounds = monitor.Bounds;
+        if (x >= bounds.Left && x < bounds.Right && y >= bounds.Top && y < bounds.Bottom) area = monitor.WorkArea;
+    }
+    maximised.Bounds = {area.Left - MaximisedFrame, area.Top - MaximisedFrame, area.Right + MaximisedFrame,
+                        area.Bottom + MaximisedFrame};
+    maximised.Zoomed = true;
+    maximised.Iconic = false;
+}
+
+void TFakeDesktop::Activate(WindowId window) {
+    FActive = window;
+    BringToTopOfBand(window);
 }
 
 void TFakeDesktop::Restore(WindowId window) {
+    RestoreWithoutActivating(window);
+    if (Exists(window)) Activate(window);
+}
+
+void TFakeDesktop::RestoreWithoutActivating(WindowId window) {
     if (!Exists(window)) return;
     TFakeWindow& restored = Window(window);
     if (restored.NormalBounds) restored.Bounds = *restored.NormalBounds;
     restored.NormalBounds.reset();
     restored.Zoomed = restored.Iconic = false;
     restored.Visible = true;
+}
+
+void TFakeDesktop::Maximize(WindowId window) {
+    if (!Exists(window)) return;
+    Maximise(window);
+    Activate(window);
 }
 
 bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,

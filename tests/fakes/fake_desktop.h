@@ -47,6 +47,10 @@ public:
     // Minimised as the platform does it: the window moves far off every screen and keeps
     // its rectangle as its normal position.
     void Minimise(WindowId window);
+    // Maximised as the platform does it: the window covers the work area of the monitor under
+    // its centre (else the primary one's), its frame beyond the edges, and keeps its
+    // rectangle as its normal position. Activates nothing.
+    void Maximise(WindowId window);
     // The monitors, the primary one first; one of 1920 x 1080 with a task bar at the bottom
     // until set.
     void SetMonitors(std::vector<TMonitor> monitors) { FMonitors = std::move(monitors); }
@@ -85,6 +89,8 @@ public:
     bool IsZoomed(WindowId window) override;
     bool IsIconic(WindowId window) override;
     void Restore(WindowId window) override;
+    void RestoreWithoutActivating(WindowId window) override;
+    void Maximize(WindowId window) override;
     bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
                       std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
     bool SetForeground(WindowId window) override;
@@ -103,6 +109,8 @@ private:
     // Moves a top-level window to the top of its band: above every window when topmost,
     // else just below the topmost ones.
     void BringToTopOfBand(WindowId window);
+    // Activated as ShowWindow activates: made active and put on top of its band.
+    void Activate(WindowId window);
 
     std::int32_t ToLogical(std::int32_t physical) const;
     std::int32_t ToPhysical(std::int32_t logical) const;

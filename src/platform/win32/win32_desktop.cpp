@@ -30,11 +30,13 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
     });
 }
 
-std::optional<Rect> RectWhileRestored(HWND window) {
+// The rectangle of a minimised or maximised window while it is restored for a moment without
+// activating it; then it is shown as it was (`showAgain`).
+std::optional<Rect> RectWhileRestored(HWND window, int showAgain) {
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     RECT bounds{};
     const bool known = ::GetWindowRect(window, &bounds) != FALSE;
-    ::ShowWindow(window, SW_SHOWMINNOACTIVE);
+    ::ShowWindow(window, showAgain);
     if (!known) return std::nullopt;
     return ToRect(bounds);
 }
@@ -119,9 +121,14 @@ std::optional<Rect> TWin32Desktop::NormalPosition(WindowId window) {
     if (!::GetWindowPlacement(handle, &placement)) return std::nullopt;
     const Rect normal = ToRect(placement.rcNormalPosition);
     // Wine keeps no placement of another process's window and answers with its present
-    // rectangle, the minimised one. The rectangle is then read while the window is restored
-    // for a moment, without activating it.
-    if (::IsIconic(handle) && WindowRect(window) == normal) return RectWhileRestored(handle);
+    // rectangle, the minimised or maximised one. The rectangle is then read while the window
+    // is restored for a moment, without activating it; maximising it again activates it, as
+    // maximising always does. Windows itself never answers so for a minimised window, and
+    // for a maximised one only when its normal rectangle is the maximised one, which the
+    // moment's restoring reads all the same.
+    const bool iconic = ::IsIconic(handle) != FALSE;
+    if ((iconic || ::IsZoomed(handle)) && WindowRect(window) == normal)
+        return RectWhileRestored(handle, iconic ? SW_SHOWMINNOACTIVE : SW_MAXIMIZE);
     // Only a tool window's placement is in screen coordinates; any other top-level window's
     // counts from its monitor's work area.
     if (::GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return normal;
@@ -138,6 +145,10 @@ bool TWin32Desktop::IsZoomed(WindowId window) { return ::IsZoomed(ToHwnd(window)
 bool TWin32Desktop::IsIconic(WindowId window) { return ::IsIconic(ToHwnd(window)) != FALSE; }
 
 void TWin32Desktop::Restore(WindowId window) { ::ShowWindow(ToHwnd(window), SW_RESTORE); }
+
+void TWin32Desktop::RestoreWithoutActivating(WindowId window) { ::ShowWindow(ToHwnd(window), SW_SHOWNOACTIVATE); }
+
+void TWin32Desktop::Maximize(WindowId window) { ::ShowWindow(ToHwnd(window), SW_MAXIMIZE); }
 
 bool TWin32Desktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
                                  std::int32_t width, std::int32_t height, TPlacementFlags flags) {

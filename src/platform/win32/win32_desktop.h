@@ -23,6 +23,8 @@ public:
     bool IsZoomed(WindowId window) override;
     bool IsIconic(WindowId window) override;
     void Restore(WindowId window) override;
+    void RestoreWithoutActivating(WindowId window) override;
+    void Maximize(WindowId window) override;
     [[nodiscard]] bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
                                     std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
     [[nodiscard]] bool SetForeground(WindowId window) override;

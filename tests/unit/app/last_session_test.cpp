@@ -79,6 +79,23 @@ TEST_F(LastSession, IsWrittenOnlyWhenTheEditorsChangedSilentlyWithTheScatterPlac
     EXPECT_EQ(Files.Content(Path), Header);
 }
 
+TEST_F(LastSession, KeepsAMaximisedEditorsShowStateAlsoFromTheScatterSnapshot) {
+    TLastSession& session = Start("");
+    WindowId a = Desktop.AddEditor("C:\\a.txt", {10, 20, 410, 320}, 3);
+    Desktop.Maximise(a);
+    session.Keep(TKeepMoment::Minute);
+    const std::string maximised = Files.Content(Path);
+    EXPECT_EQ(maximised,
+              Header + Entry("C:\\a.txt", 3, {-8, -8, 1928, 1048}) + "#Show=Maximized;Normal=10,20,400,300\r\n");
+    // Scattered, the window is normal at a random place; kept is the place it goes back to.
+    Files.AddFile(Snapshot, maximised);
+    Desktop.Restore(a);
+    Desktop.SetWindowPos(a, TInsertAfter::Top, 700, 700, 50, 50, TPlacementFlags::NoZOrder);
+    const int writes = Files.WriteCount();
+    session.Keep(TKeepMoment::Minute);
+    EXPECT_EQ(Files.WriteCount(), writes);
+}
+
 TEST_F(LastSession, IsOfferedAfterARunTheUserDidNotQuitAsTheChoiceSaysForFilesNoEditorShows) {
     const std::string two = Header + Entry("C:\\a.txt", 3, {10, 20, 410, 320}) + Entry("C:\\b.txt", 7, {500, 40, 900, 640});
     Files.AddFile(Path, two);

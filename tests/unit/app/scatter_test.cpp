@@ -77,6 +77,20 @@ TEST_F(Scattering, KeepsTheLayoutFromBeforeTheFirstScatterAndPutsEveryWindowBack
     EXPECT_TRUE(Ui.Messages().empty());
 }
 
+TEST_F(Scattering, RestoresAMaximisedEditorToNormalSizeWithoutActivatingItAndPutsItBackMaximised) {
+    Desktop.Maximise(Editors[1]);
+    Desktop.SetActiveWindow(Editors[0]);
+    const std::vector<WindowId> zOrder = Desktop.ZOrder();
+    Commands.ScatterWindows();
+    EXPECT_FALSE(Desktop.Window(Editors[1]).Zoomed);
+    EXPECT_EQ(Desktop.ZOrder(), zOrder);
+    EXPECT_EQ(Desktop.ActiveWindow(), Editors[0]);
+    Commands.pmPutInOrderClick();
+    EXPECT_TRUE(Desktop.Window(Editors[1]).Zoomed);
+    EXPECT_EQ(Desktop.Window(Editors[1]).NormalBounds, (Rect{500, 40, 900, 640}));
+    EXPECT_EQ(Desktop.Window(Editors[0]).Bounds, (Rect{10, 20, 410, 320}));
+}
+
 TEST_F(Scattering, MovesNothingWhenTheSnapshotCannotBeWritten) {
     const std::vector<Rect> before = EditorRects();
     Files.MakeFolderUnwritable("C:\\Tools");

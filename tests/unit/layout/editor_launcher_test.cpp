@@ -1,5 +1,6 @@
 // Starting the editor and waiting for its window: command lines, start-up placement,
 // priorities, the bounded waits, and the window put in front.
+#include "layout/editor_placement.h"
 #include "layout_world.h"
 
 namespace wyndrel::layout {
@@ -77,6 +78,41 @@ TEST_F(LaunchingTheEditor, BringsRectanglesBeyondEveryMonitorOntoTheNearestAndKe
 
     Launcher.OpenLayoutEntry("C:\\shown.txt", -1500, -20, 400, 300, 0);
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{-1500, -20, -1100, 280}));
+}
+
+TEST_F(LaunchingTheEditor, MaximisesAMaximisedEntryOnTheMonitorOfItsNormalRectangleReusedOrStarted) {
+    Desktop.SetMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}}});
+    auto maximised = [](const std::string& path, TWindowBox normal) {
+        return TLayout{path, 4, -8, -8, 1936, 1056, {}, TShowState::Maximized, normal};
+    };
+    // Reused: maximised on the primary monitor, it ends maximised on the left one.
+    WindowId shown = Desktop.AddEditor("C:\\shown.txt", {100, 100, 500, 400}, 0);
+    Desktop.Maximise(shown);
+    Launcher.OpenLayoutEntry(maximised("C:\\shown.txt", {-1000, 50, 400, 300}));
+    EXPECT_TRUE(Desktop.Window(shown).Zoomed);
+    EXPECT_EQ(Desktop.Window(shown).NormalBounds, (Rect{-1000, 50, -600, 350}));
+    EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{-1288, -8, 8, 992}));
+    // Started at the normal rectangle, brought onto the nearest monitor, then maximised there.
+    Launcher.OpenLayoutEntry(maximised("C:\\started.txt", {5000, 200, 400, 300}));
+    ASSERT_EQ(Processes.Starts().size(), 1u);
+    EXPECT_EQ(Processes.Starts()[0].Placement, (TStartPlacement{1520, 200, 400, 300}));
+    WindowId started = EditorShowing("C:\\started.txt");
+    EXPECT_EQ(Desktop.Window(started).NormalBounds, (Rect{1520, 200, 1920, 500}));
+    EXPECT_EQ(Desktop.Window(started).Bounds, (Rect{-8, -8, 1928, 1048}));
+    EXPECT_EQ(Desktop.Foreground(), started);
+    EXPECT_EQ(Selection(started), std::make_pair(4, 4));
+
+    // Placed without activating or a change of the Z order, as far as maximising allows.
+    Desktop.SetActiveWindow(shown);
+    const std::vector<WindowId> zOrder = Desktop.ZOrder();
+    PlaceEditorWindow(Desktop, started, {"C:\\started.txt", 0, 30, 40, 300, 200, {}}, TPlaceStacking::KeepZOrder);
+    EXPECT_FALSE(Desktop.Window(started).Zoomed);
+    EXPECT_EQ(Desktop.Window(started).Bounds, (Rect{30, 40, 330, 240}));
+    EXPECT_EQ(Desktop.ZOrder(), zOrder);
+    EXPECT_EQ(Desktop.ActiveWindow(), shown);
+    PlaceEditorWindow(Desktop, started, maximised("", {60, 70, 300, 200}), TPlaceStacking::KeepZOrder);
+    EXPECT_EQ(Desktop.Window(started).NormalBounds, (Rect{60, 70, 360, 270}));
+    EXPECT_EQ(Desktop.ActiveWindow(), started);
 }
 
 TEST_F(LaunchingTheEditor, PutsACaretBeyondTheTextWhereTheTextControlPutsIt) {

@@ -128,5 +128,39 @@ TEST(LayoutFileRect, StopsTheWholeReadAtABadSecondEntry) {
     EXPECT_EQ(read.Entries.size(), 2u);
 }
 
+// The show state rides on a comment line right after its window's Rect= line; every other
+// place and every other form of that line leaves it a comment, as older readers take it.
+TEST(LayoutFileShowState, FollowsAMaximisedWindowsRectLineAndIsAPlainCommentAnywhereElse) {
+    const std::vector<TLayout> entries = {
+        {"C:\\max.txt", 7, -8, -8, 1936, 1056, {}, TShowState::Maximized, {-2147483647 - 1, 100, 400, 2147483647}},
+        {"C:\\plain.txt", 0, 10, 20, 300, 200, {}}};
+    const std::string text = WriteLayoutText(entries);
+    EXPECT_EQ(text, "[QuillonLayoutFile]\r\nFile=C:\\max.txt\r\nCurs=7\r\nRect=-8,-8,1936,1056\r\n"
+                    "#Show=Maximized;Normal=-2147483648,100,400,2147483647\r\n"
+                    "File=C:\\plain.txt\r\nCurs=0\r\nRect=10,20,300,200\r\n");
+    EXPECT_EQ(ReadLayoutText(text).Entries, entries);
+    EXPECT_TRUE(ReadLayoutText(text).SkippedLines.empty());
+
+    const std::string show = "#Show=Maximized;Normal=100,100,400,300\r\n", entry = "File=a\r\nRect=1,2,3,4\r\n";
+    // Each body with its blank and comment lines, the header being line 1.
+    const std::vector<std::pair<std::string, std::vector<int>>> cases = {
+        {show + entry, {2}},                                                      // before any entry
+        {"File=a\r\n" + show + "Rect=1,2,3,4\r\n", {3}},                          // before the Rect=
+        {entry + "#Show=Maximized;Normal=100,1x0,400,300\r\n", {4}},              // a bad number
+        {entry + "#Show=Maximized;Normal=0100,100,400,300\r\n", {4}},
+        {entry + "#Show=Maximized;Normal=100,100,400\r\n", {4}},
+        {entry + "#Show=Maximized;Normal=100,100,400,300 \r\n", {4}},
+        {entry + "# note\r\n" + show, {4, 5}},                                    // after a comment
+        {entry + "Curs=0\r\n" + show, {5}},                                     // after the caret
+        {entry + show + "Rect=1,2,3,4\r\n", {}},                                  // a later Rect= is normal
+    };
+    for (const auto& [body, skipped] : cases) {
+        TLayoutFileContent read = Read(body);
+        ASSERT_FALSE(read.Error) << body;
+        EXPECT_EQ(read.Entries, (std::vector<TLayout>{{"a", 0, 1, 2, 3, 4, {}}})) << body;
+        EXPECT_EQ(read.SkippedLines, skipped) << body;
+    }
+}
+
 }  // namespace
 }  // namespace wyndrel::layout

@@ -29,6 +29,21 @@ TEST_F(SavingALayout, WritesEveryEditorShowingAFileTopmostFirstAndShowsEachStage
                                                       "Wyndrel"}));
 }
 
+TEST_F(SavingALayout, FollowsAMaximisedEditorsReportedRectangleWithItsNormalOneAndNoOtherEditors) {
+    Desktop.AddEditor("C:\\plain.txt", {10, 20, 310, 420}, 5);
+    WindowId wasMaximised = Desktop.AddEditor("C:\\min.txt", {30, 60, 190, 91}, 0);
+    Desktop.Maximise(wasMaximised);
+    Desktop.Minimise(wasMaximised);
+    Desktop.Maximise(Desktop.AddEditor("C:\\max.txt", {100, 100, 500, 400}, 1));
+    Files.AddFolder("C:\\Layouts");
+    Save(Target);
+    EXPECT_EQ(Files.Content(Target),
+              "[QuillonLayoutFile]\r\n"
+              "File=C:\\max.txt\r\nCurs=1\r\nRect=-8,-8,1936,1056\r\n#Show=Maximized;Normal=100,100,400,300\r\n"
+              "File=C:\\min.txt\r\nCurs=0\r\nRect=30,60,160,31\r\n"
+              "File=C:\\plain.txt\r\nCurs=5\r\nRect=10,20,300,400\r\n");
+}
+
 TEST_F(SavingALayout, TellsThatNoEditorRunsAndLeavesTheTargetAlone) {
     Files.AddFile(Target, Previous);
     Save(Target);
