@@ -3,7 +3,7 @@
 #include "app/display_follower.h"
 
 #include "app/main_window_ids.h"
-#include "platform/go_on_regardless.h"
+#include "layout/editor_placement.h"
 #include "platform/work_area.h"
 #include "settings/setting_keys.h"
 
@@ -13,10 +13,13 @@
 namespace wyndrel::app {
 namespace {
 
-constexpr TPlacementFlags KeepOrderAndFocus = TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate;
-
 bool Before(const Rect& a, const Rect& b) {
     return std::tie(a.Left, a.Top, a.Right, a.Bottom) < std::tie(b.Left, b.Top, b.Right, b.Bottom);
+}
+
+bool SamePlace(const layout::TLayout& a, const layout::TLayout& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height &&
+           a.ShowState == b.ShowState && layout::PlacementBox(a) == layout::PlacementBox(b);
 }
 
 }  // namespace
@@ -55,8 +58,9 @@ void TDisplayFollower::Settled() {
     if (seen != FRemembered.end()) PutBack(seen->Editors);
 }
 
-// By the restore's rule: a window still partly on a work area stays where it is. Minimised
-// windows are left to the platform, which shows them again on a monitor.
+// By the restore's rule: a window still partly on a work area stays where it is, and one on
+// none is placed at its (normal) rectangle brought onto the nearest one, maximised again when
+// it was. Minimised windows are left to the platform, which shows them again on a monitor.
 void TDisplayFollower::BringStrandedOntoMonitors() {
     const std::optional<std::vector<layout::TLayout>> editors = FPorts.Engine.CaptureEditors();
     if (!editors) return;
@@ -64,23 +68,29 @@ void TDisplayFollower::BringStrandedOntoMonitors() {
     const std::vector<TMonitor> monitors = desktop.Monitors();
     for (const layout::TLayout& editor : *editors) {
         if (desktop.IsIconic(editor.Wnd)) continue;
-        const TWindowBox box{editor.Left, editor.Top, editor.Width, editor.Height};
-        const TWindowBox moved = MoveOntoNearestWorkArea(box, monitors);
-        if (moved == box) continue;
-        // A window that closes meanwhile is simply not moved.
-        GoOnRegardless(desktop.SetWindowPos(editor.Wnd, TInsertAfter::Top, moved.Left, moved.Top, moved.Width,
-                                            moved.Height, KeepOrderAndFocus));
+        const TWindowBox shown{editor.Left, editor.Top, editor.Width, editor.Height};
+        if (MoveOntoNearestWorkArea(shown, monitors) == shown &&
+            layout::OnScreenPlacementBox(editor, monitors) == layout::PlacementBox(editor))
+            continue;
+        layout::PlaceEditorWindow(desktop, editor.Wnd, editor, layout::TPlaceStacking::KeepZOrder);
     }
 }
 
-// Only windows that still show the file they showed then; nothing is started or closed.
+// Only windows that still show the file they showed then, and only those not already where
+// they were (putting a maximised window back restores and maximises it, which activates it);
+// nothing is started or closed.
 void TDisplayFollower::PutBack(const std::vector<layout::TLayout>& editors) {
+    const std::optional<std::vector<layout::TLayout>> now = FPorts.Engine.CaptureEditors();
+    if (!now) return;
     IDesktop& desktop = FPorts.Engine.Desktop();
     for (const layout::TLayout& editor : editors) {
-        // A closed window shows no file.
-        if (FPorts.Engine.GetEditorFileName(editor.Wnd) != editor.FileName || desktop.IsIconic(editor.Wnd)) continue;
-        GoOnRegardless(desktop.SetWindowPos(editor.Wnd, TInsertAfter::Top, editor.Left, editor.Top, editor.Width,
-                                            editor.Height, KeepOrderAndFocus));
+        // A closed window shows no file and is not captured now.
+        auto current = std::find_if(now->begin(), now->end(), [&](const layout::TLayout& open) {
+            return open.Wnd == editor.Wnd && open.FileName == editor.FileName;
+        });
+        if (current == now->end() || desktop.IsIconic(editor.Wnd)) continue;
+        if (SamePlace(*current, editor)) continue;
+        layout::PlaceEditorWindow(desktop, editor.Wnd, editor, layout::TPlaceStacking::KeepZOrder);
     }
 }
 

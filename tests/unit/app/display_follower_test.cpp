@@ -73,6 +73,21 @@ TEST_F(DisplayFollower, BringsStrandedEditorsOntoAMonitorAndPutsThemBackWhenTheC
     EXPECT_EQ(Engine.CaptureEditors()->size(), 1u);
 }
 
+TEST_F(DisplayFollower, AMaximisedEditorStaysMaximisedOnTheMonitorItComesToAndOnTheOneItGoesBackTo) {
+    const WindowId wide = Desktop.AddEditor("C:\\wide.txt", {1400, 50, 2000, 500});
+    Desktop.Maximise(wide);
+    Capture();
+    Change({Laptop});
+    EXPECT_TRUE(Desktop.IsZoomed(wide));
+    EXPECT_EQ(Bounds(wide), (Rect{-8, -8, 1374, 736}));  // over the laptop's work area
+    EXPECT_EQ(Bounds(Right), (Rect{566, 0, 1366, 728}));
+    Change({Laptop, RightScreen});
+    EXPECT_TRUE(Desktop.IsZoomed(wide));
+    EXPECT_EQ(Bounds(wide), (Rect{1358, -8, 3294, 1088}));
+    EXPECT_EQ(Desktop.NormalPosition(wide), (Rect{1400, 50, 2000, 500}));
+    EXPECT_EQ(Bounds(Right), (Rect{1500, 100, 2300, 900}));
+}
+
 TEST_F(DisplayFollower, KeepsEightConfigurationsAndOnlyBringsStrandedOnesWhenSwitchedOff) {
     Capture();  // two monitors
     for (int width = 1000; width < 1008; ++width) {  // eight configurations more
