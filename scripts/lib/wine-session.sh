@@ -59,6 +59,15 @@ wine_session_start() {
     wine_run 120 wineserver -w
     touch "$prefix/.wyndrel-fonts-1"
   fi
+  # Wine's own fonts (Debian's fonts-wine, which scripts/setup installs) in the prefix's font
+  # folder: Marlett draws the caption buttons' glyphs and Tahoma is the dialogs' face, as on
+  # Windows; without them the buttons show the letters "0 1 r".
+  if [ ! -f "$prefix/.wyndrel-fonts-2" ] && [ -d /usr/share/wine/fonts ]; then
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
+      "$prefix/drive_c/windows/Fonts/" || { echo "Wine's fonts are missing (fonts-wine)" >&2; return 1; }
+    touch "$prefix/.wyndrel-fonts-2"
+  fi
   # Keep one Wine server alive for the whole session: every test process starts faster.
   wine_run 30 wineserver -p >/dev/null 2>&1 || true
   # The first program of a session starts Wine's background services; they keep the

@@ -35,12 +35,12 @@ std::vector<int> TabOrder(const ui::TFormSpec& form) {
 }  // namespace
 
 TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                         ui::TCommandTable& commands, std::string helpFileName, std::string snapshotPath)
+                         ui::TCommandTable& commands, THelpFiles help, std::string snapshotPath)
     : FPorts(ports),
       FTray(tray),
       FGrad(grad),
       FCommands(commands),
-      FHelpFileName(std::move(helpFileName)),
+      FHelp(std::move(help)),
       FSnapshotPath(std::move(snapshotPath)),
       FForm(MainWindowForm()),
       FFocus(FPorts.View, TabOrder(FForm)) {
@@ -122,7 +122,7 @@ void TfrmWyndrel::PlaceAtStart(settings::TSettingsFile& settings) {
 void TfrmWyndrel::OnShow() {
     using namespace settings::keys;
     TRealTimeScope realTime(FPorts.Process);
-    RefreshWindowMenu(FPorts.Frame.WindowMenu(), FPorts.Files.FileExists(FHelpFileName));
+    RefreshWindowMenu(FPorts.Frame.WindowMenu(), HelpFileToShow(FHelp, FPorts.Files).has_value());
     SetMostTop(FMostTop);
     if (!FPorts.Ini.Read(IsIconic) && FPorts.Ini.Read(IsGetFocusOnStart)) {
         FPorts.Frame.BringForward();

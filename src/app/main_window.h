@@ -9,6 +9,7 @@
 #include "app/main_window_ids.h"
 #include "app/view_mode.h"
 #include "platform/files.h"
+#include "platform/help_file.h"
 #include "platform/resident_process.h"
 #include "platform/timer.h"
 #include "settings/ini_access.h"
@@ -49,7 +50,7 @@ public:
     // the close request, dropped files) in `commands`, and shows the buttons of commands
     // that are not available while another one runs disabled.
     TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                ui::TCommandTable& commands, std::string helpFileName, std::string snapshotPath);
+                ui::TCommandTable& commands, THelpFiles help, std::string snapshotPath);
 
     // A shell that refuses the tray icon does not stop the start: the icon is offered again,
     // and a window that would live in the tray alone is shown until the icon is there.
@@ -123,7 +124,7 @@ private:
     widgets::TTaskTray& FTray;
     widgets::TSKGradationG& FGrad;
     ui::TCommandTable& FCommands;
-    std::string FHelpFileName;
+    THelpFiles FHelp;
     std::string FSnapshotPath;
     ui::TFormSpec FForm;
     ui::TFocusKeeper FFocus;

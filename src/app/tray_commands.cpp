@@ -69,13 +69,13 @@ void TTrayCommands::pupMenuPopup() {
     state.TemporaryLayoutExists = FPorts.Files.FileExists(FFiles.TemporaryLayout);
     state.AutoSaveEnabled = FPorts.AutoSaveTimer.Enabled();
     state.MostTop = FPorts.Form.MostTop();
-    state.HelpFileExists = FPorts.Files.FileExists(FFiles.HelpFile);
+    state.HelpFileExists = HelpFileToShow(FFiles.Help, FPorts.Files).has_value();
     state.LastSessionListed = !FFiles.LastSession.empty() && LastSessionListed(FPorts.Files, FFiles.LastSession);
     ApplyTrayMenuState(FMenu, state);
 }
 
 void TTrayCommands::pmBEachClick(int tag) { FPorts.Editors.StartNewEditor(tag); }
 
-void TTrayCommands::pmHelpClick() { FPorts.Help.ShowHelpContents(FFiles.HelpFile); }
+void TTrayCommands::pmHelpClick() { ShowHelpContents(FFiles.Help, FPorts.Files, FPorts.Help); }
 
 }  // namespace wyndrel::app

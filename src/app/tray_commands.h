@@ -6,7 +6,7 @@
 #include "app/favorites_menu.h"
 #include "app/main_window.h"
 #include "layout/editor_launcher.h"
-#include "platform/help_viewer.h"
+#include "platform/help_file.h"
 #include "platform/user_interface.h"
 #include "ui/open_forms.h"
 
@@ -29,7 +29,7 @@ struct TTrayPorts {
 };
 
 struct TTrayFiles {
-    std::string HelpFile;         // the program's path with ".hlp"
+    THelpFiles Help;              // the WinHelp file and the manual beside the program
     std::string TemporaryLayout;  // the scatter's snapshot beside the program
     const layout::TEditorPath& EditorPath;  // the editor in use, read at each use
     std::string LastSession;                // the last session's layout file

@@ -30,7 +30,7 @@ public:
 };
 
 // Takes the program's entries out and puts them in again at their places, the help entry
-// only while the help file exists.
+// only while there is help to show (a help file or the manual beside the program).
 void RefreshWindowMenu(IWindowMenu& menu, bool helpFileExists);
 
 }  // namespace wyndrel::app

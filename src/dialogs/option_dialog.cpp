@@ -69,7 +69,7 @@ void TdlgOption::FormCreate() {
     }
     FFavoritesChanged = false;
     if (FSheets) FSheets->Prepare();
-    FView.SetVisible(btnHelp, FPorts.Files.FileExists(FPorts.HelpFileName));
+    FView.SetVisible(btnHelp, HelpFileToShow(FPorts.Help, FPorts.Files).has_value());
     std::vector<std::string> captions;
     for (const TOptionSheetSpec& sheet : OptionSheets()) captions.push_back(sheet.Caption);
     FView.SetItems(PageCtrl, captions);
@@ -113,7 +113,9 @@ void TdlgOption::OnControl(const ui::TControlEvent& event) {
     switch (event.Id) {
         case btnOK: btnOKClick(); break;
         case btnCancel: FormClose(); break;
-        case btnHelp: FPorts.Help.ShowHelpTopic(FPorts.HelpFileName, HelpTopicBase + CurrentSheet()); break;
+        case btnHelp:
+            ShowHelpTopic(FPorts.Help, FPorts.Files, FPorts.HelpViewer, HelpTopicBase + CurrentSheet());
+            break;
         default: break;
     }
 }

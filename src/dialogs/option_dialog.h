@@ -8,7 +8,7 @@
 #include "dialogs/option_sheets.h"
 #include "dialogs/option_startup_sheet.h"
 #include "platform/files.h"
-#include "platform/help_viewer.h"
+#include "platform/help_file.h"
 #include "platform/start_with_windows.h"
 #include "platform/timer.h"
 #include "platform/user_interface.h"
@@ -44,14 +44,14 @@ struct TOptionPorts {
     IFiles& Files;
     ITimer& AutoSaveTimer;      // the main window's; OK may set its interval
     layout::TEditorPath& EditorPath;  // the program-wide editor path; replaced on OK
-    std::string HelpFileName;   // shown only while it exists
+    THelpFiles Help;            // its button shown only while one of them exists
     // The owner's outer rectangle in screen pixels when it is a window of the program's own;
     // none otherwise.
     std::function<std::optional<Rect>()> OwnerRect;
     std::function<std::vector<TMonitor>()> Monitors;  // every display monitor, the primary one first
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
-    IHelpViewer& Help;  // shows a topic of `HelpFileName`
+    IHelpViewer& HelpViewer;  // shows a topic of the help file, or the manual
     TStartWithWindows& StartWithWindows;  // the user's Run value for this executable
     // What the sheets "保存時" … "自動保存2" need besides; without it they only hold their values.
     std::optional<TOptionSheetsPorts> Sheets;

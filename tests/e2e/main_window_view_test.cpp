@@ -38,7 +38,7 @@ namespace app = wyndrel::app;
 namespace ids = wyndrel::app::ids;
 using wyndrel::win32::Narrow;
 
-const std::string HelpFile = "C:\\Tools\\wyndrel.hlp";
+const wyndrel::THelpFiles HelpFiles = wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe");
 
 // The restore of dropped layouts through a function.
 class TRestoreThrough : public app::ILayoutRestore {
@@ -82,7 +82,7 @@ public:
     wyndrel::ui::TAppActivation Activation;
     TRestoreThrough Restore;
     app::win32::TMainWindowView Window{Ui, Grad, Form, Activation};  // its presenter is made right after it
-    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Commands, HelpFile,
+    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Commands, HelpFiles,
                           "C:\\Tools\\VOREZUVA.KTDK"};
 };
 
@@ -201,7 +201,7 @@ TEST(MainWindowViewOnWin32, KeepsOneSetOfWindowMenuEntriesOverShowsWithHelpOnlyW
     EXPECT_EQ(::GetMenuItemID(menu, 6), static_cast<UINT>(ids::WindowMenuOptions));
     EXPECT_EQ(::GetMenuState(menu, ids::WindowMenuMostTop, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
 
-    run.Files.AddFile(HelpFile, "");
+    run.Files.AddFile(HelpFiles.Manual, "");  // the manual alone brings the entry
     ShowAgain(run.Handle());
     ShowAgain(run.Handle());
     ids = WindowMenuIds(run.Handle());
@@ -210,7 +210,7 @@ TEST(MainWindowViewOnWin32, KeepsOneSetOfWindowMenuEntriesOverShowsWithHelpOnlyW
         EXPECT_EQ(ids[id], 1) << id;
     EXPECT_EQ(::GetMenuItemID(::GetSystemMenu(run.Handle(), FALSE), 9), static_cast<UINT>(ids::WindowMenuHelp));
 
-    run.Files.RemoveFile(HelpFile);
+    run.Files.RemoveFile(HelpFiles.Manual);
     ShowAgain(run.Handle());
     EXPECT_EQ(WindowMenuIds(run.Handle()).count(ids::WindowMenuHelp), 0u);
 }

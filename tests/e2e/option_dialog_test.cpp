@@ -41,7 +41,7 @@ public:
     std::future<void> Open() {
         return std::async(std::launch::async, [this] {
             wyndrel::dialogs::TOptionPorts ports{
-                Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
+                Ini, Ui, Files, Timer, EditorPath, wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
                 [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
                 [] { return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}}; }, {}, {},
                 [] { return std::string(); }, Help, StartWithWindows, std::nullopt};

@@ -98,6 +98,30 @@ TEST_F(QuillonDouble, OpensAnUntitledDocumentForATypeWord) {
     EXPECT_EQ(Title(editor), L"無題 - Quillon");
 }
 
+// The program names the editor by its path as the application and writes that path unquoted
+// at the head of the command line, blanks and all; the editor still finds its document.
+TEST_F(QuillonDouble, FindsItsArgumentsAfterItsOwnPathWrittenUnquotedWithBlanks) {
+    ASSERT_TRUE(::CreateDirectoryW(Folder.File(L"Program Files").c_str(), nullptr));
+    const std::wstring program = Folder.File(L"Program Files\\Quillon.exe");
+    ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"Quillon.exe").c_str(), program.c_str(), FALSE));
+    const std::wstring path = Folder.File(L"memo.txt");
+    for (const std::wstring& arguments : {L" \"" + path + L"\"", std::wstring(L" /html")}) {
+        std::wstring commandLine = program + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION started{};
+        ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &started));
+        ::CloseHandle(started.hThread);
+        wyndrel::win32::TUniqueHandle process(started.hProcess);
+        HWND editor = WaitForWindowOfProcess(process.Get(), L"TQuillonMainForm");
+        ASSERT_NE(editor, nullptr);
+        Processes.Adopt(editor);
+        EXPECT_EQ(EditorPath(editor), arguments[1] == L'"' ? path : L"") << commandLine;
+        EXPECT_EQ(Title(editor), arguments[1] == L'"' ? L"memo.txt - Quillon" : L"無題 - Quillon") << commandLine;
+    }
+}
+
 TEST_F(QuillonDouble, OpensAnUntitledDocumentWithoutArguments) {
     HWND editor = OpenUntitled(L"");
     ASSERT_NE(editor, nullptr);

@@ -20,9 +20,16 @@ void WaitIdleFor(int milliseconds) {
     ::KillTimer(nullptr, timer);
 }
 
+// The program's own path, as a caller that names it on the command line writes it.
+std::wstring ProgramPath() {
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, length < MAX_PATH ? length : 0);
+}
+
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     quillon::TTestKnobs knobs = quillon::ReadTestKnobs();
     quillon::LogStart(knobs, ::GetCommandLineW());
     // Busy before the first look at the message queue: not yet ready for input.
@@ -31,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand) {
     if (knobs.IdleDelayMs > 0) ::Sleep(static_cast<DWORD>(knobs.IdleDelayMs));  // sleep-ok: a slow start, asked for
     if (knobs.WindowDelayMs > 0) WaitIdleFor(knobs.WindowDelayMs);
 
-    quillon::TEditorWindow window(quillon::ParseCommandLine(arguments ? arguments : L""), knobs);
+    quillon::TEditorWindow window(quillon::ParseCommandLine(quillon::ArgumentsAfterProgram(::GetCommandLineW(), ProgramPath())), knobs);
     if (!window.Create(showCommand)) return 1;
     quillon::TUniqueAccelerators accelerators = quillon::CreateSaveAccelerator();
     return wyndrel::win32::RunMessageLoop({window.Handle(), accelerators.Get()});

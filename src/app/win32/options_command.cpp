@@ -10,14 +10,14 @@
 namespace wyndrel::app::win32 {
 
 TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
-                                 std::string helpFileName, IHelpViewer& help, TStartWithWindows& startWithWindows,
+                                 THelpFiles helpFiles, IHelpViewer& help, TStartWithWindows& startWithWindows,
                                  ITimer& autoSaveTimer, HWND mainWindow,
                                  TfrmWyndrel& form,
                                  std::function<dialogs::TOptionSheetsPorts()> sheetPorts)
     : FPorts(ports),
       FIni(ini),
       FEditorPath(editorPath),
-      FHelpFileName(std::move(helpFileName)),
+      FHelpFiles(std::move(helpFiles)),
       FHelp(help),
       FStartWithWindows(startWithWindows),
       FAutoSaveTimer(autoSaveTimer),
@@ -35,7 +35,7 @@ void TOptionsCommand::Open() {
     }
     FOpen = true;
     dialogs::TOptionPorts ports{
-        FIni, FPorts.UserInterface, FPorts.Files, FAutoSaveTimer, FEditorPath, FHelpFileName,
+        FIni, FPorts.UserInterface, FPorts.Files, FAutoSaveTimer, FEditorPath, FHelpFiles,
         [this]() -> std::optional<Rect> {
             RECT outer{};
             if (!FMainWindow || !::GetWindowRect(FMainWindow, &outer)) return std::nullopt;

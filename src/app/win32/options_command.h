@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "dialogs/option_sheets.h"
 #include "layout/editor_path.h"
-#include "platform/help_viewer.h"
+#include "platform/help_file.h"
 #include "platform/start_with_windows.h"
 #include "app/start_up.h"
 #include "platform/timer.h"
@@ -24,7 +24,7 @@ public:
     // sheets' ports are made for each opening. Registers the options entries of the button,
     // the tray and the window menu in the form's command table.
     TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
-                    std::string helpFileName, IHelpViewer& help, TStartWithWindows& startWithWindows,
+                    THelpFiles helpFiles, IHelpViewer& help, TStartWithWindows& startWithWindows,
                     ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
                     std::function<dialogs::TOptionSheetsPorts()> sheetPorts);
 
@@ -38,7 +38,7 @@ private:
     TPorts FPorts;
     settings::TIniAccess& FIni;
     layout::TEditorPath& FEditorPath;
-    std::string FHelpFileName;
+    THelpFiles FHelpFiles;
     IHelpViewer& FHelp;
     TStartWithWindows& FStartWithWindows;
     ITimer& FAutoSaveTimer;

@@ -11,7 +11,6 @@
 #include "platform/win32/guarded_dispatch.h"
 #include "platform/win32/message_loop.h"
 #include "platform/work_area.h"
-#include "text/path_split.h"
 
 namespace wyndrel::app::win32 {
 namespace {
@@ -51,7 +50,7 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FIni(ini),
       FDialogPort(dialogPort),
       FExePath(exePath),
-      FHelpFileName(text::ChangeFileExt(exePath, ".hlp")),
+      FHelpFiles(THelpFiles::Beside(exePath)),
       FEditorPath(editorPath),
       FEngine(ports.Desktop),
       FLauncher(FEngine, FEditorPath, ports.Processes, ports.UserInterface),
@@ -65,12 +64,12 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
       FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
       FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands, FTrayRetryTimer}, FTray, FGrad, FCommands,
-            FHelpFileName, folder.SnapshotPath()),
+            FHelpFiles, folder.SnapshotPath()),
       FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
                      FLauncher, IdOf(FWindow.Handle())},
-                    {FHelpFileName, folder.SnapshotPath(), FEditorPath, folder.File(LastSessionFileName)}, FTray),
+                    {FHelpFiles, folder.SnapshotPath(), FEditorPath, folder.File(LastSessionFileName)}, FTray),
       FStartWithWindows(FUserRegistry, exePath),
-      FOptions(ports, ini, FEditorPath, FHelpFileName, FHelp, FStartWithWindows, FTimer, FWindow.Handle(), FForm,
+      FOptions(ports, ini, FEditorPath, FHelpFiles, FHelp, FStartWithWindows, FTimer, FWindow.Handle(), FForm,
                [this] { return SheetPorts(); }),
       FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
                                [this] { FForm.DeactivateTitleColors(); }},

@@ -18,6 +18,7 @@
 #include "app/win32/options_command.h"
 #include "layout/bounded_wait.h"
 #include "layout/editor_launcher.h"
+#include "platform/help_file.h"
 #include "platform/win32/win32_help_viewer.h"
 #include "platform/win32/win32_user_registry.h"
 #include "platform/win32/win32_timer.h"
@@ -66,7 +67,7 @@ private:
     settings::TIniAccess& FIni;
     wyndrel::win32::TWin32UserInterface* FDialogPort;
     std::string FExePath;
-    std::string FHelpFileName;
+    THelpFiles FHelpFiles;
     layout::TEditorPath FEditorPath;
     layout::TLayoutEngine FEngine;
     layout::TEditorLauncher FLauncher;

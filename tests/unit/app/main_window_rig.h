@@ -27,7 +27,7 @@ struct TMainWindowRig {
     }
 
     const std::string IniPath = "C:\\Tools\\wyndrel.ini";
-    const std::string HelpPath = "C:\\Tools\\wyndrel.hlp";
+    const THelpFiles HelpFiles = THelpFiles::Beside("C:\\Tools\\wyndrel.exe");
     const std::string SnapshotPath = "C:\\Tools\\VOREZUVA.KTDK";
     fakes::TFakeDesktop Desktop;
     fakes::TFakeFiles Files;

@@ -41,7 +41,7 @@ protected:
 
     std::vector<std::string> Ran;
     ui::TCommandTable OtherTable{MainWindowCommandRule};
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, Table, HelpPath, SnapshotPath};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, Table, HelpFiles, SnapshotPath};
     // The layout commands as the program wires them: in the window's own command table.
     fakes::TFakeProcesses Processes;
     fakes::TFakeUserInterface Ui;
@@ -85,7 +85,7 @@ TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
 TEST_F(MainWindow, ShowsKeepOneSetOfWindowMenuEntriesAndTheMostTopCheck) {
     Create("[Option]\r\nIsGetFocusOnStart=True\r\n");
     Form.OnShow();
-    Files.AddFile(HelpPath, "");
+    Files.AddFile("C:\\Tools\\wyndrel.html", "");  // the manual alone brings the help entry
     Form.OnShow();
     EXPECT_EQ(Frame.Menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000, 10000,
                                                             10001, 10002, 10004, 0, 0xF060}));
@@ -202,7 +202,7 @@ TEST_F(MainWindow, TheSessionsEndQuitsAtOnceAndTheStateIsWrittenOnceAndNeverByAF
     EXPECT_FALSE(Ini.ReadIniBool("Option", "QuitByUser", false));  // the session's end is no quit
 
     // A creation that failed (the settings file held no window) writes nothing at its end.
-    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, OtherTable, HelpPath,
+    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, OtherTable, HelpFiles,
                        SnapshotPath};
     Files.AddFile(IniPath, "[Option]\r\nLeft=7\r\n");
     failed.FormDestroy();

@@ -74,9 +74,9 @@ protected:
     std::vector<std::string> Ran;
     TRecordingStarter Editors{Ran};
     TNoRestore Restore;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Table, HelpPath, SnapshotPath};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Table, HelpFiles, SnapshotPath};
     TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
-                           {"C:\\Tools\\wyndrel.hlp", "C:\\Tools\\VOREZUVA.KTDK", EditorPath, LastSessionPath},
+                           {HelpFiles, "C:\\Tools\\VOREZUVA.KTDK", EditorPath, LastSessionPath},
                            Tray};
 };
 
@@ -125,7 +125,7 @@ TEST_F(TrayCommands, TheTrayMenuShowsTheWindowTimerSnapshotMostTopAndHelpStatesO
     View.Show();
     Frame.Minimized = true;
     Files.AddFile("C:\\Tools\\VOREZUVA.KTDK", "[QuillonLayoutFile]\r\n");
-    Files.AddFile("C:\\Tools\\wyndrel.hlp", "");
+    Files.AddFile("C:\\Tools\\wyndrel.html", "");  // the manual alone brings the help entry
     Files.AddFile(LastSessionPath, "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=0\r\nRect=0,0,9,9\r\n");
     Timer.Start(1000);
     Form.SetMostTop(true);
@@ -140,7 +140,7 @@ TEST_F(TrayCommands, TheTrayMenuShowsTheWindowTimerSnapshotMostTopAndHelpStatesO
     EXPECT_TRUE(shown.Find(ids::pmVMostTop)->Checked);
     EXPECT_TRUE(shown.Find(ids::pmHelp)->Visible);
     EXPECT_TRUE(shown.Find(ids::pmLastSession)->Enabled);
-    EXPECT_EQ(Help.Shown, std::vector<std::string>{"C:\\Tools\\wyndrel.hlp"});
+    EXPECT_EQ(Help.Shown, std::vector<std::string>{"C:\\Tools\\wyndrel.html"});
 }
 
 TEST_F(TrayCommands, MenusOpenOnlyWithTheFlagSetAndTheirCommandsRunAfterTheyClose) {

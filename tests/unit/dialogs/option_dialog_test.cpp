@@ -35,7 +35,7 @@ protected:
     void Settings(const std::string& text) { Files.AddFile(IniPath, text); }
     std::string SettingsText() const { return Files.Content(IniPath); }
     TdlgOption& Open() {
-        TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, "C:\\Tools\\wyndrel.hlp",
+        TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
                            [this] { return Owner; }, [this] { return Monitors; },
                            [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
                            [this] { return Found; }, Help, StartWithWindows, std::nullopt};
@@ -100,15 +100,28 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     Click(btnCancel);
     Dialog.reset();
     EXPECT_EQ(Log, (std::vector<std::string>{"deactivate", "activate", "activate"}));
-    Files.AddFile("C:\\Tools\\wyndrel.hlp", "");
+    Files.AddFile("C:\\Tools\\wyndrel.html", "");  // the manual alone brings the button
     Open();
     EXPECT_TRUE(View.Visible(btnHelp));
 }
 
-TEST_F(OptionDialog, HelpAsksTheHelpPortForTheTopicOfTheSheetShownInTheProgramsHelpFile) {
+TEST_F(OptionDialog, HelpOpensTheManualWithoutAHelpFileAndAsksTheHelpFileForTheTopicOfTheSheetShown) {
+    const std::string manual = "C:\\Tools\\wyndrel.html";
+    Files.AddFile(manual, "");
+    Open();
+    SelectSheet(SheetFavorites);
+    Click(btnHelp);
+    EXPECT_EQ(Help.Shown, std::vector<std::string>{manual});
+    EXPECT_TRUE(Help.Topics.empty());
+    EXPECT_FALSE(View.Closed());
+    Click(btnCancel);
+    Dialog.reset();
+    Help.Shown.clear();
+
     const std::string help = "C:\\Tools\\wyndrel.hlp";
     Files.AddFile(help, "");
     Open();
+    SelectSheet(SheetGeneral);
     Click(btnHelp);
     SelectSheet(SheetFavorites);
     Click(btnHelp);
@@ -116,7 +129,6 @@ TEST_F(OptionDialog, HelpAsksTheHelpPortForTheTopicOfTheSheetShownInTheProgramsH
     Click(btnHelp);
     EXPECT_EQ(Help.Topics, (std::vector<std::pair<std::string, int>>{{help, 21}, {help, 24}, {help, 26}}));
     EXPECT_TRUE(Help.Shown.empty());
-    EXPECT_FALSE(View.Closed());
 }
 
 bool Overlap(const Rect& a, const Rect& b) {
