@@ -19,7 +19,8 @@ struct TFoundEditor {
     friend bool operator==(const TFoundEditor&, const TFoundEditor&) = default;
 };
 
-// The whole text of a window (its length asked first), however long.
+// The whole text of a window, however long: one read for most texts, its length asked
+// only of a text that fills the first buffer.
 std::string WholeWindowText(IDesktop& desktop, WindowId window);
 
 class TLayoutEngine {
@@ -44,8 +45,7 @@ public:
     IDesktop& Desktop() { return FDesktop; }
 
 private:
-    bool IsEditorWindow(WindowId window) { return GetWndClassName(window) == EditorMainClassName(); }
-    static std::string EditorMainClassName();
+    bool IsEditorWindow(WindowId window);
 
     IDesktop& FDesktop;
 };
