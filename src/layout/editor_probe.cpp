@@ -79,6 +79,15 @@ std::optional<std::vector<TLayout>> TLayoutEngine::CaptureEditors() {
     return layouts;
 }
 
+std::set<std::string> TLayoutEngine::ShownFiles() {
+    std::set<std::string> shown;
+    VisitTopLevelWindows(FDesktop, [&](WindowId window) {
+        if (IsEditorWindow(window)) shown.insert(text::LocaleLower(GetEditorFileName(window)));
+        return true;
+    });
+    return shown;
+}
+
 std::optional<TFoundEditor> TLayoutEngine::FindEditorByFile(const std::string& path) {
     const std::string target = text::LocaleLower(path);
     std::optional<TFoundEditor> found;

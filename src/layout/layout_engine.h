@@ -7,6 +7,7 @@
 #include "platform/desktop.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
     std::string GetEditorFileName(WindowId window);
     // Every editor window that shows a file, topmost first; none when the enumeration failed.
     std::optional<std::vector<TLayout>> CaptureEditors();
+    // The paths the editor windows show, in the lower case FindEditorByFile compares them in.
+    std::set<std::string> ShownFiles();
     // The topmost editor window showing `path` (compared without regard to letter case).
     std::optional<TFoundEditor> FindEditorByFile(const std::string& path);
 
