@@ -25,8 +25,8 @@ void CaptureEditors(benchmark::State& state) {
     }
 }
 
-// The baseline: enumeration, class name, path child with its text length and text, rectangle
-// and caret per window.
+// The baseline: enumeration, class name, path child with its text in one read, show state,
+// rectangle and caret per window: the queries a capture needs.
 void RawQueries(benchmark::State& state) {
     wyndrel::IDesktop& desktop = ThousandEditors();
     for (auto _ : state) {
@@ -34,8 +34,12 @@ void RawQueries(benchmark::State& state) {
         wyndrel::VisitTopLevelWindows(desktop, [&](wyndrel::WindowId window) {
             auto name = desktop.ClassName(window, 256);
             wyndrel::WindowId edit = desktop.FindChild(window, "TEdit");
-            std::string path = desktop.WindowText(edit, desktop.WindowTextLength(edit) + 2);
+            std::string path = desktop.WindowText(edit, 512);
+            bool iconic = desktop.IsIconic(window);
             auto bounds = desktop.WindowRect(window);
+            bool zoomed = desktop.IsZoomed(window);
+            benchmark::DoNotOptimize(iconic);
+            benchmark::DoNotOptimize(zoomed);
             auto caret = desktop.SelectionStart(desktop.FindChild(window, "TEditor"));
             benchmark::DoNotOptimize(name);
             benchmark::DoNotOptimize(bounds);

@@ -27,7 +27,10 @@ wine_session_start() {
   local fifo display
   fifo=$(mktemp -u /tmp/wyndrel-xvfb.XXXXXX)
   mkfifo "$fifo" || return 1
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # WINE_SESSION_MAX_CLIENTS: more X connections than Xvfb's default 256 (every program under
+  # Wine holds two; the benchmarks open 400 editors).
+  Xvfb -displayfd 3 ${WINE_SESSION_MAX_CLIENTS:+-maxclients "$WINE_SESSION_MAX_CLIENTS"} -screen 0 1280x1024x24 \
+    -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   WINE_SESSION_XVFB_PID=$!
   display=$(timeout 30 head -n 1 "$fifo")
   rm -f "$fifo"

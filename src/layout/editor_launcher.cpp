@@ -34,16 +34,35 @@ std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath,
     return commandLine;
 }
 
+std::optional<TStartedProcess> TEditorLauncher::Launch(const std::string& commandLine,
+                                                      const std::optional<TStartPlacement>& placement,
+                                                      TPriorityClass startPriority) {
+    auto process = FProcesses.StartProcess(FEditorPath.Path(), commandLine, placement);
+    // A priority the system refuses leaves the editor at its own; it starts all the same.
+    if (process) GoOnRegardless(FProcesses.SetPriority(*process, startPriority));
+    return process;
+}
+
+void TEditorLauncher::FinishStart(const TStartedProcess& process) {
+    // When the editor is not ready in time the search for its window goes on regardless.
+    GoOnRegardless(FProcesses.WaitForInputIdle(process, InputIdleTimeoutMs));
+    GoOnRegardless(FProcesses.SetPriority(process, TPriorityClass::Normal));
+    FProcesses.CloseProcess(process);
+}
+
 void TEditorLauncher::StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
                                   TPriorityClass startPriority) {
-    auto process = FProcesses.StartProcess(FEditorPath.Path(), commandLine, placement);
-    if (!process) return;
-    // A priority the system refuses leaves the editor at its own; it starts all the same.
-    GoOnRegardless(FProcesses.SetPriority(*process, startPriority));
-    // When the editor is not ready in time the search below goes on regardless.
-    GoOnRegardless(FProcesses.WaitForInputIdle(*process, InputIdleTimeoutMs));
-    GoOnRegardless(FProcesses.SetPriority(*process, TPriorityClass::Normal));
-    FProcesses.CloseProcess(*process);
+    if (auto process = Launch(commandLine, placement, startPriority)) FinishStart(*process);
+}
+
+std::optional<TStartedProcess> TEditorLauncher::LaunchForEntry(const TLayout& entry,
+                                                               const std::vector<TMonitor>& monitors) {
+    // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
+    // this one before the editor is started.
+    const TWindowBox box = OnScreenPlacementBox(entry, monitors);
+    std::optional<TStartPlacement> placement;
+    if (box.Width > 0) placement = box;
+    return Launch(OpenFileCommandLine(FEditorPath.Path(), entry.FileName), placement, TPriorityClass::High);
 }
 
 void TEditorLauncher::ReportNotConfirmed() {
@@ -68,21 +87,24 @@ void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left
     OpenLayoutEntry(TLayout{path, selStart, left, top, width, height, {}});
 }
 
-void TEditorLauncher::OpenLayoutEntry(const TLayout& entry) {
+void TEditorLauncher::OpenLayoutEntry(const TLayout& entry) { OpenEntry(entry, std::nullopt); }
+
+void TEditorLauncher::OpenEntry(const TLayout& entry, std::optional<TEarlyStart> early) {
     const std::string& path = entry.FileName;
     if (RefusesPath(path)) return;
-    std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
+    std::optional<TFoundEditor> found;
+    if (!early) {
+        found = FEngine.FindEditorByFile(path);
+        if (!found) early = TEarlyStart{LaunchForEntry(entry, FEngine.Desktop().Monitors())};
+    }
     if (!found) {
-        // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
-        // this one before the editor is started.
-        const TWindowBox box = OnScreenPlacementBox(entry, FEngine.Desktop().Monitors());
-        std::optional<TStartPlacement> placement;
-        if (box.Width > 0) placement = box;
-        StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), placement, TPriorityClass::High);
+        // An editor that failed to start is searched for all the same, and reported below.
+        if (early->Process) FinishStart(*early->Process);
         auto search = [&] {
             found = FEngine.FindEditorByFile(path);
             return found.has_value();
         };
+        // The search's time counts from the moment the editor is ready for input.
         if (!search() && !FWait.Until(search, WindowSearchMs)) {
             ReportNotConfirmed();
             return;

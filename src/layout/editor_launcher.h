@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace wyndrel::layout {
 
@@ -47,6 +48,12 @@ public:
     // One entry of a layout: shown at its place and in its show state (PlaceEditorWindow),
     // in front, with its caret. A started editor is asked to open at the normal rectangle.
     void OpenLayoutEntry(const TLayout& entry);
+    // Every entry of a layout, ending as OpenLayoutEntry on each in file order would. The
+    // editors for the files no window shows are all started first, in file order, so that
+    // they start up side by side; then each entry in turn waits for its own editor (the
+    // wait for input idle, then the window search, as long as for one editor alone) and is
+    // placed. Entries for one file start one editor.
+    void OpenLayoutEntries(const std::vector<TLayout>& entries);
     // An entry of a window in its normal state.
     void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
                          std::int32_t height, std::int32_t selStart);
@@ -56,6 +63,22 @@ public:
 private:
     void StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
                      TPriorityClass startPriority);
+    // The first half of a start: the process started and raised to `startPriority`.
+    std::optional<TStartedProcess> Launch(const std::string& commandLine,
+                                          const std::optional<TStartPlacement>& placement,
+                                          TPriorityClass startPriority);
+    // The second half: the bounded wait until it is ready for input, its priority back to
+    // normal, its handles released.
+    void FinishStart(const TStartedProcess& process);
+    // The editor for a layout entry, asked to open at the entry's on-screen normal rectangle.
+    std::optional<TStartedProcess> LaunchForEntry(const TLayout& entry, const std::vector<TMonitor>& monitors);
+    // An editor started for an entry before its turn, not yet waited for; no process when
+    // the start failed.
+    struct TEarlyStart {
+        std::optional<TStartedProcess> Process;
+    };
+    // OpenLayoutEntry, with the start made for the entry beforehand when there was one.
+    void OpenEntry(const TLayout& entry, std::optional<TEarlyStart> early);
     void RestoreIfMinimisedOrMaximised(WindowId window);
     void ReportNotConfirmed();
     [[nodiscard]] bool RefusesPath(const std::string& path);

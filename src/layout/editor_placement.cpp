@@ -14,6 +14,7 @@ TWindowBox OnScreenPlacementBox(const TLayout& entry, const std::vector<TMonitor
 
 void PlaceEditorWindow(IDesktop& desktop, WindowId window, const TLayout& entry, TPlaceStacking stacking) {
     const bool toTop = stacking == TPlaceStacking::BringToTop;
+    TGeometryPass pass(desktop);
     if (desktop.IsZoomed(window) || desktop.IsIconic(window)) {
         if (toTop) desktop.Restore(window);
         else desktop.RestoreWithoutActivating(window);

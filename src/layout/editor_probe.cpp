@@ -6,32 +6,43 @@
 #include "text/utf8.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace wyndrel::layout {
 namespace {
 
 constexpr int ClassNameBufferLength = 256;
 constexpr const char* UnreadableClassName = "Can't get WindowClassName.";
+// Large enough for nearly every path, so that one cross-process message reads it; only a
+// text that fills it has its length asked.
+constexpr std::int32_t FirstReadLimit = 512;
 // A text that keeps growing while it is read is read again, a few times at most.
 constexpr int WholeTextAttempts = 4;
+
+// The text may have been cut at the buffer: it takes limit - 1 UTF-16 units or more (the
+// platform's limit counts units, and a character beyond the first plane takes two).
+bool FillsBuffer(const std::string& text, std::int32_t limit) {
+    // No character takes more UTF-16 units than UTF-8 bytes.
+    if (text.size() < static_cast<size_t>(limit - 1)) return false;
+    return text::FirstUtf16Units(text, static_cast<size_t>(limit - 2)).size() < text.size();
+}
 
 }  // namespace
 
 std::string WholeWindowText(IDesktop& desktop, WindowId window) {
-    std::string text;
-    std::int32_t length = desktop.WindowTextLength(window);
-    for (int attempt = 0; attempt < WholeTextAttempts && length > 0; ++attempt) {
+    std::int32_t limit = FirstReadLimit;
+    std::string text = desktop.WindowText(window, limit);
+    for (int attempt = 0; attempt < WholeTextAttempts && FillsBuffer(text, limit); ++attempt) {
         // One character to spare: a text that fills the buffer may have grown since its
         // length was asked, and would come back cut.
-        const std::int32_t limit = length + 2;
+        limit = std::max(desktop.WindowTextLength(window) + 2, limit * 2);
         text = desktop.WindowText(window, limit);
-        if (text::CharacterCount(text) < static_cast<size_t>(limit - 1)) break;
-        length = std::max(desktop.WindowTextLength(window), length * 2);
     }
     return text;
 }
 
-std::string TLayoutEngine::EditorMainClassName() { return EditorMainClass; }
+// Compared with the class name as it is: a capture asks this of every top-level window.
+bool TLayoutEngine::IsEditorWindow(WindowId window) { return GetWndClassName(window) == EditorMainClass; }
 
 std::string TLayoutEngine::GetWndClassName(WindowId window) {
     auto name = FDesktop.ClassName(window, ClassNameBufferLength);
@@ -46,21 +57,35 @@ std::string TLayoutEngine::GetEditorFileName(WindowId window) {
 
 std::optional<std::vector<TLayout>> TLayoutEngine::CaptureEditors() {
     std::vector<TLayout> layouts;
+    // The capture creates no window and handles no message: one pass for every rectangle.
+    TGeometryPass pass(FDesktop);
     const bool enumerated = FDesktop.EnumerateTopLevelWindows([&](WindowId window) {
         if (!IsEditorWindow(window)) return true;
-        std::string fileName(text::Trim(GetEditorFileName(window)));
+        std::string fileName = GetEditorFileName(window);
+        // Trimmed in place: most paths have nothing to trim and are not copied.
+        if (const std::string_view trimmed = text::Trim(fileName); trimmed.size() != fileName.size())
+            fileName = std::string(trimmed);
         if (fileName.empty()) return true;
         // A window that closed since the enumeration began has no rectangle: passed over.
         auto bounds = RestoredWindowRect(window);
         if (!bounds) return true;
         std::int32_t selStart = FDesktop.SelectionStart(FDesktop.FindChild(window, EditorTextClass));
         TLayout& entry = layouts.emplace_back(
-            TLayout{fileName, selStart, bounds->Left, bounds->Top, bounds->Width(), bounds->Height(), window});
+            TLayout{std::move(fileName), selStart, bounds->Left, bounds->Top, bounds->Width(), bounds->Height(), window});
         RecordShowState(window, entry);
         return true;
     });
     if (!enumerated) return std::nullopt;
     return layouts;
+}
+
+std::set<std::string> TLayoutEngine::ShownFiles() {
+    std::set<std::string> shown;
+    VisitTopLevelWindows(FDesktop, [&](WindowId window) {
+        if (IsEditorWindow(window)) shown.insert(text::LocaleLower(GetEditorFileName(window)));
+        return true;
+    });
+    return shown;
 }
 
 std::optional<TFoundEditor> TLayoutEngine::FindEditorByFile(const std::string& path) {

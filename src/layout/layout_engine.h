@@ -7,6 +7,7 @@
 #include "platform/desktop.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ struct TFoundEditor {
     friend bool operator==(const TFoundEditor&, const TFoundEditor&) = default;
 };
 
-// The whole text of a window (its length asked first), however long.
+// The whole text of a window, however long: one read for most texts, its length asked
+// only of a text that fills the first buffer.
 std::string WholeWindowText(IDesktop& desktop, WindowId window);
 
 class TLayoutEngine {
@@ -32,6 +34,8 @@ public:
     std::string GetEditorFileName(WindowId window);
     // Every editor window that shows a file, topmost first; none when the enumeration failed.
     std::optional<std::vector<TLayout>> CaptureEditors();
+    // The paths the editor windows show, in the lower case FindEditorByFile compares them in.
+    std::set<std::string> ShownFiles();
     // The topmost editor window showing `path` (compared without regard to letter case).
     std::optional<TFoundEditor> FindEditorByFile(const std::string& path);
 
@@ -44,8 +48,7 @@ public:
     IDesktop& Desktop() { return FDesktop; }
 
 private:
-    bool IsEditorWindow(WindowId window) { return GetWndClassName(window) == EditorMainClassName(); }
-    static std::string EditorMainClassName();
+    bool IsEditorWindow(WindowId window);
 
     IDesktop& FDesktop;
 };

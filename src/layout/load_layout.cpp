@@ -63,7 +63,7 @@ bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, co
     title.Reset();
 
     title.Show("Quillon起動中");
-    for (const TLayout& entry : content.Entries) launcher.OpenLayoutEntry(entry);
+    launcher.OpenLayoutEntries(content.Entries);
     return true;
 }
 

@@ -109,6 +109,25 @@ public:
     virtual void SetActiveWindow(WindowId window) = 0;
     // keybd_event with the key's scan code from MapVirtualKey.
     virtual void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) = 0;
+
+    // The geometry calls between these two (rectangles, placement, monitors) share one
+    // switch into the pixels of a program that is not DPI aware instead of one switch each;
+    // pairs nest. Nothing in between may create a window or handle the message queue: a
+    // window created under the switch would itself be unaware of the display's scaling.
+    virtual void BeginGeometryPass() = 0;
+    virtual void EndGeometryPass() = 0;
+};
+
+// A geometry pass for the life of a scope.
+class TGeometryPass {
+public:
+    explicit TGeometryPass(IDesktop& desktop) : FDesktop(desktop) { FDesktop.BeginGeometryPass(); }
+    ~TGeometryPass() { FDesktop.EndGeometryPass(); }
+    TGeometryPass(const TGeometryPass&) = delete;
+    TGeometryPass& operator=(const TGeometryPass&) = delete;
+
+private:
+    IDesktop& FDesktop;
 };
 
 // SetForeground where a refusal changes nothing the caller does: the platform refuses while

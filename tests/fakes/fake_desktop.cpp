@@ -18,6 +18,16 @@ std::string CutToBuffer(const std::string& text, int limit) {
     return std::string(text::FirstCharacters(text, static_cast<size_t>(limit - 1)));
 }
 
+size_t Utf16Length(const std::string& text) {
+    size_t units = 0;
+    for (size_t at = 0; at < text.size();) {
+        const text::TCodePoint point = text::DecodeAt(text, at);
+        units += point.Value > 0xFFFF ? 2 : 1;
+        at += point.Length;
+    }
+    return units;
+}
+
 }  // namespace
 
 WindowId TFakeDesktop::AddTopLevel(const std::string& className, const Rect& bounds, const std::string& text) {
@@ -97,14 +107,15 @@ WindowId TFakeDesktop::FindChild(WindowId parent, const std::string& className) 
 
 std::int32_t TFakeDesktop::WindowTextLength(WindowId window) {
     if (!Exists(window)) return 0;
-    auto length = static_cast<std::int32_t>(text::CharacterCount(Window(window).Text));
+    auto length = static_cast<std::int32_t>(Utf16Length(Window(window).Text));
     if (auto hook = std::exchange(FTextLengthHook, nullptr)) hook(window);
     return length;
 }
 
+// Window texts are counted in UTF-16 units, as the platform's wide calls count them.
 std::string TFakeDesktop::WindowText(WindowId window, int limit) {
-    if (!Exists(window)) return {};
-    return CutToBuffer(Window(window).Text, limit);
+    if (!Exists(window) || limit <= 0) return {};
+    return std::string(text::FirstUtf16Units(Window(window).Text, static_cast<size_t>(limit - 1)));
 }
 
 std::int32_t TFakeDesktop::SelectionStart(WindowId editControl) {
@@ -112,16 +123,19 @@ std::int32_t TFakeDesktop::SelectionStart(WindowId editControl) {
 }
 
 std::optional<Rect> TFakeDesktop::WindowRect(WindowId window) {
+    CountGeometryCall();
     if (!Exists(window)) return std::nullopt;
     return ToLogical(Window(window).Bounds);
 }
 
 std::optional<Rect> TFakeDesktop::NormalPosition(WindowId window) {
+    CountGeometryCall();
     if (!Exists(window)) return std::nullopt;
     return ToLogical(Window(window).NormalBounds.value_or(Window(window).Bounds));
 }
 
 std::vector<TMonitor> TFakeDesktop::Monitors() {
+    CountGeometryCall();
     std::vector<TMonitor> logical;
     for (const TMonitor& monitor : FMonitors) logical.push_back({ToLogical(monitor.Bounds), ToLogical(monitor.WorkArea)});
     return logical;
@@ -209,6 +223,7 @@ void TFakeDesktop::Maximize(WindowId window) {
 
 bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
                                 std::int32_t width, std::int32_t height, TPlacementFlags flags) {
+    CountGeometryCall();
     if (!Exists(window)) return false;
     TFakeWindow& placed = Window(window);
     left = ToPhysical(left), top = ToPhysical(top), width = ToPhysical(width), height = ToPhysical(height);
@@ -289,6 +304,19 @@ void TFakeDesktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) 
         Window(FForeground).Received.push_back("keystroke save");
         if (WindowId text = FindChild(FForeground, "TEditor")) Window(text).Modified = false;
     }
+}
+
+void TFakeDesktop::BeginGeometryPass() {
+    if (FPassDepth++ == 0) ++FGeometryPasses;
+}
+
+void TFakeDesktop::EndGeometryPass() {
+    if (FPassDepth == 0) throw std::logic_error("geometry pass ended that was never begun");
+    --FPassDepth;
+}
+
+void TFakeDesktop::CountGeometryCall() {
+    if (FPassDepth == 0) ++FGeometryCallsOutsidePasses;
 }
 
 }  // namespace wyndrel::fakes

@@ -103,8 +103,16 @@ public:
     WindowId ForegroundWindow() override { return FForeground; }
     void SetActiveWindow(WindowId window) override { FActive = window; }
     void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;
+    void BeginGeometryPass() override;
+    void EndGeometryPass() override;
+
+    // Outermost geometry passes begun, and geometry calls (rectangles, placement, monitors)
+    // made outside any pass.
+    int GeometryPasses() const { return FGeometryPasses; }
+    int GeometryCallsOutsidePasses() const { return FGeometryCallsOutsidePasses; }
 
 private:
+    void CountGeometryCall();
     bool Exists(WindowId window) const { return FWindows.count(window.Value) != 0; }
     // Moves a top-level window to the top of its band: above every window when topmost,
     // else just below the topmost ones.
@@ -130,6 +138,9 @@ private:
     WindowId FActive;
     std::vector<std::string> FKeyLog;
     bool FControlDown = false;
+    int FPassDepth = 0;
+    int FGeometryPasses = 0;
+    int FGeometryCallsOutsidePasses = 0;
 };
 
 }  // namespace wyndrel::fakes

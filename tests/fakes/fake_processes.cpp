@@ -16,6 +16,20 @@ std::optional<std::string> QuotedPath(const std::string& commandLine) {
     return commandLine.substr(open + 1, close - open - 1);
 }
 
+const char* PriorityName(TPriorityClass priority) {
+    switch (priority) {
+        case TPriorityClass::Idle: return "idle";
+        case TPriorityClass::High: return "high";
+        case TPriorityClass::RealTime: return "realtime";
+        case TPriorityClass::Normal: break;
+    }
+    return "normal";
+}
+
+std::string Numbered(const char* call, const TStartedProcess& process) {
+    return std::string(call) + " " + std::to_string(process.Handle);
+}
+
 }  // namespace
 
 void TFakeProcesses::ModelEditorOn(TFakeDesktop& desktop, TEditorModel model) {
@@ -50,8 +64,9 @@ std::optional<TStartedProcess> TFakeProcesses::StartProcess(const std::string& a
     if (FDesktop && FModel.StartFails) return std::nullopt;
     FStarts.push_back(TFakeStart{application, commandLine, placement, {}, {}, false});
     TStartedProcess process{FStarts.size(), ProcessId{static_cast<std::uint32_t>(FStarts.size() * 4)}};
+    FCalls.push_back(Numbered("start", process));
     auto path = QuotedPath(commandLine);
-    if (FDesktop && path && !FModel.NoWindow) {
+    if (FDesktop && path && !FModel.NoWindow && *path != FModel.NoWindowFor) {
         if (FModel.WindowDelayMs == 0)
             OpenWindow(*path, placement);
         else
@@ -69,11 +84,13 @@ TFakeStart& TFakeProcesses::StartOf(const TStartedProcess& process) {
 
 bool TFakeProcesses::SetPriority(const TStartedProcess& process, TPriorityClass priority) {
     StartOf(process).Priorities.push_back(priority);
+    FCalls.push_back(Numbered("priority", process) + " " + PriorityName(priority));
     return true;
 }
 
 TInputIdleResult TFakeProcesses::WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) {
     StartOf(process).IdleWaits.push_back(timeoutMs);
+    FCalls.push_back(Numbered("idle", process));
     if (FModel.NeverIdle) {
         AdvanceTime(timeoutMs);
         return TInputIdleResult::TimedOut;
@@ -90,6 +107,9 @@ bool TFakeProcesses::ListProcesses(const std::function<bool(const std::string& e
     return true;
 }
 
-void TFakeProcesses::CloseProcess(const TStartedProcess& process) { StartOf(process).Closed = true; }
+void TFakeProcesses::CloseProcess(const TStartedProcess& process) {
+    StartOf(process).Closed = true;
+    FCalls.push_back(Numbered("close", process));
+}
 
 }  // namespace wyndrel::fakes

@@ -27,6 +27,7 @@ struct TEditorModel {
     bool StartFails = false;
     bool NeverIdle = false;          // WaitForInputIdle runs into its bound
     bool NoWindow = false;           // the editor never shows the file
+    std::string NoWindowFor{};       // nor for this one file only
     std::uint32_t WindowDelayMs = 0; // the window appears this long after the start
     Rect DefaultBounds{100, 100, 740, 580};
 };
@@ -45,6 +46,9 @@ public:
     void FailListing(bool fail) { FListingFails = fail; }
 
     const std::vector<TFakeStart>& Starts() const { return FStarts; }
+    // Every call on a started process in order, the process by its start's number:
+    // "start 1", "priority 1 high", "idle 1", "close 1".
+    const std::vector<std::string>& Calls() const { return FCalls; }
     int OpenHandles() const;
 
     std::optional<TStartedProcess> StartProcess(const std::string& application, const std::string& commandLine,
@@ -64,6 +68,7 @@ private:
     void OpenWindow(const std::string& path, const std::optional<TStartPlacement>& placement);
 
     std::vector<TFakeStart> FStarts;
+    std::vector<std::string> FCalls;
     std::vector<TPending> FPending;
     TFakeDesktop* FDesktop = nullptr;
     TEditorModel FModel;

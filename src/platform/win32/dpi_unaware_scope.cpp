@@ -14,7 +14,8 @@ TSetThreadContext SetThreadContext() {
 
 }  // namespace
 
-TDpiUnawareScope::TDpiUnawareScope() {
+TDpiUnawareScope::TDpiUnawareScope(bool alreadyUnaware) {
+    if (alreadyUnaware) return;
     if (TSetThreadContext set = SetThreadContext()) FPrevious = set(DPI_AWARENESS_CONTEXT_UNAWARE);
 }
 

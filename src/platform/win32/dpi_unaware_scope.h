@@ -8,12 +8,14 @@ namespace wyndrel::win32 {
 // The program is per-monitor DPI aware so that its own windows stay sharp; its thread then
 // sees other programs' windows and the monitors in physical pixels. Layout files hold the
 // logical pixels a program that is not DPI aware sees, so the desktop adapter makes each
-// call on the editors' geometry inside this scope, and only that call: a window created
-// under the switch (a message box, say) would itself become DPI unaware and blurred.
-// Before Windows 10 1607 there is no per-thread context and the scope does nothing.
+// call on the editors' geometry inside this scope, and only that call or that geometry pass
+// (IDesktop::BeginGeometryPass): a window created under the switch (a message box, say)
+// would itself become DPI unaware and blurred. Before Windows 10 1607 there is no
+// per-thread context and the scope does nothing.
 class TDpiUnawareScope {
 public:
-    TDpiUnawareScope();
+    // Switches unless `alreadyUnaware`: inside a pass that holds a scope of its own.
+    explicit TDpiUnawareScope(bool alreadyUnaware = false);
     ~TDpiUnawareScope();
     TDpiUnawareScope(const TDpiUnawareScope&) = delete;
     TDpiUnawareScope& operator=(const TDpiUnawareScope&) = delete;

@@ -103,7 +103,7 @@ std::int32_t TWin32Desktop::SelectionStart(WindowId editControl) {
 }
 
 std::optional<Rect> TWin32Desktop::WindowRect(WindowId window) {
-    TDpiUnawareScope unaware;
+    TDpiUnawareScope unaware(FPass.has_value());
     RECT bounds{};
     if (!::GetWindowRect(ToHwnd(window), &bounds)) return std::nullopt;
     return ToRect(bounds);
@@ -114,7 +114,7 @@ std::optional<Rect> TWin32Desktop::WindowRect(WindowId window) {
 namespace wyndrel::win32 {
 
 std::optional<Rect> TWin32Desktop::NormalPosition(WindowId window) {
-    TDpiUnawareScope unaware;
+    TDpiUnawareScope unaware(FPass.has_value());
     HWND handle = ToHwnd(window);
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -136,7 +136,7 @@ std::optional<Rect> TWin32Desktop::NormalPosition(WindowId window) {
 }
 
 std::vector<TMonitor> TWin32Desktop::Monitors() {
-    TDpiUnawareScope unaware;
+    TDpiUnawareScope unaware(FPass.has_value());
     return DisplayMonitors();
 }
 
@@ -152,7 +152,7 @@ void TWin32Desktop::Maximize(WindowId window) { ::ShowWindow(ToHwnd(window), SW_
 
 bool TWin32Desktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
                                  std::int32_t width, std::int32_t height, TPlacementFlags flags) {
-    TDpiUnawareScope unaware;
+    TDpiUnawareScope unaware(FPass.has_value());
     return ::SetWindowPos(ToHwnd(window), InsertAfterHandle(insertAfter), left, top, width, height,
                           PlacementFlags(flags)) != FALSE;
 }
@@ -205,6 +205,15 @@ void TWin32Desktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended)
     DWORD flags = (keyUp ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
     auto scanCode = static_cast<BYTE>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     ::keybd_event(virtualKey, scanCode, flags, 0);
+}
+
+// The pass's one switch: the calls inside it skip their own.
+void TWin32Desktop::BeginGeometryPass() {
+    if (FPassDepth++ == 0) FPass.emplace();
+}
+
+void TWin32Desktop::EndGeometryPass() {
+    if (--FPassDepth == 0) FPass.reset();
 }
 
 }  // namespace wyndrel::win32

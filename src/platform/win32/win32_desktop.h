@@ -2,7 +2,10 @@
 #pragma once
 
 #include "platform/desktop.h"
+#include "platform/win32/dpi_unaware_scope.h"
 #include "platform/win32/windows_header.h"
+
+#include <optional>
 
 namespace wyndrel::win32 {
 
@@ -37,6 +40,12 @@ public:
     WindowId ForegroundWindow() override;
     void SetActiveWindow(WindowId window) override;
     void KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) override;
+    void BeginGeometryPass() override;
+    void EndGeometryPass() override;
+
+private:
+    int FPassDepth = 0;
+    std::optional<TDpiUnawareScope> FPass;
 };
 
 }  // namespace wyndrel::win32

@@ -5,7 +5,9 @@
 
 #include <tlhelp32.h>
 
+#include <iterator>
 #include <map>
+#include <utility>
 
 namespace e2e {
 namespace {
@@ -43,6 +45,27 @@ int KillChildrenBeingWaitedFor(HANDLE parent) {
             killed += ::TerminateProcess(child.Get(), 9) ? 1 : 0;
     }
     return killed;
+}
+
+bool KillStartedChild(HANDLE parent, int ordinal) {
+    DWORD parentId = ::GetProcessId(parent);
+    wyndrel::win32::TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return false;
+    std::map<std::pair<ULONGLONG, DWORD>, DWORD> byCreation;  // creation time, then id
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+        if (entry.th32ParentProcessID != parentId) continue;
+        wyndrel::win32::TUniqueHandle child(::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+        FILETIME created, ended, kernel, user;
+        if (!child || !::GetProcessTimes(child.Get(), &created, &ended, &kernel, &user)) continue;
+        const ULONGLONG time = static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
+        byCreation[{time, entry.th32ProcessID}] = entry.th32ProcessID;
+    }
+    if (ordinal < 0 || static_cast<size_t>(ordinal) >= byCreation.size()) return false;
+    wyndrel::win32::TUniqueHandle chosen(
+        ::OpenProcess(PROCESS_TERMINATE, FALSE, std::next(byCreation.begin(), ordinal)->second));
+    return chosen && ::TerminateProcess(chosen.Get(), 9);
 }
 
 std::wstring ProgramFolder() {

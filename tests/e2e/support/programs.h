@@ -29,6 +29,9 @@ int WaitForExit(HANDLE process, unsigned timeoutMs);
 // Ends the processes `parent` started that run in the high priority class: the program
 // gives a started editor that class only while it waits for it to get ready. How many ended.
 int KillChildrenBeingWaitedFor(HANDLE parent);
+// Ends the process `parent` started `ordinal`-th (from 0, by creation time) among those that
+// still run; false when there is no such process.
+bool KillStartedChild(HANDLE parent, int ordinal);
 
 class TProcessGuard {
 public:

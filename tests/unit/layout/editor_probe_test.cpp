@@ -64,9 +64,42 @@ TEST_F(EditorProbe, StripsTheShownPathAndReadsALongOneWhole) {
     EXPECT_FALSE(Engine.FindEditorByFile(longPath.substr(0, 254)));
 }
 
-TEST_F(EditorProbe, ReadsATextThatGrowsBetweenItsLengthAndItsReadingWhole) {
+TEST_F(EditorProbe, ReadsAPathInOneMessageAndAsksTheLengthOnlyOfOneThatFillsTheBuffer) {
     WindowId pathChild = Desktop.FindChild(Desktop.AddEditor("C:\\a.txt"), "TEdit");
-    const std::string grown = "C:\\" + std::string(400, 'g') + ".txt";
+    bool lengthAsked = false;
+    auto readWatched = [&] {
+        lengthAsked = false;
+        Desktop.OnTextLengthAsked([&](WindowId) { lengthAsked = true; });
+        return WholeWindowText(Desktop, pathChild);
+    };
+    EXPECT_EQ(readWatched(), "C:\\a.txt");
+    EXPECT_FALSE(lengthAsked);
+    // Characters beyond the first plane take two units of the buffer each.
+    std::string beyondPlane = "C:\\";
+    for (int i = 0; i < 300; ++i) beyondPlane += "𠀋";
+    for (const std::string& text : {"C:\\" + std::string(2000, 'l') + ".txt", beyondPlane}) {
+        Desktop.Window(pathChild).Text = text;
+        EXPECT_EQ(readWatched(), text);
+        EXPECT_TRUE(lengthAsked);
+    }
+}
+
+TEST_F(EditorProbe, MakesEveryGeometryCallOfACaptureInOnePass) {
+    Desktop.AddEditor("C:\\a.txt");
+    WindowId minimised = Desktop.AddEditor("C:\\b.txt");
+    Desktop.Minimise(minimised);
+    WindowId maximised = Desktop.AddEditor("C:\\c.txt");
+    Desktop.Maximise(maximised);
+    const int passesBefore = Desktop.GeometryPasses();
+    const int outsideBefore = Desktop.GeometryCallsOutsidePasses();
+    ASSERT_EQ(Engine.CaptureEditors()->size(), 3u);
+    EXPECT_EQ(Desktop.GeometryPasses() - passesBefore, 1);
+    EXPECT_EQ(Desktop.GeometryCallsOutsidePasses(), outsideBefore);
+}
+
+TEST_F(EditorProbe, ReadsATextThatGrowsBetweenItsLengthAndItsReadingWhole) {
+    WindowId pathChild = Desktop.FindChild(Desktop.AddEditor("C:\\" + std::string(600, 'a') + ".txt"), "TEdit");
+    const std::string grown = "C:\\" + std::string(1400, 'g') + ".txt";
     Desktop.OnTextLengthAsked([&](WindowId window) { Desktop.Window(window).Text = grown; });
     EXPECT_EQ(WholeWindowText(Desktop, pathChild), grown);
 }

@@ -105,13 +105,37 @@ TEST_F(LoadingALayout, TellsWhyAMissingFileCannotBeReadAndStops) {
 }
 
 TEST_F(LoadingALayout, EndsTwoEntriesForOneFileInOneEditorAtTheSecondPlace) {
+    ModelEditor({.WindowDelayMs = 300});
     Store("[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=1\r\nRect=1,1,100,100\r\n"
-          "File=C:\\a.txt\r\nCurs=2\r\nRect=200,200,300,300\r\n");
+          "File=C:\\A.TXT\r\nCurs=2\r\nRect=200,200,300,300\r\n");
     Load(Path);
     EXPECT_EQ(Processes.Starts().size(), 1u);
     WindowId editor = EditorShowing("C:\\a.txt");
     EXPECT_EQ(Desktop.Window(editor).Bounds, (Rect{200, 200, 500, 500}));
     EXPECT_EQ(Selection(editor), std::make_pair(2, 2));
+    EXPECT_TRUE(Ui.Messages().empty());
+}
+
+TEST_F(LoadingALayout, StartsEveryMissingEditorFirstThenWaitsForAndPlacesEachEntryInFileOrder) {
+    WindowId shown = Desktop.AddEditor("C:\\b.txt", {0, 0, 50, 50}, 0);
+    ModelEditor({.WindowDelayMs = 400});
+    Store("[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=1\r\nRect=10,10,300,200\r\n"
+          "File=C:\\b.txt\r\nCurs=2\r\nRect=20,20,300,200\r\nFile=C:\\c.txt\r\nCurs=3\r\nRect=30,30,300,200\r\n");
+    Load(Path);
+    EXPECT_EQ(Processes.Calls(),
+              (std::vector<std::string>{"start 1", "priority 1 high", "start 2", "priority 2 high", "idle 1",
+                                        "priority 1 normal", "close 1", "idle 2", "priority 2 normal", "close 2"}));
+    ASSERT_EQ(Processes.Starts().size(), 2u);
+    EXPECT_EQ(Processes.Starts()[0].CommandLine, "C:\\Program Files\\Quillon\\Quillon.exe \"C:\\a.txt\"");
+    EXPECT_EQ(Processes.Starts()[1].Placement->Left, 30);
+    const WindowId a = EditorShowing("C:\\a.txt"), c = EditorShowing("C:\\c.txt");
+    EXPECT_EQ(Desktop.Window(a).Bounds, (Rect{10, 10, 310, 210}));
+    EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{20, 20, 320, 220}));
+    EXPECT_EQ(Selection(c), std::make_pair(3, 3));
+    // Each entry brought forward in turn: the last one in front, the first at the bottom.
+    EXPECT_EQ(Desktop.ZOrder(), (std::vector<WindowId>{c, shown, a}));
+    EXPECT_EQ(Desktop.Foreground(), c);
+    EXPECT_EQ(Desktop.GeometryCallsOutsidePasses(), 0);
 }
 
 TEST_F(LoadingALayout, OnAScaledDisplayWorksInTheLogicalPixelsLayoutFilesHoldBothWays) {
@@ -132,13 +156,15 @@ TEST_F(LoadingALayout, OnAScaledDisplayWorksInTheLogicalPixelsLayoutFilesHoldBot
 }
 
 TEST_F(LoadingALayout, GoesOnWithTheNextEntryAfterOneThatCannotBeShown) {
-    ModelEditor({.NoWindow = true});
-    Desktop.AddEditor("C:\\b.txt", {0, 0, 10, 10}, 0);
+    ModelEditor({.NoWindowFor = "C:\\a.txt", .WindowDelayMs = 1500});
     Store("[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nRect=1,1,100,100\r\nFile=C:\\b.txt\r\nRect=5,5,50,50\r\n");
     Load(Path);
     ASSERT_EQ(Ui.Messages().size(), 1u);
     EXPECT_EQ(Ui.Messages()[0].Text, "起動させたQuillonを確認できませんでした。");
+    // The second entry's search has its own second, from the moment its editor was ready,
+    // after the first entry's search ran out.
     EXPECT_EQ(Desktop.Window(EditorShowing("C:\\b.txt")).Bounds, (Rect{5, 5, 55, 55}));
+    EXPECT_EQ(Processes.OpenHandles(), 0);
 }
 
 }  // namespace
