@@ -11,7 +11,8 @@ wyndrel::fakes::TFakeDesktop& ThousandEditors() {
     static wyndrel::fakes::TFakeDesktop desktop = [] {
         wyndrel::fakes::TFakeDesktop made;
         for (int i = 0; i < 1000; ++i)
-            made.AddEditor("C:\\Documents\\file" + std::to_string(i) + ".txt", {i, i, i + 640, i + 480}, i, "text");
+            made.AddEditor("C:\\Documents\\file" + std::to_string(i) + ".txt",
+                           {i, i, i + 640, i + 480}, i, "text");
         return made;
     }();
     return desktop;

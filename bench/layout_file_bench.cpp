@@ -13,7 +13,13 @@ using wyndrel::layout::TLayout;
 std::vector<TLayout> Entries(int count) {
     std::vector<TLayout> entries;
     for (int i = 0; i < count; ++i)
-        entries.push_back({"C:\\Documents\\project\\file" + std::to_string(i) + ".txt", i, i % 1280, i % 1024, 640, 480, {}});
+        entries.push_back({"C:\\Documents\\project\\file" + std::to_string(i) + ".txt",
+                           i,
+                           i % 1280,
+                           i % 1024,
+                           640,
+                           480,
+                           {}});
     return entries;
 }
 
@@ -28,7 +34,8 @@ const std::string& HundredThousandText() {
 }
 
 void WriteLayout(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(wyndrel::layout::WriteLayoutText(HundredThousand()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wyndrel::layout::WriteLayoutText(HundredThousand()));
 }
 
 // The baseline: the same lines appended one by one.
@@ -46,7 +53,8 @@ void WritePlainLines(benchmark::State& state) {
 }
 
 void ReadLayout(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(wyndrel::layout::ReadLayoutText(HundredThousandText()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wyndrel::layout::ReadLayoutText(HundredThousandText()));
 }
 
 // The baseline: splitting the same bytes into lines and keeping them.

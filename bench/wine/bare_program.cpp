@@ -23,11 +23,14 @@ int ShowEightButtons(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"WyndrelBenchBare";
     ::RegisterClassW(&windowClass);
-    HWND window = ::CreateWindowExW(0, L"WyndrelBenchBare", L"Bare", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 253, 100,
-                                    160, 135, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        ::CreateWindowExW(0, L"WyndrelBenchBare", L"Bare", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                          253, 100, 160, 135, nullptr, nullptr, instance, nullptr);
     for (int i = 0; i < 8; ++i)
-        ::CreateWindowExW(0, L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP, (i % 2) * 72, (i / 2) * 24, 73,
-                          25, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance, nullptr);
+        ::CreateWindowExW(0, L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP, (i % 2) * 72,
+                          (i / 2) * 24, 73, 25, window,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance,
+                          nullptr);
     ::ShowWindow(window, SW_SHOW);
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

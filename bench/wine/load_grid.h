@@ -21,6 +21,8 @@ struct TGridBox {
     int Left, Top, Width, Height;
 };
 
-inline TGridBox LoadGridBox(int index) { return {20 + (index % 5) * 150, 20 + (index / 5) * 110, 420, 300}; }
+inline TGridBox LoadGridBox(int index) {
+    return {20 + (index % 5) * 150, 20 + (index / 5) * 110, 420, 300};
+}
 
 }  // namespace bench

@@ -20,21 +20,23 @@ int wmain() {
         startup.dwXSize = static_cast<DWORD>(box.Width);
         startup.dwYSize = static_cast<DWORD>(box.Height);
         std::wstring line = L"\"" + editor + L"\" \"" + bench::LoadGridFile(i) + L"\"";
-        ::CreateProcessW(editor.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                         &started[i]);
+        ::CreateProcessW(editor.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &started[i]);
     }
     int missing = 0;
     for (int i = 0; i < bench::LoadEditorCount; ++i) {
         ::WaitForInputIdle(started[i].hProcess, 30000);
         HWND window = nullptr;
-        for (DWORD begun = ::GetTickCount(); !window && ::GetTickCount() - begun < 1000; ::Sleep(15))
+        for (DWORD begun = ::GetTickCount(); !window && ::GetTickCount() - begun < 1000;
+             ::Sleep(15))
             window = bench::FindShowing(bench::LoadGridFile(i));
         if (!window) {
             ++missing;
             continue;
         }
         const bench::TGridBox box = bench::LoadGridBox(i);
-        ::SetWindowPos(window, HWND_NOTOPMOST, box.Left, box.Top, box.Width, box.Height, SWP_SHOWWINDOW);
+        ::SetWindowPos(window, HWND_NOTOPMOST, box.Left, box.Top, box.Width, box.Height,
+                       SWP_SHOWWINDOW);
         ::CloseHandle(started[i].hProcess);
         ::CloseHandle(started[i].hThread);
     }

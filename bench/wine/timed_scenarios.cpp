@@ -28,8 +28,8 @@ constexpr int Rounds = 20;
 // Whole-process runs of each side of the /LOAD scenario; the medians are compared.
 constexpr int LoadRuns = 7;
 
-using bench::Folder;
 using bench::FindShowing;
+using bench::Folder;
 
 struct TEditor {
     std::wstring Path;
@@ -41,16 +41,20 @@ bool Start(TEditor& editor, const std::wstring& folder) {
     std::wstring line = L"\"" + folder + L"Quillon.exe\" \"" + editor.Path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &editor.Process))
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &editor.Process))
         return false;
     ::WaitForInputIdle(editor.Process.hProcess, 30000);
     // With hundreds of editors open each search takes a while: the bound is in time.
-    for (DWORD begun = ::GetTickCount(); !editor.Window && ::GetTickCount() - begun < 30000; ::Sleep(10))
+    for (DWORD begun = ::GetTickCount(); !editor.Window && ::GetTickCount() - begun < 30000;
+         ::Sleep(10))
         editor.Window = FindShowing(editor.Path);
     return editor.Window != nullptr;
 }
 
-double Milliseconds(Clock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); }
+double Milliseconds(Clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
 
 template <typename Work>
 double Time(Work work) {
@@ -63,22 +67,25 @@ double Time(Work work) {
 // show state, the rectangle and the caret.
 int RawCapture() {
     int count = 0;
-    ::EnumWindows([](HWND window, LPARAM context) -> BOOL {
-        wchar_t name[256] = {};
-        ::GetClassNameW(window, name, 256);
-        if (std::wstring(name) != L"TQuillonMainForm") return TRUE;
-        wchar_t text[512] = {};
-        HWND edit = ::FindWindowExW(window, nullptr, L"TEdit", nullptr);
-        ::SendMessageW(edit, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-        RECT bounds{};
-        ::IsIconic(window);
-        ::GetWindowRect(window, &bounds);
-        ::IsZoomed(window);
-        DWORD caret = 0;
-        ::SendMessageW(::FindWindowExW(window, nullptr, L"TEditor", nullptr), EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
-        ++*reinterpret_cast<int*>(context);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&count));
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            wchar_t name[256] = {};
+            ::GetClassNameW(window, name, 256);
+            if (std::wstring(name) != L"TQuillonMainForm") return TRUE;
+            wchar_t text[512] = {};
+            HWND edit = ::FindWindowExW(window, nullptr, L"TEdit", nullptr);
+            ::SendMessageW(edit, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+            RECT bounds{};
+            ::IsIconic(window);
+            ::GetWindowRect(window, &bounds);
+            ::IsZoomed(window);
+            DWORD caret = 0;
+            ::SendMessageW(::FindWindowExW(window, nullptr, L"TEditor", nullptr), EM_GETSEL,
+                           reinterpret_cast<WPARAM>(&caret), 0);
+            ++*reinterpret_cast<int*>(context);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -97,7 +104,9 @@ void RawRestore(const std::vector<TEditor>& editors) {
 double ProcessorMilliseconds() {
     FILETIME created, ended, kernel, user;
     ::GetProcessTimes(::GetCurrentProcess(), &created, &ended, &kernel, &user);
-    auto value = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    auto value = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
     return static_cast<double>(value(kernel) + value(user)) / 10000.0;
 }
 
@@ -123,11 +132,13 @@ bool EndEditorShowing(const std::wstring& path) {
 }
 
 bool WriteAscii(const std::wstring& path, const std::string& text) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool whole = ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                       written == text.size();
+    const bool whole =
+        ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+        written == text.size();
     ::CloseHandle(file);
     return whole;
 }
@@ -140,7 +151,8 @@ double RunWhole(const std::wstring& commandLine, int& placed) {
     PROCESS_INFORMATION process{};
     std::wstring line = commandLine;
     auto started = Clock::now();
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process))
         return -1;
     ::WaitForSingleObject(process.hProcess, 120000);
     double elapsed = Milliseconds(Clock::now() - started);
@@ -151,7 +163,9 @@ double RunWhole(const std::wstring& commandLine, int& placed) {
         RECT bounds{};
         const bench::TGridBox box = bench::LoadGridBox(i);
         HWND window = FindShowing(bench::LoadGridFile(i));
-        if (window && ::GetWindowRect(window, &bounds) && bounds.left == box.Left && bounds.top == box.Top) ++placed;
+        if (window && ::GetWindowRect(window, &bounds) && bounds.left == box.Left &&
+            bounds.top == box.Top)
+            ++placed;
     }
     for (int i = 0; i < bench::LoadEditorCount; ++i) EndEditorShowing(bench::LoadGridFile(i));
     return elapsed;
@@ -170,26 +184,31 @@ int LoadScenario(const std::wstring& folder) {
         const std::wstring file = bench::LoadGridFile(i);
         if (!WriteAscii(file, "restored by the bench\r\n")) return 1;
         const bench::TGridBox box = bench::LoadGridBox(i);
-        layout += "File=" + wyndrel::win32::Narrow(file) + "\r\nCurs=3\r\nRect=" + std::to_string(box.Left) + "," +
-                  std::to_string(box.Top) + "," + std::to_string(box.Width) + "," + std::to_string(box.Height) +
-                  "\r\n";
+        layout += "File=" + wyndrel::win32::Narrow(file) +
+                  "\r\nCurs=3\r\nRect=" + std::to_string(box.Left) + "," + std::to_string(box.Top) +
+                  "," + std::to_string(box.Width) + "," + std::to_string(box.Height) + "\r\n";
     }
     const std::wstring layoutPath = bench::LoadGridFile(-1) + L".qdl";
     const std::wstring settings = folder + L"wyndrel.ini";
     if (!WriteAscii(layoutPath, layout) ||
-        !WriteAscii(settings, "[Option]\r\nQuilPath=" + wyndrel::win32::Narrow(folder) + "Quillon.exe\r\n"))
+        !WriteAscii(settings,
+                    "[Option]\r\nQuilPath=" + wyndrel::win32::Narrow(folder) + "Quillon.exe\r\n"))
         return 1;
     std::vector<double> loads, baselines;
     int loadPlaced = 0, baselinePlaced = 0;
     for (int run = 0; run < LoadRuns; ++run) {
-        loads.push_back(RunWhole(L"\"" + folder + L"wyndrel.exe\" /LOAD \"" + layoutPath + L"\"", loadPlaced));
+        loads.push_back(
+            RunWhole(L"\"" + folder + L"wyndrel.exe\" /LOAD \"" + layoutPath + L"\"", loadPlaced));
         baselines.push_back(RunWhole(L"\"" + folder + L"wyndrel_start_all.exe\"", baselinePlaced));
     }
     ::DeleteFileW(settings.c_str());
     const double load = Median(loads), baseline = Median(baselines);
-    std::printf("/LOAD of %d closed editors: wyndrel.exe %.0f ms (%d placed), starting them all at once %.0f ms "
-                "(%d placed), medians of %d runs, ratio %.2f\n",
-                bench::LoadEditorCount, load, loadPlaced, baseline, baselinePlaced, LoadRuns, load / baseline);
+    std::printf(
+        "/LOAD of %d closed editors: wyndrel.exe %.0f ms (%d placed), starting them all at once "
+        "%.0f ms "
+        "(%d placed), medians of %d runs, ratio %.2f\n",
+        bench::LoadEditorCount, load, loadPlaced, baseline, baselinePlaced, LoadRuns,
+        load / baseline);
     return 0;
 }
 
@@ -224,14 +243,14 @@ int wmain() {
         for (const TEditor& editor : restored)
             launcher.OpenLayoutEntry(wyndrel::win32::Narrow(editor.Path), 20, 20, 400, 300, 3);
     });
-    std::printf("restore of %d open editors: engine %.2f ms, raw calls %.2f ms, ratio %.2f\n", RestoreCount, restore,
-                rawRestore, restore / rawRestore);
+    std::printf("restore of %d open editors: engine %.2f ms, raw calls %.2f ms, ratio %.2f\n",
+                RestoreCount, restore, rawRestore, restore / rawRestore);
 
     if (!start(RestoreCount, CaptureCount)) return 1;
     double raw = Time([] { RawCapture(); });
     double captured = Time([&] { engine.CaptureEditors(); });
-    std::printf("capture of %d editors: engine %.2f ms, raw calls %.2f ms, ratio %.2f\n", CaptureCount, captured, raw,
-                captured / raw);
+    std::printf("capture of %d editors: engine %.2f ms, raw calls %.2f ms, ratio %.2f\n",
+                CaptureCount, captured, raw, captured / raw);
 
     // The wait is measured alone on the desktop, so each search is cheap and what remains
     // is the waiting itself.
@@ -248,8 +267,9 @@ int wmain() {
     launcher.OpenLayoutEntry(wyndrel::win32::Narrow(late), 50, 50, 400, 300, 0);
     double waited = Milliseconds(Clock::now() - started);
     double processor = ProcessorMilliseconds() - processorBefore;
-    std::printf("wait for a window 800 ms late: %.0f ms elapsed, %.1f ms of processor time, found %s\n", waited,
-                processor, FindShowing(late) ? "yes" : "no");
+    std::printf(
+        "wait for a window 800 ms late: %.0f ms elapsed, %.1f ms of processor time, found %s\n",
+        waited, processor, FindShowing(late) ? "yes" : "no");
     EndEditorShowing(late);
     return 0;
 }

@@ -7,7 +7,8 @@
 namespace wyndrel::app {
 
 TIntervalAnswer CheckInterval(std::string_view text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return {};
     std::int64_t value = 0;
     for (char digit : text) {
@@ -21,7 +22,8 @@ TIntervalAnswer CheckInterval(std::string_view text) {
 
 std::uint32_t IntervalMs(std::int32_t seconds) {
     const std::int64_t ms = static_cast<std::int64_t>(seconds) * 1000;
-    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(ms, 0, std::numeric_limits<std::uint32_t>::max()));
+    return static_cast<std::uint32_t>(
+        std::clamp<std::int64_t>(ms, 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
 }  // namespace wyndrel::app

@@ -13,7 +13,9 @@ namespace {
 // counts a full interval from then.
 class TTimerPause {
 public:
-    explicit TTimerPause(ITimer& timer) : FTimer(timer), FWasEnabled(timer.Enabled()) { FTimer.Stop(); }
+    explicit TTimerPause(ITimer& timer) : FTimer(timer), FWasEnabled(timer.Enabled()) {
+        FTimer.Stop();
+    }
     ~TTimerPause() {
         if (FWasEnabled) FTimer.Start(FTimer.Interval());
     }
@@ -27,8 +29,9 @@ private:
 
 }  // namespace
 
-TAutoSaveSchedule::TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox,
-                                     TAutoSaveSlots slots, ui::TCommandTable& commands)
+TAutoSaveSchedule::TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini,
+                                     ui::IInputBox& inputBox, TAutoSaveSlots slots,
+                                     ui::TCommandTable& commands)
     : FTimer(timer), FIni(ini), FInputBox(inputBox), FSlots(std::move(slots)) {
     StartAutoSaveTimer();
     commands.Add(ids::cmdAutoSaveTick, [this] { TimAutoSaveTimer(); });
@@ -45,7 +48,8 @@ void TAutoSaveSchedule::StartAutoSaveTimer() {
     const std::int32_t atStart = settings.Read(AutoSaveAtAppStart);
     const std::int32_t seconds = settings.Read(AutoSaveInterval);
     // A timer of no interval never ticks: it starts off, so the tray does not show it on.
-    const bool enabled = seconds > 0 && (atStart == 2 || (atStart == 1 && FIni.Read(AutoSaveLastEnable)));
+    const bool enabled =
+        seconds > 0 && (atStart == 2 || (atStart == 1 && FIni.Read(AutoSaveLastEnable)));
     const std::uint32_t interval = IntervalMs(seconds);
     if (enabled)
         FTimer.Start(interval);
@@ -73,8 +77,8 @@ void TAutoSaveSchedule::pmASaveNowClick() {
 
 void TAutoSaveSchedule::pmASetIntervalClick() {
     TTimerPause pause(FTimer);
-    std::optional<std::string> text =
-        FInputBox.InputQuery(IntervalCaption, IntervalPrompt, std::to_string(FTimer.Interval() / 1000));
+    std::optional<std::string> text = FInputBox.InputQuery(
+        IntervalCaption, IntervalPrompt, std::to_string(FTimer.Interval() / 1000));
     while (text) {
         const TIntervalAnswer answer = CheckInterval(*text);
         if (answer.Check == TIntervalCheck::Valid) return ApplyInterval(answer.Seconds);
@@ -85,7 +89,8 @@ void TAutoSaveSchedule::pmASetIntervalClick() {
 void TAutoSaveSchedule::ApplyInterval(std::int32_t seconds) {
     using settings::keys::AutoSaveInterval;
     // An interval the file refuses is not kept; the timer takes it all the same.
-    settings::TSettingsWriter(FIni, settings::TWriteFailure::Ignore).Write(AutoSaveInterval, seconds);
+    settings::TSettingsWriter(FIni, settings::TWriteFailure::Ignore)
+        .Write(AutoSaveInterval, seconds);
     FTimer.SetInterval(IntervalMs(seconds));
 }
 

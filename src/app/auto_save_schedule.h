@@ -26,8 +26,8 @@ class TAutoSaveSchedule {
 public:
     // Starts the timer as the settings say, and registers the tick and the auto-save entries
     // in the main window's `commands`.
-    TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox, TAutoSaveSlots slots,
-                      ui::TCommandTable& commands);
+    TAutoSaveSchedule(ITimer& timer, settings::TIniAccess& ini, ui::IInputBox& inputBox,
+                      TAutoSaveSlots slots, ui::TCommandTable& commands);
 
     // On as AtAppStart (and LastEnable) say, Interval seconds; off whatever they say when
     // Interval is 0 or less.

@@ -17,12 +17,16 @@ TCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     const bool isSave = first == "/SAVE";
     const bool isLoad = first == "/LOAD" || first == "/OPEN";
     if (arguments.size() == 1) {
-        command.Kind = isSave ? TCommandKind::SaveWithDialog : isLoad ? TCommandKind::LoadWithDialog : TCommandKind::LoadFrom;
+        command.Kind = isSave   ? TCommandKind::SaveWithDialog
+                       : isLoad ? TCommandKind::LoadWithDialog
+                                : TCommandKind::LoadFrom;
         if (command.Kind == TCommandKind::LoadFrom) command.Path = arguments[0];
         return command;
     }
     command.Path = arguments[1];
-    command.Kind = isSave ? TCommandKind::SaveTo : isLoad ? TCommandKind::LoadFrom : TCommandKind::InvalidSwitch;
+    command.Kind = isSave   ? TCommandKind::SaveTo
+                   : isLoad ? TCommandKind::LoadFrom
+                            : TCommandKind::InvalidSwitch;
     return command;
 }
 

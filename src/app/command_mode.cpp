@@ -13,17 +13,21 @@ namespace wyndrel::app {
 namespace {
 
 constexpr const char* TooManyArgumentsText =
-    "そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下され。";
-constexpr const char* InvalidSwitchText = "無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：";
+    "そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下さ"
+    "れ。";
+constexpr const char* InvalidSwitchText =
+    "無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：";
 
 TExitCode Save(const TPorts& ports, layout::TLayoutEngine& engine, const std::string& path) {
-    return layout::SaveLayout(engine, ports.Files, ports.UserInterface, path) ? TExitCode::Done : TExitCode::NotDone;
+    return layout::SaveLayout(engine, ports.Files, ports.UserInterface, path) ? TExitCode::Done
+                                                                              : TExitCode::NotDone;
 }
 
 TExitCode Load(const TPorts& ports, layout::TEditorLauncher& launcher, const std::string& path) {
     try {
-        return layout::LoadLayout(launcher, ports.Files, ports.UserInterface, path) ? TExitCode::Done
-                                                                                     : TExitCode::NotDone;
+        return layout::LoadLayout(launcher, ports.Files, ports.UserInterface, path)
+                   ? TExitCode::Done
+                   : TExitCode::NotDone;
     } catch (const ESilentAbort&) {
         return TExitCode::NotDone;
     }
@@ -49,7 +53,8 @@ TFileDialog LayoutSaveDialog() {
     return dialog;
 }
 
-TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional) {
+TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock,
+                                  IRegionalSettings& regional) {
     using namespace settings::keys;
     TFileDialog dialog = LayoutSaveDialog();
     if (ini.Read(UseDefFileName)) {
@@ -69,8 +74,10 @@ TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::
     const layout::TEditorPath editor(editorPath);
     layout::TEditorLauncher launcher(engine, editor, ports.Processes, ports.UserInterface);
     switch (command.Kind) {
-        case TCommandKind::SaveTo: return Save(ports, engine, command.Path);
-        case TCommandKind::LoadFrom: return Load(ports, launcher, command.Path);
+        case TCommandKind::SaveTo:
+            return Save(ports, engine, command.Path);
+        case TCommandKind::LoadFrom:
+            return Load(ports, launcher, command.Path);
         case TCommandKind::SaveWithDialog: {
             auto path = ui.ShowSaveDialog(CommandLineSaveDialog(ini, ports.Clock, ports.Regional));
             return path ? Save(ports, engine, *path) : TExitCode::NotDone;
@@ -80,7 +87,8 @@ TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::
             return path ? Load(ports, launcher, *path) : TExitCode::NotDone;
         }
         case TCommandKind::InvalidSwitch:
-            ui.ShowMessageDialog(TDialogType::Warning, InvalidSwitchText + command.FirstArgument, TBoxButtons::Ok);
+            ui.ShowMessageDialog(TDialogType::Warning, InvalidSwitchText + command.FirstArgument,
+                                 TBoxButtons::Ok);
             return TExitCode::InvalidCommandLine;
         case TCommandKind::TooManyArguments: {
             TMessageBox box;
@@ -91,7 +99,8 @@ TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::
             ui.ShowMessageBox(box);
             return TExitCode::InvalidCommandLine;
         }
-        case TCommandKind::Resident: break;
+        case TCommandKind::Resident:
+            break;
     }
     return TExitCode::Done;
 }

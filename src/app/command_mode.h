@@ -7,7 +7,8 @@
 
 namespace wyndrel::app {
 
-inline constexpr const char* LayoutFileFilter = "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*";
+inline constexpr const char* LayoutFileFilter =
+    "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*";
 
 // The layout file dialogs without a proposed file.
 TFileDialog LayoutOpenDialog();
@@ -15,7 +16,8 @@ TFileDialog LayoutSaveDialog();
 
 // The save dialog of command mode, with the proposed name, in the user's date and time
 // formats, when the settings ask for one.
-TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock, IRegionalSettings& regional);
+TFileDialog CommandLineSaveDialog(settings::TIniAccess& ini, IClock& clock,
+                                  IRegionalSettings& regional);
 TFileDialog CommandLineOpenDialog();
 
 TExitCode RunCommand(const TPorts& ports, settings::TIniAccess& ini, const std::string& editorPath,

@@ -24,14 +24,16 @@ bool SamePlace(const layout::TLayout& a, const layout::TLayout& b) {
 
 }  // namespace
 
-TDisplayFollower::TDisplayFollower(TDisplayFollowerPorts ports, ui::TCommandTable& commands) : FPorts(ports) {
+TDisplayFollower::TDisplayFollower(TDisplayFollowerPorts ports, ui::TCommandTable& commands)
+    : FPorts(ports) {
     commands.Add(ids::cmdDisplayChanged, [this] { DisplayChanged(); });
     commands.Add(ids::cmdDisplaySettled, [this] { Settled(); });
 }
 
 std::vector<Rect> TDisplayFollower::Configuration() {
     std::vector<Rect> bounds;
-    for (const TMonitor& monitor : FPorts.Engine.Desktop().Monitors()) bounds.push_back(monitor.Bounds);
+    for (const TMonitor& monitor : FPorts.Engine.Desktop().Monitors())
+        bounds.push_back(monitor.Bounds);
     std::sort(bounds.begin(), bounds.end(), Before);
     return bounds;
 }
@@ -41,8 +43,9 @@ void TDisplayFollower::DisplayChanged() { FPorts.SettleTimer.Start(DisplaySettle
 void TDisplayFollower::Remember(const std::vector<layout::TLayout>& editors) {
     if (FPorts.SettleTimer.Enabled()) return;
     std::vector<Rect> configuration = Configuration();
-    auto same = std::find_if(FRemembered.begin(), FRemembered.end(),
-                             [&](const TRemembered& kept) { return kept.Configuration == configuration; });
+    auto same = std::find_if(FRemembered.begin(), FRemembered.end(), [&](const TRemembered& kept) {
+        return kept.Configuration == configuration;
+    });
     if (same != FRemembered.end()) FRemembered.erase(same);
     FRemembered.push_back({std::move(configuration), editors});
     if (FRemembered.size() > RememberedConfigurations) FRemembered.pop_front();
@@ -53,8 +56,9 @@ void TDisplayFollower::Settled() {
     BringStrandedOntoMonitors();
     if (!FPorts.Ini.Read(settings::keys::FollowDisplays)) return;
     const std::vector<Rect> configuration = Configuration();
-    auto seen = std::find_if(FRemembered.begin(), FRemembered.end(),
-                             [&](const TRemembered& kept) { return kept.Configuration == configuration; });
+    auto seen = std::find_if(FRemembered.begin(), FRemembered.end(), [&](const TRemembered& kept) {
+        return kept.Configuration == configuration;
+    });
     if (seen != FRemembered.end()) PutBack(seen->Editors);
 }
 

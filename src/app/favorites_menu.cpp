@@ -14,9 +14,11 @@ void TFavoritesMenu::Build(settings::TSettingsFile& settings) {
     using namespace settings::keys;
     // Each entry needs a menu id of its own.
     constexpr std::int32_t MenuCapacity = ids::FavoriteLastId - ids::FavoriteFirstId + 1;
-    const std::int32_t count = std::min(FavoritesToRead(settings.Read(FavoritesItemCount)), MenuCapacity);
+    const std::int32_t count =
+        std::min(FavoritesToRead(settings.Read(FavoritesItemCount)), MenuCapacity);
     std::vector<std::string> paths;
-    for (std::int32_t index = 0; index < count; ++index) paths.push_back(settings.Read(FavoritesFile, index));
+    for (std::int32_t index = 0; index < count; ++index)
+        paths.push_back(settings.Read(FavoritesFile, index));
     Replace(paths);
 }
 
@@ -43,13 +45,16 @@ void TFavoritesMenu::SetAddEnabled(bool enabled) {
 
 void TFavoritesMenu::Rebuild() {
     using ui::TMenuItem;
-    std::vector<TMenuItem> items{TMenuItem::Command(ids::pmFav_Add, "pmFav_Add", "お気に入りを追加する(&A)"),
-                                 TMenuItem::Line(), TMenuItem::Command(ids::pmF_None, "pmF_None", "(お気に入りはありません)")};
+    std::vector<TMenuItem> items{
+        TMenuItem::Command(ids::pmFav_Add, "pmFav_Add", "お気に入りを追加する(&A)"),
+        TMenuItem::Line(),
+        TMenuItem::Command(ids::pmF_None, "pmF_None", "(お気に入りはありません)")};
     items[0].Enabled = FAddEnabled;
     items[2].Enabled = false;
     items[2].Visible = FFavItems.empty();
     for (std::size_t index = 0; index < FFavItems.size(); ++index) {
-        TMenuItem entry = TMenuItem::Command(ids::FavoriteFirstId + static_cast<int>(index), {}, FFavItems[index]);
+        TMenuItem entry = TMenuItem::Command(ids::FavoriteFirstId + static_cast<int>(index), {},
+                                             FFavItems[index]);
         entry.Literal = true;
         items.push_back(std::move(entry));
     }

@@ -14,12 +14,14 @@
 namespace wyndrel::app {
 
 TLastSessionChoice LastSessionChoiceOf(std::int32_t stored) {
-    if (stored < 0 || stored > settings::keys::MaxRestoreLastSession) return TLastSessionChoice::Ask;
+    if (stored < 0 || stored > settings::keys::MaxRestoreLastSession)
+        return TLastSessionChoice::Ask;
     return static_cast<TLastSessionChoice>(stored);
 }
 
 std::string LastSessionQuestion(std::size_t entries) {
-    return "前回のセッションで開いていたQuillonのウィンドウ(" + std::to_string(entries) + "個)を復元しますか？";
+    return "前回のセッションで開いていたQuillonのウィンドウ(" + std::to_string(entries) +
+           "個)を復元しますか？";
 }
 
 namespace {
@@ -27,7 +29,8 @@ namespace {
 std::optional<std::vector<layout::TLayout>> ReadEntries(IFiles& files, const std::string& path) {
     layout::TLayoutFileRead read = layout::ReadLayoutFile(files, path);
     auto* content = std::get_if<layout::TLayoutFileContent>(&read);
-    if (!content || content->Error || content->Header != layout::THeaderKind::Current) return std::nullopt;
+    if (!content || content->Error || content->Header != layout::THeaderKind::Current)
+        return std::nullopt;
     return std::move(content->Entries);
 }
 
@@ -38,7 +41,8 @@ bool LastSessionListed(IFiles& files, const std::string& path) {
     return entries && !entries->empty();
 }
 
-TLastSession::TLastSession(TLastSessionPorts ports, TLastSessionFiles files, ui::TCommandTable& commands)
+TLastSession::TLastSession(TLastSessionPorts ports, TLastSessionFiles files,
+                           ui::TCommandTable& commands)
     : FPorts(ports), FFiles(std::move(files)) {
     using settings::keys::QuitByUser;
     FLastRunQuitByUser = FPorts.Ini.Read(QuitByUser);
@@ -57,9 +61,10 @@ void TLastSession::TakeScatterPlaces(std::vector<layout::TLayout>& entries) {
     const auto snapshot = ReadEntries(FPorts.Files, FFiles.SnapshotPath);
     if (!snapshot) return;
     for (layout::TLayout& entry : entries) {
-        auto before = std::find_if(snapshot->begin(), snapshot->end(), [&](const layout::TLayout& kept) {
-            return text::SameTextIgnoringCase(kept.FileName, entry.FileName);
-        });
+        auto before =
+            std::find_if(snapshot->begin(), snapshot->end(), [&](const layout::TLayout& kept) {
+                return text::SameTextIgnoringCase(kept.FileName, entry.FileName);
+            });
         if (before == snapshot->end()) continue;
         // Everything but the file and the caret is the snapshot's.
         layout::TLayout place = *before;
@@ -78,19 +83,22 @@ void TLastSession::Keep(TKeepMoment moment) {
     TakeScatterPlaces(*entries);
     if (!FKept) FKept = ReadEntries(FPorts.Files, FFiles.Path);
     if (FKept && *FKept == *entries) return;
-    if (layout::WriteLayoutFile(FPorts.Files, FFiles.Path, *entries)) return;  // tried again next time
+    if (layout::WriteLayoutFile(FPorts.Files, FFiles.Path, *entries))
+        return;  // tried again next time
     FKept = std::move(*entries);
 }
 
 void TLastSession::OfferAtStart() {
     if (FLastRunQuitByUser) return;
-    const TLastSessionChoice choice = LastSessionChoiceOf(FPorts.Ini.Read(settings::keys::RestoreLastSession));
+    const TLastSessionChoice choice =
+        LastSessionChoiceOf(FPorts.Ini.Read(settings::keys::RestoreLastSession));
     if (choice == TLastSessionChoice::Nothing) return;
     const auto entries = ReadEntries(FPorts.Files, FFiles.Path);
     if (!entries) return;
-    const bool anyMissing = std::any_of(entries->begin(), entries->end(), [this](const layout::TLayout& entry) {
-        return !FPorts.Engine.FindEditorByFile(entry.FileName);
-    });
+    const bool anyMissing =
+        std::any_of(entries->begin(), entries->end(), [this](const layout::TLayout& entry) {
+            return !FPorts.Engine.FindEditorByFile(entry.FileName);
+        });
     if (!anyMissing) return;
     if (choice == TLastSessionChoice::Ask &&
         FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, LastSessionQuestion(entries->size()),
@@ -99,6 +107,8 @@ void TLastSession::OfferAtStart() {
     Restore();
 }
 
-void TLastSession::Restore() { layout::LoadLayout(FPorts.Launcher, FPorts.Files, FPorts.Ui, FFiles.Path); }
+void TLastSession::Restore() {
+    layout::LoadLayout(FPorts.Launcher, FPorts.Files, FPorts.Ui, FFiles.Path);
+}
 
 }  // namespace wyndrel::app

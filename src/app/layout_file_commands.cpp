@@ -11,7 +11,8 @@
 namespace wyndrel::app {
 
 TLayoutFileCommands::TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini,
-                                         layout::TLayoutEngine& engine, layout::TEditorLauncher& launcher,
+                                         layout::TLayoutEngine& engine,
+                                         layout::TEditorLauncher& launcher,
                                          ui::TCommandTable& commands, TMainWindowHooks hooks)
     : FPorts(ports),
       FIni(ini),
@@ -23,7 +24,8 @@ TLayoutFileCommands::TLayoutFileCommands(const TPorts& ports, settings::TIniAcce
       FSaveDlg(LayoutSaveDialog()) {
     for (int id : {int{ids::btnRead}, int{ids::pmOpen}}) FCommands.Add(id, [this] { Read(); });
     for (int id : {int{ids::btnSave}, int{ids::pmSave}}) FCommands.Add(id, [this] { Save(); });
-    for (int id : {int{ids::btnSituate}, int{ids::pmSituate}}) FCommands.Add(id, [this] { ShowEditors(); });
+    for (int id : {int{ids::btnSituate}, int{ids::pmSituate}})
+        FCommands.Add(id, [this] { ShowEditors(); });
     FCommands.Add(ids::btnReadEnd, [this] { ReadAndClose(); });
     FCommands.Add(ids::btnSaveEnd, [this] { SaveAndClose(); });
 }
@@ -40,7 +42,8 @@ std::optional<std::string> TLayoutFileCommands::ChooseLayoutToSave() {
     if (FIni.Read(UseDefFileName)) {
         const std::string format = FIni.Read(IsFileNameDateTime);
         dialog.InitialFileName =
-            text::MakeDefFileName(format, FPorts.Clock, text::UserDateTimeLocale(FPorts.Regional)) + ".qdl";
+            text::MakeDefFileName(format, FPorts.Clock, text::UserDateTimeLocale(FPorts.Regional)) +
+            ".qdl";
     }
     std::optional<std::string> path = FPorts.UserInterface.ShowSaveDialog(dialog);
     if (path) FSaveDlg.InitialFileName = *path;
@@ -56,7 +59,8 @@ void TLayoutFileCommands::Read() {
 }
 
 void TLayoutFileCommands::Save() {
-    if (auto path = ChooseLayoutToSave()) layout::SaveLayout(FEngine, FPorts.Files, FPorts.UserInterface, *path);
+    if (auto path = ChooseLayoutToSave())
+        layout::SaveLayout(FEngine, FPorts.Files, FPorts.UserInterface, *path);
 }
 
 // The close request waits until this command has ended.

@@ -26,8 +26,9 @@ class TLayoutFileCommands : public ILayoutRestore {
 public:
     // Registers the commands under the main window's buttons and tray entries in `commands`,
     // whose close request the two closing commands ask for.
-    TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini, layout::TLayoutEngine& engine,
-                        layout::TEditorLauncher& launcher, ui::TCommandTable& commands, TMainWindowHooks hooks);
+    TLayoutFileCommands(const TPorts& ports, settings::TIniAccess& ini,
+                        layout::TLayoutEngine& engine, layout::TEditorLauncher& launcher,
+                        ui::TCommandTable& commands, TMainWindowHooks hooks);
 
     void Read();          // btnRead, pmOpen
     void Save();          // btnSave, pmSave

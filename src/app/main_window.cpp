@@ -34,8 +34,9 @@ std::vector<int> TabOrder(const ui::TFormSpec& form) {
 
 }  // namespace
 
-TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widgets::TSKGradationG& grad,
-                         ui::TCommandTable& commands, THelpFiles help, std::string snapshotPath)
+TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray,
+                         widgets::TSKGradationG& grad, ui::TCommandTable& commands, THelpFiles help,
+                         std::string snapshotPath)
     : FPorts(ports),
       FTray(tray),
       FGrad(grad),
@@ -45,8 +46,12 @@ TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widge
       FForm(MainWindowForm()),
       FFocus(FPorts.View, TabOrder(FForm)) {
     FGrad.SetHint(GradientBarHint);
-    FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseDown(button); };
-    FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) { OnGradMouseUp(button); };
+    FGrad.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) {
+        OnGradMouseDown(button);
+    };
+    FGrad.OnMouseUp = [this](auto&, widgets::TMouseButton button, auto, int, int) {
+        OnGradMouseUp(button);
+    };
     FTray.OnIconAdded = [this] { OnTrayIconAdded(); };
     RegisterCommands();
     FCommands.OnBusyChanged([this] { ShowAvailability(); });
@@ -55,9 +60,10 @@ TfrmWyndrel::TfrmWyndrel(TMainWindowPorts ports, widgets::TTaskTray& tray, widge
 void TfrmWyndrel::RegisterCommands() {
     using namespace ids;
     FCommands.Add(btnChangeView, [this] { SetViewMode(NextViewMode(FViewMode)); });
-    const std::pair<int, TViewMode> shapes[] = {{mpCVNrml, TViewMode::Normal},   {pmVNorm, TViewMode::Normal},
-                                                {mpCVHorz, TViewMode::Horizontal}, {pmVHorz, TViewMode::Horizontal},
-                                                {mpCVVert, TViewMode::Vertical},   {pmVVert, TViewMode::Vertical}};
+    const std::pair<int, TViewMode> shapes[] = {
+        {mpCVNrml, TViewMode::Normal},     {pmVNorm, TViewMode::Normal},
+        {mpCVHorz, TViewMode::Horizontal}, {pmVHorz, TViewMode::Horizontal},
+        {mpCVVert, TViewMode::Vertical},   {pmVVert, TViewMode::Vertical}};
     for (const auto& [id, mode] : shapes) FCommands.Add(id, [this, mode] { ChooseViewMode(mode); });
     FCommands.Add(mpCVIcon, [this] { ChooseIconMode(); });
     FCommands.Add(pmVIcon, [this] { ChooseIconMode(); });
@@ -79,7 +85,8 @@ void TfrmWyndrel::RegisterCommands() {
 void TfrmWyndrel::ShowAvailability() {
     FFocus.BeforeEnabling();
     for (const ui::TControlSpec& control : FForm.Controls)
-        if (FCommands.Has(control.Id)) FPorts.View.SetEnabled(control.Id, FCommands.Available(control.Id));
+        if (FCommands.Has(control.Id))
+            FPorts.View.SetEnabled(control.Id, FCommands.Available(control.Id));
     FFocus.AfterEnabling();
 }
 
@@ -91,11 +98,9 @@ void TfrmWyndrel::FormCreate() {
         FTray.SetTipString(TrayTip);
         FTray.SetIconID(TrayIconId);
         ShowTrayIcon();
-        SetViewMode(ViewModeAtStart(settings.Read(UserWindowMode),
-                                    settings.Read(LastWindowMode)));
+        SetViewMode(ViewModeAtStart(settings.Read(UserWindowMode), settings.Read(LastWindowMode)));
         PlaceAtStart(settings);
-        if (FPorts.Ini.Read(IsMinimizedOnStart))
-            FPorts.Frame.MinimizeApplication();
+        if (FPorts.Ini.Read(IsMinimizedOnStart)) FPorts.Frame.MinimizeApplication();
         FPorts.Frame.AcceptFiles();
     }
     if (FPorts.Ini.Read(IsMostTop)) SetMostTop(true);
@@ -161,7 +166,8 @@ void TfrmWyndrel::RestoreDroppedBatches() {
     while (!FDropped.empty()) {
         std::vector<std::string> batch = std::move(FDropped.front());
         FDropped.pop_front();
-        RestoreDroppedFiles(batch, [this](const std::string& path) { FPorts.Restore.RestoreLayout(path); });
+        RestoreDroppedFiles(
+            batch, [this](const std::string& path) { FPorts.Restore.RestoreLayout(path); });
     }
 }
 
@@ -170,10 +176,16 @@ void TfrmWyndrel::OnCloseRequest() { FCommands.Dispatch(ids::cmdCloseRequest); }
 bool TfrmWyndrel::FormCloseQuery() {
     using settings::keys::CloseNoExit;
     bool closeNoExit = FPorts.Ini.Read(CloseNoExit);
-    switch (CloseQuery(FPorts.Frame.QuitRequested(), closeNoExit, FPorts.View.Visible(ui::FormId))) {
-        case TCloseAnswer::HideInstead: FPorts.View.Hide(); return false;
-        case TCloseAnswer::Quit: FPorts.Frame.Quit(); return true;
-        case TCloseAnswer::Close: break;
+    switch (
+        CloseQuery(FPorts.Frame.QuitRequested(), closeNoExit, FPorts.View.Visible(ui::FormId))) {
+        case TCloseAnswer::HideInstead:
+            FPorts.View.Hide();
+            return false;
+        case TCloseAnswer::Quit:
+            FPorts.Frame.Quit();
+            return true;
+        case TCloseAnswer::Close:
+            break;
     }
     return true;
 }
@@ -186,9 +198,11 @@ bool TfrmWyndrel::FormCloseQuery() {
 void TfrmWyndrel::FormDestroy() {
     FTray.SetRegistered(false);
     if (FCreated && !FExitStateWritten) {
-        WriteExitState(FPorts.Ini, FPorts.Frame.Metrics().Current, FViewMode, FPorts.AutoSaveTimer.Enabled());
+        WriteExitState(FPorts.Ini, FPorts.Frame.Metrics().Current, FViewMode,
+                       FPorts.AutoSaveTimer.Enabled());
         if (!FSessionEnding)
-            settings::TSettingsWriter(FPorts.Ini, settings::TWriteFailure::Ignore).Write(settings::keys::QuitByUser, true);
+            settings::TSettingsWriter(FPorts.Ini, settings::TWriteFailure::Ignore)
+                .Write(settings::keys::QuitByUser, true);
     }
     FExitStateWritten = true;
     FPorts.Frame.Quit();
@@ -208,7 +222,8 @@ void TfrmWyndrel::OnQueryEndSession() {
 void TfrmWyndrel::OnEndSession() {
     FSessionEnding = true;
     FormDestroy();
-    if (!FSnapshotPath.empty() && FPorts.Files.FileExists(FSnapshotPath)) FPorts.Files.RemoveFile(FSnapshotPath);
+    if (!FSnapshotPath.empty() && FPorts.Files.FileExists(FSnapshotPath))
+        FPorts.Files.RemoveFile(FSnapshotPath);
 }
 
 }  // namespace wyndrel::app

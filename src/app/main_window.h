@@ -1,7 +1,7 @@
 // TfrmWyndrel, the main window's presenter: start-up and show, the three shapes and icon
 // mode, most-top, the window menu, dropped files, closing, the keyboard focus, and the
-// gradient bar standing in for the title bar. Every command reaches its action through the window's command table,
-// where the parts that carry them out have registered them.
+// gradient bar standing in for the title bar. Every command reaches its action through the window's
+// command table, where the parts that carry them out have registered them.
 #pragma once
 
 #include "app/layout_restore.h"

@@ -32,7 +32,8 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case cmdKeepLastSession:
         case cmdKeepLastSessionAtEnd:
         // Only restarts the wait for the displays to settle.
-        case cmdDisplayChanged: return RunsAtOnce;
+        case cmdDisplayChanged:
+            return RunsAtOnce;
         // Kept for the moment the running command ends: a tick becomes one pass after it,
         // dropped files are restored after it, a quit or close ends the program after it.
         case btnClose:
@@ -42,7 +43,8 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case cmdCloseRequest:
         case cmdOfferLastSession:
         // Editors stranded by a display change are moved once the running command has ended.
-        case cmdDisplaySettled: return WaitsItsTurn;
+        case cmdDisplaySettled:
+            return WaitsItsTurn;
         // Everything that opens a window, starts editors or moves them.
         case btnRead:
         case btnSave:
@@ -67,8 +69,10 @@ std::optional<ui::TWhileBusy> MainWindowCommandRule(int id) {
         case WindowMenuOptions:
         case WindowMenuAbout:
         case WindowMenuScatter:
-        case WindowMenuHelp: return NotAvailable;
-        default: return std::nullopt;
+        case WindowMenuHelp:
+            return NotAvailable;
+        default:
+            return std::nullopt;
     }
 }
 

@@ -17,17 +17,22 @@ ui::TFormSpec MainWindowForm() {
     static const TRow Rows[] = {
         {ids::btnRead, "btnRead", "読込(&R)", "保存されたレイアウトを復元します。"},
         {ids::btnSave, "btnSave", "保存(&S)",
-         "現在ファイルを開いている全てのQuillon\rのウィンドウ位置・サイズ(レイアウト)を\rファイルに保存します。"},
-        {ids::btnSituate, "btnSituate", "現状(&N)", "現在ファイルを開いているQuillonを\rリストにして表示します。"},
+         "現在ファイルを開いている全てのQuillon\rのウィンドウ位置・サイズ(レイアウト)"
+         "を\rファイルに保存します。"},
+        {ids::btnSituate, "btnSituate", "現状(&N)",
+         "現在ファイルを開いているQuillonを\rリストにして表示します。"},
         {ids::btnOption, "btnOption", "設定(&O)", "設定ダイアログを表示します。"},
         {ids::btnChangeView, "btnChangeView", "表示切替(&V)",
-         "\u3000表示モードを切り替えることが出来ます。\r\u3000このボタンは右クリックでポップアップメニュー\r"
+         "\u3000表示モードを切り替えることが出来ます。\r\u3000このボタンは右クリックでポップアップ"
+         "メニュー\r"
          "が出てきますのでそれで指定することも出来ます。"},
         {ids::btnClose, "btnClose", "終了(&C)", "Wyndrelを終了します。"},
         {ids::btnReadEnd, "btnReadEnd", "読込.閉(&1)",
-         "レイアウトを復元後、Wyndrelを終了します。\rファイルを開くダイアログでキャンセルしたら\r終了もキャンセルされます。"},
+         "レイアウトを復元後、Wyndrelを終了します。\rファイルを開くダイアログでキャンセルしたら\r終"
+         "了もキャンセルされます。"},
         {ids::btnSaveEnd, "btnSaveEnd", "保存.閉(&2)",
-         "レイアウトを保存してWyndrelを終了します。\rファイルの保存ダイアログでキャンセルされたら\r終了もキャンセルされます。"},
+         "レイアウトを保存してWyndrelを終了します。\rファイルの保存ダイアログでキャンセルされたら\r"
+         "終了もキャンセルされます。"},
     };
     const TMainWindowArrangement& normal = ArrangeMainWindow(TViewMode::Normal);
     ui::TFormSpec form;

@@ -10,7 +10,8 @@ ui::TFormSpec MainWindowForm();
 
 // The gradient bar's hint; the bar stands in for the title bar in the vertical shape.
 inline constexpr const char* GradientBarHint =
-    "Wyndrel\r垂直モードでは、このバーを右クリックすると\rタスクトレイのアイコンと同じメニューが出てきます。";
+    "Wyndrel\r垂直モードでは、このバーを右クリックすると\rタスクトレイのアイコンと同じメニューが出"
+    "てきます。";
 // The tip of the tray icon and the icon's identifier.
 inline constexpr const char* TrayTip = "Quillonデスクトップレイアウトキーパー";
 inline constexpr int TrayIconId = 2;

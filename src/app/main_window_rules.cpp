@@ -12,7 +12,8 @@ TCloseAnswer CloseQuery(bool quitRequested, bool closeNoExit, bool windowVisible
     return windowVisible ? TCloseAnswer::HideInstead : TCloseAnswer::Quit;
 }
 
-void WriteExitState(settings::TIniAccess& ini, Point position, TViewMode mode, bool autoSaveEnabled) {
+void WriteExitState(settings::TIniAccess& ini, Point position, TViewMode mode,
+                    bool autoSaveEnabled) {
     using namespace settings::keys;
     settings::TSettingsWriter writer(ini, settings::TWriteFailure::Ignore);
     writer.Write(Left, position.X);
@@ -21,7 +22,8 @@ void WriteExitState(settings::TIniAccess& ini, Point position, TViewMode mode, b
     writer.Write(AutoSaveLastEnable, autoSaveEnabled);
 }
 
-int RestoreDroppedFiles(const std::vector<std::string>& paths, const std::function<void(const std::string&)>& loadLayout) {
+int RestoreDroppedFiles(const std::vector<std::string>& paths,
+                        const std::function<void(const std::string&)>& loadLayout) {
     int started = 0;
     for (const std::string& path : paths) {
         if (path.empty()) continue;

@@ -13,9 +13,9 @@
 namespace wyndrel::app {
 
 enum class TCloseAnswer {
-    Close,         // the window closes and the program ends
-    HideInstead,   // the program stays in the tray
-    Quit,          // the program is told to quit, which closes the window too
+    Close,        // the window closes and the program ends
+    HideInstead,  // the program stays in the tray
+    Quit,         // the program is told to quit, which closes the window too
 };
 
 // A close request (close box, Alt+F4, the window menu, a command). "Close without ending"
@@ -23,10 +23,12 @@ enum class TCloseAnswer {
 TCloseAnswer CloseQuery(bool quitRequested, bool closeNoExit, bool windowVisible);
 
 // Written at exit, in this order: position, shape, auto-save switch.
-void WriteExitState(settings::TIniAccess& ini, Point position, TViewMode mode, bool autoSaveEnabled);
+void WriteExitState(settings::TIniAccess& ini, Point position, TViewMode mode,
+                    bool autoSaveEnabled);
 
 // Restores each non-empty path in order through `loadLayout`; a restore that ends with the
 // silent abort skips the rest, without a word. Returns how many restores were started.
-int RestoreDroppedFiles(const std::vector<std::string>& paths, const std::function<void(const std::string&)>& loadLayout);
+int RestoreDroppedFiles(const std::vector<std::string>& paths,
+                        const std::function<void(const std::string&)>& loadLayout);
 
 }  // namespace wyndrel::app

@@ -21,7 +21,8 @@ void TfrmWyndrel::SetViewMode(TViewMode mode) {
                         GradientBarBounds.Height());
         FGrad.SetVisible(true);
     }
-    for (const TPlacedButton& button : shape.Buttons) FPorts.View.SetBounds(FForm.Find(button.Name)->Id, button.Bounds);
+    for (const TPlacedButton& button : shape.Buttons)
+        FPorts.View.SetBounds(FForm.Find(button.Name)->Id, button.Bounds);
     for (const TButtonCaption& caption : shape.Captions)
         FPorts.View.SetText(FForm.Find(caption.Name)->Id, caption.Caption);
     ShowTrayIcon();
@@ -65,7 +66,8 @@ ui::TMenuModel TfrmWyndrel::ChangeViewMenu() {
     return ui::TMenuModel({TMenuItem::Command(ids::mpCVNrml, "mpCVNrml", "通常化(&N)"),
                            TMenuItem::Command(ids::mpCVHorz, "mpCVHorz", "水平化(&H)"),
                            TMenuItem::Command(ids::mpCVVert, "mpCVVert", "垂直化(&V)"),
-                           TMenuItem::Command(ids::mpCVIcon, "mpCVIcon", "アイコン化(&I)"), TMenuItem::Line(),
+                           TMenuItem::Command(ids::mpCVIcon, "mpCVIcon", "アイコン化(&I)"),
+                           TMenuItem::Line(),
                            TMenuItem::Command(ids::mpCVCancel, "mpCVCancel", "キャンセル")});
 }
 
@@ -110,7 +112,8 @@ void TfrmWyndrel::SetTitleColors(TCaptionColor start, TCaptionColor end, bool bl
 }
 
 void TfrmWyndrel::AppEventsActivate() {
-    if (FActivateAttached) SetTitleColors(TCaptionColor::Active, TCaptionColor::GradientActive, true);
+    if (FActivateAttached)
+        SetTitleColors(TCaptionColor::Active, TCaptionColor::GradientActive, true);
 }
 
 void TfrmWyndrel::AppEventsDeactivate() {

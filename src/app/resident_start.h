@@ -40,7 +40,8 @@ enum class TResidentOutcome { HandedOver, Ran };
 // so does a start whose mutex a copy started at the same moment made first. Else runs the
 // program to its end. The temporary layout file of `folder` is removed at the end of a run,
 // never by a hand-over: it belongs to the running copy, whose put-in-order reads it.
-TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini, text::TDateTimeLocale& locale,
-                             const settings::TSettingsFolder& folder, IResidentHost& host);
+TResidentOutcome RunResident(const TResidentPorts& ports, settings::TIniAccess& ini,
+                             text::TDateTimeLocale& locale, const settings::TSettingsFolder& folder,
+                             IResidentHost& host);
 
 }  // namespace wyndrel::app

@@ -31,7 +31,8 @@ std::uint16_t AreaSide(std::int64_t desktopSide) {
 
 }  // namespace
 
-TScatterCommands::TScatterCommands(TScatterPorts ports, std::string snapshotPath, ui::TCommandTable& commands)
+TScatterCommands::TScatterCommands(TScatterPorts ports, std::string snapshotPath,
+                                   ui::TCommandTable& commands)
     : FPorts(ports), FSnapshotPath(std::move(snapshotPath)) {
     commands.Add(ids::pmScatter, [this] { ScatterWindows(); });
     commands.Add(ids::WindowMenuScatter, [this] { ScatterWindows(); });
@@ -62,14 +63,17 @@ void ScatterEditors(layout::TLayoutEngine& engine, IClock& clock) {
         // large as its monitor: it goes back to its normal size first.
         if (engine.Desktop().IsZoomed(window)) engine.Desktop().RestoreWithoutActivating(window);
         // A window that closes during the pass is simply not moved.
-        GoOnRegardless(engine.Desktop().SetWindowPos(window, TInsertAfter::Top, x, y, width, height,
-                                                     TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate));
+        GoOnRegardless(
+            engine.Desktop().SetWindowPos(window, TInsertAfter::Top, x, y, width, height,
+                                          TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate));
         return true;
     });
 }
 
 void TScatterCommands::ScatterWindows() {
-    if (!SnapshotExists() && !layout::SaveLayout(FPorts.Engine, FPorts.Files, FPorts.Ui, FSnapshotPath)) return;
+    if (!SnapshotExists() &&
+        !layout::SaveLayout(FPorts.Engine, FPorts.Files, FPorts.Ui, FSnapshotPath))
+        return;
     ScatterEditors(FPorts.Engine, FPorts.Clock);
     FPutInOrderEnabled = true;
 }
@@ -83,7 +87,8 @@ void TScatterCommands::pmPutInOrderClick() {
         // goes on offering to put the windows in order.
         GoOnRegardless(FPorts.Files.RemoveFile(FSnapshotPath));
     } else {
-        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, FSnapshotPath + SnapshotMissingText, TBoxButtons::Ok);
+        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, FSnapshotPath + SnapshotMissingText,
+                                    TBoxButtons::Ok);
     }
     FPutInOrderEnabled = false;
 }

@@ -38,7 +38,8 @@ struct TScatterPorts {
     IClock& Clock;
 };
 
-inline constexpr const char* SnapshotMissingText = "\r\nファイルを削除されたため片づけが出来ません。";
+inline constexpr const char* SnapshotMissingText =
+    "\r\nファイルを削除されたため片づけが出来ません。";
 
 // The two commands around the temporary layout file beside the program: its existence is the
 // whole state (present: scattered, and put in order can bring the windows back).

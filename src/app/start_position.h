@@ -28,6 +28,7 @@ struct TStartPosition {
 // None for the automatic position (the window stays where it was built). The screen centre
 // uses the outer width but the client height, and the default of the last-exit position
 // the client size: the program has always placed itself so. Halves truncate toward zero.
-std::optional<TStartPosition> StartWindowPosition(settings::TSettingsFile& settings, const TStartWindowMetrics& window);
+std::optional<TStartPosition> StartWindowPosition(settings::TSettingsFile& settings,
+                                                  const TStartWindowMetrics& window);
 
 }  // namespace wyndrel::app

@@ -12,7 +12,8 @@
 namespace wyndrel::app {
 namespace {
 
-constexpr const char* EditorMissingText = "Quillonのパスを取得・設定出来ませんでした。\r\n終了します。";
+constexpr const char* EditorMissingText =
+    "Quillonのパスを取得・設定出来ませんでした。\r\n終了します。";
 
 // The editor path from the settings, else found on the machine and stored; none when neither
 // gives an existing file.
@@ -35,7 +36,8 @@ void FinaliseProcess(IFiles& files, const settings::TSettingsFolder& folder) {
     if (files.FileExists(temporary)) GoOnRegardless(files.RemoveFile(temporary));
 }
 
-void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const settings::TSettingsFolder& folder) {
+void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime,
+                          const settings::TSettingsFolder& folder) {
     const std::string temporary = folder.SnapshotPath();
     const std::optional<std::int64_t> written = files.LastWriteTime(temporary);
     // A snapshot that cannot be deleted is read as before: put in order reports what it finds.

@@ -44,6 +44,7 @@ void FinaliseProcess(IFiles& files, const settings::TSettingsFolder& folder);
 // At a resident start: a temporary layout file last written before the system started
 // belongs to a session that is gone (a crash, a kill, a power cut) and is deleted; one
 // written since is kept, so put in order still brings the scattered windows back.
-void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime, const settings::TSettingsFolder& folder);
+void DiscardStaleSnapshot(IFiles& files, std::int64_t systemStartTime,
+                          const settings::TSettingsFolder& folder);
 
 }  // namespace wyndrel::app

@@ -17,7 +17,9 @@ constexpr const char* EditorListFormName = "frmQuillonList";
 TTrayCommands::TTrayCommands(TTrayPorts ports, TTrayFiles files, widgets::TTaskTray& tray)
     : FPorts(ports), FFiles(std::move(files)), FMenu(TrayMenu()) {
     BuildFavoritesMenu();
-    tray.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) { TskTrayMouseDown(button); };
+    tray.OnMouseDown = [this](auto&, widgets::TMouseButton button, auto, int, int) {
+        TskTrayMouseDown(button);
+    };
     tray.OnDblClick = [this](auto&, widgets::TMouseButton button) { TskTrayDblClick(button); };
     RegisterCommands();
 }
@@ -25,7 +27,8 @@ TTrayCommands::TTrayCommands(TTrayPorts ports, TTrayFiles files, widgets::TTaskT
 void TTrayCommands::RegisterCommands() {
     ui::TCommandTable& commands = FPorts.Form.Commands();
     commands.Add(ids::cmdTrayMenu, [this] { ShowTrayMenu(); });
-    commands.AddRange(ids::pmBNormal, ids::pmBDelphi, [this](int id) { pmBEachClick(FMenu.Item(id).Tag); });
+    commands.AddRange(ids::pmBNormal, ids::pmBDelphi,
+                      [this](int id) { pmBEachClick(FMenu.Item(id).Tag); });
     commands.AddRange(ids::FavoriteFirstId, ids::FavoriteLastId, [this](int id) {
         if (std::optional<std::string> path = FFavorites.PathOf(id)) FavoriteItemClick(*path);
     });
@@ -59,7 +62,8 @@ void TTrayCommands::TskTrayDblClick(widgets::TMouseButton button) {
 
 void TTrayCommands::ShowTrayMenu() {
     pupMenuPopup();
-    if (std::optional<int> chosen = FPorts.Form.TrackMenu(FMenu)) FPorts.Form.Commands().Dispatch(*chosen);
+    if (std::optional<int> chosen = FPorts.Form.TrackMenu(FMenu))
+        FPorts.Form.Commands().Dispatch(*chosen);
 }
 
 void TTrayCommands::pupMenuPopup() {
@@ -70,7 +74,8 @@ void TTrayCommands::pupMenuPopup() {
     state.AutoSaveEnabled = FPorts.AutoSaveTimer.Enabled();
     state.MostTop = FPorts.Form.MostTop();
     state.HelpFileExists = HelpFileToShow(FFiles.Help, FPorts.Files).has_value();
-    state.LastSessionListed = !FFiles.LastSession.empty() && LastSessionListed(FPorts.Files, FFiles.LastSession);
+    state.LastSessionListed =
+        !FFiles.LastSession.empty() && LastSessionListed(FPorts.Files, FFiles.LastSession);
     ApplyTrayMenuState(FMenu, state);
 }
 

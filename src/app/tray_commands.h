@@ -29,8 +29,8 @@ struct TTrayPorts {
 };
 
 struct TTrayFiles {
-    THelpFiles Help;              // the WinHelp file and the manual beside the program
-    std::string TemporaryLayout;  // the scatter's snapshot beside the program
+    THelpFiles Help;                        // the WinHelp file and the manual beside the program
+    std::string TemporaryLayout;            // the scatter's snapshot beside the program
     const layout::TEditorPath& EditorPath;  // the editor in use, read at each use
     std::string LastSession;                // the last session's layout file
 };

@@ -42,7 +42,8 @@ void TTrayCommands::FavoriteItemClick(const std::string& caption) {
         FPorts.Editors.OpenFileInEditor(caption);
         return;
     }
-    FPorts.UserInterface.ShowMessageDialog(TDialogType::Warning, MissingFavoriteText(caption), TBoxButtons::Ok);
+    FPorts.UserInterface.ShowMessageDialog(TDialogType::Warning, MissingFavoriteText(caption),
+                                           TBoxButtons::Ok);
 }
 
 // The path is stored before the count, so a path the settings cannot hold leaves the
@@ -52,22 +53,26 @@ void TTrayCommands::pmFav_AddClick() {
     std::string path;
     {
         TAddDisabled disabled(FFavorites);
-        std::optional<std::string> chosen = dialogs::SelectFileToAdd(
-            FPorts.UserInterface, FPorts.Files, FFiles.EditorPath.Path(), AddFavoriteTitle, FPorts.MainWindow);
+        std::optional<std::string> chosen =
+            dialogs::SelectFileToAdd(FPorts.UserInterface, FPorts.Files, FFiles.EditorPath.Path(),
+                                     AddFavoriteTitle, FPorts.MainWindow);
         if (!chosen) return;
         path = *chosen;
         for (const std::string& favorite : FFavorites.Paths()) {
             if (favorite != path) continue;
-            FPorts.UserInterface.ShowMessageDialog(TDialogType::Warning, AlreadyFavoriteText, TBoxButtons::Ok);
+            FPorts.UserInterface.ShowMessageDialog(TDialogType::Warning, AlreadyFavoriteText,
+                                                   TBoxButtons::Ok);
             return;
         }
         const int index = FFavorites.Count();
         if (auto error = FPorts.Ini.WritePath(FavoritesFile, index, path)) {
-            FPorts.UserInterface.ShowMessageDialog(TDialogType::Error, error->Message, TBoxButtons::Ok);
+            FPorts.UserInterface.ShowMessageDialog(TDialogType::Error, error->Message,
+                                                   TBoxButtons::Ok);
             return;
         }
         // A count the file refuses is not kept: the menu has the entry until the program ends.
-        settings::TSettingsWriter(FPorts.Ini, settings::TWriteFailure::Ignore).Write(FavoritesItemCount, index + 1);
+        settings::TSettingsWriter(FPorts.Ini, settings::TWriteFailure::Ignore)
+            .Write(FavoritesItemCount, index + 1);
         FFavorites.Append(path);
     }
     FPorts.UserInterface.SetApplicationTitle(ProgramName);

@@ -24,7 +24,8 @@ const std::array<TPlacedEntry, 5> WindowMenuTable{{
 }  // namespace
 
 void RefreshWindowMenu(IWindowMenu& menu, bool helpFileExists) {
-    for (std::uint32_t id : {WindowMenuMostTop, WindowMenuAbout, WindowMenuOptions, WindowMenuSeparator, WindowMenuHelp})
+    for (std::uint32_t id : {WindowMenuMostTop, WindowMenuAbout, WindowMenuOptions,
+                             WindowMenuSeparator, WindowMenuHelp})
         menu.DeleteEntry(id);
     menu.Redraw();
     for (const TPlacedEntry& placed : WindowMenuTable) {

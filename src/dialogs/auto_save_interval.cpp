@@ -16,9 +16,10 @@ std::optional<TTypedInterval> IntervalFromText(std::string_view text) {
     return TTypedInterval{static_cast<std::int32_t>(value), false};
 }
 
-std::int32_t SteppedInterval(std::int32_t seconds, std::int32_t position, std::int32_t requestedPosition) {
-    const std::int64_t stepped =
-        static_cast<std::int64_t>(seconds) + static_cast<std::int64_t>(requestedPosition) - position;
+std::int32_t SteppedInterval(std::int32_t seconds, std::int32_t position,
+                             std::int32_t requestedPosition) {
+    const std::int64_t stepped = static_cast<std::int64_t>(seconds) +
+                                 static_cast<std::int64_t>(requestedPosition) - position;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(stepped, 0, MaxAutoSaveInterval));
 }
 

@@ -25,6 +25,7 @@ std::optional<TTypedInterval> IntervalFromText(std::string_view text);
 // The interval after the arrows or the wheel asked the up-down to go from `position` to
 // `requestedPosition`: moved by their difference, kept within 0 ... a day. The up-down itself
 // stays at 0, so it can always step both ways.
-std::int32_t SteppedInterval(std::int32_t seconds, std::int32_t position, std::int32_t requestedPosition);
+std::int32_t SteppedInterval(std::int32_t seconds, std::int32_t position,
+                             std::int32_t requestedPosition);
 
 }  // namespace wyndrel::dialogs

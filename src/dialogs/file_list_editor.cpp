@@ -12,29 +12,31 @@
 namespace wyndrel::dialogs {
 namespace {
 
-constexpr const char* OnlyFromListNote = "\r\nなお、リストからファイルが削除されるだけで実際のファイルは削除されません。";
+constexpr const char* OnlyFromListNote =
+    "\r\nなお、リストからファイルが削除されるだけで実際のファイルは削除されません。";
 
 std::string ExistenceReport(std::size_t total, std::size_t missing) {
     // Only the two numbers are put into the text; the paths are appended as they stand.
-    return "総ファイル " + std::to_string(total) + " 個中、存在しなかったファイル数は " + std::to_string(missing) +
-           " 個です";
+    return "総ファイル " + std::to_string(total) + " 個中、存在しなかったファイル数は " +
+           std::to_string(missing) + " 個です";
 }
 
 }  // namespace
 
 const TFileListTexts& FavoritesListTexts() {
-    static const TFileListTexts texts{
-        "お気に入りに追加するファイルを参照", 1024,
-        "すでに1024個以上も登録されています。\r\n多量に登録するとリソースを消費し動作が遅くなります。"
-        "それでも登録しますか?",
-        "すでに追加されています。"};
+    static const TFileListTexts texts{"お気に入りに追加するファイルを参照", 1024,
+                                      "すでに1024個以上も登録されています。\r\n多量に登録するとリソ"
+                                      "ースを消費し動作が遅くなります。"
+                                      "それでも登録しますか?",
+                                      "すでに追加されています。"};
     return texts;
 }
 
 const TFileListTexts& AutoSaveListTexts() {
-    static const TFileListTexts texts{"自動保存の対象に加えるファイルを参照", 32,
-                                      "多量に登録すると自動保存に時間がかかってしまいます。\r\nそれでも登録しますか？",
-                                      "すでに登録されています"};
+    static const TFileListTexts texts{
+        "自動保存の対象に加えるファイルを参照", 32,
+        "多量に登録すると自動保存に時間がかかってしまいます。\r\nそれでも登録しますか？",
+        "すでに登録されています"};
     return texts;
 }
 
@@ -55,8 +57,8 @@ void TFileListEditor::Add() {
     std::optional<std::string> path = FPorts.SelectFileToAdd(FTexts.AddTitle);
     if (!path) return;
     if (FEntries.size() >= FTexts.ManyEntries &&
-        FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, FTexts.ManyEntriesQuestion, TBoxButtons::YesNo) ==
-            TBoxAnswer::No)
+        FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, FTexts.ManyEntriesQuestion,
+                                    TBoxButtons::YesNo) == TBoxAnswer::No)
         return;
     if (Contains(*path)) {
         FPorts.Ui.ShowMessageDialog(TDialogType::Warning, FTexts.DuplicateWarning, TBoxButtons::Ok);
@@ -67,18 +69,20 @@ void TFileListEditor::Add() {
 
 void TFileListEditor::RemoveSelected() {
     if (FSelection < 0) return;
-    const std::string question =
-        "選択したファイル\r\n" + FEntries[static_cast<std::size_t>(FSelection)] + "\r\nを削除してもよろしいですか?" +
-        OnlyFromListNote;
-    if (FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, question, TBoxButtons::YesNo) == TBoxAnswer::No) return;
+    const std::string question = "選択したファイル\r\n" +
+                                 FEntries[static_cast<std::size_t>(FSelection)] +
+                                 "\r\nを削除してもよろしいですか?" + OnlyFromListNote;
+    if (FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, question, TBoxButtons::YesNo) ==
+        TBoxAnswer::No)
+        return;
     FEntries.erase(FEntries.begin() + FSelection);
     FSelection = -1;
     FChanged = true;
 }
 
 void TFileListEditor::Clear() {
-    if (FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, "全て削除してよろしいですか？", TBoxButtons::YesNo) ==
-        TBoxAnswer::No)
+    if (FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, "全て削除してよろしいですか？",
+                                    TBoxButtons::YesNo) == TBoxAnswer::No)
         return;
     FEntries.clear();
     FSelection = -1;
@@ -90,11 +94,13 @@ void TFileListEditor::MoveUp() {
 }
 
 void TFileListEditor::MoveDown() {
-    if (FSelection >= 0 && static_cast<std::size_t>(FSelection) + 1 < FEntries.size()) Swap(FSelection, FSelection + 1);
+    if (FSelection >= 0 && static_cast<std::size_t>(FSelection) + 1 < FEntries.size())
+        Swap(FSelection, FSelection + 1);
 }
 
 void TFileListEditor::CheckExistence() {
-    const std::string question = std::string("存在しないファイルは削除してもよろしいですか?") + OnlyFromListNote;
+    const std::string question =
+        std::string("存在しないファイルは削除してもよろしいですか?") + OnlyFromListNote;
     const TBoxAnswer answer =
         FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, question, TBoxButtons::YesNoCancel);
     if (answer == TBoxAnswer::Cancel) return;
@@ -120,12 +126,15 @@ void TFileListEditor::CheckExistence() {
 void TFileListEditor::Drop(const std::vector<std::string>& paths) {
     int duplicates = 0;
     for (const std::string& path : paths) {
-        if (Contains(path)) ++duplicates;
-        else if (Storable(path)) Append(path);
+        if (Contains(path))
+            ++duplicates;
+        else if (Storable(path))
+            Append(path);
     }
     if (duplicates == 0) return;
     TMessageBox box;
-    box.Text = std::to_string(duplicates) + " 個のファイルが重複していたため\r\n登録されませんでした";
+    box.Text =
+        std::to_string(duplicates) + " 個のファイルが重複していたため\r\n登録されませんでした";
     box.Icon = TBoxIcon::Warning;
     box.Foreground = true;
     box.OwnedByActiveWindow = true;  // the options dialog
@@ -133,8 +142,9 @@ void TFileListEditor::Drop(const std::vector<std::string>& paths) {
 }
 
 bool TFileListEditor::Contains(const std::string& path) const {
-    return std::any_of(FEntries.begin(), FEntries.end(),
-                       [&](const std::string& entry) { return text::SameTextIgnoringCase(entry, path); });
+    return std::any_of(FEntries.begin(), FEntries.end(), [&](const std::string& entry) {
+        return text::SameTextIgnoringCase(entry, path);
+    });
 }
 
 bool TFileListEditor::Storable(const std::string& path) {

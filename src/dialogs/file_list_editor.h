@@ -15,10 +15,10 @@ namespace wyndrel::dialogs {
 
 // What tells the two lists apart.
 struct TFileListTexts {
-    std::string AddTitle;             // the file-selection dialog's title
-    std::size_t ManyEntries = 0;      // adding to a list this long asks first
+    std::string AddTitle;         // the file-selection dialog's title
+    std::size_t ManyEntries = 0;  // adding to a list this long asks first
     std::string ManyEntriesQuestion;
-    std::string DuplicateWarning;     // a chosen file already listed
+    std::string DuplicateWarning;  // a chosen file already listed
 };
 
 const TFileListTexts& FavoritesListTexts();

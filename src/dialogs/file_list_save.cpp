@@ -42,7 +42,8 @@ private:
 
 void WriteFiles(const settings::TNumberedStringKey& key, const std::vector<std::string>& stored,
                 settings::TSettingsWriter& writer) {
-    for (std::size_t n = 0; n < stored.size(); ++n) writer.Write(key, static_cast<int>(n), stored[n]);
+    for (std::size_t n = 0; n < stored.size(); ++n)
+        writer.Write(key, static_cast<int>(n), stored[n]);
 }
 
 }  // namespace

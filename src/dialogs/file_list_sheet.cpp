@@ -8,15 +8,22 @@ namespace wyndrel::dialogs {
 
 using namespace option_ids;
 
-const TFileListSheetIds FavoritesSheetIds{lbFavorites, txtFavPre,   btnFav_Clear,    btnFav_Add, btnFav_Del,
-                                          btnFav_Up,   btnFav_Down, btnFav_ExistChk, btnFav_Save};
-const TFileListSheetIds AutoSaveListSheetIds{lbAutoSave, txtASPre,   btnAS_Clear,     btnAS_Add, btnAS_Del,
-                                             btnAS_Up,   btnAS_Down, btnAS_ExistsChk, btnAS_Save};
+const TFileListSheetIds FavoritesSheetIds{lbFavorites, txtFavPre,       btnFav_Clear,
+                                          btnFav_Add,  btnFav_Del,      btnFav_Up,
+                                          btnFav_Down, btnFav_ExistChk, btnFav_Save};
+const TFileListSheetIds AutoSaveListSheetIds{lbAutoSave, txtASPre,        btnAS_Clear,
+                                             btnAS_Add,  btnAS_Del,       btnAS_Up,
+                                             btnAS_Down, btnAS_ExistsChk, btnAS_Save};
 
-TFileListSheet::TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts,
-                               TFileListPorts ports, std::function<bool(const std::vector<std::string>&)> save,
+TFileListSheet::TFileListSheet(ui::IView& view, const TFileListSheetIds& ids,
+                               const TFileListTexts& texts, TFileListPorts ports,
+                               std::function<bool(const std::vector<std::string>&)> save,
                                std::function<void(bool)> changed)
-    : FView(view), FIds(ids), FEditor(texts, std::move(ports)), FSave(std::move(save)), FChanged(std::move(changed)) {}
+    : FView(view),
+      FIds(ids),
+      FEditor(texts, std::move(ports)),
+      FSave(std::move(save)),
+      FChanged(std::move(changed)) {}
 
 void TFileListSheet::Load(std::vector<std::string> entries) {
     FEditor.Load(std::move(entries));
@@ -32,19 +39,28 @@ bool TFileListSheet::Save() {
 bool TFileListSheet::OnControl(const ui::TControlEvent& event) {
     const int id = event.Id;
     if (id == FIds.List) {
-        if (event.Kind == ui::TControlEventKind::SelectionChange || event.Kind == ui::TControlEventKind::Click)
+        if (event.Kind == ui::TControlEventKind::SelectionChange ||
+            event.Kind == ui::TControlEventKind::Click)
             ShowSelected();
         return true;
     }
     if (event.Kind != ui::TControlEventKind::Click) return false;
-    if (id == FIds.Clear) Edit([this] { FEditor.Clear(); });
-    else if (id == FIds.Add) Edit([this] { FEditor.Add(); });
-    else if (id == FIds.Del) Edit([this] { FEditor.RemoveSelected(); });
-    else if (id == FIds.Up) Edit([this] { FEditor.MoveUp(); });
-    else if (id == FIds.Down) Edit([this] { FEditor.MoveDown(); });
-    else if (id == FIds.ExistChk) Edit([this] { FEditor.CheckExistence(); });
-    else if (id == FIds.Save) Save();
-    else return false;
+    if (id == FIds.Clear)
+        Edit([this] { FEditor.Clear(); });
+    else if (id == FIds.Add)
+        Edit([this] { FEditor.Add(); });
+    else if (id == FIds.Del)
+        Edit([this] { FEditor.RemoveSelected(); });
+    else if (id == FIds.Up)
+        Edit([this] { FEditor.MoveUp(); });
+    else if (id == FIds.Down)
+        Edit([this] { FEditor.MoveDown(); });
+    else if (id == FIds.ExistChk)
+        Edit([this] { FEditor.CheckExistence(); });
+    else if (id == FIds.Save)
+        Save();
+    else
+        return false;
     return true;
 }
 

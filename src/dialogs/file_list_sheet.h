@@ -23,8 +23,9 @@ public:
     // `save` stores the entries, false when the settings file refused them; `changed` hears
     // every change of the list (true) and every save that stored it (false), so the dialog's
     // changed flag follows both.
-    TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts, TFileListPorts ports,
-                   std::function<bool(const std::vector<std::string>&)> save, std::function<void(bool)> changed);
+    TFileListSheet(ui::IView& view, const TFileListSheetIds& ids, const TFileListTexts& texts,
+                   TFileListPorts ports, std::function<bool(const std::vector<std::string>&)> save,
+                   std::function<void(bool)> changed);
 
     // The stored list, nothing selected.
     void Load(std::vector<std::string> entries);

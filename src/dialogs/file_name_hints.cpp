@@ -38,7 +38,8 @@ constexpr std::array<THintRow, 35> HintTable{{
     {"gg", "元号を表示する（明治，大正，昭和，平成）"},
     {"ggg", "元号を表示する（明治，大正，昭和，平成）"},
     {"m", "先頭にゼロのない数字（1～12）として月を表示する。h か hh の直後に m があると分になる"},
-    {"mm", "先頭にゼロのある数字（01～12）として月を表示する。h か hh の直後に mm があると分になる"},
+    {"mm",
+     "先頭にゼロのある数字（01～12）として月を表示する。h か hh の直後に mm があると分になる"},
     {"mmm", "月を省略形（1～12）で表示する"},
     {"mmmm", "月を完全形（1月～12月）で表示する"},
     {"yy", "年を 2 桁の数字（00～99）で表示する"},
@@ -51,9 +52,14 @@ constexpr std::array<THintRow, 35> HintTable{{
     {"ss", "先頭にゼロのある数字（00～59）として秒を表示する"},
     {"z", "先頭にゼロのない数字（0-999）としてミリ秒を表示する"},
     {"zz", "先頭にゼロのある数字（000-999）としてミリ秒を表示する"},
-    {"am/pm", "先行する h か hh に 12 時間形式を使い，正午以前は am を，正午以降は pm を表示する。大・小文字は指定のまま表示"},
-    {"a/p", "先行する h か hh に 12 時間形式を使い，正午以前は a を，正午以降は p を表示する。大・小文字は指定のまま表示"},
-    {"ampm", "先行する h か hh に 12 時間形式を使い，正午以前は 午前 を，正午以降は 午後 を表示する"},
+    {"am/pm",
+     "先行する h か hh に 12 時間形式を使い，正午以前は am を，正午以降は pm "
+     "を表示する。大・小文字は指定のまま表示"},
+    {"a/p",
+     "先行する h か hh に 12 時間形式を使い，正午以前は a を，正午以降は p "
+     "を表示する。大・小文字は指定のまま表示"},
+    {"ampm",
+     "先行する h か hh に 12 時間形式を使い，正午以前は 午前 を，正午以降は 午後 を表示する"},
     {"/", "日付区切り文字( / )を表示する"},
     {":", "時刻区切り文字( : )を表示する"},
     {"t", "h:mm 形式で時刻を表示する"},
@@ -150,8 +156,9 @@ ui::TMenuModel InsertMenu() {
     for (std::size_t i = 0; i < InsertEntries.size(); ++i) {
         const TInsertEntry& entry = InsertEntries[i];
         if (entry.Name == SeparatorBefore) menu.Items.push_back(ui::TMenuItem::Line("N100"));
-        ui::TMenuItem item = ui::TMenuItem::Command(option_ids::InsertMenuFirstItem + static_cast<int>(i),
-                                                    std::string(entry.Name), std::string(entry.Caption));
+        ui::TMenuItem item =
+            ui::TMenuItem::Command(option_ids::InsertMenuFirstItem + static_cast<int>(i),
+                                   std::string(entry.Name), std::string(entry.Caption));
         item.ColumnBreak = entry.Name == SecondColumnStart;
         menu.Items.push_back(std::move(item));
     }

@@ -53,7 +53,8 @@ void TGetVerInfo::SetFileName(const std::string& fileName) {
 }
 
 std::string TGetVerInfo::StringValue(const std::string& key) const {
-    auto value = QueryVersionValue(FData, "\\StringFileInfo\\" + FLanguage + FCodePage + "\\" + key);
+    auto value =
+        QueryVersionValue(FData, "\\StringFileInfo\\" + FLanguage + FCodePage + "\\" + key);
     if (!value) throw EGetVerInfo(VersionUnreadableText);
     if (value->Length == 0) return {};
     return std::string(text::Trim(VersionText(*value)));

@@ -32,7 +32,8 @@ TAutoSaveSettings TOptionAutoSaveSheet::Settings() const {
     return settings;
 }
 
-bool TOptionAutoSaveSheet::OnControl(const ui::TControlEvent& event, const std::string& editorPath) {
+bool TOptionAutoSaveSheet::OnControl(const ui::TControlEvent& event,
+                                     const std::string& editorPath) {
     if (event.Id == numAS_Delay) {
         if (event.Kind == ui::TControlEventKind::Change) numAS_DelayChange();
         return true;

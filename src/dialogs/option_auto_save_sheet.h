@@ -14,15 +14,16 @@ namespace wyndrel::dialogs {
 
 // What the sheet shows, as the settings hold it.
 struct TAutoSaveSettings {
-    std::int32_t AtAppStart = 0;  // 0 off, 1 as at the last exit, 2 on
-    bool SaveType = false;        // true: the save request message; false: the keystroke
+    std::int32_t AtAppStart = 0;   // 0 off, 1 as at the last exit, 2 on
+    bool SaveType = false;         // true: the save request message; false: the keystroke
     std::int32_t Interval = 1800;  // seconds
     bool ForAllFiles = false;
 };
 
 class TOptionAutoSaveSheet {
 public:
-    TOptionAutoSaveSheet(ui::IView& view, IFiles& files, IUserInterface& ui) : FView(view), FFiles(files), FUi(ui) {}
+    TOptionAutoSaveSheet(ui::IView& view, IFiles& files, IUserInterface& ui)
+        : FView(view), FFiles(files), FUi(ui) {}
 
     // An interval beyond 0 ... a day (the interval command of the main window takes any) is
     // shown and kept at the nearest end.

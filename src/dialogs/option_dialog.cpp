@@ -62,7 +62,8 @@ void TdlgOption::FormCreate() {
         const bool check = spec.Kind == ui::TControlKind::CheckBox;
         if (!check && spec.Kind != ui::TControlKind::RadioButton) continue;
         Rect bounds = FView.Bounds(spec.Id);
-        const int fitted = bounds.Left + FView.CaptionWidth(spec.Id) + (check ? CheckBoxMargin : RadioButtonMargin);
+        const int fitted = bounds.Left + FView.CaptionWidth(spec.Id) +
+                           (check ? CheckBoxMargin : RadioButtonMargin);
         // A caption of several lines wraps inside its designed width rather than leave the page.
         bounds.Right = spec.Has(ui::MultiLine) ? std::min(fitted, bounds.Right) : fitted;
         FView.SetBounds(spec.Id, bounds);
@@ -90,7 +91,8 @@ void TdlgOption::PlaceOverOwner() {
         FPorts.Ui.ShowMessageDialog(TDialogType::Error, OptionOwnerErrorText, TBoxButtons::Ok);
         return;
     }
-    const std::optional<Rect> area = FPorts.Monitors ? WorkAreaHolding(*owner, FPorts.Monitors()) : std::nullopt;
+    const std::optional<Rect> area =
+        FPorts.Monitors ? WorkAreaHolding(*owner, FPorts.Monitors()) : std::nullopt;
     FView.SetWindowRect(CentreOn(FView.WindowRect(), *owner, area));
 }
 
@@ -108,15 +110,23 @@ void TdlgOption::ShowSheet(int index) {
 void TdlgOption::OnControl(const ui::TControlEvent& event) {
     if (event.Id == PageCtrl && event.Kind == ui::TControlEventKind::SelectionChange)
         return ShowSheet(FView.Selection(PageCtrl));
-    if (FGeneral.OnControl(event) || FStartup.OnControl(event) || (FSheets && FSheets->OnControl(event))) return;
+    if (FGeneral.OnControl(event) || FStartup.OnControl(event) ||
+        (FSheets && FSheets->OnControl(event)))
+        return;
     if (event.Kind != ui::TControlEventKind::Click) return;
     switch (event.Id) {
-        case btnOK: btnOKClick(); break;
-        case btnCancel: FormClose(); break;
-        case btnHelp:
-            ShowHelpTopic(FPorts.Help, FPorts.Files, FPorts.HelpViewer, HelpTopicBase + CurrentSheet());
+        case btnOK:
+            btnOKClick();
             break;
-        default: break;
+        case btnCancel:
+            FormClose();
+            break;
+        case btnHelp:
+            ShowHelpTopic(FPorts.Help, FPorts.Files, FPorts.HelpViewer,
+                          HelpTopicBase + CurrentSheet());
+            break;
+        default:
+            break;
     }
 }
 
@@ -164,14 +174,14 @@ void TdlgOption::btnOKClick() {
 // saved, and the dialog stays open.
 bool TdlgOption::AskAboutLists() {
     if (FFavoritesChanged) {
-        const TBoxAnswer answer =
-            FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, SaveFavoritesQuestion, TBoxButtons::YesNoCancel);
+        const TBoxAnswer answer = FPorts.Ui.ShowMessageDialog(
+            TDialogType::Confirmation, SaveFavoritesQuestion, TBoxButtons::YesNoCancel);
         if (answer == TBoxAnswer::Cancel) return false;
         if (answer == TBoxAnswer::Yes && SaveFavorites && !SaveFavorites()) return false;
     }
     if (FAutoSaveChanged) {
-        const TBoxAnswer answer =
-            FPorts.Ui.ShowMessageDialog(TDialogType::Confirmation, SaveAutoSaveQuestion, TBoxButtons::YesNoCancel);
+        const TBoxAnswer answer = FPorts.Ui.ShowMessageDialog(
+            TDialogType::Confirmation, SaveAutoSaveQuestion, TBoxButtons::YesNoCancel);
         if (answer == TBoxAnswer::Cancel) return false;
         if (answer == TBoxAnswer::No) FAutoSaveChanged = false;
     }
@@ -180,11 +190,13 @@ bool TdlgOption::AskAboutLists() {
 
 bool TdlgOption::EditorPathAccepted(const std::string& path) {
     if (!FPorts.Files.FileExists(path)) {
-        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, Formatted(InvalidEditorPathFormat, path), TBoxButtons::Ok);
+        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, Formatted(InvalidEditorPathFormat, path),
+                                    TBoxButtons::Ok);
         return false;
     }
     if (text::LocaleUpper(text::ExtractFileName(path)) != "QUILLON.EXE") {
-        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, Formatted(NotEditorFileFormat, path), TBoxButtons::Ok);
+        FPorts.Ui.ShowMessageDialog(TDialogType::Warning, Formatted(NotEditorFileFormat, path),
+                                    TBoxButtons::Ok);
         return false;
     }
     return true;

@@ -26,32 +26,38 @@ namespace wyndrel::dialogs {
 
 inline constexpr const char* OptionCaptionOwnerError = "設定(Error:OwnerがTFormではありません)";
 inline constexpr const char* OptionOwnerErrorText =
-    "エラーが発生しました。このエラーを作者に報告してください。\r「設定ダイアログのオーナーがTFormではない」のエラー"
+    "エラーが発生しました。このエラーを作者に報告してください。\r「設定ダイアログのオーナーがTForm"
+    "ではない」のエラー"
     "が発生しました。";
 inline constexpr const char* SaveFavoritesQuestion = "お気に入りリストへの変更を保存しますか?";
 inline constexpr const char* SaveAutoSaveQuestion = "自動保存リストへの変更を保存しますか?";
-inline constexpr const char* InvalidEditorPathFormat = "入力されたQuillonのフルパスは無効です。\r\r入力されたパス：\r%s";
+inline constexpr const char* InvalidEditorPathFormat =
+    "入力されたQuillonのフルパスは無効です。\r\r入力されたパス：\r%s";
 inline constexpr const char* NotEditorFileFormat =
-    "入力されたファイル名はQuillonではないようです。\rこのソフトウェアはQuillonにしか対応していません。\r\r"
+    "入力されたファイル名はQuillonではないようです。\rこのソフトウェアはQuillonにしか対応していませ"
+    "ん。\r\r"
     "入力されたファイル名：\r%s";
-inline constexpr const char* IntervalOutOfRangeText = "自動保存の間隔は1～86400秒の範囲で入力して下さい。";
-inline constexpr const char* StartWithWindowsErrorText = "Windowsの起動時に起動する設定を変更できませんでした。\r\n";
+inline constexpr const char* IntervalOutOfRangeText =
+    "自動保存の間隔は1～86400秒の範囲で入力して下さい。";
+inline constexpr const char* StartWithWindowsErrorText =
+    "Windowsの起動時に起動する設定を変更できませんでした。\r\n";
 
 // What the dialog needs of the program and of the main window that owns it.
 struct TOptionPorts {
     settings::TIniAccess& Ini;
     IUserInterface& Ui;
     IFiles& Files;
-    ITimer& AutoSaveTimer;      // the main window's; OK may set its interval
+    ITimer& AutoSaveTimer;            // the main window's; OK may set its interval
     layout::TEditorPath& EditorPath;  // the program-wide editor path; replaced on OK
-    THelpFiles Help;            // its button shown only while one of them exists
+    THelpFiles Help;                  // its button shown only while one of them exists
     // The owner's outer rectangle in screen pixels when it is a window of the program's own;
     // none otherwise.
     std::function<std::optional<Rect>()> OwnerRect;
-    std::function<std::vector<TMonitor>()> Monitors;  // every display monitor, the primary one first
+    std::function<std::vector<TMonitor>()>
+        Monitors;  // every display monitor, the primary one first
     std::function<void()> ActivateTitleColors, DeactivateTitleColors;
     std::function<std::string()> FindEditorExecutable;
-    IHelpViewer& HelpViewer;  // shows a topic of the help file, or the manual
+    IHelpViewer& HelpViewer;              // shows a topic of the help file, or the manual
     TStartWithWindows& StartWithWindows;  // the user's Run value for this executable
     // What the sheets "保存時" … "自動保存2" need besides; without it they only hold their values.
     std::optional<TOptionSheetsPorts> Sheets;
@@ -125,7 +131,8 @@ private:
     void LoadLists();
     void LoadAutoSave();
     std::optional<TBoxNumbers> ReadBoxNumbers();
-    void StoreControls(settings::TSettingsWriter& writer, const std::string& path, const TBoxNumbers& numbers);
+    void StoreControls(settings::TSettingsWriter& writer, const std::string& path,
+                       const TBoxNumbers& numbers);
     void StoreStartup(settings::TSettingsWriter& writer, const TBoxNumbers& numbers);
     void StoreAutoSave(settings::TSettingsWriter& writer);
     void SetAutoSaveInterval(std::int64_t seconds);

@@ -41,8 +41,8 @@ void Choose(ui::IView& view, const int (&choices)[N], int chosen) {
 }
 
 std::int32_t ToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -56,7 +56,8 @@ void TdlgOption::LoadControls() {
     FView.SetChecked(chkStartWithWindows, FPorts.StartWithWindows.Registered());
     FView.SetChecked(chkFollowDisplays, ini.Read(keys::FollowDisplays));
     // Values other than 0, 1 and 2 act as 1, asking.
-    Choose(FView, LastSessionChoices, ChoiceFor(LastSessionChoices, file.Read(keys::RestoreLastSession), 1));
+    Choose(FView, LastSessionChoices,
+           ChoiceFor(LastSessionChoices, file.Read(keys::RestoreLastSession), 1));
     FHeld.FileDef = file.Read(keys::IsFileNameDateTime);
     FHeld.UseDefFileName = ini.Read(keys::UseDefFileName);
     if (!LoadLastSheet()) return;
@@ -68,7 +69,8 @@ void TdlgOption::LoadControls() {
 // False when an out-of-range value could not be reset: the error has been shown, and the
 // rest of the controls keep their designed state.
 bool TdlgOption::LoadLastSheet() {
-    std::int32_t sheet = FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog).Read(keys::LastSheet);
+    std::int32_t sheet =
+        FPorts.Ini.SettingsFile(settings::TReadPlace::OptionsDialog).Read(keys::LastSheet);
     if (sheet >= OptionSheetCount) {
         settings::TSettingsWriter writer = ReportingWriter(FPorts.Ini, FPorts.Ui);
         writer.Write(keys::LastSheet, 0);
@@ -109,11 +111,13 @@ void TdlgOption::LoadLists() {
     const std::int32_t favorites = keys::FavoritesToRead(file.Read(keys::FavoritesItemCount));
     for (std::int32_t n = 0; n < favorites; ++n)
         FHeld.Favorites.push_back(
-            file.Read(keys::FavoritesFile, n, std::string(keys::FavoritesFileReadErrorPrefix) + std::to_string(n)));
+            file.Read(keys::FavoritesFile, n,
+                      std::string(keys::FavoritesFileReadErrorPrefix) + std::to_string(n)));
     FAutoSaveChanged = false;
     FHeld.AutoSaveFiles.clear();
     const std::int32_t files = file.Read(keys::AutoSaveFileCount);
-    for (std::int32_t n = 0; n < files; ++n) FHeld.AutoSaveFiles.push_back(file.Read(keys::AutoSaveFile, n));
+    for (std::int32_t n = 0; n < files; ++n)
+        FHeld.AutoSaveFiles.push_back(file.Read(keys::AutoSaveFile, n));
 }
 
 void TdlgOption::LoadAutoSave() {
@@ -132,8 +136,8 @@ void TdlgOption::LoadAutoSave() {
 // been shown and that box has the focus.
 std::optional<TdlgOption::TBoxNumbers> TdlgOption::ReadBoxNumbers() {
     TBoxNumbers numbers;
-    const std::pair<int, std::int32_t*> boxes[] = {{numLeft, &numbers.Left}, {numTop, &numbers.Top},
-                                                   {numDelay, &numbers.Delay}};
+    const std::pair<int, std::int32_t*> boxes[] = {
+        {numLeft, &numbers.Left}, {numTop, &numbers.Top}, {numDelay, &numbers.Delay}};
     for (const auto& [id, number] : boxes) {
         try {
             *number = ToInt32(LeaveNumberBox(FView, id));
@@ -165,9 +169,11 @@ void TdlgOption::StoreControls(settings::TSettingsWriter& writer, const std::str
 }
 
 bool TdlgOption::StoreStartWithWindows() {
-    const std::optional<TPlatformError> error = FPorts.StartWithWindows.Set(FView.Checked(chkStartWithWindows));
+    const std::optional<TPlatformError> error =
+        FPorts.StartWithWindows.Set(FView.Checked(chkStartWithWindows));
     if (!error) return true;
-    FPorts.Ui.ShowMessageDialog(TDialogType::Error, StartWithWindowsErrorText + error->Message, TBoxButtons::Ok);
+    FPorts.Ui.ShowMessageDialog(TDialogType::Error, StartWithWindowsErrorText + error->Message,
+                                TBoxButtons::Ok);
     ShowSheet(SheetGeneral);
     FView.SetFocus(chkStartWithWindows);
     return false;
@@ -199,14 +205,15 @@ void TdlgOption::StoreAutoSave(settings::TSettingsWriter& writer) {
 void TdlgOption::SetAutoSaveInterval(std::int64_t seconds) {
     const auto milliseconds = static_cast<std::uint32_t>(
         std::clamp<std::int64_t>(seconds * 1000, 0, std::numeric_limits<std::int32_t>::max()));
-    if (milliseconds != FPorts.AutoSaveTimer.Interval()) FPorts.AutoSaveTimer.SetInterval(milliseconds);
+    if (milliseconds != FPorts.AutoSaveTimer.Interval())
+        FPorts.AutoSaveTimer.SetInterval(milliseconds);
 }
 
 void TdlgOption::LoadSheets() {
     if (!FSheets) return;
-    FSheets->Load(TOptionSheetValues{FHeld.UseDefFileName, FHeld.FileDef, FHeld.Favorites, FHeld.AutoSaveFiles,
-                                     TAutoSaveSettings{FHeld.AtAppStart, FHeld.SaveType, FHeld.Interval,
-                                                       FHeld.ForAllFiles}});
+    FSheets->Load(TOptionSheetValues{
+        FHeld.UseDefFileName, FHeld.FileDef, FHeld.Favorites, FHeld.AutoSaveFiles,
+        TAutoSaveSettings{FHeld.AtAppStart, FHeld.SaveType, FHeld.Interval, FHeld.ForAllFiles}});
 }
 
 void TdlgOption::TakeSheetValues() {

@@ -14,7 +14,6 @@ using ui::TControlKind;
 constexpr int ButtonTop = GeneralSheetBottom + 13;
 constexpr int ButtonHeight = 25;
 
-
 ui::TFormSpec MakeForm() {
     ui::TFormSpec form;
     form.Name = "dlgOption";
@@ -24,15 +23,17 @@ ui::TFormSpec MakeForm() {
     form.Font = OptionFont;
     for (const TOptionSheetSpec& sheet : OptionSheets())
         form.Controls.insert(form.Controls.end(), sheet.Controls.begin(), sheet.Controls.end());
-    form.Controls.push_back(OptionControl(PageCtrl, TControlKind::TabControl, "PageCtrl", "", Bounds(6, 6, 379, GeneralSheetBottom + 2)));
+    form.Controls.push_back(OptionControl(PageCtrl, TControlKind::TabControl, "PageCtrl", "",
+                                          Bounds(6, 6, 379, GeneralSheetBottom + 2)));
     form.Controls.push_back(OptionControl(btnOK, TControlKind::Button, "btnOK", "OK",
                                           Bounds(231, ButtonTop, 75, ButtonHeight),
                                           "全ての設定を保存して終了します。", ui::DefaultButton));
-    form.Controls.push_back(OptionControl(btnCancel, TControlKind::Button, "btnCancel", "キャンセル",
-                                          Bounds(310, ButtonTop, 75, ButtonHeight),
+    form.Controls.push_back(OptionControl(btnCancel, TControlKind::Button, "btnCancel",
+                                          "キャンセル", Bounds(310, ButtonTop, 75, ButtonHeight),
                                           "全ての変更を破棄して終了します。", ui::CancelButton));
-    ui::TControlSpec help = OptionControl(btnHelp, TControlKind::Button, "btnHelp", "(&?)",
-                                          Bounds(6, ButtonTop, 40, ButtonHeight), "ヘルプを表示します。");
+    ui::TControlSpec help =
+        OptionControl(btnHelp, TControlKind::Button, "btnHelp", "(&?)",
+                      Bounds(6, ButtonTop, 40, ButtonHeight), "ヘルプを表示します。");
     help.Font.Bold = true;
     form.Controls.push_back(help);
     return form;
@@ -56,12 +57,8 @@ ui::TControlSpec OptionControl(int id, ui::TControlKind kind, const char* name, 
 
 const std::vector<TOptionSheetSpec>& OptionSheets() {
     static const std::vector<TOptionSheetSpec> sheets{
-        GeneralSheet(),
-        StartupSheet(),
-        SaveSheet(),
-        FavoritesSheet(),
-        AutoSaveListSheet(),
-        AutoSaveSettingsSheet(),
+        GeneralSheet(),   StartupSheet(),      SaveSheet(),
+        FavoritesSheet(), AutoSaveListSheet(), AutoSaveSettingsSheet(),
     };
     return sheets;
 }

@@ -32,7 +32,8 @@ inline constexpr ui::TFontSpec OptionFixedFont{ui::TFontFace::Gothic, 12};
 
 // A control of the dialog in its font.
 ui::TControlSpec OptionControl(int id, ui::TControlKind kind, const char* name, const char* caption,
-                               const Rect& bounds, const char* hint = "", std::uint32_t flags = ui::NoFlags);
+                               const Rect& bounds, const char* hint = "",
+                               std::uint32_t flags = ui::NoFlags);
 
 // The sheets in page order, each with its controls.
 TOptionSheetSpec GeneralSheet();

@@ -11,9 +11,14 @@ using namespace option_ids;
 bool TOptionGeneralSheet::OnControl(const ui::TControlEvent& event) {
     if (event.Kind != ui::TControlEventKind::Click) return false;
     switch (event.Id) {
-        case btnDetect: btnDetectClick(); return true;
-        case btnBrowse: btnBrowseClick(); return true;
-        default: return false;
+        case btnDetect:
+            btnDetectClick();
+            return true;
+        case btnBrowse:
+            btnBrowseClick();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -16,7 +16,8 @@ inline constexpr const char* EditorFileName = "Quillon.exe";
 
 class TOptionGeneralSheet {
 public:
-    TOptionGeneralSheet(ui::IView& view, IUserInterface& ui, std::function<std::string()> findEditorExecutable)
+    TOptionGeneralSheet(ui::IView& view, IUserInterface& ui,
+                        std::function<std::string()> findEditorExecutable)
         : FView(view), FUi(ui), FFindEditorExecutable(std::move(findEditorExecutable)) {}
 
     // True when the event was one of this sheet's.

@@ -48,21 +48,26 @@ constexpr std::array<TButtonText, 7> Buttons{{
 TOptionSheetSpec ListSheet(const TListSheetTexts& texts, const TFileListSheetIds& ids) {
     TOptionSheetSpec sheet{texts.Name, texts.Caption, {}};
     auto& c = sheet.Controls;
-    ui::TControlSpec list = OptionControl(ids.List, TControlKind::FileDropListBox, texts.ListName, "",
-                                          Bounds(SheetLeft, SheetTop, ListRight - SheetLeft, PreviewTop - 4 - SheetTop),
-                                          texts.ListHint);
+    ui::TControlSpec list =
+        OptionControl(ids.List, TControlKind::FileDropListBox, texts.ListName, "",
+                      Bounds(SheetLeft, SheetTop, ListRight - SheetLeft, PreviewTop - 4 - SheetTop),
+                      texts.ListHint);
     list.Font = OptionFixedFont;
     list.Drop = ui::TFileDropSpec{true, true, texts.AutoChange};
     c.push_back(list);
-    ui::TControlSpec preview = OptionControl(ids.Preview, TControlKind::Edit, texts.PreviewName, "",
-                                             Bounds(SheetLeft, PreviewTop, ListRight - SheetLeft, PreviewHeight),
-                                             "表示だけですよ(^^;", ui::ReadOnly);
+    ui::TControlSpec preview =
+        OptionControl(ids.Preview, TControlKind::Edit, texts.PreviewName, "",
+                      Bounds(SheetLeft, PreviewTop, ListRight - SheetLeft, PreviewHeight),
+                      "表示だけですよ(^^;", ui::ReadOnly);
     preview.Font = OptionFixedFont;
     c.push_back(preview);
-    const std::array<int, 7> buttonIds{ids.Clear, ids.Add, ids.Del, ids.Up, ids.Down, ids.ExistChk, ids.Save};
+    const std::array<int, 7> buttonIds{ids.Clear, ids.Add,      ids.Del, ids.Up,
+                                       ids.Down,  ids.ExistChk, ids.Save};
     for (std::size_t i = 0; i < Buttons.size(); ++i)
-        c.push_back(OptionControl(buttonIds[i], TControlKind::Button, texts.ButtonNames[i], Buttons[i].Caption,
-                                  Bounds(ButtonLeft, SheetTop + static_cast<int>(i) * ButtonStep, ButtonWidth, ButtonHeight),
+        c.push_back(OptionControl(buttonIds[i], TControlKind::Button, texts.ButtonNames[i],
+                                  Buttons[i].Caption,
+                                  Bounds(ButtonLeft, SheetTop + static_cast<int>(i) * ButtonStep,
+                                         ButtonWidth, ButtonHeight),
                                   Buttons[i].Hint));
     return sheet;
 }
@@ -71,23 +76,31 @@ TOptionSheetSpec ListSheet(const TListSheetTexts& texts, const TFileListSheetIds
 
 TOptionSheetSpec FavoritesSheet() {
     static const TListSheetTexts texts{
-        "TabSheet4", "お気に入り", "lbFavorites",
-        "登録したお気に入りのリストです。\rタスクトレイのアイコンを「左」クリックすると\r登録したファイルがメニューで出てきます。"
-        "\rファイルのアイコンをメニューに表示するのは\r技術的には可能ですが重くなるのでする気\rはありません。",
+        "TabSheet4",
+        "お気に入り",
+        "lbFavorites",
+        "登録したお気に入りのリストです。\rタスクトレイのアイコンを「左」クリックすると\r登録したフ"
+        "ァイルがメニューで出てきます。"
+        "\rファイルのアイコンをメニューに表示するのは\r技術的には可能ですが重くなるのでする気\rはあ"
+        "りません。",
         "txtFavPre",
-        {"btnFav_Clear", "btnFav_Add", "btnFav_Del", "btnFav_Up", "btnFav_Down", "btnFav_ExistChk", "btnFav_Save"},
+        {"btnFav_Clear", "btnFav_Add", "btnFav_Del", "btnFav_Up", "btnFav_Down", "btnFav_ExistChk",
+         "btnFav_Save"},
         true};
     return ListSheet(texts, FavoritesSheetIds);
 }
 
 TOptionSheetSpec AutoSaveListSheet() {
-    static const TListSheetTexts texts{
-        "TabSheet5", "自動保存1", "lbAutoSave",
-        "自動保存の対象となるファイルのリストです。\rこれらファイルをQuillonで開いていることを\r感知した場合、そのQuillonに"
-        "Ctrl+Sキーを\r送ります。",
-        "txtASPre",
-        {"btnAS_Clear", "btnAS_Add", "btnAS_Del", "btnAS_Up", "btnAS_Down", "btnAS_ExistsChk", "btnAS_Save"},
-        false};
+    static const TListSheetTexts texts{"TabSheet5",
+                                       "自動保存1",
+                                       "lbAutoSave",
+                                       "自動保存の対象となるファイルのリストです。\rこれらファイル"
+                                       "をQuillonで開いていることを\r感知した場合、そのQuillonに"
+                                       "Ctrl+Sキーを\r送ります。",
+                                       "txtASPre",
+                                       {"btnAS_Clear", "btnAS_Add", "btnAS_Del", "btnAS_Up",
+                                        "btnAS_Down", "btnAS_ExistsChk", "btnAS_Save"},
+                                       false};
     return ListSheet(texts, AutoSaveListSheetIds);
 }
 

@@ -40,7 +40,8 @@ bool TOptionSaveSheet::OnControl(const ui::TControlEvent& event) {
             if (event.Kind == ui::TControlEventKind::Click) btnInsTimeDefClick();
             if (event.Kind == ui::TControlEventKind::ContextMenu) InsertFrom(FPorts.CursorPos());
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -54,7 +55,9 @@ void TOptionSaveSheet::txtFileDefChange() {
 }
 
 // The menu opens with its right edge at the dialog's and its top at the cursor's height.
-void TOptionSaveSheet::btnInsTimeDefClick() { InsertFrom(Point{FView.WindowRect().Right, FPorts.CursorPos().Y}); }
+void TOptionSaveSheet::btnInsTimeDefClick() {
+    InsertFrom(Point{FView.WindowRect().Right, FPorts.CursorPos().Y});
+}
 
 // The insert menu with its right edge at `at`; a chosen entry replaces the selection.
 void TOptionSaveSheet::InsertFrom(Point at) {

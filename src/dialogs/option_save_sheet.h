@@ -22,7 +22,8 @@ struct TSaveSheetPorts {
 
 class TOptionSaveSheet {
 public:
-    TOptionSaveSheet(ui::IView& view, TSaveSheetPorts ports) : FView(view), FPorts(std::move(ports)) {}
+    TOptionSaveSheet(ui::IView& view, TSaveSheetPorts ports)
+        : FView(view), FPorts(std::move(ports)) {}
 
     // At the dialog's creation: the caret of the definition box at its start and the memo
     // filled; the preview is made with the user's regional settings as read now.

@@ -4,7 +4,8 @@
 
 namespace wyndrel::dialogs {
 
-TOptionSheets::TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::function<void(bool)> favoritesChanged,
+TOptionSheets::TOptionSheets(ui::IView& view, TOptionSheetsPorts ports,
+                             std::function<void(bool)> favoritesChanged,
                              std::function<void(bool)> autoSaveChanged)
     : FPorts(std::move(ports)),
       FSave(view, FPorts.Save),
@@ -16,7 +17,9 @@ TOptionSheets::TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::fun
           std::move(favoritesChanged)),
       FAutoSaveList(
           view, AutoSaveListSheetIds, AutoSaveListTexts(), FPorts.Lists,
-          [this](const std::vector<std::string>& entries) { return dialogs::SaveAutoSaveList(entries, FPorts.Store); },
+          [this](const std::vector<std::string>& entries) {
+              return dialogs::SaveAutoSaveList(entries, FPorts.Store);
+          },
           std::move(autoSaveChanged)),
       FAutoSave(view, FPorts.Lists.Files, FPorts.Lists.Ui) {}
 
@@ -33,12 +36,13 @@ TOptionSheetValues TOptionSheets::Values() const {
 }
 
 bool TOptionSheets::OnControl(const ui::TControlEvent& event) {
-    return FSave.OnControl(event) || FFavorites.OnControl(event) || FAutoSaveList.OnControl(event) ||
-           FAutoSave.OnControl(event, FPorts.EditorPath.Path());
+    return FSave.OnControl(event) || FFavorites.OnControl(event) ||
+           FAutoSaveList.OnControl(event) || FAutoSave.OnControl(event, FPorts.EditorPath.Path());
 }
 
 bool TOptionSheets::OnDropQuery(int id, std::vector<std::string>& paths, bool& accept) {
-    return FFavorites.OnDropQuery(id, paths, accept) || FAutoSaveList.OnDropQuery(id, paths, accept);
+    return FFavorites.OnDropQuery(id, paths, accept) ||
+           FAutoSaveList.OnDropQuery(id, paths, accept);
 }
 
 }  // namespace wyndrel::dialogs

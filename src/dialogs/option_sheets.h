@@ -35,7 +35,8 @@ class TOptionSheets {
 public:
     // `favoritesChanged` and `autoSaveChanged` hear every change of either list (true) and
     // every save of it (false).
-    TOptionSheets(ui::IView& view, TOptionSheetsPorts ports, std::function<void(bool)> favoritesChanged,
+    TOptionSheets(ui::IView& view, TOptionSheetsPorts ports,
+                  std::function<void(bool)> favoritesChanged,
                   std::function<void(bool)> autoSaveChanged);
 
     // At the dialog's creation.

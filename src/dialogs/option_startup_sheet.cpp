@@ -36,9 +36,14 @@ std::int64_t LeaveNumberBox(ui::IView& view, int id) {
 bool TOptionStartupSheet::OnControl(const ui::TControlEvent& event) {
     if (event.Kind != ui::TControlEventKind::Click) return false;
     switch (event.Id) {
-        case btnInsNowPos: btnInsNowPosClick(); return true;
-        case chkUseDelay: UseDelayChanged(); return true;
-        default: return false;
+        case btnInsNowPos:
+            btnInsNowPosClick();
+            return true;
+        case chkUseDelay:
+            UseDelayChanged();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -14,6 +14,7 @@ namespace wyndrel::dialogs {
 // ones and looking through group boxes to the control inside them; for a number box, the
 // control touching its right edge at the mouse's height instead. Its id when that is an
 // up-down; none otherwise.
-std::optional<int> WheelUpDown(const std::vector<ui::TControlSpec>& sheet, const ui::IView& view, Point at);
+std::optional<int> WheelUpDown(const std::vector<ui::TControlSpec>& sheet, const ui::IView& view,
+                               Point at);
 
 }  // namespace wyndrel::dialogs

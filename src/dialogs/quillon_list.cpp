@@ -37,7 +37,8 @@ private:
 
 }  // namespace
 
-TfrmQuillonList::TfrmQuillonList(ui::IView& view, TQuillonListPorts ports) : FView(view), FPorts(std::move(ports)) {}
+TfrmQuillonList::TfrmQuillonList(ui::IView& view, TQuillonListPorts ports)
+    : FView(view), FPorts(std::move(ports)) {}
 
 TfrmQuillonList::~TfrmQuillonList() {
     // The handler calls into this object: it must not outlive it.
@@ -52,7 +53,8 @@ void TfrmQuillonList::OnShow() {
 void TfrmQuillonList::FormCreate() {
     settings::TIniAccess& ini = FPorts.Ini;
     for (int column = 0; column < ColumnCount; ++column)
-        FView.SetColumnWidth(LV, column, ini.Read(keys::ListLastWidth, column, FView.ColumnWidth(LV, column)));
+        FView.SetColumnWidth(LV, column,
+                             ini.Read(keys::ListLastWidth, column, FView.ColumnWidth(LV, column)));
     FPreviousActivation = FPorts.Activation.Replace([this] { RefreshList(); });
     FActivationInstalled = true;
 
@@ -74,7 +76,8 @@ void TfrmQuillonList::RefreshList() {
         captured = FPorts.CaptureEditors();
         if (captured) ShowRows(std::move(*captured));
     }
-    if (!captured) FPorts.Ui.ShowMessageDialog(TDialogType::Error, EnumerationFailedText, TBoxButtons::Ok);
+    if (!captured)
+        FPorts.Ui.ShowMessageDialog(TDialogType::Error, EnumerationFailedText, TBoxButtons::Ok);
 }
 
 void TfrmQuillonList::ShowRows(std::vector<layout::TLayout> records) {
@@ -88,8 +91,10 @@ void TfrmQuillonList::ShowRows(std::vector<layout::TLayout> records) {
 }
 
 void TfrmQuillonList::OnControl(const ui::TControlEvent& event) {
-    if (event.Id == btnClose && event.Kind == ui::TControlEventKind::Click) FormClose();
-    else if (event.Id == LV && event.Kind == ui::TControlEventKind::DoubleClick) LVDblClick();
+    if (event.Id == btnClose && event.Kind == ui::TControlEventKind::Click)
+        FormClose();
+    else if (event.Id == LV && event.Kind == ui::TControlEventKind::DoubleClick)
+        LVDblClick();
 }
 
 void TfrmQuillonList::OnResize() {

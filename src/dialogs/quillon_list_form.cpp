@@ -14,7 +14,8 @@ using ui::Bounds;
 constexpr int DesignClientWidth = 492;
 constexpr int DesignClientHeight = 273;
 constexpr int ListBottomGap = DesignClientHeight - 236;  // from the list's bottom to the client's
-constexpr int ButtonBottomGap = DesignClientHeight - 243;  // from the button's top to the client's bottom
+constexpr int ButtonBottomGap =
+    DesignClientHeight - 243;  // from the button's top to the client's bottom
 constexpr int ButtonWidth = 92;
 constexpr int ButtonHeight = 25;
 
@@ -32,7 +33,8 @@ ui::TFormSpec MakeForm() {
     list.Name = "LV";
     list.Bounds = ListViewBounds(DesignClientWidth, DesignClientHeight);
     list.Font = {ui::TFontFace::Gothic, 12};
-    list.Columns = {{"ファイル名", 250}, {"X", 36}, {"Y", 36}, {"幅", 36}, {"高さ", 36}, {"ｷｬﾚｯﾄ", 48}};
+    list.Columns = {{"ファイル名", 250}, {"X", 36},    {"Y", 36},
+                    {"幅", 36},          {"高さ", 36}, {"ｷｬﾚｯﾄ", 48}};
     form.Controls.push_back(list);
 
     ui::TControlSpec close;
@@ -59,7 +61,8 @@ Rect ListViewBounds(int clientWidth, int clientHeight) {
 
 Rect CloseButtonBounds(int clientWidth, int clientHeight) {
     // Truncating toward zero, also for a window narrower than the button.
-    return Bounds((clientWidth - ButtonWidth) / 2, clientHeight - ButtonBottomGap, ButtonWidth, ButtonHeight);
+    return Bounds((clientWidth - ButtonWidth) / 2, clientHeight - ButtonBottomGap, ButtonWidth,
+                  ButtonHeight);
 }
 
 }  // namespace wyndrel::dialogs

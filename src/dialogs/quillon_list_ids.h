@@ -10,6 +10,14 @@ enum TQuillonListControl : int {
 };
 
 // The list view's columns, in order.
-enum TQuillonListColumn : int { ColFileName, ColX, ColY, ColWidth, ColHeight, ColCaret, ColumnCount };
+enum TQuillonListColumn : int {
+    ColFileName,
+    ColX,
+    ColY,
+    ColWidth,
+    ColHeight,
+    ColCaret,
+    ColumnCount
+};
 
 }  // namespace wyndrel::dialogs::list_ids

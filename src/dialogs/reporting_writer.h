@@ -8,9 +8,10 @@
 namespace wyndrel::dialogs {
 
 inline settings::TSettingsWriter ReportingWriter(settings::TIniAccess& ini, IUserInterface& ui) {
-    return settings::TSettingsWriter(ini, settings::TWriteFailure::Report, [&ui](const std::string& text) {
-        ui.ShowMessageDialog(TDialogType::Error, text, TBoxButtons::Ok);
-    });
+    return settings::TSettingsWriter(
+        ini, settings::TWriteFailure::Report, [&ui](const std::string& text) {
+            ui.ShowMessageDialog(TDialogType::Error, text, TBoxButtons::Ok);
+        });
 }
 
 }  // namespace wyndrel::dialogs

@@ -21,7 +21,8 @@ bool EditorTakesSaveRequest(const TLocalDateTime& lastWrite) {
     return PackedDateTime(lastWrite) >= FirstSaveRequestBuild;
 }
 
-std::optional<bool> DetectSaveType(const std::string& editorPath, IFiles& files, IUserInterface& ui) {
+std::optional<bool> DetectSaveType(const std::string& editorPath, IFiles& files,
+                                   IUserInterface& ui) {
     std::optional<TLocalDateTime> lastWrite;
     if (files.FileExists(editorPath)) lastWrite = files.LastWriteLocalTime(editorPath);
     if (!lastWrite) {
@@ -29,7 +30,7 @@ std::optional<bool> DetectSaveType(const std::string& editorPath, IFiles& files,
         box.Text = editorPath + "ファイルは存在しません";
         box.Icon = TBoxIcon::Error;
         box.Foreground = true;
-    box.OwnedByActiveWindow = true;  // the options dialog
+        box.OwnedByActiveWindow = true;  // the options dialog
         ui.ShowMessageBox(box);
         return std::nullopt;
     }

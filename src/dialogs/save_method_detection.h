@@ -26,6 +26,7 @@ bool EditorTakesSaveRequest(const TLocalDateTime& lastWrite);
 
 // The method for the executable at `editorPath`, or none after telling the user in an error
 // box that the file does not exist.
-std::optional<bool> DetectSaveType(const std::string& editorPath, IFiles& files, IUserInterface& ui);
+std::optional<bool> DetectSaveType(const std::string& editorPath, IFiles& files,
+                                   IUserInterface& ui);
 
 }  // namespace wyndrel::dialogs

@@ -20,8 +20,9 @@ std::string BuildDocFilter(IFiles& files, const std::string& editorPath) {
     return filter + "|全てのファイル(*.*)|*.*";
 }
 
-std::optional<std::string> SelectFileToAdd(IUserInterface& ui, IFiles& files, const std::string& editorPath,
-                                           const std::string& title, WindowId owner) {
+std::optional<std::string> SelectFileToAdd(IUserInterface& ui, IFiles& files,
+                                           const std::string& editorPath, const std::string& title,
+                                           WindowId owner) {
     TFileDialog dialog;
     dialog.Title = title;
     dialog.Filter = BuildDocFilter(files, editorPath);

@@ -17,7 +17,8 @@ std::string BuildDocFilter(IFiles& files, const std::string& editorPath);
 
 // The open dialog titled `title` over `owner`; the chosen file in the form the file system
 // stores it (long names, stored letter case), or none when the user cancelled.
-std::optional<std::string> SelectFileToAdd(IUserInterface& ui, IFiles& files, const std::string& editorPath,
-                                           const std::string& title, WindowId owner);
+std::optional<std::string> SelectFileToAdd(IUserInterface& ui, IFiles& files,
+                                           const std::string& editorPath, const std::string& title,
+                                           WindowId owner);
 
 }  // namespace wyndrel::dialogs

@@ -29,10 +29,12 @@ TTitleColors RotateTitleColors(const TTitleColors& colors) {
     return rotated;
 }
 
-TfrmVerInfo::TfrmVerInfo(TVerInfoPorts ports) : FPorts(std::move(ports)), FInfVer(FPorts.Versions) {}
+TfrmVerInfo::TfrmVerInfo(TVerInfoPorts ports)
+    : FPorts(std::move(ports)), FInfVer(FPorts.Versions) {}
 
 void TfrmVerInfo::OnControl(const ui::TControlEvent& event) {
-    if (event.Id == btnOK && event.Kind == ui::TControlEventKind::Click) FPorts.View.Close();  // btnOKClick
+    if (event.Id == btnOK && event.Kind == ui::TControlEventKind::Click)
+        FPorts.View.Close();  // btnOKClick
 }
 
 void TfrmVerInfo::OnTimer(int timerId) {
@@ -42,7 +44,8 @@ void TfrmVerInfo::OnTimer(int timerId) {
 void TfrmVerInfo::FormShow() {
     // Only the address shows; the subject behind it is opened all the same.
     Rect mail = FPorts.View.Bounds(URLMAIL);
-    mail.Right = mail.Left + FPorts.Frame.TextWidth(URLMAIL, std::string("Mailto:") + ContactAddress);
+    mail.Right =
+        mail.Left + FPorts.Frame.TextWidth(URLMAIL, std::string("Mailto:") + ContactAddress);
     FPorts.View.SetBounds(URLMAIL, mail);
     FColors = StartTitleColors;
     ShowTitleColors();
@@ -54,7 +57,8 @@ void TfrmVerInfo::FormShow() {
 void TfrmVerInfo::FillInfo() {
     FInfVer.SetFileName(FPorts.ExeName);
     std::string version(" ");
-    version += FInfVer.GetMajorVersion() + "." + FInfVer.GetMinorVersion() + "." + FInfVer.GetRelease();
+    version +=
+        FInfVer.GetMajorVersion() + "." + FInfVer.GetMinorVersion() + "." + FInfVer.GetRelease();
     FPorts.View.SetText(txtVerInfo, version + " Build:" + FInfVer.GetBuild());
     FPorts.Frame.Repaint();
     // The lines added before a failure stay in the box.
@@ -93,7 +97,8 @@ void TfrmVerInfo::Focus() {
 }
 
 void TfrmVerInfo::ShowTitleColors() {
-    for (int i = 0; i < TitleLetterCount; ++i) FPorts.Frame.SetFontColor(lblTitle1 + i, FColors[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < TitleLetterCount; ++i)
+        FPorts.Frame.SetFontColor(lblTitle1 + i, FColors[static_cast<std::size_t>(i)]);
 }
 
 }  // namespace wyndrel::dialogs

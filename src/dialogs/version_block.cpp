@@ -16,14 +16,17 @@ std::uint32_t DoubleWord(std::span<const std::uint8_t> bytes, std::size_t at) {
     return Word(bytes, at) | (static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16);
 }
 
-constexpr std::size_t AlignUp(std::size_t offset) { return (offset + 3) & ~static_cast<std::size_t>(3); }
+constexpr std::size_t AlignUp(std::size_t offset) {
+    return (offset + 3) & ~static_cast<std::size_t>(3);
+}
 
 // UTF-16 code units to UTF-8; a lone surrogate becomes U+FFFD.
 std::string FromUtf16(const std::vector<char16_t>& units) {
     std::string out;
     for (std::size_t i = 0; i < units.size(); ++i) {
         char32_t c = units[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
         else if (c >= 0xD800 && c <= 0xDFFF)
             c = 0xFFFD;
@@ -43,7 +46,8 @@ struct TNode {
 };
 
 // The node at `begin` inside [begin, limit); none when it cannot be a node.
-std::optional<TNode> ReadNode(std::span<const std::uint8_t> block, std::size_t begin, std::size_t limit) {
+std::optional<TNode> ReadNode(std::span<const std::uint8_t> block, std::size_t begin,
+                              std::size_t limit) {
     if (begin + HeaderSize > limit) return std::nullopt;
     const std::uint16_t length = Word(block, begin);
     if (length < HeaderSize || begin + length > limit) return std::nullopt;
@@ -61,7 +65,8 @@ std::optional<TNode> ReadNode(std::span<const std::uint8_t> block, std::size_t b
     }
     node.Key = FromUtf16(key);
     node.ValueBegin = std::min(AlignUp(at + 2), node.End);
-    const std::size_t valueBytes = node.IsText ? std::size_t{node.ValueLength} * 2 : node.ValueLength;
+    const std::size_t valueBytes =
+        node.IsText ? std::size_t{node.ValueLength} * 2 : node.ValueLength;
     node.ValueEnd = std::min(node.ValueBegin + valueBytes, node.End);
     node.ChildrenBegin = std::min(AlignUp(node.ValueEnd), node.End);
     return node;
@@ -70,13 +75,16 @@ std::optional<TNode> ReadNode(std::span<const std::uint8_t> block, std::size_t b
 bool SameKey(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
 }
 
-std::optional<TNode> FindChild(std::span<const std::uint8_t> block, const TNode& parent, std::string_view key) {
+std::optional<TNode> FindChild(std::span<const std::uint8_t> block, const TNode& parent,
+                               std::string_view key) {
     std::size_t at = parent.ChildrenBegin;
     while (auto child = ReadNode(block, at, parent.End)) {
         if (SameKey(child->Key, key)) return child;
@@ -87,7 +95,8 @@ std::optional<TNode> FindChild(std::span<const std::uint8_t> block, const TNode&
 
 }  // namespace
 
-std::optional<TVersionValue> QueryVersionValue(std::span<const std::uint8_t> block, std::string_view subBlock) {
+std::optional<TVersionValue> QueryVersionValue(std::span<const std::uint8_t> block,
+                                               std::string_view subBlock) {
     std::optional<TNode> node = ReadNode(block, 0, block.size());
     while (node) {
         while (!subBlock.empty() && subBlock.front() == '\\') subBlock.remove_prefix(1);
@@ -97,8 +106,8 @@ std::optional<TVersionValue> QueryVersionValue(std::span<const std::uint8_t> blo
         subBlock = slash == std::string_view::npos ? std::string_view{} : subBlock.substr(slash);
     }
     if (!node) return std::nullopt;
-    return TVersionValue{block.subspan(node->ValueBegin, node->ValueEnd - node->ValueBegin), node->ValueLength,
-                         node->IsText};
+    return TVersionValue{block.subspan(node->ValueBegin, node->ValueEnd - node->ValueBegin),
+                         node->ValueLength, node->IsText};
 }
 
 std::string VersionText(const TVersionValue& value) {

@@ -14,14 +14,15 @@ namespace wyndrel::dialogs {
 
 struct TVersionValue {
     std::span<const std::uint8_t> Data;  // the value's bytes, cut at its node's end
-    std::uint32_t Length = 0;            // as the platform reports it: characters for text, else bytes
+    std::uint32_t Length = 0;  // as the platform reports it: characters for text, else bytes
     bool IsText = false;
 };
 
 // The value at `subBlock` ("\" for the root's fixed part, "\VarFileInfo\Translation",
 // "\StringFileInfo\041103A4\FileVersion"); keys compare without regard to case. None when a
 // key on the way is missing.
-std::optional<TVersionValue> QueryVersionValue(std::span<const std::uint8_t> block, std::string_view subBlock);
+std::optional<TVersionValue> QueryVersionValue(std::span<const std::uint8_t> block,
+                                               std::string_view subBlock);
 
 // A text value as UTF-8, up to its length or its first zero character.
 std::string VersionText(const TVersionValue& value);

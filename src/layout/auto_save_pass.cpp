@@ -41,7 +41,9 @@ void KeystrokeSave(IDesktop& desktop, TBoundedWait& wait, WindowId editor, Windo
     desktop.SetActiveWindow(previous);
 }
 
-bool IsEditor(TLayoutEngine& engine, WindowId window) { return engine.GetWndClassName(window) == EditorMainClass; }
+bool IsEditor(TLayoutEngine& engine, WindowId window) {
+    return engine.GetWndClassName(window) == EditorMainClass;
+}
 
 void AllFilesPass(TLayoutEngine& engine, TBoundedWait& wait, TSaveType saveType) {
     IDesktop& desktop = engine.Desktop();
@@ -68,7 +70,8 @@ std::vector<std::string> ListedFiles(settings::TIniAccess& ini) {
     return files;
 }
 
-void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wait, TSaveType saveType) {
+void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wait,
+              TSaveType saveType) {
     const std::vector<std::string> files = ListedFiles(ini);
     IDesktop& desktop = engine.Desktop();
     VisitTopLevelWindows(desktop, [&](WindowId window) {
@@ -78,7 +81,9 @@ void ListPass(TLayoutEngine& engine, settings::TIniAccess& ini, TBoundedWait& wa
             WindowId text = desktop.FindChild(window, EditorTextClass);
             if (!path || !text) return true;
             std::string shown = text::LocaleUpper(WholeWindowText(desktop, path));
-            if (std::find(files.begin(), files.end(), shown) == files.end() || !desktop.IsModified(text)) return true;
+            if (std::find(files.begin(), files.end(), shown) == files.end() ||
+                !desktop.IsModified(text))
+                return true;
             if (saveType == TSaveType::Message)
                 desktop.PostPrivateMessage(window, WM_SAVEREQUEST);
             else

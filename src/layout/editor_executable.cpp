@@ -37,7 +37,10 @@ std::vector<std::string> Candidates(IProcesses& processes) {
 std::string ChooseAmong(const std::vector<std::string>& candidates, IUserInterface& ui) {
     for (size_t i = 0;; i = (i + 1) % candidates.size()) {
         TMessageBox question;
-        question.Text = "複数のQuillonインストールパスを検出しました。\r\nこのQuillonのパスでよろしいですか？\r\n" + candidates[i];
+        question.Text =
+            "複数のQuillonインストールパスを検出しました。\r\nこのQuillonのパスでよろしいですか？\r"
+            "\n" +
+            candidates[i];
         question.Caption = CaptionQuestion;
         question.Icon = TBoxIcon::Question;
         question.Buttons = TBoxButtons::YesNoCancel;
@@ -45,9 +48,12 @@ std::string ChooseAmong(const std::vector<std::string>& candidates, IUserInterfa
         question.TopMost = true;
         question.OwnedByDesktop = true;
         switch (ui.ShowMessageBox(question)) {
-            case TBoxAnswer::Yes: return candidates[i];
-            case TBoxAnswer::No: continue;
-            default: return {};
+            case TBoxAnswer::Yes:
+                return candidates[i];
+            case TBoxAnswer::No:
+                continue;
+            default:
+                return {};
         }
     }
 }
@@ -57,14 +63,17 @@ std::string ChooseAmong(const std::vector<std::string>& candidates, IUserInterfa
 std::string FindEditorExecutable(IFiles& files, IProcesses& processes, IUserInterface& ui) {
     if (files.FileExists(std::string(DefaultEditorPath))) {
         TMessageBox found = InformationBox(
-            "一番インストールされていると思われるパス\r\nC:\\\\Program Files\\Quillon\\\r\nにQuillonを発見しました。\r\n"
+            "一番インストールされていると思われるパス\r\nC:\\\\Program "
+            "Files\\Quillon\\\r\nにQuillonを発見しました。\r\n"
             "このパスを設定します。");
         found.Foreground = true;
         ui.ShowMessageBox(found);
         return std::string(DefaultEditorPath);
     }
     TMessageBox request;
-    request.Text = "Quillonを起動してください。自動でパスを検出します。\r\nQuillonを起動したら [OK] ボタンをクリックしてください。";
+    request.Text =
+        "Quillonを起動してください。自動でパスを検出します。\r\nQuillonを起動したら [OK] "
+        "ボタンをクリックしてください。";
     request.Caption = "Quillonのパス検出";
     request.TopMost = true;
     request.Foreground = true;
@@ -72,12 +81,13 @@ std::string FindEditorExecutable(IFiles& files, IProcesses& processes, IUserInte
 
     std::vector<std::string> candidates = Candidates(processes);
     if (candidates.empty()) {
-        ui.ShowMessageBox(InformationBox("Quillonを探しましたが起動してません。\r\nご自分で入力するか参照してください。"));
+        ui.ShowMessageBox(InformationBox(
+            "Quillonを探しましたが起動してません。\r\nご自分で入力するか参照してください。"));
         return {};
     }
     if (candidates.size() == 1) {
-        ui.ShowMessageBox(
-            InformationBox("Quillonを発見できました。\r\n" + candidates[0] + "\r\nがQuillonのパスとして設定されます。"));
+        ui.ShowMessageBox(InformationBox("Quillonを発見できました。\r\n" + candidates[0] +
+                                         "\r\nがQuillonのパスとして設定されます。"));
         return candidates[0];
     }
     return ChooseAmong(candidates, ui);

@@ -12,8 +12,8 @@
 namespace wyndrel::layout {
 namespace {
 
-constexpr std::array<const char*, 10> DocumentTypeWords{"", "html", "perl", "ini", "bat",
-                                                        "cpp", "java", "vb", "hsp", "pas"};
+constexpr std::array<const char*, 10> DocumentTypeWords{"",    "html", "perl", "ini", "bat",
+                                                        "cpp", "java", "vb",   "hsp", "pas"};
 
 }  // namespace
 
@@ -34,9 +34,9 @@ std::optional<std::string> NewDocumentCommandLine(const std::string& editorPath,
     return commandLine;
 }
 
-std::optional<TStartedProcess> TEditorLauncher::Launch(const std::string& commandLine,
-                                                      const std::optional<TStartPlacement>& placement,
-                                                      TPriorityClass startPriority) {
+std::optional<TStartedProcess> TEditorLauncher::Launch(
+    const std::string& commandLine, const std::optional<TStartPlacement>& placement,
+    TPriorityClass startPriority) {
     auto process = FProcesses.StartProcess(FEditorPath.Path(), commandLine, placement);
     // A priority the system refuses leaves the editor at its own; it starts all the same.
     if (process) GoOnRegardless(FProcesses.SetPriority(*process, startPriority));
@@ -50,19 +50,21 @@ void TEditorLauncher::FinishStart(const TStartedProcess& process) {
     FProcesses.CloseProcess(process);
 }
 
-void TEditorLauncher::StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
+void TEditorLauncher::StartEditor(const std::string& commandLine,
+                                  const std::optional<TStartPlacement>& placement,
                                   TPriorityClass startPriority) {
     if (auto process = Launch(commandLine, placement, startPriority)) FinishStart(*process);
 }
 
-std::optional<TStartedProcess> TEditorLauncher::LaunchForEntry(const TLayout& entry,
-                                                               const std::vector<TMonitor>& monitors) {
+std::optional<TStartedProcess> TEditorLauncher::LaunchForEntry(
+    const TLayout& entry, const std::vector<TMonitor>& monitors) {
     // A rectangle from another desk, or beyond a monitor unplugged since, is brought onto
     // this one before the editor is started.
     const TWindowBox box = OnScreenPlacementBox(entry, monitors);
     std::optional<TStartPlacement> placement;
     if (box.Width > 0) placement = box;
-    return Launch(OpenFileCommandLine(FEditorPath.Path(), entry.FileName), placement, TPriorityClass::High);
+    return Launch(OpenFileCommandLine(FEditorPath.Path(), entry.FileName), placement,
+                  TPriorityClass::High);
 }
 
 void TEditorLauncher::ReportNotConfirmed() {
@@ -83,7 +85,8 @@ void TEditorLauncher::RestoreIfMinimisedOrMaximised(WindowId window) {
 }
 
 void TEditorLauncher::OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top,
-                                      std::int32_t width, std::int32_t height, std::int32_t selStart) {
+                                      std::int32_t width, std::int32_t height,
+                                      std::int32_t selStart) {
     OpenLayoutEntry(TLayout{path, selStart, left, top, width, height, {}});
 }
 
@@ -123,7 +126,8 @@ void TEditorLauncher::OpenFileInEditor(const std::string& path) {
     if (RefusesPath(path)) return;
     std::optional<TFoundEditor> found = FEngine.FindEditorByFile(path);
     if (!found) {
-        StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), std::nullopt, TPriorityClass::High);
+        StartEditor(OpenFileCommandLine(FEditorPath.Path(), path), std::nullopt,
+                    TPriorityClass::High);
         found = FEngine.FindEditorByFile(path);
         if (!found) {
             ReportNotConfirmed();
@@ -142,7 +146,8 @@ void TEditorLauncher::OpenFileInEditor(const std::string& path) {
 void TEditorLauncher::StartNewEditor(int type) {
     auto commandLine = NewDocumentCommandLine(FEditorPath.Path(), type);
     if (!commandLine) return;
-    StartEditor(*commandLine, std::nullopt, type == 0 ? TPriorityClass::RealTime : TPriorityClass::High);
+    StartEditor(*commandLine, std::nullopt,
+                type == 0 ? TPriorityClass::RealTime : TPriorityClass::High);
 }
 
 }  // namespace wyndrel::layout

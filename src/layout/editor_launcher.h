@@ -21,7 +21,8 @@ inline constexpr std::uint32_t WindowSearchMs = 1000;
 
 inline constexpr const char* EditorNotConfirmedText = "起動させたQuillonを確認できませんでした。";
 // Follows the path, on a line of its own, in the box for a path no file can have.
-inline constexpr const char* UnusablePathText = "パスに使えない文字が含まれているため、Quillonを起動しませんでした。";
+inline constexpr const char* UnusablePathText =
+    "パスに使えない文字が含まれているため、Quillonを起動しませんでした。";
 
 // The editor's command lines; the executable path is not quoted.
 std::string OpenFileCommandLine(const std::string& editorPath, const std::string& path);
@@ -42,8 +43,13 @@ public:
 class TEditorLauncher : public IEditorStarter {
 public:
     // Starts the editor `editorPath` names at the moment of each start.
-    TEditorLauncher(TLayoutEngine& engine, const TEditorPath& editorPath, IProcesses& processes, IUserInterface& ui)
-        : FEngine(engine), FEditorPath(editorPath), FProcesses(processes), FUi(ui), FWait(processes, ui) {}
+    TEditorLauncher(TLayoutEngine& engine, const TEditorPath& editorPath, IProcesses& processes,
+                    IUserInterface& ui)
+        : FEngine(engine),
+          FEditorPath(editorPath),
+          FProcesses(processes),
+          FUi(ui),
+          FWait(processes, ui) {}
 
     // One entry of a layout: shown at its place and in its show state (PlaceEditorWindow),
     // in front, with its caret. A started editor is asked to open at the normal rectangle.
@@ -55,14 +61,14 @@ public:
     // placed. Entries for one file start one editor.
     void OpenLayoutEntries(const std::vector<TLayout>& entries);
     // An entry of a window in its normal state.
-    void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top, std::int32_t width,
-                         std::int32_t height, std::int32_t selStart);
+    void OpenLayoutEntry(const std::string& path, std::int32_t left, std::int32_t top,
+                         std::int32_t width, std::int32_t height, std::int32_t selStart);
     void OpenFileInEditor(const std::string& path) override;
     void StartNewEditor(int type) override;
 
 private:
-    void StartEditor(const std::string& commandLine, const std::optional<TStartPlacement>& placement,
-                     TPriorityClass startPriority);
+    void StartEditor(const std::string& commandLine,
+                     const std::optional<TStartPlacement>& placement, TPriorityClass startPriority);
     // The first half of a start: the process started and raised to `startPriority`.
     std::optional<TStartedProcess> Launch(const std::string& commandLine,
                                           const std::optional<TStartPlacement>& placement,
@@ -71,7 +77,8 @@ private:
     // normal, its handles released.
     void FinishStart(const TStartedProcess& process);
     // The editor for a layout entry, asked to open at the entry's on-screen normal rectangle.
-    std::optional<TStartedProcess> LaunchForEntry(const TLayout& entry, const std::vector<TMonitor>& monitors);
+    std::optional<TStartedProcess> LaunchForEntry(const TLayout& entry,
+                                                  const std::vector<TMonitor>& monitors);
     // An editor started for an entry before its turn, not yet waited for; no process when
     // the start failed.
     struct TEarlyStart {

@@ -12,19 +12,23 @@ TWindowBox OnScreenPlacementBox(const TLayout& entry, const std::vector<TMonitor
     return MoveOntoNearestWorkArea(PlacementBox(entry), monitors);
 }
 
-void PlaceEditorWindow(IDesktop& desktop, WindowId window, const TLayout& entry, TPlaceStacking stacking) {
+void PlaceEditorWindow(IDesktop& desktop, WindowId window, const TLayout& entry,
+                       TPlaceStacking stacking) {
     const bool toTop = stacking == TPlaceStacking::BringToTop;
     TGeometryPass pass(desktop);
     if (desktop.IsZoomed(window) || desktop.IsIconic(window)) {
-        if (toTop) desktop.Restore(window);
-        else desktop.RestoreWithoutActivating(window);
+        if (toTop)
+            desktop.Restore(window);
+        else
+            desktop.RestoreWithoutActivating(window);
     }
     const TWindowBox box = OnScreenPlacementBox(entry, desktop.Monitors());
     const TPlacementFlags flags = toTop ? TPlacementFlags::ShowWindow
                                         : TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate;
     // A window that is gone is not placed, and the maximising below finds nothing either.
-    GoOnRegardless(desktop.SetWindowPos(window, toTop ? TInsertAfter::NotTopMost : TInsertAfter::Top, box.Left,
-                                        box.Top, box.Width, box.Height, flags));
+    GoOnRegardless(desktop.SetWindowPos(window,
+                                        toTop ? TInsertAfter::NotTopMost : TInsertAfter::Top,
+                                        box.Left, box.Top, box.Width, box.Height, flags));
     if (entry.ShowState == TShowState::Maximized) desktop.Maximize(window);
 }
 

@@ -11,8 +11,8 @@ namespace wyndrel::layout {
 
 // How a placed window stands among the others afterwards.
 enum class TPlaceStacking {
-    BringToTop,   // shown and put at the top of the ordinary windows, activated
-    KeepZOrder,   // left where it is in the Z order and not activated (but see maximising)
+    BringToTop,  // shown and put at the top of the ordinary windows, activated
+    KeepZOrder,  // left where it is in the Z order and not activated (but see maximising)
 };
 
 // The rectangle `entry`'s window is placed at before it is shown as it was: its normal one,
@@ -24,6 +24,7 @@ TWindowBox OnScreenPlacementBox(const TLayout& entry, const std::vector<TMonitor
 // holds its normal rectangle and "restore down" returns it there. Maximising activates the
 // window whatever `stacking` says: the platform has no maximising that does not. A window
 // that closed meanwhile is left alone without a word.
-void PlaceEditorWindow(IDesktop& desktop, WindowId window, const TLayout& entry, TPlaceStacking stacking);
+void PlaceEditorWindow(IDesktop& desktop, WindowId window, const TLayout& entry,
+                       TPlaceStacking stacking);
 
 }  // namespace wyndrel::layout

@@ -42,7 +42,9 @@ std::string WholeWindowText(IDesktop& desktop, WindowId window) {
 }
 
 // Compared with the class name as it is: a capture asks this of every top-level window.
-bool TLayoutEngine::IsEditorWindow(WindowId window) { return GetWndClassName(window) == EditorMainClass; }
+bool TLayoutEngine::IsEditorWindow(WindowId window) {
+    return GetWndClassName(window) == EditorMainClass;
+}
 
 std::string TLayoutEngine::GetWndClassName(WindowId window) {
     auto name = FDesktop.ClassName(window, ClassNameBufferLength);
@@ -63,15 +65,18 @@ std::optional<std::vector<TLayout>> TLayoutEngine::CaptureEditors() {
         if (!IsEditorWindow(window)) return true;
         std::string fileName = GetEditorFileName(window);
         // Trimmed in place: most paths have nothing to trim and are not copied.
-        if (const std::string_view trimmed = text::Trim(fileName); trimmed.size() != fileName.size())
+        if (const std::string_view trimmed = text::Trim(fileName);
+            trimmed.size() != fileName.size())
             fileName = std::string(trimmed);
         if (fileName.empty()) return true;
         // A window that closed since the enumeration began has no rectangle: passed over.
         auto bounds = RestoredWindowRect(window);
         if (!bounds) return true;
-        std::int32_t selStart = FDesktop.SelectionStart(FDesktop.FindChild(window, EditorTextClass));
-        TLayout& entry = layouts.emplace_back(
-            TLayout{std::move(fileName), selStart, bounds->Left, bounds->Top, bounds->Width(), bounds->Height(), window});
+        std::int32_t selStart =
+            FDesktop.SelectionStart(FDesktop.FindChild(window, EditorTextClass));
+        TLayout& entry =
+            layouts.emplace_back(TLayout{std::move(fileName), selStart, bounds->Left, bounds->Top,
+                                         bounds->Width(), bounds->Height(), window});
         RecordShowState(window, entry);
         return true;
     });

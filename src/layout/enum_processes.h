@@ -17,12 +17,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-inline constexpr const char* SnapshotFailedText = "プロセスのスナップショットを取得できませんでした。";
+inline constexpr const char* SnapshotFailedText =
+    "プロセスのスナップショットを取得できませんでした。";
 
 // Called per process with its path, its id, the flag that stops the enumeration when
 // cleared, and the caller's value.
-using TEnumProcessesProc =
-    std::function<void(const std::string& exeName, std::uint32_t processId, bool& continueEnum, std::int32_t lParam)>;
+using TEnumProcessesProc = std::function<void(const std::string& exeName, std::uint32_t processId,
+                                              bool& continueEnum, std::int32_t lParam)>;
 
 class TEnumProcesses {
 public:

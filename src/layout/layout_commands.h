@@ -19,6 +19,7 @@ bool SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const 
 // Reads the whole file first; when it cannot be read or holds a bad line, tells the user why,
 // starts and moves nothing, and raises ESilentAbort. Otherwise restores every entry in order
 // and returns true; false when the user stopped at the question about the file's header.
-bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, const std::string& path);
+bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui,
+                const std::string& path);
 
 }  // namespace wyndrel::layout

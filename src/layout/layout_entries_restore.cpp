@@ -42,7 +42,8 @@ void TEditorLauncher::OpenLayoutEntries(const std::vector<TLayout>& entries) {
             early.Starts[i] = TEarlyStart{LaunchForEntry(entries[i], monitors)};
         }
     }
-    for (size_t i = 0; i < entries.size(); ++i) OpenEntry(entries[i], std::exchange(early.Starts[i], std::nullopt));
+    for (size_t i = 0; i < entries.size(); ++i)
+        OpenEntry(entries[i], std::exchange(early.Starts[i], std::nullopt));
 }
 
 }  // namespace wyndrel::layout

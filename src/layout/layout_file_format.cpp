@@ -28,7 +28,8 @@ constexpr std::string_view MaximizedLinePrefix = "#Show=Maximized;Normal=";
 
 // Characters from `first` (counting from 0), at most `count` of them. On an ASCII line a
 // character is a byte, so the limits are plain byte positions.
-std::string_view Characters(std::string_view line, bool ascii, size_t first, size_t count = std::string_view::npos) {
+std::string_view Characters(std::string_view line, bool ascii, size_t first,
+                            size_t count = std::string_view::npos) {
     if (ascii) return first >= line.size() ? std::string_view() : line.substr(first, count);
     std::string_view head = text::FirstCharacters(line, first);
     std::string_view rest = line.substr(head.size());
@@ -36,13 +37,15 @@ std::string_view Characters(std::string_view line, bool ascii, size_t first, siz
 }
 
 bool IsAscii(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The key: the first five characters upper-cased, then trimmed. An ASCII key is upper-cased
 // byte by byte, which is what the locale's mapping does to ASCII letters.
 std::string LineKey(std::string_view line, bool ascii) {
-    if (!ascii) return std::string(text::Trim(text::LocaleUpper(Characters(line, false, 0, KeyLength))));
+    if (!ascii)
+        return std::string(text::Trim(text::LocaleUpper(Characters(line, false, 0, KeyLength))));
     std::string_view head = text::Trim(line.substr(0, std::min(line.size(), KeyLength)));
     std::string key(head);
     for (char& c : key) {
@@ -60,8 +63,10 @@ public:
         if (FDone || FRest.empty()) return std::nullopt;
         const size_t end = FRest.find('\n');
         std::string_view line = FRest.substr(0, end);
-        if (end == std::string_view::npos) FDone = true;
-        else FRest.remove_prefix(end + 1);
+        if (end == std::string_view::npos)
+            FDone = true;
+        else
+            FRest.remove_prefix(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         return line;
     }
@@ -186,11 +191,14 @@ public:
         if (key.empty() || key[0] == '#' || key[0] == ';') {
             if (!afterRect || !TakeShowState(line)) FContent.SkippedLines.push_back(number);
         } else if (key == "FILE=") {
-            FContent.Entries.push_back(TLayout{std::string(Characters(line, ascii, KeyLength)), 0, 0, 0, 200, 400, {}});
+            FContent.Entries.push_back(
+                TLayout{std::string(Characters(line, ascii, KeyLength)), 0, 0, 0, 200, 400, {}});
         } else if (key == "CURS=" && !FContent.Entries.empty()) {
             TConversion caret = Convert(Characters(line, ascii, KeyLength, CaretValueLength));
-            if (caret.Error) Fail(TLayoutLineFailure::ConversionError, number, CaretPoint, *caret.Error);
-            else FContent.Entries.back().SelStart = caret.Value;
+            if (caret.Error)
+                Fail(TLayoutLineFailure::ConversionError, number, CaretPoint, *caret.Error);
+            else
+                FContent.Entries.back().SelStart = caret.Value;
         } else if (key == "RECT=" && !FContent.Entries.empty()) {
             const std::string_view value = Characters(line, ascii, KeyLength, RectValueLength);
             TLayout& entry = FContent.Entries.back();
@@ -220,8 +228,8 @@ private:
     }
 
     void Fail(TLayoutLineFailure kind, int number, const char* point, std::string message) {
-        FContent.Error = TLayoutFileError{kind, number, point ? point : "", point ? ConvertErrorType : "",
-                                          std::move(message)};
+        FContent.Error = TLayoutFileError{kind, number, point ? point : "",
+                                          point ? ConvertErrorType : "", std::move(message)};
     }
 
     TLayoutFileContent& FContent;
@@ -266,14 +274,17 @@ TLayoutFileContent ReadLayoutText(std::string_view text) {
                                                      : THeaderKind::Unknown;
     TLayoutReader reader(content);
     int number = 1;
-    for (auto line = lines.Next(); line && !content.Error; line = lines.Next()) reader.ReadLine(*line, ++number);
+    for (auto line = lines.Next(); line && !content.Error; line = lines.Next())
+        reader.ReadLine(*line, ++number);
     return content;
 }
 
 std::string LayoutFileErrorText(const TLayoutFileError& error) {
     if (error.Kind == TLayoutLineFailure::UnrecognisedLine)
-        return "コメント以外で認識不能な行です。\r\nエラー行数：" + text::IntToStr(error.LineNumber);
-    return error.TypeName + " クラスのエラーが発生しました。\r\n 行数: " + text::IntToStr(error.LineNumber) +
+        return "コメント以外で認識不能な行です。\r\nエラー行数：" +
+               text::IntToStr(error.LineNumber);
+    return error.TypeName +
+           " クラスのエラーが発生しました。\r\n 行数: " + text::IntToStr(error.LineNumber) +
            " \r\n発生ポイント：" + error.PointLabel + "\r\nメッセージ：" + error.Message;
 }
 

@@ -22,10 +22,10 @@ enum class TLayoutLineFailure { UnrecognisedLine, ConversionError };
 // Why a layout file was refused, and where.
 struct TLayoutFileError {
     TLayoutLineFailure Kind = TLayoutLineFailure::UnrecognisedLine;
-    int LineNumber = 0;       // physical lines from 1, the header being line 1
-    std::string PointLabel;   // which kind of line failed to convert
-    std::string TypeName;     // the error's type name
-    std::string Message;      // the error's message
+    int LineNumber = 0;      // physical lines from 1, the header being line 1
+    std::string PointLabel;  // which kind of line failed to convert
+    std::string TypeName;    // the error's type name
+    std::string Message;     // the error's message
 };
 
 struct TLayoutFileContent {

@@ -22,7 +22,8 @@ std::string LayoutReadErrorText(const TPlatformError& error) {
     return text;
 }
 
-std::optional<TPlatformError> WriteLayoutFile(IFiles& files, const std::string& path, std::vector<TLayout> entries) {
+std::optional<TPlatformError> WriteLayoutFile(IFiles& files, const std::string& path,
+                                              std::vector<TLayout> entries) {
     for (TLayout& entry : entries) {
         auto stored = StorablePath(files, entry.FileName);
         if (auto* error = std::get_if<TPlatformError>(&stored)) return *error;

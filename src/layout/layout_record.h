@@ -16,9 +16,9 @@ struct TLayout {
     std::int32_t SelStart = 0;  // caret: character index of the selection start
     std::int32_t Left = 0;      // screen pixels
     std::int32_t Top = 0;
-    std::int32_t Width = 0;     // right edge minus left edge
-    std::int32_t Height = 0;    // bottom edge minus top edge
-    WindowId Wnd;               // the editor's main window; capture only, never stored in a file
+    std::int32_t Width = 0;   // right edge minus left edge
+    std::int32_t Height = 0;  // bottom edge minus top edge
+    WindowId Wnd;             // the editor's main window; capture only, never stored in a file
     // A maximised window keeps Left ... Height as the platform reports them while maximised,
     // which is what readers that do not know the show state restore, and holds here the
     // rectangle it is restored to (screen pixels); a window in any other state has none.

@@ -14,7 +14,8 @@ constexpr const char* UserErrorPrefix = "ユーザーエラーが発生しまし
 constexpr const char* OldGenerationNotice =
     "このファイルは古いQuillonデスクトップです。\rこのバージョンではカーソル位置は復元されません。";
 constexpr const char* NotALayoutQuestion =
-    "このファイルはQuillonデスクトップファイルではなさそうです。\r\n読み込みを中断してもよろしいですか？\r\n"
+    "このファイルはQuillonデスクトップファイルではなさそうです。\r\n読み込みを中断してもよろしいで"
+    "すか？\r\n"
     "警告：非レイアウトファイルを読ませるとエラーで強制的に\r\n終了される場合があります。";
 
 [[noreturn]] void Abandon(TStatusTitle& title, IUserInterface& ui, const std::string& why) {
@@ -46,11 +47,13 @@ bool AcceptHeader(THeaderKind header, IUserInterface& ui) {
 
 }  // namespace
 
-bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui, const std::string& path) {
+bool LoadLayout(TEditorLauncher& launcher, IFiles& files, IUserInterface& ui,
+                const std::string& path) {
     TStatusTitle title(ui);
     title.Show(LoadingTitle);
     TLayoutFileRead read = ReadLayoutFile(files, path);
-    if (auto* error = std::get_if<TPlatformError>(&read)) Abandon(title, ui, LayoutReadErrorText(*error));
+    if (auto* error = std::get_if<TPlatformError>(&read))
+        Abandon(title, ui, LayoutReadErrorText(*error));
     const TLayoutFileContent content = std::get<TLayoutFileContent>(std::move(read));
 
     title.Show(std::string(LoadingTitle) + "-バージョンチェック中");

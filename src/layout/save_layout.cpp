@@ -13,8 +13,10 @@ namespace {
 std::string ReadOnlyQuestion(const std::string& path) {
     std::string text = "レイアウト保存先として指定されたファイル\r\n'";
     text += path;
-    text += "'\r\nは、読み取り専用属性が付いています。この属性をはずしますか？\r\n"
-            "読み取り専用属性は保存後も外しっぱなしになります。\r\n「いいえ」を押すと保存をキャンセルします。";
+    text +=
+        "'\r\nは、読み取り専用属性が付いています。この属性をはずしますか？\r\n"
+        "読み取り専用属性は保存後も外しっぱなしになります。\r\n「いいえ」を押すと保存をキャンセルし"
+        "ます。";
     return text;
 }
 
@@ -53,7 +55,8 @@ bool SaveLayout(TLayoutEngine& engine, IFiles& files, IUserInterface& ui, const 
         return false;
     }
     if (entries->empty()) {
-        ui.ShowMessageDialog(TDialogType::Information, "Quillonは見つかりませんでした", TBoxButtons::Ok);
+        ui.ShowMessageDialog(TDialogType::Information, "Quillonは見つかりませんでした",
+                             TBoxButtons::Ok);
         return false;
     }
     title.Show("属性チェック中...");

@@ -7,9 +7,9 @@ namespace wyndrel {
 
 struct TLocalDateTime {
     int Year = 2000;
-    int Month = 1;   // 1 to 12
-    int Day = 1;     // 1 to 31
-    int Hour = 0;    // 0 to 23
+    int Month = 1;  // 1 to 12
+    int Day = 1;    // 1 to 31
+    int Hour = 0;   // 0 to 23
     int Minute = 0;
     int Second = 0;
     int Millisecond = 0;

@@ -26,7 +26,8 @@ enum class TPlacementFlags : std::uint32_t {
     NoActivate = 16,  // the window is not made the active one
 };
 constexpr TPlacementFlags operator|(TPlacementFlags a, TPlacementFlags b) {
-    return static_cast<TPlacementFlags>(static_cast<std::uint32_t>(a) | static_cast<std::uint32_t>(b));
+    return static_cast<TPlacementFlags>(static_cast<std::uint32_t>(a) |
+                                        static_cast<std::uint32_t>(b));
 }
 constexpr bool HasFlag(TPlacementFlags flags, TPlacementFlags flag) {
     return (static_cast<std::uint32_t>(flags) & static_cast<std::uint32_t>(flag)) != 0;
@@ -42,7 +43,8 @@ public:
     // EnumWindows: visits the top-level windows from the top of the Z order down while
     // `visit` returns true. The result is the platform's success flag; a visit that asks
     // to stop ends the enumeration without making it a failure.
-    [[nodiscard]] virtual bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) = 0;
+    [[nodiscard]] virtual bool EnumerateTopLevelWindows(
+        const std::function<bool(WindowId)>& visit) = 0;
 
     // GetClassName into a buffer of `limit` characters (at most limit - 1 of the name);
     // no value when the platform cannot tell.
@@ -82,9 +84,9 @@ public:
     virtual void Maximize(WindowId window) = 0;
     // SetWindowPos; false when the window is gone or the platform refused.
     // Position and size apart, as the call takes them, so no edge is ever computed.
-    [[nodiscard]] virtual bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,
-                                            std::int32_t top, std::int32_t width, std::int32_t height,
-                                            TPlacementFlags flags) = 0;
+    [[nodiscard]] virtual bool SetWindowPos(WindowId window, TInsertAfter insertAfter,
+                                            std::int32_t left, std::int32_t top, std::int32_t width,
+                                            std::int32_t height, TPlacementFlags flags) = 0;
     // SetForegroundWindow; the platform may refuse (false) when another program has the
     // user's attention.
     [[nodiscard]] virtual bool SetForeground(WindowId window) = 0;

@@ -33,8 +33,8 @@ public:
     // puts it in place in one step, keeping the attributes, creation time and security of an
     // existing `path`; on failure `path` is left as it was. A text with a character the code
     // page cannot hold is not written at all (error 1113).
-    [[nodiscard]] virtual std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
-                                                                                const std::string& text) = 0;
+    [[nodiscard]] virtual std::optional<TPlatformError> WriteTextFileAtomically(
+        const std::string& path, const std::string& text) = 0;
     [[nodiscard]] virtual bool RemoveFile(const std::string& path) = 0;
     // Whether a write could put a new text at `path` now: its folder takes a new file (a write
     // goes through a temporary file beside the target) and a file already there may be opened

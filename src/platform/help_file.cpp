@@ -19,7 +19,8 @@ std::optional<std::string> HelpFileToShow(const THelpFiles& help, IFiles& files)
 }
 
 void ShowHelpContents(const THelpFiles& help, IFiles& files, IHelpViewer& viewer) {
-    if (std::optional<std::string> file = HelpFileToShow(help, files)) viewer.ShowHelpContents(*file);
+    if (std::optional<std::string> file = HelpFileToShow(help, files))
+        viewer.ShowHelpContents(*file);
 }
 
 void ShowHelpTopic(const THelpFiles& help, IFiles& files, IHelpViewer& viewer, int topic) {

@@ -36,7 +36,8 @@ public:
     [[nodiscard]] virtual std::optional<TStartedProcess> StartProcess(
         const std::string& application, const std::string& commandLine,
         const std::optional<TStartPlacement>& placement) = 0;
-    [[nodiscard]] virtual bool SetPriority(const TStartedProcess& process, TPriorityClass priority) = 0;
+    [[nodiscard]] virtual bool SetPriority(const TStartedProcess& process,
+                                           TPriorityClass priority) = 0;
     // WaitForInputIdle with a bound in milliseconds.
     [[nodiscard]] virtual TInputIdleResult WaitForInputIdle(const TStartedProcess& process,
                                                             std::uint32_t timeoutMs) = 0;

@@ -8,10 +8,10 @@
 namespace wyndrel {
 
 enum class TRegionalItem {
-    ShortDate,      // a date picture such as "yyyy/MM/dd"
-    LongDate,       // a date picture such as "yyyy'年'M'月'd'日'"
-    ShortTime,      // a time picture such as "H:mm"
-    LongTime,       // a time picture such as "H:mm:ss"
+    ShortDate,  // a date picture such as "yyyy/MM/dd"
+    LongDate,   // a date picture such as "yyyy'年'M'月'd'日'"
+    ShortTime,  // a time picture such as "H:mm"
+    LongTime,   // a time picture such as "H:mm:ss"
     DateSeparator,
     TimeSeparator,
     MorningText,

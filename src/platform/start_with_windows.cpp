@@ -21,12 +21,14 @@ std::string_view ProgramOf(std::string_view command) {
 }  // namespace
 
 bool TStartWithWindows::Registered() {
-    const std::optional<std::string> value = FRegistry.ReadString(std::string(RunKey), std::string(RunValueName));
+    const std::optional<std::string> value =
+        FRegistry.ReadString(std::string(RunKey), std::string(RunValueName));
     return value && text::SameTextIgnoringCase(ProgramOf(*value), FExePath);
 }
 
 std::optional<TPlatformError> TStartWithWindows::Set(bool on) {
-    if (on) return FRegistry.WriteString(std::string(RunKey), std::string(RunValueName), RunCommand());
+    if (on)
+        return FRegistry.WriteString(std::string(RunKey), std::string(RunValueName), RunCommand());
     if (!Registered()) return std::nullopt;
     return FRegistry.DeleteValue(std::string(RunKey), std::string(RunValueName));
 }

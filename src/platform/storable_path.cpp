@@ -10,7 +10,9 @@ constexpr std::uint32_t NoMappingInCodePage = 1113;
 TPlatformError UnstorablePathError(const std::string& path) {
     std::string message = "パス '";
     message += path;
-    message += "' には、このシステムの文字コードで保存できない文字が含まれ、短い名前(8.3形式)もありません。";
+    message +=
+        "' "
+        "には、このシステムの文字コードで保存できない文字が含まれ、短い名前(8.3形式)もありません。";
     return TPlatformError{"EConvertError", message, NoMappingInCodePage};
 }
 

@@ -38,7 +38,8 @@ public:
     virtual TOsVersion OsVersion() = 0;
     // A text value under a key of the local machine's registry, read only; none when the
     // key or the value is missing or not text.
-    virtual std::optional<std::string> LocalMachineText(const std::string& keyPath, const std::string& valueName) = 0;
+    virtual std::optional<std::string> LocalMachineText(const std::string& keyPath,
+                                                        const std::string& valueName) = 0;
     virtual std::string UserName() = 0;
     virtual std::string ComputerName() = 0;
     virtual TMemoryStatus MemoryStatus() = 0;

@@ -5,10 +5,14 @@ namespace wyndrel {
 
 const char* DialogCaption(TDialogType type) {
     switch (type) {
-        case TDialogType::Warning: return DialogCaptionWarning;
-        case TDialogType::Error: return DialogCaptionError;
-        case TDialogType::Information: return DialogCaptionInformation;
-        case TDialogType::Confirmation: break;
+        case TDialogType::Warning:
+            return DialogCaptionWarning;
+        case TDialogType::Error:
+            return DialogCaptionError;
+        case TDialogType::Information:
+            return DialogCaptionInformation;
+        case TDialogType::Confirmation:
+            break;
     }
     return DialogCaptionConfirmation;
 }

@@ -67,7 +67,8 @@ public:
     virtual ~IUserInterface() = default;
 
     virtual TBoxAnswer ShowMessageBox(const TMessageBox& box) = 0;
-    virtual TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) = 0;
+    virtual TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text,
+                                         TBoxButtons buttons) = 0;
 
     // The chosen file's full path, or none when the user cancelled. Both dialogs hide the
     // read-only box, require an existing folder and can be resized.

@@ -14,7 +14,8 @@ public:
     virtual ~IVersionResource() = default;
 
     // The file's whole version resource; none when the file has none or cannot be read.
-    [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>> ReadVersionResource(const std::string& fileName) = 0;
+    [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>> ReadVersionResource(
+        const std::string& fileName) = 0;
     // The platform's text for the reason of the last failed call.
     virtual std::string LastErrorText() = 0;
 };

@@ -18,7 +18,8 @@ TWindowBox MoveOntoNearestWorkArea(const TWindowBox& box, const std::vector<TMon
 // pixel goes to the right and below. Given `keepInside` (a work area), the result is then
 // pulled inside it edge by edge in the order left, top, bottom, right: on an area too small
 // for the box its right and bottom edges are the ones kept inside.
-Rect CentreOn(const Rect& box, const Rect& target, const std::optional<Rect>& keepInside = std::nullopt);
+Rect CentreOn(const Rect& box, const Rect& target,
+              const std::optional<Rect>& keepInside = std::nullopt);
 
 // The work area of the monitor that holds `window`, picked as MonitorFromWindow picks it with
 // MONITOR_DEFAULTTONEAREST: the monitor the window shares the most area with, else the one

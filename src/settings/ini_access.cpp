@@ -25,11 +25,13 @@ bool IniStrToBool(std::string_view text, bool defaultValue) {
     return number ? *number != 0 : defaultValue;
 }
 
-std::string TIniAccess::ReadIniString(std::string_view section, std::string_view key, std::string_view defaultText) {
+std::string TIniAccess::ReadIniString(std::string_view section, std::string_view key,
+                                      std::string_view defaultText) {
     return ProfileReadString(FFiles, section, key, defaultText, IniStringBufferSize, IniFileName);
 }
 
-std::int32_t TIniAccess::ReadIniInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) {
+std::int32_t TIniAccess::ReadIniInteger(std::string_view section, std::string_view key,
+                                        std::int32_t defaultValue) {
     return ProfileReadInteger(FFiles, section, key, defaultValue, IniFileName);
 }
 
@@ -37,21 +39,26 @@ bool TIniAccess::ReadIniBool(std::string_view section, std::string_view key, boo
     return IniStrToBool(ReadIniString(section, key, BoolToIniStr(defaultValue)), defaultValue);
 }
 
-void TIniAccess::WriteIniString(std::string_view section, std::string_view key, std::string_view value) {
+void TIniAccess::WriteIniString(std::string_view section, std::string_view key,
+                                std::string_view value) {
     // A setting that cannot be stored is simply not kept.
     GoOnRegardless(Store(section, key, value));
 }
 
-void TIniAccess::WriteIniInteger(std::string_view section, std::string_view key, std::int32_t value) {
+void TIniAccess::WriteIniInteger(std::string_view section, std::string_view key,
+                                 std::int32_t value) {
     WriteIniString(section, key, text::IntToStr(value));
 }
 
-std::optional<TPlatformError> TIniAccess::WriteIniPath(std::string_view section, std::string_view key,
-                                                      const std::string& path) {
+std::optional<TPlatformError> TIniAccess::WriteIniPath(std::string_view section,
+                                                       std::string_view key,
+                                                       const std::string& path) {
     return StorePath(section, key, path);
 }
 
-std::optional<TPlatformError> TIniAccess::WriteRefusal() { return ProfileWriteRefusal(FFiles, IniFileName); }
+std::optional<TPlatformError> TIniAccess::WriteRefusal() {
+    return ProfileWriteRefusal(FFiles, IniFileName);
+}
 
 void TIniAccess::WriteIniBool(std::string_view section, std::string_view key, bool value) {
     WriteIniString(section, key, BoolToIniStr(value));
@@ -70,7 +77,9 @@ std::string TIniAccess::Read(const TNumberedStringKey& key, int index) {
     return ReadIniString(key.Section, key.Name(index), key.Default);
 }
 
-bool TIniAccess::Read(const TBoolKey& key) { return ReadIniBool(key.Section, key.Name, key.Default); }
+bool TIniAccess::Read(const TBoolKey& key) {
+    return ReadIniBool(key.Section, key.Name, key.Default);
+}
 
 std::int32_t TIniAccess::Read(const TIntegerKey& key) { return SettingsFile().Read(key); }
 
@@ -78,7 +87,8 @@ std::int32_t TIniAccess::Read(const TIntegerKey& key, std::int32_t callerDefault
     return SettingsFile().Read(key, callerDefault);
 }
 
-std::int32_t TIniAccess::Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault) {
+std::int32_t TIniAccess::Read(const TNumberedIntegerKey& key, int index,
+                              std::int32_t callerDefault) {
     return SettingsFile().Read(key, index, callerDefault);
 }
 
@@ -86,7 +96,8 @@ std::optional<TPlatformError> TIniAccess::Write(const TStringKey& key, std::stri
     return Store(key.Section, key.Name, value);
 }
 
-std::optional<TPlatformError> TIniAccess::Write(const TNumberedStringKey& key, int index, std::string_view value) {
+std::optional<TPlatformError> TIniAccess::Write(const TNumberedStringKey& key, int index,
+                                                std::string_view value) {
     return Store(key.Section, key.Name(index), value);
 }
 
@@ -98,15 +109,18 @@ std::optional<TPlatformError> TIniAccess::Write(const TIntegerKey& key, std::int
     return Store(key.Section, key.Name, text::IntToStr(value));
 }
 
-std::optional<TPlatformError> TIniAccess::Write(const TNumberedIntegerKey& key, int index, std::int32_t value) {
+std::optional<TPlatformError> TIniAccess::Write(const TNumberedIntegerKey& key, int index,
+                                                std::int32_t value) {
     return Store(key.Section, key.Name(index), text::IntToStr(value));
 }
 
-std::optional<TPlatformError> TIniAccess::WritePath(const TStringKey& key, const std::string& path) {
+std::optional<TPlatformError> TIniAccess::WritePath(const TStringKey& key,
+                                                    const std::string& path) {
     return StorePath(key.Section, key.Name, path);
 }
 
-std::optional<TPlatformError> TIniAccess::WritePath(const TNumberedStringKey& key, int index, const std::string& path) {
+std::optional<TPlatformError> TIniAccess::WritePath(const TNumberedStringKey& key, int index,
+                                                    const std::string& path) {
     return StorePath(key.Section, key.Name(index), path);
 }
 
@@ -114,7 +128,8 @@ std::variant<std::string, TPlatformError> TIniAccess::StorableForm(const std::st
     return StorablePath(FFiles, path);
 }
 
-std::optional<TPlatformError> TIniAccess::Store(std::string_view section, std::string_view key, std::string_view value) {
+std::optional<TPlatformError> TIniAccess::Store(std::string_view section, std::string_view key,
+                                                std::string_view value) {
     return ProfileWriteString(FFiles, section, key, value, IniFileName);
 }
 

@@ -28,9 +28,11 @@ public:
     std::string IniFileName;
 
     // At most 510 characters; the default for a missing key, "" for an empty value.
-    std::string ReadIniString(std::string_view section, std::string_view key, std::string_view defaultText);
+    std::string ReadIniString(std::string_view section, std::string_view key,
+                              std::string_view defaultText);
     // The scanning read: "12abc" gives 12; a missing key or an empty value gives the default.
-    std::int32_t ReadIniInteger(std::string_view section, std::string_view key, std::int32_t defaultValue);
+    std::int32_t ReadIniInteger(std::string_view section, std::string_view key,
+                                std::int32_t defaultValue);
     bool ReadIniBool(std::string_view section, std::string_view key, bool defaultValue);
 
     // Write failures are not reported: a setting that cannot be stored is simply not kept.
@@ -40,7 +42,8 @@ public:
     // Every path the settings hold (the editor, favourites, the auto-save list) is written so
     // that it names the same file when read back: as its short form where the code page cannot
     // hold it. Where there is none, nothing is written and the error names the path.
-    [[nodiscard]] std::optional<TPlatformError> WriteIniPath(std::string_view section, std::string_view key,
+    [[nodiscard]] std::optional<TPlatformError> WriteIniPath(std::string_view section,
+                                                             std::string_view key,
                                                              const std::string& path);
 
     // Why writes to the file would be refused before any is tried (see ProfileWriteRefusal),
@@ -61,13 +64,17 @@ public:
 
     // By key; the failure is given back, never raised. A step writes through a TSettingsWriter
     // with its rule for failures: one that ignores them where they are simply not kept.
-    [[nodiscard]] std::optional<TPlatformError> Write(const TStringKey& key, std::string_view value);
-    [[nodiscard]] std::optional<TPlatformError> Write(const TNumberedStringKey& key, int index, std::string_view value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TStringKey& key,
+                                                      std::string_view value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TNumberedStringKey& key, int index,
+                                                      std::string_view value);
     [[nodiscard]] std::optional<TPlatformError> Write(const TBoolKey& key, bool value);
     [[nodiscard]] std::optional<TPlatformError> Write(const TIntegerKey& key, std::int32_t value);
-    [[nodiscard]] std::optional<TPlatformError> Write(const TNumberedIntegerKey& key, int index, std::int32_t value);
+    [[nodiscard]] std::optional<TPlatformError> Write(const TNumberedIntegerKey& key, int index,
+                                                      std::int32_t value);
     // As WriteIniPath: the error names a path the file cannot hold, and nothing is written.
-    [[nodiscard]] std::optional<TPlatformError> WritePath(const TStringKey& key, const std::string& path);
+    [[nodiscard]] std::optional<TPlatformError> WritePath(const TStringKey& key,
+                                                          const std::string& path);
     [[nodiscard]] std::optional<TPlatformError> WritePath(const TNumberedStringKey& key, int index,
                                                           const std::string& path);
     // The form a path is stored in (see StorablePath), or why it cannot be.
@@ -80,9 +87,10 @@ public:
     }
 
 private:
-    [[nodiscard]] std::optional<TPlatformError> Store(std::string_view section, std::string_view key,
-                                                      std::string_view value);
-    [[nodiscard]] std::optional<TPlatformError> StorePath(std::string_view section, std::string_view key,
+    [[nodiscard]] std::optional<TPlatformError> Store(std::string_view section,
+                                                      std::string_view key, std::string_view value);
+    [[nodiscard]] std::optional<TPlatformError> StorePath(std::string_view section,
+                                                          std::string_view key,
                                                           const std::string& path);
 
     IFiles& FFiles;

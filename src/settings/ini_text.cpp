@@ -24,7 +24,8 @@ std::vector<TLine> SplitLines(std::string_view text) {
             lines.push_back({text.substr(start), {}});
             break;
         }
-        size_t endingLength = (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
+        size_t endingLength =
+            (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
         lines.push_back({text.substr(start, end - start), text.substr(end, endingLength)});
         start = end + endingLength;
     }
@@ -48,12 +49,14 @@ bool IsComment(std::string_view body) {
 bool IsKeyLine(std::string_view body, std::string_view key) {
     if (IsComment(body)) return false;
     size_t equals = body.find('=');
-    std::string_view name = text::Trim(equals == std::string_view::npos ? body : body.substr(0, equals));
+    std::string_view name =
+        text::Trim(equals == std::string_view::npos ? body : body.substr(0, equals));
     return !name.empty() && text::SameTextIgnoringCase(name, key);
 }
 
 std::string StripQuotes(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
         return std::string(value.substr(1, value.size() - 2));
     return std::string(value);
 }
@@ -81,7 +84,8 @@ std::string_view NewLineOf(const std::vector<TLine>& lines) {
 
 }  // namespace
 
-std::optional<std::string> FindIniValue(std::string_view text, std::string_view section, std::string_view key) {
+std::optional<std::string> FindIniValue(std::string_view text, std::string_view section,
+                                        std::string_view key) {
     std::vector<TLine> lines = SplitLines(text);
     std::string_view wantedSection = text::Trim(section);
     std::string_view wantedKey = text::Trim(key);
@@ -96,7 +100,8 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
     return std::nullopt;
 }
 
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
+                        std::string_view value) {
     std::vector<TLine> lines = SplitLines(text);
     std::string_view newLine = NewLineOf(lines);
     std::string wantedSection(text::Trim(section));
@@ -104,7 +109,9 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
     std::string keyLine = wantedKey + "=" + std::string(value);
 
     std::string out;
-    auto append = [&out](std::string_view body, std::string_view ending) { out.append(body).append(ending); };
+    auto append = [&out](std::string_view body, std::string_view ending) {
+        out.append(body).append(ending);
+    };
     auto start = SectionStart(lines, wantedSection);
     if (!start) {
         out.assign(text);

@@ -12,7 +12,8 @@ bool IsNetworkRoot(std::string_view path) {
     if (path.size() < 2 || path[0] != '\\' || path[1] != '\\') return false;
     std::string_view rest = path.substr(2);
     size_t separator = rest.find('\\');
-    return separator == std::string_view::npos || rest.find('\\', separator + 1) == std::string_view::npos;
+    return separator == std::string_view::npos ||
+           rest.find('\\', separator + 1) == std::string_view::npos;
 }
 
 }  // namespace
@@ -27,7 +28,8 @@ std::string GetLongPathForm(IFiles& files, std::string_view path) {
         bool endsWithSeparator = folder.back() == '\\';
         if (endsWithSeparator) folder.remove_suffix(1);
         longFolder = GetLongPathForm(files, folder);
-        if (endsWithSeparator && (longFolder.empty() || longFolder.back() != '\\')) longFolder += '\\';
+        if (endsWithSeparator && (longFolder.empty() || longFolder.back() != '\\'))
+            longFolder += '\\';
     }
     auto stored = files.StoredName(longFolder + std::string(name));
     return longFolder + (stored ? *stored : std::string(name));

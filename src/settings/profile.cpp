@@ -21,16 +21,19 @@ std::string FileText(IFiles& files, const std::string& fileName) {
 // the read's error, as only a missing file may be created and an unreadable one is not
 // overwritten blind.
 std::variant<std::string, TPlatformError> TextToUpdate(IFiles& files, const std::string& fileName) {
-    if (fileName.empty()) return TPlatformError{"EInOutError", "The system cannot find the path specified.", 3};
+    if (fileName.empty())
+        return TPlatformError{"EInOutError", "The system cannot find the path specified.", 3};
     TReadResult read = files.ReadTextFile(fileName);
-    if (auto* error = std::get_if<TPlatformError>(&read); error && error->Code == 2) return std::string();
+    if (auto* error = std::get_if<TPlatformError>(&read); error && error->Code == 2)
+        return std::string();
     return read;
 }
 
 }  // namespace
 
 std::string ProfileReadString(IFiles& files, std::string_view section, std::string_view key,
-                                    std::string_view defaultText, std::size_t bufferSize, const std::string& fileName) {
+                              std::string_view defaultText, std::size_t bufferSize,
+                              const std::string& fileName) {
     if (bufferSize == 0) return {};
     auto value = FindIniValue(FileText(files, fileName), section, key);
     std::string_view result = value ? std::string_view(*value) : text::TrimRight(defaultText);
@@ -38,7 +41,7 @@ std::string ProfileReadString(IFiles& files, std::string_view section, std::stri
 }
 
 std::int32_t ProfileReadInteger(IFiles& files, std::string_view section, std::string_view key,
-                                  std::int32_t defaultValue, const std::string& fileName) {
+                                std::int32_t defaultValue, const std::string& fileName) {
     auto value = FindIniValue(FileText(files, fileName), section, key);
     if (!value || value->empty()) return defaultValue;
     return text::ScanInt32(*value);
@@ -50,11 +53,13 @@ std::optional<TPlatformError> ProfileWriteRefusal(IFiles& files, const std::stri
     return std::nullopt;
 }
 
-std::optional<TPlatformError> ProfileWriteString(IFiles& files, std::string_view section, std::string_view key,
-                                                        std::string_view value, const std::string& fileName) {
+std::optional<TPlatformError> ProfileWriteString(IFiles& files, std::string_view section,
+                                                 std::string_view key, std::string_view value,
+                                                 const std::string& fileName) {
     auto old = TextToUpdate(files, fileName);
     if (auto* error = std::get_if<TPlatformError>(&old)) return *error;
-    return files.WriteTextFileAtomically(fileName, SetIniValue(std::get<std::string>(old), section, key, value));
+    return files.WriteTextFileAtomically(
+        fileName, SetIniValue(std::get<std::string>(old), section, key, value));
 }
 
 }  // namespace wyndrel::settings

@@ -8,12 +8,17 @@
 
 namespace wyndrel::settings {
 
-std::string TNumberedKey::Name(int index) const { return std::string(Prefix) + text::IntToStr(index); }
-
-void RequireOwnDefault(bool defaultFromCaller, std::string_view name) {
-    if (defaultFromCaller) throw std::logic_error(std::string(name) + " is read with the caller's default");
+std::string TNumberedKey::Name(int index) const {
+    return std::string(Prefix) + text::IntToStr(index);
 }
 
-std::string EditorIniFileName(std::string_view editorPath) { return text::ChangeFileExt(editorPath, ".ini"); }
+void RequireOwnDefault(bool defaultFromCaller, std::string_view name) {
+    if (defaultFromCaller)
+        throw std::logic_error(std::string(name) + " is read with the caller's default");
+}
+
+std::string EditorIniFileName(std::string_view editorPath) {
+    return text::ChangeFileExt(editorPath, ".ini");
+}
 
 }  // namespace wyndrel::settings

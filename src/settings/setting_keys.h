@@ -26,10 +26,14 @@ enum class TReadPlace { OptionsDialog, Elsewhere };
 
 constexpr bool ReadsStrictly(TIntegerRead read, TReadPlace place) {
     switch (read) {
-        case TIntegerRead::Scan: return false;
-        case TIntegerRead::Strict: return true;
-        case TIntegerRead::StrictAndScan: return place == TReadPlace::OptionsDialog;
-        case TIntegerRead::ScanInDialog: return place != TReadPlace::OptionsDialog;
+        case TIntegerRead::Scan:
+            return false;
+        case TIntegerRead::Strict:
+            return true;
+        case TIntegerRead::StrictAndScan:
+            return place == TReadPlace::OptionsDialog;
+        case TIntegerRead::ScanInDialog:
+            return place != TReadPlace::OptionsDialog;
     }
     return true;
 }
@@ -81,16 +85,20 @@ namespace keys {
 
 // Section Option. QuilPath's default is the start-up one; the options dialog passes the
 // editor path in use instead.
-inline constexpr TStringKey QuilPath{SectionOption, "QuilPath", "C:\\Program Files\\Quillon\\Quillon.exe"};
+inline constexpr TStringKey QuilPath{SectionOption, "QuilPath",
+                                     "C:\\Program Files\\Quillon\\Quillon.exe"};
 inline constexpr TBoolKey UseDefFileName{SectionOption, "UseDefFileName", false};
 inline constexpr TStringKey IsFileNameDateTime{SectionOption, "IsFileNameDateTime", "yyyymmdd"};
 inline constexpr TBoolKey CloseNoExit{SectionOption, "CloseNoExit", false};
 inline constexpr TIntegerKey LastSheet{SectionOption, "LastSheet", 0, TIntegerRead::StrictAndScan};
 inline constexpr TIntegerKey UserLeft{SectionOption, "UserLeft", 0, TIntegerRead::Strict, true};
 inline constexpr TIntegerKey UserTop{SectionOption, "UserTop", 0, TIntegerRead::Strict, true};
-inline constexpr TIntegerKey UserWindowMode{SectionOption, "UserWindowMode", 0, TIntegerRead::Strict};
-inline constexpr TIntegerKey LastWindowMode{SectionOption, "LastWindowMode", 0, TIntegerRead::Strict};
-inline constexpr TIntegerKey StartWindowPosType{SectionOption, "StartWindowPosType", 0, TIntegerRead::Strict};
+inline constexpr TIntegerKey UserWindowMode{SectionOption, "UserWindowMode", 0,
+                                            TIntegerRead::Strict};
+inline constexpr TIntegerKey LastWindowMode{SectionOption, "LastWindowMode", 0,
+                                            TIntegerRead::Strict};
+inline constexpr TIntegerKey StartWindowPosType{SectionOption, "StartWindowPosType", 0,
+                                                TIntegerRead::Strict};
 inline constexpr TIntegerKey Left{SectionOption, "Left", 0, TIntegerRead::Strict, true};
 inline constexpr TIntegerKey Top{SectionOption, "Top", 0, TIntegerRead::Strict, true};
 inline constexpr TBoolKey IsIconic{SectionOption, "IsIconic", false};
@@ -98,12 +106,14 @@ inline constexpr TBoolKey IsGetFocusOnStart{SectionOption, "IsGetFocusOnStart", 
 inline constexpr TBoolKey IsMinimizedOnStart{SectionOption, "IsMinimizedOnStart", false};
 inline constexpr TBoolKey IsUseDelay{SectionOption, "IsUseDelay", false};
 // Read by scanning at start-up and strictly by the options dialog.
-inline constexpr TIntegerKey DeleyWaitTime{SectionOption, "DeleyWaitTime", 1000, TIntegerRead::StrictAndScan};
+inline constexpr TIntegerKey DeleyWaitTime{SectionOption, "DeleyWaitTime", 1000,
+                                           TIntegerRead::StrictAndScan};
 inline constexpr TBoolKey IsMostTop{SectionOption, "IsMostTop", true};
 inline constexpr TBoolKey AddFavMenuOpen{SectionOption, "AddFavMenuOpen", false};
 // What a start after a run that the user did not quit does with the editors of that run:
 // 0 nothing, 1 ask, 2 restore them; other values act as 1.
-inline constexpr TIntegerKey RestoreLastSession{SectionOption, "RestoreLastSession", 1, TIntegerRead::Strict};
+inline constexpr TIntegerKey RestoreLastSession{SectionOption, "RestoreLastSession", 1,
+                                                TIntegerRead::Strict};
 // False while the resident program runs, True once the user quit it; a first start offers nothing.
 inline constexpr TBoolKey QuitByUser{SectionOption, "QuitByUser", true};
 // A display configuration that comes back puts the editors back where it last had them.
@@ -118,19 +128,25 @@ inline constexpr std::int32_t MaxRestoreLastSession = 2;
 
 // Section Favorites. The options dialog's default for a missing File<n> is the read-error
 // text followed by n. The count is read strictly at start-up and by scanning in the dialog.
-inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0, TIntegerRead::ScanInDialog};
+inline constexpr TIntegerKey FavoritesItemCount{SectionFavorites, "ItemCount", 0,
+                                                TIntegerRead::ScanInDialog};
 inline constexpr TNumberedStringKey FavoritesFile{{SectionFavorites, "File"}, ""};
 inline constexpr std::string_view FavoritesFileReadErrorPrefix = "Read Error - ";
 // A count that no list kept by hand reaches, as a damaged or hand-edited file may hold, is
 // read only this far: each entry is one read of the whole file, and each stays in memory.
 inline constexpr std::int32_t FavoritesReadLimit = 8192;
-constexpr std::int32_t FavoritesToRead(std::int32_t itemCount) { return std::clamp(itemCount, 0, FavoritesReadLimit); }
+constexpr std::int32_t FavoritesToRead(std::int32_t itemCount) {
+    return std::clamp(itemCount, 0, FavoritesReadLimit);
+}
 
 // Section AutoSave.
-inline constexpr TIntegerKey AutoSaveFileCount{SectionAutoSave, "FileCount", 0, TIntegerRead::StrictAndScan};
+inline constexpr TIntegerKey AutoSaveFileCount{SectionAutoSave, "FileCount", 0,
+                                               TIntegerRead::StrictAndScan};
 inline constexpr TNumberedStringKey AutoSaveFile{{SectionAutoSave, "File"}, ""};
-inline constexpr TIntegerKey AutoSaveInterval{SectionAutoSave, "Interval", 1800, TIntegerRead::Strict};
-inline constexpr TIntegerKey AutoSaveAtAppStart{SectionAutoSave, "AtAppStart", 0, TIntegerRead::Strict};
+inline constexpr TIntegerKey AutoSaveInterval{SectionAutoSave, "Interval", 1800,
+                                              TIntegerRead::Strict};
+inline constexpr TIntegerKey AutoSaveAtAppStart{SectionAutoSave, "AtAppStart", 0,
+                                                TIntegerRead::Strict};
 inline constexpr TBoolKey AutoSaveLastEnable{SectionAutoSave, "LastEnable", false};
 inline constexpr TBoolKey AutoSaveForAllFiles{SectionAutoSave, "ForAllFiles", false};
 inline constexpr TBoolKey AutoSaveSaveType{SectionAutoSave, "SaveType", false};
@@ -147,15 +163,28 @@ inline constexpr TIntegerKey ListWidth{SectionList, "Width", 500, TIntegerRead::
 inline constexpr TIntegerKey ListHeight{SectionList, "Height", 300, TIntegerRead::Scan, true};
 
 inline constexpr std::array<TStringKey, 2> StringKeys{QuilPath, IsFileNameDateTime};
-inline constexpr std::array<TBoolKey, 13> BoolKeys{UseDefFileName,   CloseNoExit,         IsIconic,
-                                                   IsGetFocusOnStart, IsMinimizedOnStart, IsUseDelay,
-                                                   IsMostTop,        AddFavMenuOpen,      AutoSaveLastEnable,
-                                                   AutoSaveForAllFiles, AutoSaveSaveType, QuitByUser,
-                                                   FollowDisplays};
-inline constexpr std::array<TIntegerKey, 18> IntegerKeys{
-    LastSheet,       UserLeft,          UserTop,         UserWindowMode,     LastWindowMode, StartWindowPosType,
-    Left,            Top,               DeleyWaitTime,   FavoritesItemCount, AutoSaveFileCount, AutoSaveInterval,
-    AutoSaveAtAppStart, ListTop,        ListLeft,        ListWidth,          ListHeight,     RestoreLastSession};
+inline constexpr std::array<TBoolKey, 13> BoolKeys{
+    UseDefFileName,   CloseNoExit, IsIconic,       IsGetFocusOnStart,  IsMinimizedOnStart,
+    IsUseDelay,       IsMostTop,   AddFavMenuOpen, AutoSaveLastEnable, AutoSaveForAllFiles,
+    AutoSaveSaveType, QuitByUser,  FollowDisplays};
+inline constexpr std::array<TIntegerKey, 18> IntegerKeys{LastSheet,
+                                                         UserLeft,
+                                                         UserTop,
+                                                         UserWindowMode,
+                                                         LastWindowMode,
+                                                         StartWindowPosType,
+                                                         Left,
+                                                         Top,
+                                                         DeleyWaitTime,
+                                                         FavoritesItemCount,
+                                                         AutoSaveFileCount,
+                                                         AutoSaveInterval,
+                                                         AutoSaveAtAppStart,
+                                                         ListTop,
+                                                         ListLeft,
+                                                         ListWidth,
+                                                         ListHeight,
+                                                         RestoreLastSession};
 
 }  // namespace keys
 

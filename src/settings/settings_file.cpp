@@ -21,11 +21,13 @@ std::string CannotWriteText(const std::string& fileName) {
     return message;
 }
 
-std::string TSettingsFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultText) {
+std::string TSettingsFile::ReadString(std::string_view section, std::string_view key,
+                                      std::string_view defaultText) {
     return ProfileReadString(FFiles, section, key, defaultText, SettingsFileBufferSize, FFileName);
 }
 
-std::int32_t TSettingsFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) {
+std::int32_t TSettingsFile::ReadInteger(std::string_view section, std::string_view key,
+                                        std::int32_t defaultValue) {
     std::string value = ReadString(section, key, "");
     std::string_view text = value;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -45,9 +47,12 @@ std::string TSettingsFile::Read(const TStringKey& key, std::string_view callerDe
     return ReadString(key.Section, key.Name, callerDefault);
 }
 
-std::string TSettingsFile::Read(const TNumberedStringKey& key, int index) { return Read(key, index, key.Default); }
+std::string TSettingsFile::Read(const TNumberedStringKey& key, int index) {
+    return Read(key, index, key.Default);
+}
 
-std::string TSettingsFile::Read(const TNumberedStringKey& key, int index, std::string_view callerDefault) {
+std::string TSettingsFile::Read(const TNumberedStringKey& key, int index,
+                                std::string_view callerDefault) {
     return ReadString(key.Section, key.Name(index), callerDefault);
 }
 
@@ -64,17 +69,19 @@ std::int32_t TSettingsFile::Read(const TIntegerKey& key, std::int32_t callerDefa
     return ReadInteger(key.Read, key.Section, key.Name, callerDefault);
 }
 
-std::int32_t TSettingsFile::Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault) {
+std::int32_t TSettingsFile::Read(const TNumberedIntegerKey& key, int index,
+                                 std::int32_t callerDefault) {
     return ReadInteger(key.Read, key.Section, key.Name(index), callerDefault);
 }
 
-std::int32_t TSettingsFile::ReadInteger(TIntegerRead read, std::string_view section, std::string_view key,
-                                        std::int32_t defaultValue) {
+std::int32_t TSettingsFile::ReadInteger(TIntegerRead read, std::string_view section,
+                                        std::string_view key, std::int32_t defaultValue) {
     if (ReadsStrictly(read, FPlace)) return ReadInteger(section, key, defaultValue);
     return ProfileReadInteger(FFiles, section, key, defaultValue, FFileName);
 }
 
-void TSettingsFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
+void TSettingsFile::WriteInteger(std::string_view section, std::string_view key,
+                                 std::int32_t value) {
     if (ProfileWriteString(FFiles, section, key, text::IntToStr(value), FFileName))
         throw ESettingsWriteError(CannotWriteText(FFileName));
 }

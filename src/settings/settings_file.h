@@ -42,10 +42,12 @@ public:
     std::int32_t Read(const TNumberedIntegerKey& key, int index, std::int32_t callerDefault);
 
     // At most 2047 characters; the default for a missing key.
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultText);
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultText);
     // The strict read: the whole value must be one integer ("0x1F" is 31, "12abc" is not a
     // number); otherwise, and for a missing key or an empty value, the default.
-    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue);
+    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int32_t defaultValue);
     // Raises ESettingsWriteError "<file> に書き込めません" when the write fails.
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
 

@@ -11,14 +11,16 @@ namespace {
 void CopyOnce(IFiles& files, const std::string& from, const std::string& to) {
     if (files.FileExists(to) || !files.FileExists(from)) return;
     TReadResult read = files.ReadTextFile(from);
-    if (const std::string* text = std::get_if<std::string>(&read)) files.WriteTextFileAtomically(to, *text);
+    if (const std::string* text = std::get_if<std::string>(&read))
+        files.WriteTextFileAtomically(to, *text);
 }
 
 }  // namespace
 
 TSettingsFolder DecideSettingsFolder(IFiles& files, const std::string& exePath) {
     const std::string besideIni = text::ChangeFileExt(exePath, ".ini");
-    TSettingsFolder beside(std::string(text::ExtractFilePath(exePath)), std::string(text::ExtractFileName(besideIni)));
+    TSettingsFolder beside(std::string(text::ExtractFilePath(exePath)),
+                           std::string(text::ExtractFileName(besideIni)));
     if (files.CanWriteFile(besideIni)) return beside;
     const std::optional<std::string> appData = files.UserAppDataFolder();
     if (!appData) return beside;

@@ -18,7 +18,8 @@ inline constexpr std::string_view SnapshotFileName = "VOREZUVA.KTDK";
 class TSettingsFolder {
 public:
     // `folder` ends with its separator; `iniName` is the settings file's name in it.
-    TSettingsFolder(std::string folder, std::string iniName) : FFolder(std::move(folder)), FIniName(std::move(iniName)) {}
+    TSettingsFolder(std::string folder, std::string iniName)
+        : FFolder(std::move(folder)), FIniName(std::move(iniName)) {}
 
     const std::string& Folder() const { return FFolder; }
     std::string File(std::string_view name) const { return FFolder + std::string(name); }

@@ -26,7 +26,8 @@ public:
         : FIni(ini), FFailure(failure), FReport(std::move(report)) {}
 
     // Before a step that stores many keys: false, told as "<file> に書き込めません", when the
-    // file would refuse every write (TIniAccess::WriteRefusal). Always true when failures are ignored.
+    // file would refuse every write (TIniAccess::WriteRefusal). Always true when failures are
+    // ignored.
     [[nodiscard]] bool Ready();
 
     // Any key of the table with its value, and a numbered one with its index first.

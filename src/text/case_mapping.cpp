@@ -14,9 +14,8 @@ struct TCaseRange {
 };
 
 constexpr TCaseRange OffsetRanges[] = {
-    {U'A', U'Z', 32},          {0x00C0, 0x00D6, 32},    {0x00D8, 0x00DE, 32},
-    {0x0391, 0x03A1, 32},      {0x03A3, 0x03AB, 32},    {0x0410, 0x042F, 32},
-    {0x0400, 0x040F, 80},      {0xFF21, 0xFF3A, 32},
+    {U'A', U'Z', 32},     {0x00C0, 0x00D6, 32}, {0x00D8, 0x00DE, 32}, {0x0391, 0x03A1, 32},
+    {0x03A3, 0x03AB, 32}, {0x0410, 0x042F, 32}, {0x0400, 0x040F, 80}, {0xFF21, 0xFF3A, 32},
 };
 
 // Latin Extended-A mostly alternates upper, lower, upper, lower.
@@ -31,7 +30,8 @@ bool IsAlternatingUpper(char32_t c) {
 
 char32_t ToUpper(char32_t c) {
     for (const auto& range : OffsetRanges)
-        if (c >= range.UpperFirst + range.Distance && c <= range.UpperLast + range.Distance) return c - range.Distance;
+        if (c >= range.UpperFirst + range.Distance && c <= range.UpperLast + range.Distance)
+            return c - range.Distance;
     if (IsAlternatingUpper(c - 1)) return c - 1;
     if (c == 0x00FF) return 0x0178;
     return c;

@@ -65,15 +65,18 @@ TToken MakeField(char letter, size_t run) {
 size_t ReadQuoted(std::string_view format, size_t position, std::vector<TToken>& tokens) {
     const size_t close = format.find(format[position], position + 1);
     const size_t end = close == std::string_view::npos ? format.size() : close;
-    tokens.push_back(MakeToken(TTokenKind::Text, std::string(format.substr(position + 1, end - position - 1))));
+    tokens.push_back(
+        MakeToken(TTokenKind::Text, std::string(format.substr(position + 1, end - position - 1))));
     return close == std::string_view::npos ? format.size() : close + 1;
 }
 
 // The a-forms are whole words rather than runs: "aaaaa" is the long day name and an "a".
-size_t ReadWordStartingWithA(std::string_view format, size_t position, std::vector<TToken>& tokens) {
+size_t ReadWordStartingWithA(std::string_view format, size_t position,
+                             std::vector<TToken>& tokens) {
     for (std::string_view form : {"am/pm", "a/p", "ampm"}) {
         if (StartsWithIgnoringCase(format, position, form)) {
-            tokens.push_back(MakeToken(TTokenKind::AmPm, std::string(format.substr(position, form.size()))));
+            tokens.push_back(
+                MakeToken(TTokenKind::AmPm, std::string(format.substr(position, form.size()))));
             return position + form.size();
         }
     }
@@ -109,7 +112,8 @@ std::vector<TToken> Tokenize(std::string_view format) {
         if (c == '\'' || c == '"') {
             position = ReadQuoted(format, position, tokens);
         } else if (c == '/' || c == ':') {
-            tokens.push_back(MakeToken(c == '/' ? TTokenKind::DateSeparator : TTokenKind::TimeSeparator, ""));
+            tokens.push_back(
+                MakeToken(c == '/' ? TTokenKind::DateSeparator : TTokenKind::TimeSeparator, ""));
             ++position;
         } else if (LowerAscii(c) == 'a') {
             position = ReadWordStartingWithA(format, position, tokens);
@@ -140,12 +144,14 @@ void ReadMinutesAfterHours(std::vector<TToken>& tokens) {
 // A locale's time format comes from a platform picture, where the marker may stand first
 // ("tt h:mm" of several Asian locales): there any am/pm form in it makes the clock 12-hour.
 void UseTwelveHourClockBeforeAmPm(std::vector<TToken>& tokens, bool amPmAnywhere) {
-    bool amPmFollows = amPmAnywhere && std::any_of(tokens.begin(), tokens.end(), [](const TToken& token) {
-                           return token.Kind == TTokenKind::AmPm;
-                       });
+    bool amPmFollows =
+        amPmAnywhere && std::any_of(tokens.begin(), tokens.end(), [](const TToken& token) {
+            return token.Kind == TTokenKind::AmPm;
+        });
     for (auto token = tokens.rbegin(); token != tokens.rend(); ++token) {
         if (token->Kind == TTokenKind::AmPm) amPmFollows = true;
-        if (token->Kind == TTokenKind::Field && token->Letter == 'h') token->TwelveHour = amPmFollows;
+        if (token->Kind == TTokenKind::Field && token->Letter == 'h')
+            token->TwelveHour = amPmFollows;
     }
 }
 
@@ -160,7 +166,8 @@ size_t DigitsFor(size_t run) { return run >= 2 ? 2 : 1; }
 template <size_t Count>
 const std::string& NameAt(const std::array<std::string, Count>& names, int index) {
     static const std::string none;
-    return index >= 0 && static_cast<size_t>(index) < Count ? names[static_cast<size_t>(index)] : none;
+    return index >= 0 && static_cast<size_t>(index) < Count ? names[static_cast<size_t>(index)]
+                                                            : none;
 }
 
 void AppendFormatted(std::string& out, std::string_view format, const TContext& context);
@@ -173,10 +180,14 @@ void AppendLocaleFormat(std::string& out, const std::string& format, const TCont
 void AppendDay(std::string& out, size_t run, const TContext& context) {
     const TDateTimeLocale& locale = context.Locale;
     const int dayOfWeek = context.Time.DayOfWeek;
-    if (run <= 2) out += Padded(context.Time.Day, run);
-    else if (run == 3) out += NameAt(locale.ShortDayNames, dayOfWeek);
-    else if (run == 4) out += NameAt(locale.LongDayNames, dayOfWeek);
-    else AppendLocaleFormat(out, run == 5 ? locale.ShortDateFormat : locale.LongDateFormat, context);
+    if (run <= 2)
+        out += Padded(context.Time.Day, run);
+    else if (run == 3)
+        out += NameAt(locale.ShortDayNames, dayOfWeek);
+    else if (run == 4)
+        out += NameAt(locale.LongDayNames, dayOfWeek);
+    else
+        AppendLocaleFormat(out, run == 5 ? locale.ShortDateFormat : locale.LongDateFormat, context);
 }
 
 // The Japanese day names whatever the locale: the program sets the locale's own names to
@@ -190,15 +201,20 @@ void AppendJapaneseDay(std::string& out, size_t run, int dayOfWeek) {
 
 void AppendMonth(std::string& out, size_t run, const TContext& context) {
     const int month = context.Time.Month;
-    if (run <= 2) out += Padded(month, run);
-    else if (run == 3) out += NameAt(context.Locale.ShortMonthNames, month - 1);
-    else out += NameAt(context.Locale.LongMonthNames, month - 1);
+    if (run <= 2)
+        out += Padded(month, run);
+    else if (run == 3)
+        out += NameAt(context.Locale.ShortMonthNames, month - 1);
+    else
+        out += NameAt(context.Locale.LongMonthNames, month - 1);
 }
 
 void AppendEra(std::string& out, const TToken& token, const TLocalDateTime& time) {
     const TJapaneseEraYear era = JapaneseEraYearOf(time.Year, time.Month, time.Day);
-    if (token.Letter == 'e') out += Padded(era.Year, DigitsFor(token.Run));
-    else out += token.Run == 1 ? FirstCharacters(era.EraName, 1) : era.EraName;
+    if (token.Letter == 'e')
+        out += Padded(era.Year, DigitsFor(token.Run));
+    else
+        out += token.Run == 1 ? FirstCharacters(era.EraName, 1) : era.EraName;
 }
 
 int TwelveHourClock(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
@@ -214,22 +230,46 @@ void AppendDateAndTime(std::string& out, const TContext& context) {
 void AppendField(std::string& out, const TToken& token, const TContext& context) {
     const TLocalDateTime& time = context.Time;
     switch (token.Letter) {
-        case 'd': AppendDay(out, token.Run, context); break;
-        case 'a': AppendJapaneseDay(out, token.Run, time.DayOfWeek); break;
-        case 'm': AppendMonth(out, token.Run, context); break;
-        case 'y': out += token.Run <= 2 ? Padded(time.Year % 100, 2) : Padded(time.Year, 4); break;
-        case 'e':
-        case 'g': AppendEra(out, token, time); break;
-        case 'h': out += Padded(token.TwelveHour ? TwelveHourClock(time.Hour) : time.Hour, DigitsFor(token.Run)); break;
-        case 'n': out += Padded(time.Minute, DigitsFor(token.Run)); break;
-        case 's': out += Padded(time.Second, DigitsFor(token.Run)); break;
-        case 'z': out += Padded(time.Millisecond, std::min<size_t>(token.Run, 3)); break;
-        case 't':
-            AppendLocaleFormat(out, token.Run == 1 ? context.Locale.ShortTimeFormat : context.Locale.LongTimeFormat,
-                               context);
+        case 'd':
+            AppendDay(out, token.Run, context);
             break;
-        case 'c': AppendDateAndTime(out, context); break;
-        default: break;
+        case 'a':
+            AppendJapaneseDay(out, token.Run, time.DayOfWeek);
+            break;
+        case 'm':
+            AppendMonth(out, token.Run, context);
+            break;
+        case 'y':
+            out += token.Run <= 2 ? Padded(time.Year % 100, 2) : Padded(time.Year, 4);
+            break;
+        case 'e':
+        case 'g':
+            AppendEra(out, token, time);
+            break;
+        case 'h':
+            out += Padded(token.TwelveHour ? TwelveHourClock(time.Hour) : time.Hour,
+                          DigitsFor(token.Run));
+            break;
+        case 'n':
+            out += Padded(time.Minute, DigitsFor(token.Run));
+            break;
+        case 's':
+            out += Padded(time.Second, DigitsFor(token.Run));
+            break;
+        case 'z':
+            out += Padded(time.Millisecond, std::min<size_t>(token.Run, 3));
+            break;
+        case 't':
+            AppendLocaleFormat(
+                out,
+                token.Run == 1 ? context.Locale.ShortTimeFormat : context.Locale.LongTimeFormat,
+                context);
+            break;
+        case 'c':
+            AppendDateAndTime(out, context);
+            break;
+        default:
+            break;
     }
 }
 
@@ -251,18 +291,29 @@ void AppendFormatted(std::string& out, std::string_view format, const TContext& 
     for (const TToken& token : tokens) {
         switch (token.Kind) {
             case TTokenKind::Text:
-            case TTokenKind::StrayLetter: out += token.Text; break;
-            case TTokenKind::Field: AppendField(out, token, context); break;
-            case TTokenKind::AmPm: AppendAmPm(out, token.Text, context); break;
-            case TTokenKind::DateSeparator: out += context.Locale.DateSeparator; break;
-            case TTokenKind::TimeSeparator: out += context.Locale.TimeSeparator; break;
+            case TTokenKind::StrayLetter:
+                out += token.Text;
+                break;
+            case TTokenKind::Field:
+                AppendField(out, token, context);
+                break;
+            case TTokenKind::AmPm:
+                AppendAmPm(out, token.Text, context);
+                break;
+            case TTokenKind::DateSeparator:
+                out += context.Locale.DateSeparator;
+                break;
+            case TTokenKind::TimeSeparator:
+                out += context.Locale.TimeSeparator;
+                break;
         }
     }
 }
 
 }  // namespace
 
-std::string FormatDateTime(std::string_view format, const TLocalDateTime& time, const TDateTimeLocale& locale) {
+std::string FormatDateTime(std::string_view format, const TLocalDateTime& time,
+                           const TDateTimeLocale& locale) {
     std::string out;
     AppendFormatted(out, format, TContext{time, locale, 0});
     return out;

@@ -17,6 +17,7 @@ namespace wyndrel::text {
 // day names ("日", "日曜日"), ddd and dddd the locale's. "/" and ":" give the locale's
 // separators. Text between a pair of ' or " is copied without them; an unpaired quote makes
 // the rest plain text. Every other character is copied.
-std::string FormatDateTime(std::string_view format, const TLocalDateTime& time, const TDateTimeLocale& locale);
+std::string FormatDateTime(std::string_view format, const TLocalDateTime& time,
+                           const TDateTimeLocale& locale);
 
 }  // namespace wyndrel::text

@@ -5,7 +5,8 @@ namespace wyndrel::text {
 namespace {
 
 template <size_t Count>
-void FillEmpty(std::array<std::string, Count>& values, const std::array<std::string, Count>& reference) {
+void FillEmpty(std::array<std::string, Count>& values,
+               const std::array<std::string, Count>& reference) {
     for (size_t i = 0; i < Count; ++i) {
         if (values[i].empty()) values[i] = reference[i];
     }
@@ -60,8 +61,10 @@ TDateTimeLocale CompleteWithReference(TDateTimeLocale platformValues) {
 
 void SetEnglishDateNames(TDateTimeLocale& locale) {
     locale.ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    locale.LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    locale.ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    locale.LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                           "Thursday", "Friday", "Saturday"};
+    locale.ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     locale.LongMonthNames = {"January", "February", "March",     "April",   "May",      "June",
                              "July",    "August",   "September", "October", "November", "December"};
 }

@@ -37,10 +37,13 @@ std::string Replaced(std::string_view text, std::span<const TReplacement> replac
     out.reserve(text.size());
     for (size_t position = 0; position < text.size();) {
         const TCodePoint character = DecodeAt(text, position);
-        const auto match = std::find_if(replacements.begin(), replacements.end(),
-                                        [&](const TReplacement& r) { return r.From == character.Value; });
-        if (match != replacements.end()) out += match->To;
-        else out += text.substr(position, character.Length);
+        const auto match =
+            std::find_if(replacements.begin(), replacements.end(),
+                         [&](const TReplacement& r) { return r.From == character.Value; });
+        if (match != replacements.end())
+            out += match->To;
+        else
+            out += text.substr(position, character.Length);
         position += character.Length;
     }
     return out;
@@ -60,7 +63,8 @@ std::string MakeDefFileName(std::string_view format, IClock& clock, const TDateT
     return ToFullWidthFileNameCharacters(FormatDateTime(format, clock.LocalNow(), locale));
 }
 
-std::string MakeCommandLineDefFileName(std::string_view format, IClock& clock, const TDateTimeLocale& locale) {
+std::string MakeCommandLineDefFileName(std::string_view format, IClock& clock,
+                                       const TDateTimeLocale& locale) {
     return ToFullWidthColonAndSlash(FormatDateTime(format, clock.LocalNow(), locale));
 }
 

@@ -22,6 +22,7 @@ std::string ToFullWidthColonAndSlash(std::string_view text);
 std::string MakeDefFileName(std::string_view format, IClock& clock, const TDateTimeLocale& locale);
 
 // The name without extension proposed by "/SAVE" on the command line.
-std::string MakeCommandLineDefFileName(std::string_view format, IClock& clock, const TDateTimeLocale& locale);
+std::string MakeCommandLineDefFileName(std::string_view format, IClock& clock,
+                                       const TDateTimeLocale& locale);
 
 }  // namespace wyndrel::text

@@ -30,7 +30,8 @@ constexpr int DateKey(int year, int month, int day) { return year * 10000 + mont
 TJapaneseEraYear JapaneseEraYearOf(int year, int month, int day) {
     const int date = DateKey(year, month, day);
     for (auto era = EraStarts.rbegin(); era != EraStarts.rend(); ++era) {
-        if (date >= DateKey(era->Year, era->Month, era->Day)) return {era->Name, year - era->Year + 1};
+        if (date >= DateKey(era->Year, era->Month, era->Day))
+            return {era->Name, year - era->Year + 1};
     }
     return {std::string_view(), year};
 }

@@ -44,20 +44,30 @@ private:
 std::string FieldFor(char letter, size_t run, TPictureKind kind) {
     if (kind == TPictureKind::Date) {
         switch (letter) {
-            case 'd': return std::string(std::min<size_t>(run, 4), 'd');
-            case 'M': return std::string(std::min<size_t>(run, 4), 'm');
-            case 'y': return run <= 2 ? "yy" : "yyyy";
-            case 'g': return "gg";
-            default: return {};
+            case 'd':
+                return std::string(std::min<size_t>(run, 4), 'd');
+            case 'M':
+                return std::string(std::min<size_t>(run, 4), 'm');
+            case 'y':
+                return run <= 2 ? "yy" : "yyyy";
+            case 'g':
+                return "gg";
+            default:
+                return {};
         }
     }
     switch (letter) {
         case 'h':
-        case 'H': return run == 1 ? "h" : "hh";
-        case 'm': return run == 1 ? "n" : "nn";
-        case 's': return run == 1 ? "s" : "ss";
-        case 't': return "ampm";
-        default: return {};
+        case 'H':
+            return run == 1 ? "h" : "hh";
+        case 'm':
+            return run == 1 ? "n" : "nn";
+        case 's':
+            return run == 1 ? "s" : "ss";
+        case 't':
+            return "ampm";
+        default:
+            return {};
     }
 }
 

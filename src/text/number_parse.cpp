@@ -15,7 +15,8 @@ int DigitValue(char c, int base) {
 }
 
 // Parses into a value within [minimum, maximum]; fails on anything left over.
-std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t minimum, std::int64_t maximum) {
+std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t minimum,
+                                         std::int64_t maximum) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
 
@@ -27,7 +28,8 @@ std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t min
     } else if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -41,9 +43,11 @@ std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t min
         int digit = DigitValue(text[i], base);
         if (digit < 0) return std::nullopt;
         // Checked before the multiply: twenty digits would wrap the magnitude past zero.
-        if (magnitude > (limit - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
+        if (magnitude >
+            (limit - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
             return std::nullopt;
-        magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        magnitude =
+            magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
     }
     if (negative) return magnitude == 0 ? 0 : -static_cast<std::int64_t>(magnitude - 1) - 1;
     return static_cast<std::int64_t>(magnitude);
@@ -52,13 +56,15 @@ std::optional<std::int64_t> ParseBounded(std::string_view text, std::int64_t min
 }  // namespace
 
 std::optional<std::int32_t> ParseInt32(std::string_view text) {
-    auto value = ParseBounded(text, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    auto value = ParseBounded(text, std::numeric_limits<std::int32_t>::min(),
+                              std::numeric_limits<std::int32_t>::max());
     if (!value) return std::nullopt;
     return static_cast<std::int32_t>(*value);
 }
 
 std::optional<std::int64_t> ParseInt64(std::string_view text) {
-    return ParseBounded(text, std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max());
+    return ParseBounded(text, std::numeric_limits<std::int64_t>::min(),
+                        std::numeric_limits<std::int64_t>::max());
 }
 
 std::int32_t ScanInt32(std::string_view text) {
@@ -69,10 +75,20 @@ std::int32_t ScanInt32(std::string_view text) {
     int base = 10;
     if (i + 1 < text.size() && text[i] == '0') {
         switch (text[i + 1]) {
-            case 'x': case 'X': base = 16; break;
-            case 'o': case 'O': base = 8; break;
-            case 'b': case 'B': base = 2; break;
-            default: break;
+            case 'x':
+            case 'X':
+                base = 16;
+                break;
+            case 'o':
+            case 'O':
+                base = 8;
+                break;
+            case 'b':
+            case 'B':
+                base = 2;
+                break;
+            default:
+                break;
         }
         if (base != 10) i += 2;
     }

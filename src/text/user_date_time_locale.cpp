@@ -7,12 +7,14 @@
 namespace wyndrel::text {
 namespace {
 
-void ReadPicture(IRegionalSettings& regional, TRegionalItem item, TPictureKind kind, std::string& value) {
+void ReadPicture(IRegionalSettings& regional, TRegionalItem item, TPictureKind kind,
+                 std::string& value) {
     const auto picture = regional.LocaleText(item);
     if (picture && !picture->empty()) value = TranslateLocalePicture(*picture, kind);
 }
 
-void ReadText(IRegionalSettings& regional, TRegionalItem item, bool emptyAllowed, std::string& value) {
+void ReadText(IRegionalSettings& regional, TRegionalItem item, bool emptyAllowed,
+              std::string& value) {
     const auto text = regional.LocaleText(item);
     if (text && (emptyAllowed || !text->empty())) value = *text;
 }

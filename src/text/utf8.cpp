@@ -8,7 +8,10 @@ TCodePoint DecodeAt(std::string_view text, size_t position) {
     unsigned char lead = byte(position);
     if (lead < 0x80) return {lead, 1};
 
-    size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    size_t length = lead >= 0xF0 && lead <= 0xF4  ? 4
+                    : lead >= 0xE0                ? 3
+                    : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                  : 0;
     if (length == 0 || lead > 0xF4 || position + length > text.size()) return {lead, 1};
 
     char32_t value = lead & (0xFF >> (length + 1));

@@ -42,7 +42,8 @@ TDispatched TCommandTable::Dispatch(int id) {
     }
     if (FBusy) {
         if (entry->Rule == TWhileBusy::NotAvailable) return TDispatched::NotAvailable;
-        if (std::find(FWaiting.begin(), FWaiting.end(), id) == FWaiting.end()) FWaiting.push_back(id);
+        if (std::find(FWaiting.begin(), FWaiting.end(), id) == FWaiting.end())
+            FWaiting.push_back(id);
         return TDispatched::Waiting;
     }
     RunAndDrain(*entry, id);

@@ -30,7 +30,8 @@ class TCommandTable {
 public:
     // `reportFailure` is told of a failure of a waiting command that cannot be passed on,
     // because another failure already is.
-    explicit TCommandTable(TCommandRules rules, std::function<void(std::exception_ptr)> reportFailure = {})
+    explicit TCommandTable(TCommandRules rules,
+                           std::function<void(std::exception_ptr)> reportFailure = {})
         : FRules(std::move(rules)), FReportFailure(std::move(reportFailure)) {}
 
     // Each command is registered once, under an id the rules know; anything else is a

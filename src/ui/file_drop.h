@@ -16,7 +16,8 @@ namespace wyndrel::ui {
 class TFileDropListBox {
 public:
     using TNotifyEvent = std::function<void(TFileDropListBox& sender)>;
-    using TDropQueryEvent = std::function<void(TFileDropListBox& sender, std::vector<std::string>& files, bool& accept)>;
+    using TDropQueryEvent = std::function<void(TFileDropListBox& sender,
+                                               std::vector<std::string>& files, bool& accept)>;
 
     bool AcceptDropFile() const { return FAcceptDropFile; }
     // Stores the value and registers or unregisters the window as a drop target.
@@ -41,8 +42,10 @@ private:
 
 class TFileDropEdit {
 public:
-    using TFileDropNotifyEvent = std::function<void(TFileDropEdit& sender, const std::string& fileName)>;
-    using TFileDropAcceptQuery = std::function<void(TFileDropEdit& sender, const std::string& fileName, bool& accept)>;
+    using TFileDropNotifyEvent =
+        std::function<void(TFileDropEdit& sender, const std::string& fileName)>;
+    using TFileDropAcceptQuery =
+        std::function<void(TFileDropEdit& sender, const std::string& fileName, bool& accept)>;
 
     bool AutoChangeText = false;  // the dropped path becomes the text
     bool AcceptDragFile() const { return FAcceptDragFile; }

@@ -6,13 +6,18 @@
 namespace wyndrel::ui {
 
 TFocusKeeper::TFocusKeeper(IView& view, std::vector<int> tabOrder)
-    : FView(view), FTabOrder(std::move(tabOrder)), FKept(FTabOrder.empty() ? FormId : FTabOrder.front()) {}
+    : FView(view),
+      FTabOrder(std::move(tabOrder)),
+      FKept(FTabOrder.empty() ? FormId : FTabOrder.front()) {}
 
-bool TFocusKeeper::CanTakeFocus(int id) const { return id != FormId && FView.Enabled(id) && FView.Visible(id); }
+bool TFocusKeeper::CanTakeFocus(int id) const {
+    return id != FormId && FView.Enabled(id) && FView.Visible(id);
+}
 
 int TFocusKeeper::StandIn() const {
     const auto kept = std::find(FTabOrder.begin(), FTabOrder.end(), FKept);
-    const std::size_t start = kept == FTabOrder.end() ? 0 : static_cast<std::size_t>(kept - FTabOrder.begin());
+    const std::size_t start =
+        kept == FTabOrder.end() ? 0 : static_cast<std::size_t>(kept - FTabOrder.begin());
     for (std::size_t step = 1; step <= FTabOrder.size(); ++step) {
         const int id = FTabOrder[(start + step) % FTabOrder.size()];
         if (CanTakeFocus(id)) return id;

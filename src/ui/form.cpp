@@ -10,18 +10,20 @@ const char* FontFaceName(TFontFace face) {
 }
 
 const TControlSpec* TFormSpec::Find(int id) const {
-    auto found = std::find_if(Controls.begin(), Controls.end(), [&](const TControlSpec& c) { return c.Id == id; });
+    auto found = std::find_if(Controls.begin(), Controls.end(),
+                              [&](const TControlSpec& c) { return c.Id == id; });
     return found == Controls.end() ? nullptr : &*found;
 }
 
 const TControlSpec* TFormSpec::Find(const std::string& name) const {
-    auto found =
-        std::find_if(Controls.begin(), Controls.end(), [&](const TControlSpec& c) { return c.Name == name; });
+    auto found = std::find_if(Controls.begin(), Controls.end(),
+                              [&](const TControlSpec& c) { return c.Name == name; });
     return found == Controls.end() ? nullptr : &*found;
 }
 
 const TControlSpec* TFormSpec::FindFlagged(TControlFlag flag) const {
-    auto found = std::find_if(Controls.begin(), Controls.end(), [&](const TControlSpec& c) { return c.Has(flag); });
+    auto found = std::find_if(Controls.begin(), Controls.end(),
+                              [&](const TControlSpec& c) { return c.Has(flag); });
     return found == Controls.end() ? nullptr : &*found;
 }
 

@@ -107,11 +107,11 @@ struct TControlSpec {
     TControlKind Kind = TControlKind::Button;
     std::string Name;
     std::string Caption;
-    std::string Hint;    // "" for no tooltip
-    Rect Bounds;         // client pixels at 96 DPI
+    std::string Hint;  // "" for no tooltip
+    Rect Bounds;       // client pixels at 96 DPI
     TFontSpec Font;
     std::uint32_t Flags = NoFlags;
-    std::string ClassName;  // the window class of a Custom control
+    std::string ClassName;             // the window class of a Custom control
     std::vector<TColumnSpec> Columns;  // a list view's columns, in order
     int MaxLength = 0;                 // an edit's limit in characters; 0 for none
     TUpDownSpec UpDown;                // for an up-down
@@ -138,7 +138,8 @@ struct TFormSpec {
 };
 
 // The rectangle of a table row written as left, top, width, height.
-constexpr Rect Bounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+constexpr Rect Bounds(std::int32_t left, std::int32_t top, std::int32_t width,
+                      std::int32_t height) {
     return Rect{left, top, left + width, top + height};
 }
 

@@ -24,7 +24,8 @@ void DropOnListBox(const TControlSpec& control, IView& view, IFormEvents& events
     box.Drop(paths);
 }
 
-void DropOnEdit(const TControlSpec& control, IView& view, IFormEvents& events, const std::vector<std::string>& paths) {
+void DropOnEdit(const TControlSpec& control, IView& view, IFormEvents& events,
+                const std::vector<std::string>& paths) {
     const int id = control.Id;
     TFileDropEdit edit;
     edit.AutoChangeText = control.Drop.AutoChange;

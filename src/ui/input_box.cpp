@@ -27,7 +27,8 @@ TFormSpec InputBoxForm(const std::string& caption, const std::string& prompt) {
     add(lblPrompt, TControlKind::Label, "lblPrompt", prompt, Bounds(12, 12, 296, 16), NoFlags);
     add(txtValue, TControlKind::Edit, "txtValue", "", Bounds(12, 32, 296, 21), NoFlags);
     add(btnOK, TControlKind::Button, "btnOK", "OK", Bounds(152, 63, 75, 25), DefaultButton);
-    add(btnCancel, TControlKind::Button, "btnCancel", "キャンセル", Bounds(233, 63, 75, 25), CancelButton);
+    add(btnCancel, TControlKind::Button, "btnCancel", "キャンセル", Bounds(233, 63, 75, 25),
+        CancelButton);
     return form;
 }
 

@@ -18,7 +18,8 @@ class IInputBox {
 public:
     virtual ~IInputBox() = default;
     // The text as confirmed with OK, or none when the box was cancelled or closed.
-    virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+    virtual std::optional<std::string> InputQuery(const std::string& caption,
+                                                  const std::string& prompt,
                                                   const std::string& text) = 0;
 };
 

@@ -31,7 +31,8 @@ TMenuItem TMenuItem::Command(int id, std::string name, std::string caption, int 
     return item;
 }
 
-TMenuItem TMenuItem::Submenu(int id, std::string name, std::string caption, std::vector<TMenuItem> items) {
+TMenuItem TMenuItem::Submenu(int id, std::string name, std::string caption,
+                             std::vector<TMenuItem> items) {
     TMenuItem item = Command(id, std::move(name), std::move(caption));
     item.Items = std::move(items);
     return item;
@@ -51,10 +52,12 @@ const TMenuItem* TMenuModel::Find(int id) const {
     return FindIn(Items, [id](const TMenuItem& item) { return item.Id == id && id != 0; });
 }
 TMenuItem* TMenuModel::Find(const std::string& name) {
-    return FindIn(Items, [&name](const TMenuItem& item) { return item.Name == name && !name.empty(); });
+    return FindIn(Items,
+                  [&name](const TMenuItem& item) { return item.Name == name && !name.empty(); });
 }
 const TMenuItem* TMenuModel::Find(const std::string& name) const {
-    return FindIn(Items, [&name](const TMenuItem& item) { return item.Name == name && !name.empty(); });
+    return FindIn(Items,
+                  [&name](const TMenuItem& item) { return item.Name == name && !name.empty(); });
 }
 
 TMenuItem& TMenuModel::Item(int id) {

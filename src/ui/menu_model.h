@@ -16,12 +16,13 @@ struct TMenuItem {
     bool Checked = false;
     bool Visible = true;
     bool Separator = false;
-    bool ColumnBreak = false;     // starts a new column
-    bool Literal = false;         // the caption shown as written: "&" marks no mnemonic
+    bool ColumnBreak = false;      // starts a new column
+    bool Literal = false;          // the caption shown as written: "&" marks no mnemonic
     std::vector<TMenuItem> Items;  // a submenu when not empty
 
     static TMenuItem Command(int id, std::string name, std::string caption, int tag = 0);
-    static TMenuItem Submenu(int id, std::string name, std::string caption, std::vector<TMenuItem> items);
+    static TMenuItem Submenu(int id, std::string name, std::string caption,
+                             std::vector<TMenuItem> items);
     static TMenuItem Line(std::string name = {});
 
     friend bool operator==(const TMenuItem&, const TMenuItem&) = default;

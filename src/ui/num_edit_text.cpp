@@ -36,7 +36,8 @@ std::optional<TDecimal> ReadDecimal(std::string_view text) {
     for (; i < text.size() && IsDigit(text[i]); ++i, anyDigit = true)
         if (!number.Whole.empty() || text[i] != '0') number.Whole += text[i];
     if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && IsDigit(text[i]); ++i, anyDigit = true) number.Fraction += text[i];
+        for (++i; i < text.size() && IsDigit(text[i]); ++i, anyDigit = true)
+            number.Fraction += text[i];
     if (!anyDigit || i != text.size()) return std::nullopt;
     return number;
 }
@@ -98,8 +99,8 @@ TDecimal ToDecimal(TCurrency value) {
     TDecimal number;
     number.Negative = value < 0;
     // The magnitude as unsigned, so the most negative value has one too.
-    const std::uint64_t magnitude =
-        number.Negative ? 0u - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude = number.Negative ? 0u - static_cast<std::uint64_t>(value)
+                                                    : static_cast<std::uint64_t>(value);
     const std::uint64_t whole = magnitude / CurrencyScale;
     if (whole != 0) number.Whole = std::to_string(whole);
     const std::string fraction = std::to_string(magnitude % CurrencyScale + CurrencyScale);
@@ -118,7 +119,8 @@ std::optional<TCurrency> ToCurrency(const TDecimal& number) {
         if (magnitude > (limit - value) / 10) return std::nullopt;
         magnitude = magnitude * 10 + value;
     }
-    return rounded.Negative ? static_cast<TCurrency>(0u - magnitude) : static_cast<TCurrency>(magnitude);
+    return rounded.Negative ? static_cast<TCurrency>(0u - magnitude)
+                            : static_cast<TCurrency>(magnitude);
 }
 
 }  // namespace
@@ -128,13 +130,16 @@ std::string CleanNumberText(std::string_view text) {
     std::size_t characters = 0;
     for (char c : text) {
         // Characters, not bytes: continuation bytes of UTF-8 do not count.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && ++characters > ExaminedCharacters) break;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && ++characters > ExaminedCharacters)
+            break;
         if (IsDigit(c) || c == '-' || c == '.') cleaned += c;
     }
     return cleaned.empty() ? "0" : cleaned;
 }
 
-std::string FormatNumberText(std::string_view text, TNumberFormat format) { return Format(ParseOrThrow(text), format); }
+std::string FormatNumberText(std::string_view text, TNumberFormat format) {
+    return Format(ParseOrThrow(text), format);
+}
 
 TCurrency ParseNumberText(std::string_view text) {
     std::optional<TCurrency> value = ToCurrency(ParseOrThrow(text));
@@ -142,7 +147,9 @@ TCurrency ParseNumberText(std::string_view text) {
     return *value;
 }
 
-std::string FormatCurrency(TCurrency value, TNumberFormat format) { return Format(ToDecimal(value), format); }
+std::string FormatCurrency(TCurrency value, TNumberFormat format) {
+    return Format(ToDecimal(value), format);
+}
 
 std::string CurrencyToStr(TCurrency value) {
     TDecimal number = ToDecimal(value);

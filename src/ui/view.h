@@ -105,7 +105,9 @@ public:
     virtual void OnKeyPress(int /*id*/, char32_t& /*key*/) {}
     // Up-down `id` is about to go from `position` to `requestedPosition` (its arrows, its keys
     // or the wheel); false refuses the change.
-    virtual bool OnUpDownChanging(int /*id*/, int /*position*/, int /*requestedPosition*/) { return true; }
+    virtual bool OnUpDownChanging(int /*id*/, int /*position*/, int /*requestedPosition*/) {
+        return true;
+    }
 };
 
 }  // namespace wyndrel::ui

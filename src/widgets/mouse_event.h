@@ -21,9 +21,12 @@ using TShiftState = std::uint8_t;
 // The shift state that holds only the given button.
 inline TShiftState ButtonShift(TMouseButton button) {
     switch (button) {
-    case TMouseButton::mbLeft: return ssLeft;
-    case TMouseButton::mbRight: return ssRight;
-    case TMouseButton::mbMiddle: return ssMiddle;
+        case TMouseButton::mbLeft:
+            return ssLeft;
+        case TMouseButton::mbRight:
+            return ssRight;
+        case TMouseButton::mbMiddle:
+            return ssMiddle;
     }
     return 0;
 }

@@ -61,12 +61,12 @@ std::vector<TGradationBand> TSKGradationG::PaintBands() {
     std::vector<TGradationBand> gradient;
     if (FDirection == TDirection::dHorizontal) {
         bands.push_back({Rect{0, 0, Width(), FStartPoint}, FStartColor});
-        gradient = FillGradation(TDirection::dHorizontal, 0, FStartPoint, Width(), FEndPoint, FGradationStep,
-                                 FStartColor, FEndColor, Height());
+        gradient = FillGradation(TDirection::dHorizontal, 0, FStartPoint, Width(), FEndPoint,
+                                 FGradationStep, FStartColor, FEndColor, Height());
     } else {
         bands.push_back({Rect{0, 0, FStartPoint, Height()}, FStartColor});
-        gradient = FillGradation(TDirection::dVertical, FStartPoint, 0, FEndPoint, Height(), FGradationStep,
-                                 FStartColor, FEndColor, Width());
+        gradient = FillGradation(TDirection::dVertical, FStartPoint, 0, FEndPoint, Height(),
+                                 FGradationStep, FStartColor, FEndColor, Width());
     }
     bands.insert(bands.end(), gradient.begin(), gradient.end());
     return bands;

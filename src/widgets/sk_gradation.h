@@ -14,8 +14,8 @@ namespace wyndrel::widgets {
 class TSKGradationG {
 public:
     using TNotifyEvent = std::function<void(TSKGradationG& sender)>;
-    using TMouseEvent = std::function<void(TSKGradationG& sender, TMouseButton button, TShiftState shift,
-                                           int x, int y)>;
+    using TMouseEvent = std::function<void(TSKGradationG& sender, TMouseButton button,
+                                           TShiftState shift, int x, int y)>;
 
     TSKGradationG();
 

@@ -27,7 +27,8 @@ public:
     using TPopupMenu = std::function<void(Point at)>;
     using TButtonDblClick = std::function<void(TTaskTray& sender, TMouseButton button)>;
     using TMouseMoveEvent = std::function<void(TTaskTray& sender, TShiftState shift, int x, int y)>;
-    using TMouseEvent = std::function<void(TTaskTray& sender, TMouseButton button, TShiftState shift, int x, int y)>;
+    using TMouseEvent = std::function<void(TTaskTray& sender, TMouseButton button,
+                                           TShiftState shift, int x, int y)>;
 
     // Takes the identifier after the registry's last entry and enters itself there.
     explicit TTaskTray(TTaskTrayRegistry& registry, TTrayOwner owner = {});

@@ -38,7 +38,8 @@ void TTaskTrayRegistry::Rename(TTaskTray& tray, int newIconId) {
 }
 
 TTaskTray* TTaskTrayRegistry::Find(int iconId) const {
-    auto found = std::find_if(FEntries.begin(), FEntries.end(), [&](const auto& entry) { return entry.first == iconId; });
+    auto found = std::find_if(FEntries.begin(), FEntries.end(),
+                              [&](const auto& entry) { return entry.first == iconId; });
     return found == FEntries.end() ? nullptr : found->second;
 }
 
@@ -59,16 +60,35 @@ private:
 void Deliver(TTaskTray& tray, std::uint32_t mouseMessage, Point at) {
     using enum TMouseButton;
     switch (mouseMessage) {
-    case TrayMouseMove: tray.DoMouseMove(at.X, at.Y); break;
-    case TrayLButtonDown: tray.DoMouseDown(mbLeft, ssLeft, at.X, at.Y); break;
-    case TrayLButtonUp: tray.DoMouseUp(mbLeft, ssLeft, at.X, at.Y); break;
-    case TrayLButtonDblClk: tray.DoDblClick(mbLeft); break;
-    case TrayRButtonDown: tray.DoMouseDown(mbRight, ssRight, at.X, at.Y); break;
-    case TrayRButtonUp: tray.DoMouseUp(mbRight, ssRight, at.X, at.Y); break;
-    case TrayRButtonDblClk: tray.DoDblClick(mbRight); break;
-    case TrayMButtonDown: tray.DoMouseDown(mbMiddle, ssMiddle, at.X, at.Y); break;
-    case TrayMButtonUp: tray.DoMouseUp(mbMiddle, ssMiddle, at.X, at.Y); break;
-    default: break;  // the middle double click and everything else
+        case TrayMouseMove:
+            tray.DoMouseMove(at.X, at.Y);
+            break;
+        case TrayLButtonDown:
+            tray.DoMouseDown(mbLeft, ssLeft, at.X, at.Y);
+            break;
+        case TrayLButtonUp:
+            tray.DoMouseUp(mbLeft, ssLeft, at.X, at.Y);
+            break;
+        case TrayLButtonDblClk:
+            tray.DoDblClick(mbLeft);
+            break;
+        case TrayRButtonDown:
+            tray.DoMouseDown(mbRight, ssRight, at.X, at.Y);
+            break;
+        case TrayRButtonUp:
+            tray.DoMouseUp(mbRight, ssRight, at.X, at.Y);
+            break;
+        case TrayRButtonDblClk:
+            tray.DoDblClick(mbRight);
+            break;
+        case TrayMButtonDown:
+            tray.DoMouseDown(mbMiddle, ssMiddle, at.X, at.Y);
+            break;
+        case TrayMButtonUp:
+            tray.DoMouseUp(mbMiddle, ssMiddle, at.X, at.Y);
+            break;
+        default:
+            break;  // the middle double click and everything else
     }
 }
 

@@ -4,9 +4,8 @@
 //   IDesktop& Desktop();
 //   WindowId AddTopLevel(const std::string& className, const Rect& bounds);
 //   WindowId AddChild(WindowId parent, const std::string& className, const std::string& text);
-//   WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text, int caret);
-//   void Destroy(WindowId window);
-//   void Minimise(WindowId window);
+//   WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text,
+//   int caret); void Destroy(WindowId window); void Minimise(WindowId window);
 #pragma once
 
 #include "platform/desktop.h"
@@ -43,7 +42,8 @@ TYPED_TEST_P(DesktopContract, EnumeratesTopLevelWindowsNewestFirst) {
     WindowId first = this->TheWorld.AddTopLevel("WyndrelContractA", {10, 10, 200, 100});
     WindowId second = this->TheWorld.AddTopLevel("WyndrelContractB", {20, 20, 220, 120});
     WindowId third = this->TheWorld.AddTopLevel("WyndrelContractA", {30, 30, 240, 140});
-    EXPECT_EQ(this->EnumeratedAmong({first, second, third}), (std::vector<WindowId>{third, second, first}));
+    EXPECT_EQ(this->EnumeratedAmong({first, second, third}),
+              (std::vector<WindowId>{third, second, first}));
 }
 
 TYPED_TEST_P(DesktopContract, AStoppedEnumerationStillSucceeds) {
@@ -119,15 +119,18 @@ TYPED_TEST_P(DesktopContract, PlacesAWindowByPositionAndSize) {
     EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{40, 60, 360, 300}));
     ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 0, 0, 0, 0,
                                              TPlacementFlags::NoMove | TPlacementFlags::NoSize |
-                                                 TPlacementFlags::NoZOrder | TPlacementFlags::ShowWindow));
+                                                 TPlacementFlags::NoZOrder |
+                                                 TPlacementFlags::ShowWindow));
     EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{40, 60, 360, 300}));
     this->TheWorld.Destroy(window);
-    EXPECT_FALSE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 1, 1, 1, 1, TPlacementFlags::None));
+    EXPECT_FALSE(
+        this->Desktop().SetWindowPos(window, TInsertAfter::Top, 1, 1, 1, 1, TPlacementFlags::None));
 }
 
 TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
-    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190, TPlacementFlags::ShowWindow));
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 10, 10, 290, 190,
+                                             TPlacementFlags::ShowWindow));
     EXPECT_FALSE(this->Desktop().IsIconic(window));
     EXPECT_FALSE(this->Desktop().IsZoomed(window));
     this->TheWorld.Minimise(window);
@@ -138,8 +141,8 @@ TYPED_TEST_P(DesktopContract, RestoresAMinimisedWindow) {
 
 TYPED_TEST_P(DesktopContract, KeepsTheRectangleAMinimisedWindowComesBackTo) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {100, 120, 500, 420});
-    ASSERT_TRUE(
-        this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow));
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300,
+                                             TPlacementFlags::ShowWindow));
     this->TheWorld.Minimise(window);
     EXPECT_EQ(this->Desktop().NormalPosition(window), (Rect{100, 120, 500, 420}));
     EXPECT_NE(this->Desktop().WindowRect(window), (Rect{100, 120, 500, 420}));
@@ -149,15 +152,15 @@ TYPED_TEST_P(DesktopContract, KeepsTheRectangleAMinimisedWindowComesBackTo) {
 
 TYPED_TEST_P(DesktopContract, MaximisesAWindowOverItsWorkAreaAndRestoresItToItsNormalPosition) {
     WindowId window = this->TheWorld.AddTopLevel("WyndrelContractA", {100, 120, 500, 420});
-    ASSERT_TRUE(
-        this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300, TPlacementFlags::ShowWindow));
+    ASSERT_TRUE(this->Desktop().SetWindowPos(window, TInsertAfter::Top, 100, 120, 400, 300,
+                                             TPlacementFlags::ShowWindow));
     this->Desktop().Maximize(window);
     EXPECT_TRUE(this->Desktop().IsZoomed(window));
     EXPECT_EQ(this->Desktop().NormalPosition(window), (Rect{100, 120, 500, 420}));
     const Rect maximised = this->Desktop().WindowRect(window).value_or(Rect{});
     const Rect work = this->Desktop().Monitors()[0].WorkArea;
-    EXPECT_TRUE(maximised.Left <= work.Left && maximised.Top <= work.Top && maximised.Right >= work.Right &&
-                maximised.Bottom >= work.Bottom);
+    EXPECT_TRUE(maximised.Left <= work.Left && maximised.Top <= work.Top &&
+                maximised.Right >= work.Right && maximised.Bottom >= work.Bottom);
     this->Desktop().RestoreWithoutActivating(window);
     EXPECT_FALSE(this->Desktop().IsZoomed(window));
     EXPECT_EQ(this->Desktop().WindowRect(window), (Rect{100, 120, 500, 420}));
@@ -188,15 +191,17 @@ TYPED_TEST_P(DesktopContract, PutsACaretBeyondTheTextAtItsEnd) {
     EXPECT_EQ(this->Desktop().SelectionStart(editor), 12);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(DesktopContract, PlacesAWindowByPositionAndSize, RestoresAMinimisedWindow,
-                            KeepsTheRectangleAMinimisedWindowComesBackTo,
+REGISTER_TYPED_TEST_SUITE_P(DesktopContract, PlacesAWindowByPositionAndSize,
+                            RestoresAMinimisedWindow, KeepsTheRectangleAMinimisedWindowComesBackTo,
                             MaximisesAWindowOverItsWorkAreaAndRestoresItToItsNormalPosition,
                             ListsThePrimaryMonitorFirstWithItsWorkAreaInside,
-                            PutsACaretBeyondTheTextAtItsEnd, EnumeratesTopLevelWindowsNewestFirst, AStoppedEnumerationStillSucceeds,
+                            PutsACaretBeyondTheTextAtItsEnd, EnumeratesTopLevelWindowsNewestFirst,
+                            AStoppedEnumerationStillSucceeds,
                             AVisitorsExceptionEndsTheEnumerationAndReachesItsCallerAsItWas,
                             ClassNamesKeepTheirCaseAndAreCutToTheBuffer,
                             FindsTheFirstChildOfAClassWhateverItsLetterCase,
-                            WindowTextHoldsAtMostOneCharacterLessThanTheLimit, ReadsTheCaretOfAnEditControl,
+                            WindowTextHoldsAtMostOneCharacterLessThanTheLimit,
+                            ReadsTheCaretOfAnEditControl,
                             ReportsRectanglesAndNothingForAWindowThatIsGone);
 
 }  // namespace wyndrel::contract

@@ -31,7 +31,8 @@ protected:
     // The file's text, or the error code of a failed read.
     std::string Read(const std::string& path) {
         TReadResult read = Files().ReadTextFile(path);
-        if (auto* error = std::get_if<TPlatformError>(&read)) return "error " + std::to_string(error->Code);
+        if (auto* error = std::get_if<TPlatformError>(&read))
+            return "error " + std::to_string(error->Code);
         return std::get<std::string>(read);
     }
     std::uint32_t WriteError(const std::string& path, const std::string& text) {
@@ -136,7 +137,8 @@ TYPED_TEST_P(FilesContract, TellsWhereAFileCanBeWrittenAndMakesFoldersInExisting
 
 REGISTER_TYPED_TEST_SUITE_P(FilesContract, ReadsBackWhatItWroteAndReplacesAFileWhole,
                             ReportsMissingPathsAndFoldersWithThePlatformsCodes,
-                            GivesTheStoredNameWhateverLetterCaseItIsAskedIn, ClearsTheReadOnlyAttributeAndKeepsTheFile,
+                            GivesTheStoredNameWhateverLetterCaseItIsAskedIn,
+                            ClearsTheReadOnlyAttributeAndKeepsTheFile,
                             WritesNoTextTheCodePageCannotHold,
                             TellsWhereAFileCanBeWrittenAndMakesFoldersInExistingOnes);
 

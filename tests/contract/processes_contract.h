@@ -23,8 +23,8 @@ TYPED_TEST_SUITE_P(ProcessesContract);
 
 // The program named starts, whatever the head of its command line names.
 TYPED_TEST_P(ProcessesContract, StartsTheNamedProgramWaitsUntilItIsReadyAndReleasesIt) {
-    auto process = this->Processes().StartProcess(this->TheWorld.ReadyProgram(), "C:\\nowhere\\other.exe",
-                                                  TStartPlacement{20, 30, 400, 300});
+    auto process = this->Processes().StartProcess(
+        this->TheWorld.ReadyProgram(), "C:\\nowhere\\other.exe", TStartPlacement{20, 30, 400, 300});
     ASSERT_TRUE(process);
     EXPECT_NE(process->Id.Value, 0u);
     EXPECT_TRUE(this->Processes().SetPriority(*process, TPriorityClass::High));
@@ -35,10 +35,12 @@ TYPED_TEST_P(ProcessesContract, StartsTheNamedProgramWaitsUntilItIsReadyAndRelea
 
 TYPED_TEST_P(ProcessesContract, GivesNothingForAProgramThatCannotBeStarted) {
     const std::string missing = this->TheWorld.MissingProgram();
-    EXPECT_FALSE(this->Processes().StartProcess(missing, this->TheWorld.ReadyProgram(), std::nullopt));
+    EXPECT_FALSE(
+        this->Processes().StartProcess(missing, this->TheWorld.ReadyProgram(), std::nullopt));
 }
 
-REGISTER_TYPED_TEST_SUITE_P(ProcessesContract, StartsTheNamedProgramWaitsUntilItIsReadyAndReleasesIt,
+REGISTER_TYPED_TEST_SUITE_P(ProcessesContract,
+                            StartsTheNamedProgramWaitsUntilItIsReadyAndReleasesIt,
                             GivesNothingForAProgramThatCannotBeStarted);
 
 }  // namespace wyndrel::contract

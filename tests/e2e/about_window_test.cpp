@@ -25,7 +25,8 @@ std::vector<std::wstring> Lines(const std::wstring& text) {
     std::vector<std::wstring> lines;
     for (std::size_t start = 0;;) {
         const std::size_t end = text.find(L"\r\n", start);
-        lines.push_back(text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+        lines.push_back(
+            text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
         if (end == std::wstring::npos) return lines;
         start = end + 2;
     }
@@ -42,7 +43,9 @@ std::wstring ExpectedVersionBox() {
     return L" " + major + L"." + minor + L"." + release + L" Build:" + build;
 }
 
-bool IsTopMost(HWND window) { return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopMost(HWND window) {
+    return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 // Posts the About command and waits until the main window has handled it: the most-top
 // command posted behind it flips the window's topmost state.
@@ -67,17 +70,19 @@ TEST(AboutJourney, ShowsTheProgramsVersionAndTheSystemLinesAndStaysOne) {
     EXPECT_EQ(WindowText(window), L"バージョン情報 - Wyndrel");
     EXPECT_TRUE(IsTopMost(window));
     HWND sysInfo = ::GetDlgItem(window, about::txtSysInfo);
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(sysInfo).find(L"Color Depth") != std::wstring::npos; }, 10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return WindowText(sysInfo).find(L"Color Depth") != std::wstring::npos; }, 10000));
     EXPECT_EQ(WindowText(::GetDlgItem(window, about::txtVerInfo)), ExpectedVersionBox());
 
     const std::vector<std::wstring> prefixes = {
         L"Windows       :", L"Platform Type :Windows NT", L"WindowsVersion:", L"User Name     :",
-        L"Owner Name    :", L"Computer Name :", L"物理MemorySize:",  L"物理MemoryUse :",
-        L"仮想MemorySize:", L"仮想MemoryUse :", L"PageMemorySize:", L"PageMemoryUse :",
-        L"CMCTRL32.DLL  :", L"Screen Size   :", L"Color Depth   :"};
+        L"Owner Name    :", L"Computer Name :",           L"物理MemorySize:", L"物理MemoryUse :",
+        L"仮想MemorySize:", L"仮想MemoryUse :",           L"PageMemorySize:", L"PageMemoryUse :",
+        L"CMCTRL32.DLL  :", L"Screen Size   :",           L"Color Depth   :"};
     const std::vector<std::wstring> lines = Lines(WindowText(sysInfo));
     ASSERT_EQ(lines.size(), prefixes.size()) << WindowText(sysInfo);
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].rfind(prefixes[i], 0), 0u) << lines[i];
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].rfind(prefixes[i], 0), 0u) << lines[i];
     for (std::size_t i = 6; i < 12; ++i) EXPECT_TRUE(lines[i].ends_with(L"MB")) << lines[i];
     EXPECT_TRUE(lines[14].ends_with(L"色)")) << lines[14];
 
@@ -102,9 +107,11 @@ TEST(AboutJourney, ShowsTheProgramsVersionAndTheSystemLinesAndStaysOne) {
 class TNativeVersionDllFirst {
 public:
     TNativeVersionDllFirst() {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &FKey, nullptr);
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &FKey,
+                          nullptr);
         static const wchar_t order[] = L"native,builtin";
-        ::RegSetValueExW(FKey, L"version", 0, REG_SZ, reinterpret_cast<const BYTE*>(order), sizeof(order));
+        ::RegSetValueExW(FKey, L"version", 0, REG_SZ, reinterpret_cast<const BYTE*>(order),
+                         sizeof(order));
     }
     ~TNativeVersionDllFirst() {
         ::RegDeleteValueW(FKey, L"version");
@@ -122,14 +129,18 @@ private:
 // "version.dll": that DLL writes "version.dll.called" beside itself when the program calls
 // it. Wine's own user32 imports version.dll and, told to prefer the planted one, loads it
 // into every process; so the test asks whether the program used it.
-TEST(AboutJourney, ReadsTheVersionWithTheSystemsVersionFunctionsNotWithAVersionDllBesideTheProgram) {
+TEST(AboutJourney,
+     ReadsTheVersionWithTheSystemsVersionFunctionsNotWithAVersionDllBesideTheProgram) {
     TTempFolder folder;
     const std::wstring program = folder.File(L"wyndrel.exe");
     ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"wyndrel.exe").c_str(), program.c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"planted-dll.dll").c_str(), folder.File(L"version.dll").c_str(), FALSE));
-    WriteBytes(folder.File(L"wyndrel.ini"), "[Option]\r\nQuilPath=" +
-                                                wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(
-                                                    ProgramFolder() + L"Quillon.exe")) + "\r\n");
+    ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"planted-dll.dll").c_str(),
+                            folder.File(L"version.dll").c_str(), FALSE));
+    WriteBytes(
+        folder.File(L"wyndrel.ini"),
+        "[Option]\r\nQuilPath=" +
+            wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(ProgramFolder() + L"Quillon.exe")) +
+            "\r\n");
     TNativeVersionDllFirst nativeFirst;
     TProcessGuard processes;
     HANDLE resident = processes.Start(L"\"" + program + L"\"");
@@ -139,10 +150,16 @@ TEST(AboutJourney, ReadsTheVersionWithTheSystemsVersionFunctionsNotWithAVersionD
     RequestAbout(main);
     HWND window = WaitForWindowOfProcess(resident, L"TfrmVerInfo", 10000);
     // The last line comes after the common controls' version: both files have been read.
-    const bool read = window && WaitUntil([&] {
-        return WindowText(::GetDlgItem(window, about::txtSysInfo)).find(L"Color Depth") != std::wstring::npos;
-    }, 10000);
-    EXPECT_EQ(::GetFileAttributesW(folder.File(L"version.dll.called").c_str()), INVALID_FILE_ATTRIBUTES)
+    const bool read =
+        window &&
+        WaitUntil(
+            [&] {
+                return WindowText(::GetDlgItem(window, about::txtSysInfo)).find(L"Color Depth") !=
+                       std::wstring::npos;
+            },
+            10000);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"version.dll.called").c_str()),
+              INVALID_FILE_ATTRIBUTES)
         << "the program called the version.dll beside it";
     ASSERT_TRUE(read);
     EXPECT_EQ(WindowText(::GetDlgItem(window, about::txtVerInfo)), ExpectedVersionBox());

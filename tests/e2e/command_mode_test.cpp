@@ -23,12 +23,15 @@ protected:
     HWND OpenAt(const wchar_t* name, int left, int top, int width, int height, DWORD caret) {
         std::wstring path = Folder.File(name);
         WriteBytes(path, std::string(300, 'a') + "\r\n" + std::string(300, 'b'));
-        HWND editor = Processes.OpenEditor(path, TStartOptions{true, left, top, width, height, {}, {}});
+        HWND editor =
+            Processes.OpenEditor(path, TStartOptions{true, left, top, width, height, {}, {}});
         if (editor) ::SendMessageW(EditorTextControl(editor), EM_SETSEL, caret, caret);
         return editor;
     }
     // Waits for the box or dialog of `caption`, presses `buttonId` and returns its text.
-    std::wstring Answer(const std::wstring& caption, int buttonId) { return AnswerDialog(caption, buttonId); }
+    std::wstring Answer(const std::wstring& caption, int buttonId) {
+        return AnswerDialog(caption, buttonId);
+    }
 
     TTempFolder Folder;
     TProcessGuard Processes;
@@ -54,7 +57,8 @@ TEST_F(CommandMode, SavesThenRestoresClosedAndMovedEditorsAtTheirRectanglesWithT
     ASSERT_EQ(Processes.RunWyndrel(L"/load \"" + layout + L"\""), 0);
     // "é" has no code in code page 932: the layout names that very file by its short path.
     wchar_t shortPath[MAX_PATH] = {};
-    ASSERT_NE(::GetShortPathNameW(Folder.File(L"closed café.txt").c_str(), shortPath, MAX_PATH), 0u);
+    ASSERT_NE(::GetShortPathNameW(Folder.File(L"closed café.txt").c_str(), shortPath, MAX_PATH),
+              0u);
     HWND reopened = WaitForEditorShowing(shortPath);
     ASSERT_NE(reopened, nullptr);
     Processes.Adopt(reopened);
@@ -70,7 +74,8 @@ TEST_F(CommandMode, RestoresFromABarePathAndFromOpen) {
     std::wstring layout = Folder.File(L"bare.qdl");
     std::string file = Narrow(Folder.File(L"doc.txt"));
     WriteBytes(Folder.File(L"doc.txt"), "text");
-    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + wyndrel::win32::Utf8ToAnsi(file) + "\r\nCurs=2\r\nRect=100,110,400,300\r\n");
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + wyndrel::win32::Utf8ToAnsi(file) +
+                           "\r\nCurs=2\r\nRect=100,110,400,300\r\n");
     ASSERT_EQ(Processes.RunWyndrel(L"\"" + layout + L"\""), 0);
     HWND editor = WaitForEditorShowing(Folder.File(L"doc.txt"));
     ASSERT_NE(editor, nullptr);
@@ -104,19 +109,22 @@ TEST_F(CommandMode, StartsNoEditorForAnEntryWhosePathHoldsAQuoteAndOpensTheNextE
     WriteBytes(good, "text");
     const std::wstring layout = Folder.File(L"quote.qdl");
     using wyndrel::win32::Utf8ToAnsi;
-    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + Utf8ToAnsi(Narrow(bad)) + "\r\nRect=10,10,300,200\r\nFile=" +
-                           Utf8ToAnsi(Narrow(good)) + "\r\nRect=120,130,400,300\r\n");
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + Utf8ToAnsi(Narrow(bad)) +
+                           "\r\nRect=10,10,300,200\r\nFile=" + Utf8ToAnsi(Narrow(good)) +
+                           "\r\nRect=120,130,400,300\r\n");
     const std::wstring startLog = Folder.File(L"starts.log");
     TStartOptions options;
     options.Environment = {{L"QUILLON_DOUBLE_START_LOG", startLog}};
     HANDLE process = Processes.StartWyndrel(L"/LOAD \"" + layout + L"\"", options);
     ASSERT_NE(process, nullptr);
-    EXPECT_EQ(Answer(L"エラー", IDOK), bad + L"\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
+    EXPECT_EQ(Answer(L"エラー", IDOK),
+              bad + L"\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
     HWND opened = WaitForEditorShowing(good);
     ASSERT_NE(opened, nullptr);
     Processes.Adopt(opened);
     EXPECT_EQ(WaitForExit(process, 10000), 0);
-    EXPECT_EQ(ReadBytes(startLog), Narrow(ProgramFolder() + L"Quillon.exe \"" + good + L"\"") + "\n");
+    EXPECT_EQ(ReadBytes(startLog),
+              Narrow(ProgramFolder() + L"Quillon.exe \"" + good + L"\"") + "\n");
 }
 
 TEST_F(CommandMode, RefusesThreeArgumentsAndWarnsAboutAnUnknownSwitch) {
@@ -124,12 +132,14 @@ TEST_F(CommandMode, RefusesThreeArgumentsAndWarnsAboutAnUnknownSwitch) {
     HANDLE process = Processes.StartWyndrel(L"a b c");
     ASSERT_NE(process, nullptr);
     EXPECT_EQ(Answer(L"えら～", IDOK),
-              L"そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下され。");
+              L"そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADM"
+              L"Eを参照下され。");
     EXPECT_EQ(WaitForExit(process, 10000), 2);
 
     process = Processes.StartWyndrel(L"/saveall x");
     ASSERT_NE(process, nullptr);
-    EXPECT_EQ(Answer(L"警告", IDOK), L"無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：/saveall");
+    EXPECT_EQ(Answer(L"警告", IDOK),
+              L"無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：/saveall");
     EXPECT_EQ(WaitForExit(process, 10000), 2);
 }
 
@@ -137,21 +147,24 @@ TEST_F(CommandMode, RefusesThreeArgumentsAndWarnsAboutAnUnknownSwitch) {
 class TRegionalOverride {
 public:
     TRegionalOverride(std::initializer_list<std::pair<std::wstring, std::wstring>> values) {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                          nullptr, &FKey, nullptr);
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, nullptr, 0,
+                          KEY_READ | KEY_WRITE, nullptr, &FKey, nullptr);
         for (const auto& [name, value] : values) {
             wchar_t old[256] = {};
             DWORD size = sizeof(old);
-            const bool existed = ::RegQueryValueExW(FKey, name.c_str(), nullptr, nullptr,
-                                                    reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS;
+            const bool existed =
+                ::RegQueryValueExW(FKey, name.c_str(), nullptr, nullptr,
+                                   reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS;
             FOld.push_back({name, existed ? std::optional<std::wstring>(old) : std::nullopt});
             Set(name, value);
         }
     }
     ~TRegionalOverride() {
         for (const auto& [name, old] : FOld) {
-            if (old) Set(name, *old);
-            else ::RegDeleteValueW(FKey, name.c_str());
+            if (old)
+                Set(name, *old);
+            else
+                ::RegDeleteValueW(FKey, name.c_str());
         }
         ::RegCloseKey(FKey);
     }
@@ -160,7 +173,8 @@ public:
 
 private:
     void Set(const std::wstring& name, const std::wstring& value) {
-        ::RegSetValueExW(FKey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        ::RegSetValueExW(FKey, name.c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(value.c_str()),
                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
 
@@ -176,7 +190,8 @@ std::wstring ProposedSaveName(TProcessGuard& processes) {
     if (!dialog) return L"(no dialog)";
     // The file-name field: a combo box edit or a plain edit, depending on the dialog's style.
     auto nameField = [&] {
-        return ::GetDlgItem(dialog, 0x047c) ? ::GetDlgItem(dialog, 0x047c) : ::GetDlgItem(dialog, 0x0480);
+        return ::GetDlgItem(dialog, 0x047c) ? ::GetDlgItem(dialog, 0x047c)
+                                            : ::GetDlgItem(dialog, 0x0480);
     };
     WaitUntil([&] { return nameField() != nullptr; }, 5000);
     std::wstring name = WindowText(nameField());
@@ -190,7 +205,8 @@ TEST_F(CommandMode, SaveAloneShowsTheSaveDialogWithTheProposedName) {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
     const std::wstring proposed = ProposedSaveName(Processes);
-    EXPECT_NE(proposed.find(L"layout" + std::to_wstring(now.wYear) + L".qdl"), std::wstring::npos) << Narrow(proposed);
+    EXPECT_NE(proposed.find(L"layout" + std::to_wstring(now.wYear) + L".qdl"), std::wstring::npos)
+        << Narrow(proposed);
 }
 
 TEST_F(CommandMode, ProposesTheNameInTheUsersRegionalDateAndTimeFormats) {
@@ -200,13 +216,15 @@ TEST_F(CommandMode, ProposesTheNameInTheUsersRegionalDateAndTimeFormats) {
         SYSTEMTIME now{};
         ::GetLocalTime(&now);
         wchar_t name[64];
-        std::swprintf(name, 64, L"%02u.%02u.%04u_%02uh.qdl", now.wDay, now.wMonth, now.wYear, now.wHour);
+        std::swprintf(name, 64, L"%02u.%02u.%04u_%02uh.qdl", now.wDay, now.wMonth, now.wYear,
+                      now.wHour);
         return std::wstring(name);
     };
     const std::wstring before = expected();
     const std::wstring proposed = ProposedSaveName(Processes);
     // The hour may turn while the program starts.
-    EXPECT_TRUE(proposed.find(before) != std::wstring::npos || proposed.find(expected()) != std::wstring::npos)
+    EXPECT_TRUE(proposed.find(before) != std::wstring::npos ||
+                proposed.find(expected()) != std::wstring::npos)
         << Narrow(proposed);
 }
 
@@ -225,7 +243,8 @@ TEST_F(CommandMode, LeavesAReadOnlyTargetAsItWasWhenTheUserAnswersNo) {
     HANDLE process = Processes.StartWyndrel(L"/SAVE \"" + layout + L"\"");
     ASSERT_NE(process, nullptr);
     std::wstring text = Answer(L"質問", IDNO);
-    EXPECT_NE(text.find(L"は、読み取り専用属性が付いています。"), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(L"は、読み取り専用属性が付いています。"), std::wstring::npos)
+        << Narrow(text);
     EXPECT_EQ(WaitForExit(process, 10000), 1);
     EXPECT_EQ(ReadBytes(layout), "[QuillonLayoutFile]\r\n");
     EXPECT_NE(::GetFileAttributesW(layout.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
@@ -251,9 +270,12 @@ TEST_F(CommandMode, EndsWithTheFatalBoxWhenNoEditorCanBeFound) {
     TWyndrelSettings settings("", Folder.File(L"missing\\Quillon.exe"));
     HANDLE process = Processes.StartWyndrel(L"/SAVE \"" + Folder.File(L"x.qdl") + L"\"");
     ASSERT_NE(process, nullptr);
-    EXPECT_NE(Answer(L"Quillonのパス検出", IDOK).find(L"Quillonを起動してください。"), std::wstring::npos);
-    EXPECT_NE(Answer(L"情報", IDOK).find(L"Quillonを探しましたが起動してません。"), std::wstring::npos);
-    EXPECT_EQ(Answer(L"致命的エラー", IDOK), L"Quillonのパスを取得・設定出来ませんでした。\r\n終了します。");
+    EXPECT_NE(Answer(L"Quillonのパス検出", IDOK).find(L"Quillonを起動してください。"),
+              std::wstring::npos);
+    EXPECT_NE(Answer(L"情報", IDOK).find(L"Quillonを探しましたが起動してません。"),
+              std::wstring::npos);
+    EXPECT_EQ(Answer(L"致命的エラー", IDOK),
+              L"Quillonのパスを取得・設定出来ませんでした。\r\n終了します。");
     EXPECT_EQ(WaitForExit(process, 10000), 1);
     EXPECT_EQ(::GetFileAttributesW(Folder.File(L"x.qdl").c_str()), INVALID_FILE_ATTRIBUTES);
 }

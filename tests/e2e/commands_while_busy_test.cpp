@@ -28,7 +28,8 @@ using wyndrel::win32::Narrow;
 TEST(CommandsWhileBusy, ATickDuringTheOptionsDialogSavesTheDocumentOnceTheDialogCloses) {
     TTempFolder folder;
     TProcessGuard processes;
-    TWyndrelSettings settings("[AutoSave]\r\nAtAppStart=2\r\nInterval=10\r\nForAllFiles=True\r\nSaveType=True\r\n");
+    TWyndrelSettings settings(
+        "[AutoSave]\r\nAtAppStart=2\r\nInterval=10\r\nForAllFiles=True\r\nSaveType=True\r\n");
     const std::wstring log = folder.File(L"saves.log");
     TStartOptions options;
     options.Environment = {{L"QUILLON_DOUBLE_SAVE_LOG", log}};
@@ -62,12 +63,14 @@ TEST(CommandsWhileBusy, ACloseDuringARestoreEndsTheProgramOnceEveryEditorIsPlace
     const RECT places[] = {{30, 40, 430, 340}, {90, 100, 490, 400}};
     std::string layout = "[QuillonLayoutFile]\r\n";
     for (int i = 0; i < 2; ++i)
-        layout += "File=" + wyndrel::win32::Utf8ToAnsi(Narrow(paths[i])) + "\r\nCurs=0\r\nRect=" +
-                  std::to_string(places[i].left) + "," + std::to_string(places[i].top) + ",400,300\r\n";
+        layout += "File=" + wyndrel::win32::Utf8ToAnsi(Narrow(paths[i])) +
+                  "\r\nCurs=0\r\nRect=" + std::to_string(places[i].left) + "," +
+                  std::to_string(places[i].top) + ",400,300\r\n";
     WriteBytes(folder.File(L"desk.qdl"), layout);
     const std::wstring startLog = folder.File(L"starts.log");
     TStartOptions slowEditors;
-    slowEditors.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"2000"}, {L"QUILLON_DOUBLE_START_LOG", startLog}};
+    slowEditors.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"2000"},
+                               {L"QUILLON_DOUBLE_START_LOG", startLog}};
     HANDLE resident = processes.StartWyndrel(L"", slowEditors);
     HWND window = WaitForMainWindow(resident);
     ASSERT_NE(window, nullptr);
@@ -78,7 +81,8 @@ TEST(CommandsWhileBusy, ACloseDuringARestoreEndsTheProgramOnceEveryEditorIsPlace
     ASSERT_TRUE(WaitUntil([&] { return !ReadBytes(startLog).empty(); }, 20000));
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     // The window and its tray icon stay while the restore goes on to the second editor.
-    ASSERT_TRUE(WaitUntil([&] { return std::ranges::count(ReadBytes(startLog), '\n') == 2; }, 20000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return std::ranges::count(ReadBytes(startLog), '\n') == 2; }, 20000));
     EXPECT_TRUE(::IsWindow(window));
 
     EXPECT_EQ(WaitForExit(resident, 30000), 0);

@@ -33,23 +33,28 @@ TEST(DisplayChange, AnEditorLeftOffTheSmallerScreenComesOntoItAndBackWhenTheScre
     TWyndrelSettings settings;
     TTempFolder folder;
     TProcessGuard processes;
-    HWND editor = processes.OpenEditor(folder.File(L"wide.txt"), TStartOptions{true, 1100, 100, 150, 200, {}, {}});
+    HWND editor = processes.OpenEditor(folder.File(L"wide.txt"),
+                                       TStartOptions{true, 1100, 100, 150, 200, {}, {}});
     ASSERT_NE(editor, nullptr);
     const RECT before = WindowRectangle(editor);
     ASSERT_NE(WaitForMainWindow(processes.StartWyndrel(L"")), nullptr);
     // The minute's capture has the editor under the full-size screen once it is kept.
     const std::wstring lastSession = ProgramFolder() + L"LastSession.qdl";
-    ASSERT_TRUE(WaitUntil([&] { return ReadBytes(lastSession).find("wide.txt") != std::string::npos; }, 90000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ReadBytes(lastSession).find("wide.txt") != std::string::npos; }, 90000));
     TScreenSize screen;
     ASSERT_EQ(TScreenSize::Set(1024, 768), DISP_CHANGE_SUCCESSFUL);
     EXPECT_TRUE(WaitUntil([&] { return WindowRectangle(editor).right <= 1024; }, 15000))
         << WindowRectangle(editor).left;
     EXPECT_EQ(WindowRectangle(editor).right - WindowRectangle(editor).left, 150);
     ASSERT_EQ(TScreenSize::Back(), DISP_CHANGE_SUCCESSFUL);
-    EXPECT_TRUE(WaitUntil([&] {
-        const RECT now = WindowRectangle(editor);
-        return ::EqualRect(&now, &before) != FALSE;
-    }, 15000)) << WindowRectangle(editor).left;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const RECT now = WindowRectangle(editor);
+            return ::EqualRect(&now, &before) != FALSE;
+        },
+        15000))
+        << WindowRectangle(editor).left;
 }
 
 }  // namespace

@@ -46,9 +46,12 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAtTheirRestoredRec
     std::vector<HWND> zOrder = TopLevelWindowsOfClass(L"TQuillonMainForm");
     std::vector<const wyndrel::layout::TLayout*> ours;
     for (const auto& entry : *captured)
-        if (std::find(editors.begin(), editors.end(), ToHwnd(entry.Wnd)) != editors.end()) ours.push_back(&entry);
+        if (std::find(editors.begin(), editors.end(), ToHwnd(entry.Wnd)) != editors.end())
+            ours.push_back(&entry);
     ASSERT_EQ(ours.size(), 2u);
-    auto position = [&](HWND w) { return std::find(zOrder.begin(), zOrder.end(), w) - zOrder.begin(); };
+    auto position = [&](HWND w) {
+        return std::find(zOrder.begin(), zOrder.end(), w) - zOrder.begin();
+    };
     EXPECT_LT(position(ToHwnd(ours[0]->Wnd)), position(ToHwnd(ours[1]->Wnd)));
 
     for (const auto* entry : ours) {
@@ -61,7 +64,8 @@ TEST(EditorCaptureOnRealWindows, CapturesTitledEditorsInZOrderAtTheirRestoredRec
         EXPECT_EQ(entry->Width, bounds.right - bounds.left);
         EXPECT_EQ(entry->Height, bounds.bottom - bounds.top);
     }
-    auto first = std::find_if(ours.begin(), ours.end(), [&](auto* e) { return ToHwnd(e->Wnd) == editors[0]; });
+    auto first = std::find_if(ours.begin(), ours.end(),
+                              [&](auto* e) { return ToHwnd(e->Wnd) == editors[0]; });
     ASSERT_NE(first, ours.end());
     EXPECT_EQ((*first)->SelStart, 7);
     EXPECT_EQ((*first)->Width, 400);
@@ -72,8 +76,8 @@ TEST(EditorCaptureOnRealWindows, CapturesAndFindsAnEditorByItsWholeLongPathInAno
     TTempFolder folder;
     TProcessGuard processes;
     // About 300 characters, in a folder that does not exist: the editor shows it, empty.
-    std::wstring path = folder.File(std::wstring(260 - folder.Path().size(), L'd') + L"\\" + std::wstring(30, L'f') +
-                                    L"\\Report.TXT");
+    std::wstring path = folder.File(std::wstring(260 - folder.Path().size(), L'd') + L"\\" +
+                                    std::wstring(30, L'f') + L"\\Report.TXT");
     ASSERT_GT(path.size(), 290u);
     ASSERT_NE(processes.StartEditor(L"\"" + path + L"\""), nullptr);
     HWND editor = WaitForEditorShowing(path);
@@ -83,11 +87,13 @@ TEST(EditorCaptureOnRealWindows, CapturesAndFindsAnEditorByItsWholeLongPathInAno
     wyndrel::layout::TLayoutEngine engine(desktop);
     auto captured = engine.CaptureEditors();
     ASSERT_TRUE(captured);
-    auto entry = std::find_if(captured->begin(), captured->end(), [&](const auto& e) { return ToHwnd(e.Wnd) == editor; });
+    auto entry = std::find_if(captured->begin(), captured->end(),
+                              [&](const auto& e) { return ToHwnd(e.Wnd) == editor; });
     ASSERT_NE(entry, captured->end());
     EXPECT_EQ(entry->FileName, Narrow(path));
     std::string lower = Narrow(path);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
     auto found = engine.FindEditorByFile(lower);
     ASSERT_TRUE(found);
     EXPECT_EQ(ToHwnd(found->Wnd), editor);

@@ -30,12 +30,17 @@ public:
         Texts.push_back(box.Text);
         return wyndrel::TBoxAnswer::Ok;
     }
-    wyndrel::TBoxAnswer ShowMessageDialog(wyndrel::TDialogType, const std::string& text, wyndrel::TBoxButtons) override {
+    wyndrel::TBoxAnswer ShowMessageDialog(wyndrel::TDialogType, const std::string& text,
+                                          wyndrel::TBoxButtons) override {
         Texts.push_back(text);
         return wyndrel::TBoxAnswer::Ok;
     }
-    std::optional<std::string> ShowOpenDialog(const wyndrel::TFileDialog&) override { return std::nullopt; }
-    std::optional<std::string> ShowSaveDialog(const wyndrel::TFileDialog&) override { return std::nullopt; }
+    std::optional<std::string> ShowOpenDialog(const wyndrel::TFileDialog&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ShowSaveDialog(const wyndrel::TFileDialog&) override {
+        return std::nullopt;
+    }
     void SetApplicationTitle(const std::string&) override {}
     std::string ApplicationTitle() override { return "Wyndrel"; }
     void SetBusyCursor(bool) override {}
@@ -56,8 +61,10 @@ TEST(EditorDiscoveryOnWin32, ListsTheRunningEditorsFullPathAndFindsIt) {
     const auto& paths = enumerator.Paths();
     std::string listed;
     for (const std::string& path : paths) listed += path + "\n";
-    EXPECT_TRUE(std::any_of(paths.begin(), paths.end(), [&](const std::string& p) { return upper(p) == upper(editorPath); }))
-        << editorPath << " among\n" << listed;
+    EXPECT_TRUE(std::any_of(paths.begin(), paths.end(),
+                            [&](const std::string& p) { return upper(p) == upper(editorPath); }))
+        << editorPath << " among\n"
+        << listed;
 
     wyndrel::win32::TWin32Files files;
     TAnsweringUi ui;
@@ -76,7 +83,8 @@ protected:
         options.Environment = {{L"QUILLON_DOUBLE_SAVE_LOG", LogPath}};
         HWND editor = Processes.OpenEditor(Folder.File(name), options);
         if (editor && modified) {
-            ::SendMessageW(EditorTextControl(editor), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"変更あり"));
+            ::SendMessageW(EditorTextControl(editor), WM_SETTEXT, 0,
+                           reinterpret_cast<LPARAM>(L"変更あり"));
             ::SendMessageW(EditorTextControl(editor), EM_SETMODIFY, TRUE, 0);
         }
         return editor;
@@ -91,7 +99,9 @@ protected:
         wyndrel::layout::TBoundedWait wait(ticks, queue);
         wyndrel::layout::RunAutoSavePass(engine, ini, wait);
     }
-    std::string Line(const char* way, const wchar_t* name) { return std::string(way) + "\t" + Narrow(Folder.File(name)) + "\n"; }
+    std::string Line(const char* way, const wchar_t* name) {
+        return std::string(way) + "\t" + Narrow(Folder.File(name)) + "\n";
+    }
 
     TTempFolder Folder;
     TProcessGuard Processes;
@@ -112,8 +122,10 @@ TEST_F(AutoSaveOnWin32, SendsTheSaveRequestToModifiedEditorsOnlyForAllFiles) {
 TEST_F(AutoSaveOnWin32, TypesCtrlSIntoTheListedModifiedEditor) {
     ASSERT_NE(Open(L"listed.txt", true), nullptr);
     ASSERT_NE(Open(L"unlisted.txt", true), nullptr);
-    Run("FileCount=1\r\nFile0=" + wyndrel::win32::Utf8ToAnsi(Narrow(Folder.File(L"LISTED.TXT"))) + "\r\n");
-    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(LogPath) == Line("keystroke", L"listed.txt"); }, 5000))
+    Run("FileCount=1\r\nFile0=" + wyndrel::win32::Utf8ToAnsi(Narrow(Folder.File(L"LISTED.TXT"))) +
+        "\r\n");
+    EXPECT_TRUE(
+        WaitUntil([&] { return ReadBytes(LogPath) == Line("keystroke", L"listed.txt"); }, 5000))
         << ReadBytes(LogPath);
 }
 

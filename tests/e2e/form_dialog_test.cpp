@@ -52,9 +52,11 @@ void ExpectGeometryAt(HWND dialog, int dpi) {
     for (const auto& control : form.Controls) {
         const wyndrel::Rect expected = ScaleToDpi(control.Bounds, dpi);
         RECT actual = ClientRectOf(dialog, control.Id);
-        EXPECT_EQ((wyndrel::Rect{actual.left, actual.top, actual.right, actual.bottom}), expected) << control.Name;
+        EXPECT_EQ((wyndrel::Rect{actual.left, actual.top, actual.right, actual.bottom}), expected)
+            << control.Name;
         LOGFONTW font{};
-        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(dialog, control.Id), WM_GETFONT, 0, 0)),
+        ::GetObjectW(reinterpret_cast<HFONT>(
+                         ::SendMessageW(::GetDlgItem(dialog, control.Id), WM_GETFONT, 0, 0)),
                      sizeof(font), &font);
         EXPECT_EQ(font.lfHeight, -ScaleToDpi(12, dpi)) << control.Name;
         EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック") << control.Name;
@@ -81,7 +83,8 @@ TEST(FormDialogOnWin32, BuildsTheTableScaledRoutesEventsAndEndsOnEnter) {
     HWND tooltip = TooltipOf(dialog);
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(::SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 2);
-    EXPECT_EQ(::SendMessageW(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), wyndrel::ui::win32::HintDisplayMs);
+    EXPECT_EQ(::SendMessageW(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0),
+              wyndrel::ui::win32::HintDisplayMs);
     EXPECT_GT(::SendMessageW(tooltip, TTM_GETMAXTIPWIDTH, 0, 0), 0);  // multi-line
     EXPECT_EQ(HintOf(tooltip, dialog, txtName), L"名前を入れます。\r\n二行目のヒントです。");
 
@@ -90,7 +93,8 @@ TEST(FormDialogOnWin32, BuildsTheTableScaledRoutesEventsAndEndsOnEnter) {
     PressKey(dialog, VK_TAB);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(dialog) == ::GetDlgItem(dialog, chkTop); }, 5000));
     // The presenter's timer ticks inside the dialog.
-    EXPECT_TRUE(WaitUntil([&] { return ::IsDlgButtonChecked(dialog, chkTop) == BST_CHECKED; }, 5000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return ::IsDlgButtonChecked(dialog, chkTop) == BST_CHECKED; }, 5000));
     // A change notification reaches the presenter as a typed event.
     ::SendMessageW(::GetDlgItem(dialog, txtName), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"山田"));
     EXPECT_EQ(WindowText(::GetDlgItem(dialog, lblEcho)), L"こんにちは、山田");
@@ -98,7 +102,8 @@ TEST(FormDialogOnWin32, BuildsTheTableScaledRoutesEventsAndEndsOnEnter) {
     // The window's new DPI scales every rectangle and font; back at 96 all is as the table.
     RECT suggested{};
     ::GetWindowRect(dialog, &suggested);
-    ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
     ExpectGeometryAt(dialog, 144);
     ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
     ExpectGeometryAt(dialog, 96);
@@ -117,7 +122,8 @@ TEST(FormDialogOnWin32, EscPressesTheCancelButtonAndAMenuCommandComesBackChosen)
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(btnMenu, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, btnMenu)));
     std::vector<HWND> menus;
-    ASSERT_TRUE(WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty(); }, 5000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty(); }, 5000));
     // Down to the first entry, Enter to choose it.
     ::PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 1);
@@ -176,8 +182,9 @@ TEST(PopupMenuOnWin32, BuildsTheModelWithItsStatesAndLeavesHiddenEntriesOut) {
 TEST(DroppedFilesOnWin32, ComeInTheDropsOrderWithLongAndJapaneseNamesWhole) {
     const std::wstring longName = L"C:\\" + std::wstring(300, L'a') + L".qdl";
     HDROP drop = MakeDrop({L"C:\\レイアウト\\作業.qdl", longName});
-    EXPECT_EQ(wyndrel::ui::win32::TakeDroppedFiles(drop),
-              (std::vector<std::string>{"C:\\レイアウト\\作業.qdl", wyndrel::win32::Narrow(longName)}));
+    EXPECT_EQ(
+        wyndrel::ui::win32::TakeDroppedFiles(drop),
+        (std::vector<std::string>{"C:\\レイアウト\\作業.qdl", wyndrel::win32::Narrow(longName)}));
 }
 
 }  // namespace

@@ -23,8 +23,10 @@ constexpr wyndrel::widgets::TColor CaptionLight = 15780518;
 class TBarWindow : public wyndrel::win32::TWindowBase {
 public:
     TBarWindow() {
-        RegisterWindowClass(L"WyndrelBarTest", nullptr, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        CreateOwnWindow(L"WyndrelBarTest", L"Gradient bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 40, 40, 240, 120);
+        RegisterWindowClass(L"WyndrelBarTest", nullptr,
+                            static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        CreateOwnWindow(L"WyndrelBarTest", L"Gradient bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 40,
+                        40, 240, 120);
         Model.SetBounds(2, 1, 53, 16);
         Model.SetDirection(TDirection::dVertical);
         Model.SetGradationStep(53);
@@ -54,7 +56,8 @@ TCapture PrintClient(HWND window) {
     ::GetClientRect(window, &client);
     TCapture capture{client.right, {}};
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
@@ -81,14 +84,15 @@ TEST(GradientBarOnWin32, PaintsTheMainWindowBarColumnForColumnAtNinetySixDpi) {
 
     // Columns 0-4 the start colour, then one column per band; the bar ends at column 52.
     std::vector<COLORREF> expected(5, CaptionBlue);
-    for (const auto& band : wyndrel::widgets::FillGradation(TDirection::dVertical, 5, 0, 11, 16, 53, CaptionBlue,
-                                                            CaptionLight)) {
+    for (const auto& band : wyndrel::widgets::FillGradation(TDirection::dVertical, 5, 0, 11, 16, 53,
+                                                            CaptionBlue, CaptionLight)) {
         expected.push_back(band.Color);
     }
     for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 53; ++x) ASSERT_EQ(capture.At(2 + x, 1 + y), expected[x]) << x << "," << y;
+        for (int x = 0; x < 53; ++x)
+            ASSERT_EQ(capture.At(2 + x, 1 + y), expected[x]) << x << "," << y;
     }
-    EXPECT_EQ(capture.At(2 + 32, 1), 0xAD7758u);  // band 27
+    EXPECT_EQ(capture.At(2 + 32, 1), 0xAD7758u);   // band 27
     EXPECT_EQ(capture.At(2 + 52, 16), 0xDEB491u);  // band 47, not yet the end colour
     EXPECT_EQ(capture.At(2 + 53, 1), Background);
     EXPECT_EQ(capture.At(2, 17), Background);
@@ -117,7 +121,8 @@ TEST(GradientBarOnWin32, ScalesItselfWhenTheWindowMovesToHundredFortyFourDpi) {
     window.Model.SetBounds(2, 1, 60, 16);
     RECT suggested;
     ::GetWindowRect(window.Handle(), &suggested);
-    ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
     ExpectScaledBar(window, 144);
 }
 
@@ -144,15 +149,16 @@ TEST(GradientBarOnWin32, StartsScaledToTheSystemDpiOfAPerMonitorAwareProcess) {
 TEST(GradientBarOnWin32, StartsScaledInAProcessStartedAtHundredFortyFourDpi) {
     wchar_t self[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(self) +
-                               L"\" --gtest_filter=GradientBarOnWin32.StartsScaledToTheSystemDpiOfAPerMonitorAwareProcess";
+    std::wstring commandLine =
+        L"\"" + std::wstring(self) +
+        L"\" --gtest_filter=GradientBarOnWin32.StartsScaledToTheSystemDpiOfAPerMonitorAwareProcess";
     TLogPixels raised(144);
     ::SetEnvironmentVariableW(L"WYNDREL_EXPECTED_DPI", L"144");
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                          &startup, &process);
+    const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                          nullptr, nullptr, &startup, &process);
     ::SetEnvironmentVariableW(L"WYNDREL_EXPECTED_DPI", nullptr);
     ASSERT_TRUE(started);
     EXPECT_EQ(::WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);

@@ -47,7 +47,8 @@ TEST(MessageBoxHelpers, PressesAButtonNamedWithoutItsMnemonicMark) {
     wchar_t noText[64] = {};
     ::GetWindowTextW(::GetDlgItem(dialog, IDNO), noText, 64);
     std::wstring withoutMark = noText;
-    ASSERT_NE(withoutMark.find(L'&'), std::wstring::npos) << "the platform's button has no mnemonic";
+    ASSERT_NE(withoutMark.find(L'&'), std::wstring::npos)
+        << "the platform's button has no mnemonic";
     withoutMark.erase(withoutMark.find(L'&'), 1);
     EXPECT_FALSE(PressDialogButton(dialog, L"no such button"));
     ASSERT_TRUE(PressDialogButton(dialog, withoutMark)) << withoutMark;

@@ -25,8 +25,8 @@ public:
     explicit THtmlType(const std::wstring& command) {
         wchar_t value[256] = L"";
         DWORD size = sizeof(value);
-        if (::RegGetValueW(HKEY_CLASSES_ROOT, ExtensionKey, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) ==
-            ERROR_SUCCESS)
+        if (::RegGetValueW(HKEY_CLASSES_ROOT, ExtensionKey, nullptr, RRF_RT_REG_SZ, nullptr, value,
+                           &size) == ERROR_SUCCESS)
             FBefore = value;
         SetDefault(ExtensionKey, TypeName);
         SetDefault(CommandKey, command);
@@ -60,7 +60,8 @@ TEST(HelpJourney, TheWindowMenusHelpEntryHasTheShellOpenTheManualBesideTheProgra
     ASSERT_TRUE(::CopyFileW((ProgramFolder() + L"wyndrel.exe").c_str(), program.c_str(), FALSE));
     const std::wstring editor = ProgramFolder() + L"Quillon.exe";
     WriteBytes(folder.File(L"wyndrel.ini"),
-               "[Option]\r\nQuilPath=" + wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(editor)) + "\r\n");
+               "[Option]\r\nQuilPath=" +
+                   wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(editor)) + "\r\n");
     const std::wstring manual = folder.File(L"wyndrel.html");
     WriteBytes(manual, "<!DOCTYPE html>\r\n<title>Wyndrel</title>\r\n");
     THtmlType htmlType(L"\"" + editor + L"\" \"%1\"");

@@ -23,7 +23,8 @@ protected:
             WriteBytes(path, std::string(200, 'x'));
             const RECT& at = places[i];
             HWND editor = Processes.OpenEditor(
-                path, TStartOptions{true, at.left, at.top, at.right - at.left, at.bottom - at.top, {}, {}});
+                path, TStartOptions{
+                          true, at.left, at.top, at.right - at.left, at.bottom - at.top, {}, {}});
             ASSERT_NE(editor, nullptr);
             ::SendMessageW(EditorTextControl(editor), EM_SETSEL, 40 + i, 40 + i);
             Paths[i] = path;
@@ -44,8 +45,10 @@ protected:
     // The session ends as the system ends it, and the editors go with it.
     void EndSession(HWND window) {
         DWORD_PTR answer = 0;
-        ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
-        ::SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+        ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                              5000, &answer);
+        ::SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                              5000, &answer);
         ::TerminateProcess(Resident, 0);
         WaitForExit(Resident, 10000);
         CloseEditors();
@@ -57,13 +60,15 @@ protected:
             Processes.Adopt(editor);
             // The window shows its file before the caret is put back.
             const DWORD caret = static_cast<DWORD>(40 + i);
-            EXPECT_TRUE(WaitUntil([&] { return EditorCaret(editor) == caret; }, 10000)) << EditorCaret(editor);
+            EXPECT_TRUE(WaitUntil([&] { return EditorCaret(editor) == caret; }, 10000))
+                << EditorCaret(editor);
             const RECT now = WindowRectangle(editor);
             EXPECT_TRUE(::EqualRect(&now, &Places[i])) << i;
         }
     }
     static void Choose(const wchar_t* value) {
-        ::WritePrivateProfileStringW(L"Option", L"RestoreLastSession", value, TWyndrelSettings::Path().c_str());
+        ::WritePrivateProfileStringW(L"Option", L"RestoreLastSession", value,
+                                     TWyndrelSettings::Path().c_str());
     }
 
     TTempFolder Folder;
@@ -74,14 +79,16 @@ protected:
     RECT Places[2]{};
 };
 
-TEST_F(LastSessionJourney, AfterTheSessionsEndTheNextStartBringsTheEditorsBackAsTheChoiceSaysButNotAfterAQuit) {
+TEST_F(LastSessionJourney,
+       AfterTheSessionsEndTheNextStartBringsTheEditorsBackAsTheChoiceSaysButNotAfterAQuit) {
     OpenTwo();
     HWND window = Start();
     ASSERT_NE(window, nullptr);
     EndSession(window);
     window = Start();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(AnswerDialog(L"確認", IDYES), L"前回のセッションで開いていたQuillonのウィンドウ(2個)を復元しますか？");
+    EXPECT_EQ(AnswerDialog(L"確認", IDYES),
+              L"前回のセッションで開いていたQuillonのウィンドウ(2個)を復元しますか？");
     ExpectBothBack();
 
     Choose(L"2");
@@ -112,15 +119,19 @@ TEST_F(LastSessionJourney, AProgramKilledAMinuteAfterTheEditorsOpenedOffersThemA
     OpenTwo();
     // The minute's capture has seen both editors once the file lists them.
     const std::wstring kept = ProgramFolder() + L"LastSession.qdl";
-    ASSERT_TRUE(WaitUntil([&] {
-        const std::string text = ReadBytes(kept);
-        return text.find("two.txt") != std::string::npos && text.find("File=", text.find("File=") + 1) != std::string::npos;
-    }, 90000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const std::string text = ReadBytes(kept);
+            return text.find("two.txt") != std::string::npos &&
+                   text.find("File=", text.find("File=") + 1) != std::string::npos;
+        },
+        90000));
     ::TerminateProcess(Resident, 1);
     WaitForExit(Resident, 10000);
     CloseEditors();
     ASSERT_NE(Start(), nullptr);
-    EXPECT_EQ(AnswerDialog(L"確認", IDYES), L"前回のセッションで開いていたQuillonのウィンドウ(2個)を復元しますか？");
+    EXPECT_EQ(AnswerDialog(L"確認", IDYES),
+              L"前回のセッションで開いていたQuillonのウィンドウ(2個)を復元しますか？");
     ExpectBothBack();
 }
 

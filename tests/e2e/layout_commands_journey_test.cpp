@@ -22,9 +22,11 @@ namespace list_ids = wyndrel::dialogs::list_ids;
 using TRows = std::vector<std::vector<std::wstring>>;
 
 std::wstring FromAnsi(const std::string& bytes) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    const int length =
+        ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring text(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                          length);
     return text;
 }
 
@@ -34,11 +36,14 @@ TRows LayoutRows(const std::wstring& layoutFile) {
     TRows rows;
     for (std::wstring line; std::getline(lines, line);) {
         if (!line.empty() && line.back() == L'\r') line.pop_back();
-        if (line.starts_with(L"File=")) rows.push_back({line.substr(5), L"", L"", L"", L"", L""});
-        else if (line.starts_with(L"Curs=") && !rows.empty()) rows.back()[5] = line.substr(5);
+        if (line.starts_with(L"File="))
+            rows.push_back({line.substr(5), L"", L"", L"", L"", L""});
+        else if (line.starts_with(L"Curs=") && !rows.empty())
+            rows.back()[5] = line.substr(5);
         else if (line.starts_with(L"Rect=") && !rows.empty()) {
             std::wistringstream numbers(line.substr(5));
-            for (int column = 1; column <= 4; ++column) std::getline(numbers, rows.back()[column], L',');
+            for (int column = 1; column <= 4; ++column)
+                std::getline(numbers, rows.back()[column], L',');
         }
     }
     return rows;
@@ -85,14 +90,17 @@ TEST(LayoutCommandsJourney, SaveAndReadFromTheButtonsAndTheListOfTheRunningEdito
     const std::wstring saved = journey.Folder.File(L"desk.qdl");
     journey.Click(ids::btnSave);
     ASSERT_TRUE(journey.ChooseInDialog(L"デスクトップレイアウトファイルの保存", saved));
-    ASSERT_TRUE(WaitUntil([&] { return ::GetFileAttributesW(saved.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ::GetFileAttributesW(saved.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
     const TRows before = journey.CommandLineSave(L"command.qdl");
     ASSERT_EQ(before.size(), 2u);
     EXPECT_EQ(ReadBytes(saved), ReadBytes(journey.Folder.File(L"command.qdl")));
 
     // Read: the closed editors come back on their rectangles with their carets.
-    for (const std::wstring& path : {a, b}) ::PostMessageW(WaitForEditorShowing(path), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([] { return TopLevelWindowsOfClass(L"TQuillonMainForm").empty(); }, 10000));
+    for (const std::wstring& path : {a, b})
+        ::PostMessageW(WaitForEditorShowing(path), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(
+        WaitUntil([] { return TopLevelWindowsOfClass(L"TQuillonMainForm").empty(); }, 10000));
     journey.Click(ids::btnRead);
     ASSERT_TRUE(journey.ChooseInDialog(L"デスクトップレイアウトファイルを開く", saved));
     for (const std::wstring& path : {a, b}) {
@@ -120,7 +128,8 @@ TEST(LayoutCommandsJourney, SaveAndReadFromTheButtonsAndTheListOfTheRunningEdito
     EXPECT_EQ(RemoteListRows(view), journey.CommandLineSave(L"listed.qdl"));
 
     // Another editor, then the program active again: the list is read anew.
-    HWND c = journey.Processes.OpenEditor(journey.Folder.File(L"c.txt"), {true, 500, 90, 300, 200, {}, {}});
+    HWND c = journey.Processes.OpenEditor(journey.Folder.File(L"c.txt"),
+                                          {true, 500, 90, 300, 200, {}, {}});
     ASSERT_NE(c, nullptr);
     ::SetForegroundWindow(c);
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == c; }, 10000));
@@ -130,7 +139,8 @@ TEST(LayoutCommandsJourney, SaveAndReadFromTheButtonsAndTheListOfTheRunningEdito
     EXPECT_EQ(RemoteListRows(view), journey.CommandLineSave(L"relisted.qdl"));
 
     ASSERT_TRUE(PressDialogButtonById(list, list_ids::btnClose));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(list) && ::IsWindowEnabled(journey.Window); }, 10000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !::IsWindow(list) && ::IsWindowEnabled(journey.Window); }, 10000));
     journey.Click(ids::btnClose);
     EXPECT_EQ(WaitForExit(resident, 20000), 0);
 }

@@ -27,7 +27,8 @@ TEST(LayoutFileOnDisk, RoundTripsJapanesePathsThroughCodePage932) {
 
     std::string bytes = ReadBytes(folder.File(L"配置.qdl"));
     // 議 is 0x8B 0x63 in code page 932; no UTF-8 reaches the disk.
-    EXPECT_NE(bytes.find("File=C:\\\x8E\x91\x97\xBF\\\x8B\x63\x8E\x96\x98\x5E.txt\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("File=C:\\\x8E\x91\x97\xBF\\\x8B\x63\x8E\x96\x98\x5E.txt\r\n"),
+              std::string::npos);
 
     auto read = ReadLayoutFile(files, target);
     ASSERT_TRUE(std::holds_alternative<TLayoutFileContent>(read));
@@ -45,8 +46,10 @@ TEST(LayoutFileOnDisk, ReplacesTheOldFileWholeAndLeavesNoTemporaryFile) {
     std::string target = Narrow(folder.File(L"a.qdl"));
     ASSERT_FALSE(WriteLayoutFile(files, target, {{"C:\\one.txt", 1, 1, 1, 1, 1, {}}}));
     ASSERT_FALSE(WriteLayoutFile(files, target, {{"C:\\two.txt", 2, 2, 2, 2, 2, {}}}));
-    EXPECT_EQ(ReadBytes(folder.File(L"a.qdl")), "[QuillonLayoutFile]\r\nFile=C:\\two.txt\r\nCurs=2\r\nRect=2,2,2,2\r\n");
-    EXPECT_EQ(::GetFileAttributesW(folder.File(L"a.qdl.wyndrel-tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(ReadBytes(folder.File(L"a.qdl")),
+              "[QuillonLayoutFile]\r\nFile=C:\\two.txt\r\nCurs=2\r\nRect=2,2,2,2\r\n");
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"a.qdl.wyndrel-tmp").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(LayoutFileOnDisk, ReplacementKeepsAHiddenTargetHiddenAndAFailedOneKeepsTheOldContent) {
@@ -62,14 +65,17 @@ TEST(LayoutFileOnDisk, ReplacementKeepsAHiddenTargetHiddenAndAFailedOneKeepsTheO
 
     // Another program holds the target without sharing: the replacement fails after its retries.
     const std::string old = ReadBytes(hidden);
-    HANDLE held = ::CreateFileW(hidden.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        ::CreateFileW(hidden.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     auto error = WriteLayoutFile(files, Narrow(hidden), {{"C:\\three.txt", 3, 3, 3, 3, 3, {}}});
     ::CloseHandle(held);
     EXPECT_TRUE(error);
     EXPECT_EQ(ReadBytes(hidden), old);
-    EXPECT_EQ(::GetFileAttributesW(folder.File(L"hidden.qdl.wyndrel-tmp").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(::GetFileAttributesW(folder.File(L"hidden.qdl.wyndrel-bak").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"hidden.qdl.wyndrel-tmp").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(::GetFileAttributesW(folder.File(L"hidden.qdl.wyndrel-bak").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(LayoutFileOnDisk, StoresAPathWithCharactersOutsideCodePage932AsTheShortPathOfTheSameFile) {
@@ -101,7 +107,8 @@ TEST(LayoutFileOnDisk, ReportsAMissingFolderOrFileWithThePlatformsError) {
 
     auto read = ReadLayoutFile(files, Narrow(folder.File(L"missing.qdl")));
     ASSERT_TRUE(std::holds_alternative<wyndrel::TPlatformError>(read));
-    EXPECT_EQ(std::get<wyndrel::TPlatformError>(read).Code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(std::get<wyndrel::TPlatformError>(read).Code,
+              static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
 }  // namespace

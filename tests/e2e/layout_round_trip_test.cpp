@@ -43,9 +43,11 @@ TEST(LayoutRoundTrip, BringsClosedEditorsBackAtTheirRectanglesWithTheirCarets) {
     ASSERT_TRUE(real.Files.FileExists(layoutFile));
     EXPECT_EQ(real.Ui.ApplicationTitle(), "Wyndrel");
 
-    for (const TPlaced& entry : placed) ::PostMessageW(WaitForEditorShowing(entry.Path), WM_CLOSE, 0, 0);
     for (const TPlaced& entry : placed)
-        ASSERT_TRUE(WaitUntil([&] { return WaitForEditorShowing(entry.Path, 0) == nullptr; }, 10000));
+        ::PostMessageW(WaitForEditorShowing(entry.Path), WM_CLOSE, 0, 0);
+    for (const TPlaced& entry : placed)
+        ASSERT_TRUE(
+            WaitUntil([&] { return WaitForEditorShowing(entry.Path, 0) == nullptr; }, 10000));
 
     wyndrel::layout::LoadLayout(real.Launcher, real.Files, real.Ui, layoutFile);
     for (const TPlaced& entry : placed) {

@@ -51,14 +51,32 @@ struct TShape {
     RECT Buttons[8];
 };
 constexpr TShape Normal{{144, 96},
-                        {{0, 0, 73, 25}, {72, 0, 73, 25}, {0, 24, 73, 25}, {72, 24, 73, 25}, {0, 48, 73, 25},
-                         {72, 48, 73, 25}, {0, 72, 73, 25}, {72, 72, 73, 25}}};
+                        {{0, 0, 73, 25},
+                         {72, 0, 73, 25},
+                         {0, 24, 73, 25},
+                         {72, 24, 73, 25},
+                         {0, 48, 73, 25},
+                         {72, 48, 73, 25},
+                         {0, 72, 73, 25},
+                         {72, 72, 73, 25}}};
 constexpr TShape Horizontal{{204, 40},
-                            {{0, 0, 49, 21}, {48, 0, 49, 21}, {96, 0, 49, 21}, {0, 20, 49, 21}, {48, 20, 49, 21},
-                             {96, 20, 49, 21}, {144, 0, 61, 21}, {144, 20, 61, 21}}};
+                            {{0, 0, 49, 21},
+                             {48, 0, 49, 21},
+                             {96, 0, 49, 21},
+                             {0, 20, 49, 21},
+                             {48, 20, 49, 21},
+                             {96, 20, 49, 21},
+                             {144, 0, 61, 21},
+                             {144, 20, 61, 21}}};
 constexpr TShape Vertical{{56, 181},
-                          {{3, 18, 51, 21}, {3, 38, 51, 21}, {3, 58, 51, 21}, {3, 78, 51, 21}, {3, 98, 51, 21},
-                           {3, 118, 51, 21}, {3, 138, 51, 21}, {3, 158, 51, 21}}};
+                          {{3, 18, 51, 21},
+                           {3, 38, 51, 21},
+                           {3, 58, 51, 21},
+                           {3, 78, 51, 21},
+                           {3, 98, 51, 21},
+                           {3, 118, 51, 21},
+                           {3, 138, 51, 21},
+                           {3, 158, 51, 21}}};
 
 // A 96-DPI value at `dpi`, halves rounded up: each edge is scaled, so overlaps stay.
 LONG Scaled(LONG value, int dpi) { return (value * dpi + 48) / 96; }
@@ -66,25 +84,37 @@ LONG Scaled(LONG value, int dpi) { return (value * dpi + 48) / 96; }
 // The window is arranged from another process: wait for the client size, then check every
 // button's edges at `dpi`.
 void ExpectShape(HWND window, const TShape& shape, int dpi) {
-    ASSERT_TRUE(WaitUntil([&] { return HasClientSize(window, Scaled(shape.Client.cx, dpi), Scaled(shape.Client.cy, dpi)); },
-                          10000))
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return HasClientSize(window, Scaled(shape.Client.cx, dpi),
+                                 Scaled(shape.Client.cy, dpi));
+        },
+        10000))
         << ClientSize(window).cx << "x" << ClientSize(window).cy;
     for (int i = 0; i < 8; ++i) {
         const RECT& b = shape.Buttons[i];
-        RECT expected{Scaled(b.left, dpi), Scaled(b.top, dpi), Scaled(b.left + b.right, dpi), Scaled(b.top + b.bottom, dpi)};
-        EXPECT_TRUE(HasButtonRect(window, ids::btnRead + i, expected)) << "button " << i << " at " << dpi;
+        RECT expected{Scaled(b.left, dpi), Scaled(b.top, dpi), Scaled(b.left + b.right, dpi),
+                      Scaled(b.top + b.bottom, dpi)};
+        EXPECT_TRUE(HasButtonRect(window, ids::btnRead + i, expected))
+            << "button " << i << " at " << dpi;
     }
 }
 
-void ClickChangeView(HWND window) { ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::btnChangeView, BN_CLICKED), 0); }
+void ClickChangeView(HWND window) {
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::btnChangeView, BN_CLICKED), 0);
+}
 
-bool IsTopMost(HWND window) { return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopMost(HWND window) {
+    return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 // The widths of the icons in wyndrel.exe's first icon group, as its resources list them.
 std::vector<int> ProgramIconSizes() {
     std::vector<int> sizes;
-    HMODULE exe = ::LoadLibraryExW((ProgramFolder() + L"wyndrel.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC found = exe ? ::FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)) : nullptr;  // RT_GROUP_ICON
+    HMODULE exe = ::LoadLibraryExW((ProgramFolder() + L"wyndrel.exe").c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = exe ? ::FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14))
+                      : nullptr;  // RT_GROUP_ICON
     if (found) {
         // A group is a 6-byte header (its third WORD the count), then 14-byte entries whose
         // first byte is the width.
@@ -97,7 +127,8 @@ std::vector<int> ProgramIconSizes() {
 }
 
 int SettingOf(const wchar_t* section, const wchar_t* key) {
-    return static_cast<int>(::GetPrivateProfileIntW(section, key, -999, TWyndrelSettings::Path().c_str()));
+    return static_cast<int>(
+        ::GetPrivateProfileIntW(section, key, -999, TWyndrelSettings::Path().c_str()));
 }
 
 TEST(ResidentJourney, ShapesMostTopIconModeHandOverAndQuit) {

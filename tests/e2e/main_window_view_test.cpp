@@ -43,7 +43,8 @@ const wyndrel::THelpFiles HelpFiles = wyndrel::THelpFiles::Beside("C:\\Tools\\wy
 // The restore of dropped layouts through a function.
 class TRestoreThrough : public app::ILayoutRestore {
 public:
-    explicit TRestoreThrough(std::function<void(const std::string&)> restore) : FRestore(std::move(restore)) {}
+    explicit TRestoreThrough(std::function<void(const std::string&)> restore)
+        : FRestore(std::move(restore)) {}
     void RestoreLayout(const std::string& path) override { FRestore(path); }
 
 private:
@@ -53,7 +54,8 @@ private:
 // The window and its presenter on fake ports; dropped layouts go to `onLoad`.
 class TMainWindowRun {
 public:
-    explicit TMainWindowRun(std::function<void(const std::string&)> onLoad) : Restore(std::move(onLoad)) {
+    explicit TMainWindowRun(std::function<void(const std::string&)> onLoad)
+        : Restore(std::move(onLoad)) {
         Ini.IniFileName = "C:\\Tools\\wyndrel.ini";
         Tray.SetIcon(wyndrel::widgets::TIconHandle{1});
         Form.FormCreate();
@@ -81,8 +83,13 @@ public:
     wyndrel::ui::TCommandTable Commands{&app::MainWindowCommandRule};
     wyndrel::ui::TAppActivation Activation;
     TRestoreThrough Restore;
-    app::win32::TMainWindowView Window{Ui, Grad, Form, Activation};  // its presenter is made right after it
-    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Commands, HelpFiles,
+    app::win32::TMainWindowView Window{Ui, Grad, Form,
+                                       Activation};  // its presenter is made right after it
+    app::TfrmWyndrel Form{{Window.View(), Window, Process, Files, Ini, Timer, Restore, TrayTimer},
+                          Tray,
+                          Grad,
+                          Commands,
+                          HelpFiles,
                           "C:\\Tools\\VOREZUVA.KTDK"};
 };
 
@@ -106,7 +113,8 @@ HDROP MakeDrop(const std::vector<std::wstring>& paths) {
 // DragFinish frees the drop's memory: its handle no longer names a block.
 bool Released(HDROP drop) { return ::GlobalSize(drop) == 0; }
 
-TEST(MainWindowViewOnWin32, RestoresDroppedLayoutsInOrderUntilASilentAbortAndAlwaysReleasesTheDrop) {
+TEST(MainWindowViewOnWin32,
+     RestoresDroppedLayoutsInOrderUntilASilentAbortAndAlwaysReleasesTheDrop) {
     TTempFolder folder;
     TProcessGuard processes;
     const std::wstring document = folder.File(L"資料.txt");
@@ -116,8 +124,8 @@ TEST(MainWindowViewOnWin32, RestoresDroppedLayoutsInOrderUntilASilentAbortAndAlw
     const std::vector<std::wstring> layouts{folder.File(L"配置.qdl"), folder.File(L"aborts.qdl"),
                                             folder.File(L"skipped.qdl")};
     auto layoutOf = [](const std::wstring& path, int left) {
-        return "[QuillonLayoutFile]\r\nFile=" + wyndrel::win32::Utf8ToAnsi(Narrow(path)) + "\r\nCurs=3\r\nRect=" +
-               std::to_string(left) + ",90,380,260\r\n";
+        return "[QuillonLayoutFile]\r\nFile=" + wyndrel::win32::Utf8ToAnsi(Narrow(path)) +
+               "\r\nCurs=3\r\nRect=" + std::to_string(left) + ",90,380,260\r\n";
     };
     WriteBytes(layouts[0], layoutOf(document, 120));
     WriteBytes(layouts[2], layoutOf(skippedDocument, 300));
@@ -163,8 +171,10 @@ TEST(MainWindowViewOnWin32, ShowsTheProgramsOwnIconLargeAndSmall) {
     TMainWindowRun run([](const std::string&) {});
     auto large = reinterpret_cast<HICON>(::GetClassLongPtrW(run.Handle(), GCLP_HICON));
     auto small = reinterpret_cast<HICON>(::GetClassLongPtrW(run.Handle(), GCLP_HICONSM));
-    EXPECT_EQ(large, ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(WYNDREL_ICON_RESOURCE), IMAGE_ICON,
-                                  ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CXICON), LR_SHARED));
+    EXPECT_EQ(large,
+              ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(WYNDREL_ICON_RESOURCE),
+                           IMAGE_ICON, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CXICON),
+                           LR_SHARED));
     EXPECT_NE(large, ::LoadIconW(nullptr, IDI_APPLICATION));
     EXPECT_EQ(IconWidth(large), ::GetSystemMetrics(SM_CXICON));
     EXPECT_EQ(IconWidth(small), ::GetSystemMetrics(SM_CXSMICON));
@@ -193,22 +203,25 @@ TEST(MainWindowViewOnWin32, KeepsOneSetOfWindowMenuEntriesOverShowsWithHelpOnlyW
     ::ShowWindow(run.Handle(), SW_SHOWNOACTIVATE);
     ShowAgain(run.Handle());
     std::map<UINT, int> ids = WindowMenuIds(run.Handle());
-    for (UINT id : {ids::WindowMenuSeparator, ids::WindowMenuOptions, ids::WindowMenuAbout, ids::WindowMenuMostTop})
+    for (UINT id : {ids::WindowMenuSeparator, ids::WindowMenuOptions, ids::WindowMenuAbout,
+                    ids::WindowMenuMostTop})
         EXPECT_EQ(ids[id], 1) << id;
     EXPECT_EQ(ids.count(ids::WindowMenuHelp), 0u);
     EXPECT_EQ(ids.count(ids::WindowMenuScatter), 0u);
     HMENU menu = ::GetSystemMenu(run.Handle(), FALSE);
     EXPECT_EQ(::GetMenuItemID(menu, 6), static_cast<UINT>(ids::WindowMenuOptions));
-    EXPECT_EQ(::GetMenuState(menu, ids::WindowMenuMostTop, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(::GetMenuState(menu, ids::WindowMenuMostTop, MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
 
     run.Files.AddFile(HelpFiles.Manual, "");  // the manual alone brings the entry
     ShowAgain(run.Handle());
     ShowAgain(run.Handle());
     ids = WindowMenuIds(run.Handle());
-    for (UINT id : {ids::WindowMenuSeparator, ids::WindowMenuOptions, ids::WindowMenuAbout, ids::WindowMenuMostTop,
-                    ids::WindowMenuHelp})
+    for (UINT id : {ids::WindowMenuSeparator, ids::WindowMenuOptions, ids::WindowMenuAbout,
+                    ids::WindowMenuMostTop, ids::WindowMenuHelp})
         EXPECT_EQ(ids[id], 1) << id;
-    EXPECT_EQ(::GetMenuItemID(::GetSystemMenu(run.Handle(), FALSE), 9), static_cast<UINT>(ids::WindowMenuHelp));
+    EXPECT_EQ(::GetMenuItemID(::GetSystemMenu(run.Handle(), FALSE), 9),
+              static_cast<UINT>(ids::WindowMenuHelp));
 
     run.Files.RemoveFile(HelpFiles.Manual);
     ShowAgain(run.Handle());
@@ -224,8 +237,9 @@ TEST(MainWindowViewOnWin32, FocusesBtnReadWhenFirstShownAndGivesTheFocusBackAtEa
 
     HWND save = ::GetDlgItem(run.Handle(), ids::btnSave);
     ::SetFocus(save);
-    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
-                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND other =
+        ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200,
+                          100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetActiveWindow(other);
     EXPECT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == other; }, 5000));
     ::SetActiveWindow(run.Handle());
@@ -242,7 +256,8 @@ std::wstring AreaHintAt(HWND window, POINT point) {
     hit.hwnd = window;
     hit.pt = {::MulDiv(point.x, dpi, 96), ::MulDiv(point.y, dpi, 96)};
     hit.ti.cbSize = TTTOOLINFOW_V2_SIZE;
-    if (!tooltip || !::SendMessageW(tooltip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return {};
+    if (!tooltip || !::SendMessageW(tooltip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)))
+        return {};
     wchar_t text[512] = {};
     hit.ti.lpszText = text;
     ::SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
@@ -253,7 +268,8 @@ TEST(MainWindowViewOnWin32, HintsTheGradientBarWhereItIsShown) {
     TMainWindowRun run([](const std::string&) {});
     run.Form.SetViewMode(app::TViewMode::Vertical);
     EXPECT_EQ(AreaHintAt(run.Handle(), {10, 8}),
-              L"Wyndrel\r\n垂直モードでは、このバーを右クリックすると\r\nタスクトレイのアイコンと同じメニューが出てきます。");
+              L"Wyndrel\r\n垂直モードでは、このバーを右クリックすると\r\nタスクトレイのアイコンと同"
+              L"じメニューが出てきます。");
     EXPECT_EQ(AreaHintAt(run.Handle(), {10, 30}), L"");
     run.Form.SetViewMode(app::TViewMode::Normal);
     EXPECT_EQ(AreaHintAt(run.Handle(), {10, 8}), L"");

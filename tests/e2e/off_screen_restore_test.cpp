@@ -28,8 +28,9 @@ protected:
     // back shown at the rectangle it had before.
     void SaveCloseAndLoadAPlainAndAMinimisedEditor() {
         std::wstring paths[] = {Document(L"plain.txt"), Document(L"minimised.txt")};
-        HWND editors[] = {Processes.OpenEditor(paths[0], TStartOptions{true, 150, 120, 600, 450, {}, {}}),
-                          Processes.OpenEditor(paths[1], TStartOptions{true, 300, 240, 420, 330, {}, {}})};
+        HWND editors[] = {
+            Processes.OpenEditor(paths[0], TStartOptions{true, 150, 120, 600, 450, {}, {}}),
+            Processes.OpenEditor(paths[1], TStartOptions{true, 300, 240, 420, 330, {}, {}})};
         ASSERT_TRUE(editors[0] && editors[1]);
         RECT before[] = {WindowRectangle(editors[0]), WindowRectangle(editors[1])};
         ::ShowWindow(editors[1], SW_MINIMIZE);
@@ -47,7 +48,8 @@ protected:
             Processes.Adopt(editor);
             RECT now = WindowRectangle(editor);
             EXPECT_TRUE(::IsWindowVisible(editor) && !::IsIconic(editor));
-            EXPECT_TRUE(::EqualRect(&now, &before[i])) << now.left << "," << now.top << "\n" << ReadBytes(layout);
+            EXPECT_TRUE(::EqualRect(&now, &before[i])) << now.left << "," << now.top << "\n"
+                                                       << ReadBytes(layout);
         }
     }
 
@@ -61,11 +63,12 @@ TEST_F(OffScreenRestore, AnEditorMinimisedAtSaveTimeComesBackVisibleAtItsNormalR
 }
 
 std::string RectLine(const RECT& r) {
-    return "Rect=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right - r.left) +
-           "," + std::to_string(r.bottom - r.top) + "\r\n";
+    return "Rect=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+           std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top) + "\r\n";
 }
 
-TEST_F(OffScreenRestore, AnEditorMaximisedAtSaveTimeComesBackMaximisedOverItsNormalRectangleWithItsCaret) {
+TEST_F(OffScreenRestore,
+       AnEditorMaximisedAtSaveTimeComesBackMaximisedOverItsNormalRectangleWithItsCaret) {
     const std::wstring path = Document(L"最大化.txt"), layout = Folder.File(L"maximised.qdl");
     HWND editor = Processes.OpenEditor(path, TStartOptions{true, 100, 100, 400, 300, {}, {}});
     ASSERT_NE(editor, nullptr);
@@ -74,7 +77,8 @@ TEST_F(OffScreenRestore, AnEditorMaximisedAtSaveTimeComesBackMaximisedOverItsNor
     ASSERT_TRUE(WaitUntil([&] { return ::IsZoomed(editor) != FALSE; }, 5000));
     const RECT maximised = WindowRectangle(editor);
     ASSERT_EQ(Processes.RunWyndrel(L"/SAVE \"" + layout + L"\""), 0);
-    EXPECT_EQ(ReadBytes(layout), "[QuillonLayoutFile]\r\nFile=" + Ansi(path) + "\r\nCurs=3\r\n" + RectLine(maximised) +
+    EXPECT_EQ(ReadBytes(layout), "[QuillonLayoutFile]\r\nFile=" + Ansi(path) + "\r\nCurs=3\r\n" +
+                                     RectLine(maximised) +
                                      "#Show=Maximized;Normal=100,100,400,300\r\n");
     ::PostMessageW(editor, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(editor); }, 10000));
@@ -93,8 +97,9 @@ TEST_F(OffScreenRestore, AnEditorMaximisedAtSaveTimeComesBackMaximisedOverItsNor
 TEST_F(OffScreenRestore, ALayoutBeyondEveryMonitorRestoresEachWindowWholeOntoOne) {
     std::wstring right = Document(L"far right.txt"), above = Document(L"far above.txt");
     std::wstring layout = Folder.File(L"elsewhere.qdl");
-    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + Ansi(right) + "\r\nRect=40000,300,400,300\r\nFile=" +
-                           Ansi(above) + "\r\nRect=-9000,-7000,300,200\r\n");
+    WriteBytes(layout, "[QuillonLayoutFile]\r\nFile=" + Ansi(right) +
+                           "\r\nRect=40000,300,400,300\r\nFile=" + Ansi(above) +
+                           "\r\nRect=-9000,-7000,300,200\r\n");
     ASSERT_EQ(Processes.RunWyndrel(L"/LOAD \"" + layout + L"\""), 0);
     for (const std::wstring& path : {right, above}) {
         HWND editor = WaitForEditorShowing(path);
@@ -102,8 +107,10 @@ TEST_F(OffScreenRestore, ALayoutBeyondEveryMonitorRestoresEachWindowWholeOntoOne
         Processes.Adopt(editor);
         RECT bounds = WindowRectangle(editor), inside{};
         MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
-        ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromWindow(editor, MONITOR_DEFAULTTONEAREST), &monitor));
-        EXPECT_TRUE(::IntersectRect(&inside, &bounds, &monitor.rcWork) && ::EqualRect(&inside, &bounds));
+        ASSERT_TRUE(
+            ::GetMonitorInfoW(::MonitorFromWindow(editor, MONITOR_DEFAULTTONEAREST), &monitor));
+        EXPECT_TRUE(::IntersectRect(&inside, &bounds, &monitor.rcWork) &&
+                    ::EqualRect(&inside, &bounds));
         EXPECT_EQ(bounds.right - bounds.left, path == right ? 400 : 300);
     }
 }
@@ -114,11 +121,14 @@ class TSystemDpi {
 public:
     explicit TSystemDpi(DWORD dpi) {
         DWORD size = sizeof(FPrevious);
-        FHad = ::RegGetValueW(HKEY_CURRENT_USER, Key, Value, RRF_RT_REG_DWORD, nullptr, &FPrevious, &size) == 0;
+        FHad = ::RegGetValueW(HKEY_CURRENT_USER, Key, Value, RRF_RT_REG_DWORD, nullptr, &FPrevious,
+                              &size) == 0;
         ::RegSetKeyValueW(HKEY_CURRENT_USER, Key, Value, REG_DWORD, &dpi, sizeof(dpi));
     }
     ~TSystemDpi() {
-        if (FHad) ::RegSetKeyValueW(HKEY_CURRENT_USER, Key, Value, REG_DWORD, &FPrevious, sizeof(FPrevious));
+        if (FHad)
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, Key, Value, REG_DWORD, &FPrevious,
+                              sizeof(FPrevious));
         if (!FHad) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, Value);
     }
 

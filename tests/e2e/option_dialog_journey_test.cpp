@@ -29,7 +29,8 @@ constexpr const char* EveryOptionKey =
     "UseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\nCloseNoExit=False\r\nIsMostTop=True\r\n"
     "RestoreLastSession=1\r\nFollowDisplays=True\r\nLastSheet=0\r\n"
     "UserLeft=1040\r\nUserTop=200\r\nUserWindowMode=1\r\nStartWindowPosType=2\r\nIsIconic=False\r\n"
-    "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=12000\r\n"
+    "IsGetFocusOnStart=False\r\nIsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime="
+    "12000\r\n"
     "AddFavMenuOpen=False\r\n[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\n"
     "ForAllFiles=False\r\nSaveType=False\r\n";
 
@@ -37,8 +38,8 @@ constexpr const char* EveryOptionKey =
 std::wstring RunValue() {
     wchar_t value[1024] = {};
     DWORD bytes = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Wyndrel",
-                       RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS)
+    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                       L"Wyndrel", RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS)
         return L"-";
     return value;
 }
@@ -46,7 +47,8 @@ std::wstring RunValue() {
 TEST(OptionDialogJourney, TheGeneralSheetsCheckBoxWritesAndRemovesTheRunValueOfThisProgram) {
     TWyndrelSettings settings;
     TProcessGuard processes;
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Wyndrel");
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                         L"Wyndrel");
     HWND window = WaitForMainWindow(processes.StartWyndrel(L""));
     ASSERT_NE(window, nullptr);
     for (const bool on : {true, false}) {
@@ -55,8 +57,11 @@ TEST(OptionDialogJourney, TheGeneralSheetsCheckBoxWritesAndRemovesTheRunValueOfT
         HWND box = ::GetDlgItem(dialog, chkStartWithWindows);
         EXPECT_EQ(::SendMessageW(box, BM_GETCHECK, 0, 0), on ? BST_UNCHECKED : BST_CHECKED);
         ::PostMessageW(box, BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == (on ? BST_CHECKED : BST_UNCHECKED); },
-                              10000));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                return ::SendMessageW(box, BM_GETCHECK, 0, 0) == (on ? BST_CHECKED : BST_UNCHECKED);
+            },
+            10000));
         ASSERT_TRUE(PressOk(dialog));
         EXPECT_EQ(RunValue(), on ? L"\"" + ProgramFolder() + L"wyndrel.exe\"" : L"-");
     }
@@ -83,11 +88,14 @@ TEST(OptionDialogJourney, OkWithoutEditsKeepsTheSettingsAndTheCentreChosenHoldsA
     HWND centre = ::GetDlgItem(dialog, rbPosCenter);
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(centre) != FALSE; }, 10000));
     ::PostMessageW(centre, BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(centre, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 10000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ::SendMessageW(centre, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 10000));
     EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, rbPosUser), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     ASSERT_TRUE(PressOk(dialog));
     EXPECT_TRUE(::IsWindowEnabled(window));
-    EXPECT_EQ(::GetPrivateProfileIntW(L"Option", L"StartWindowPosType", -1, TWyndrelSettings::Path().c_str()), 3);
+    EXPECT_EQ(::GetPrivateProfileIntW(L"Option", L"StartWindowPosType", -1,
+                                      TWyndrelSettings::Path().c_str()),
+              3);
 
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(ids::btnClose, BN_CLICKED), 0);
     ASSERT_EQ(WaitForExit(resident, 20000), 0);
@@ -99,10 +107,13 @@ TEST(OptionDialogJourney, OkWithoutEditsKeepsTheSettingsAndTheCentreChosenHoldsA
     const RECT outer = WindowRectangle(window);
     const LONG left = (::GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2;
     const LONG top = (::GetSystemMetrics(SM_CYSCREEN) - client.bottom) / 2;
-    EXPECT_TRUE(WaitUntil([&] {
-        const RECT now = WindowRectangle(window);
-        return now.left == left && now.top == top;
-    }, 10000)) << WindowRectangle(window).left << "," << WindowRectangle(window).top;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const RECT now = WindowRectangle(window);
+            return now.left == left && now.top == top;
+        },
+        10000))
+        << WindowRectangle(window).left << "," << WindowRectangle(window).top;
 }
 
 // The favourites sheet's add button, and `path` chosen in the file dialog it opens.
@@ -135,19 +146,23 @@ TEST(OptionDialogJourney, FavouritesAddedAndSavedOnTheirSheetAreTheTrayMenuAtOnc
     HWND dialog = OpenOptions(window);
     ASSERT_NE(dialog, nullptr);
     ::SendMessageW(::GetDlgItem(dialog, PageCtrl), TCM_SETCURFOCUS, SheetFavorites, 0);
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(::GetDlgItem(dialog, lbFavorites)) != FALSE; }, 10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ::IsWindowVisible(::GetDlgItem(dialog, lbFavorites)) != FALSE; }, 10000));
     ASSERT_TRUE(AddFavoriteThroughFileDialog(dialog, first));
     ASSERT_TRUE(AddFavoriteThroughFileDialog(dialog, second));
     ASSERT_TRUE(PressDialogButtonById(dialog, btnFav_Save));
     const std::wstring ini = TWyndrelSettings::Path();
-    ASSERT_TRUE(WaitUntil([&] { return ::GetPrivateProfileIntW(L"Favorites", L"ItemCount", 0, ini.c_str()) == 2; },
-                          10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ::GetPrivateProfileIntW(L"Favorites", L"ItemCount", 0, ini.c_str()) == 2; },
+        10000));
     ASSERT_TRUE(PressOk(dialog));
 
     // "お気に入りを追加する(&A)", a separator, then the favourites: the second is three down.
-    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_LBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(
+        PressOnIconAndChoose(notifyWindow, WM_LBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     std::vector<HWND> editors;
-    ASSERT_TRUE(WaitUntil([&] { return !(editors = TopLevelWindowsOfClass(L"TQuillonMainForm")).empty(); }, 20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !(editors = TopLevelWindowsOfClass(L"TQuillonMainForm")).empty(); }, 20000));
     for (HWND editor : editors) processes.Adopt(editor);
     // The stored spelling of a path is the disk's, so the names are compared without case.
     const std::string started = wyndrel::text::LocaleLower(ReadBytes(startLog));

@@ -41,10 +41,24 @@ public:
     std::future<void> Open() {
         return std::async(std::launch::async, [this] {
             wyndrel::dialogs::TOptionPorts ports{
-                Ini, Ui, Files, Timer, EditorPath, wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
-                [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}}; }, {}, {},
-                [] { return std::string(); }, Help, StartWithWindows, std::nullopt};
+                Ini,
+                Ui,
+                Files,
+                Timer,
+                EditorPath,
+                wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
+                [] {
+                    return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219});
+                },
+                [] {
+                    return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
+                },
+                {},
+                {},
+                [] { return std::string(); },
+                Help,
+                StartWithWindows,
+                std::nullopt};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }
@@ -82,11 +96,13 @@ TEST(OptionDialogOnWin32, TakesADroppedEditorCleansAndStoresNumbersAndStepsAnUpD
 
     // Focusing a tab selects it and tells the dialog, as a click on it does.
     ::SendMessageW(::GetDlgItem(dialog, PageCtrl), TCM_SETCURFOCUS, SheetStartup, 0);
-    EXPECT_TRUE(WaitUntil([&] { return Shown(dialog, numLeft) && !Shown(dialog, txtQuilPath); }, 5000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return Shown(dialog, numLeft) && !Shown(dialog, txtQuilPath); }, 5000));
 
     HWND top = ::GetDlgItem(dialog, numTop);
     RECT box = WindowRectangle(top);
-    ::PostMessageW(dialog, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(box.left + 3, box.top + 3));
+    ::PostMessageW(dialog, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                   MAKELPARAM(box.left + 3, box.top + 3));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(top) == L"160"; }, 5000));
     EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, udTop), UDM_GETPOS32, 0, 0), 160);
 
@@ -135,7 +151,8 @@ TEST(OptionDialogOnWin32, OkClickedWhileABoxHoldsNoNumberReportsItOnceAndLeavesT
     ::PostMessageW(::GetDlgItem(dialog, btnOK), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     ::PostMessageW(::GetDlgItem(dialog, btnOK), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     EXPECT_TRUE(WaitUntil([&] { return boxes > 0 && FocusOf(dialog) == left; }, 5000));
-    ::SendMessageW(left, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));  // mended, so leaving it says nothing
+    ::SendMessageW(left, WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(L"1"));  // mended, so leaving it says nothing
     PressKey(dialog, VK_ESCAPE);
     ASSERT_EQ(shown.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     shown.get();

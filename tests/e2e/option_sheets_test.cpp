@@ -38,21 +38,40 @@ public:
         Ini.IniFileName = IniPath;
         Files.AddFolder("C:\\Tools");
         Files.AddFile(Editor, "");
-        Files.AddFile(IniPath, "[Option]\r\nLastSheet=" + std::to_string(sheet) + "\r\n" + settings);
+        Files.AddFile(IniPath,
+                      "[Option]\r\nLastSheet=" + std::to_string(sheet) + "\r\n" + settings);
     }
     std::future<void> Open() {
         return std::async(std::launch::async, [this] {
             wyndrel::dialogs::TOptionSheetsPorts sheets{
-                {Clock, Regional, [] { return wyndrel::Point{500, 300}; }},
-                {Ui, Files, [this](const std::string&) { return std::optional<std::string>(Chosen); }},
+                {Clock, Regional,
+                 [] {
+                     return wyndrel::Point{500, 300};
+                 }},
+                {Ui, Files,
+                 [this](const std::string&) { return std::optional<std::string>(Chosen); }},
                 {Ini, Files, Ui, Process},
                 [this](const std::vector<std::string>& entries) { Menu = entries; },
                 EditorPath};
             wyndrel::dialogs::TOptionPorts ports{
-                Ini, Ui, Files, Timer, EditorPath, wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
-                [] { return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219}); },
-                [] { return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}}; }, {}, {},
-                [] { return std::string(); }, Help, StartWithWindows, sheets};
+                Ini,
+                Ui,
+                Files,
+                Timer,
+                EditorPath,
+                wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
+                [] {
+                    return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219});
+                },
+                [] {
+                    return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
+                },
+                {},
+                {},
+                [] { return std::string(); },
+                Help,
+                StartWithWindows,
+                sheets};
             wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
         });
     }
@@ -83,7 +102,9 @@ void Finish(HWND dialog, std::future<void>& shown, int button) {
     shown.get();
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 TEST(OptionSheetsOnWin32, SaveSheetEnablesTheDefinitionAndPreviewsTheProposedName) {
     TSheetRun run(SheetSave, "IsFileNameDateTime='Layout'yyyy\r\n");
@@ -92,48 +113,62 @@ TEST(OptionSheetsOnWin32, SaveSheetEnablesTheDefinitionAndPreviewsTheProposedNam
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(::IsWindowEnabled(Control(dialog, txtFileDef)));
     EXPECT_EQ(WindowText(Control(dialog, txtPreview)), L"Layout2002.qdl");
-    EXPECT_EQ(WindowText(Control(dialog, txtDefHint)).rfind(L"定義(形式指定子)のヒント：\r\n", 0), 0u);
+    EXPECT_EQ(WindowText(Control(dialog, txtDefHint)).rfind(L"定義(形式指定子)のヒント：\r\n", 0),
+              0u);
     Click(dialog, chkUseDefFileName);
-    EXPECT_TRUE(::IsWindowEnabled(Control(dialog, txtFileDef)) && ::IsWindowEnabled(Control(dialog, btnInsTimeDef)));
+    EXPECT_TRUE(::IsWindowEnabled(Control(dialog, txtFileDef)) &&
+                ::IsWindowEnabled(Control(dialog, btnInsTimeDef)));
     ::SetWindowTextW(Control(dialog, txtFileDef), L"yyyy/mm/dd aaaa");
     EXPECT_EQ(WindowText(Control(dialog, txtPreview)), L"2002／12／07 土曜日.qdl");
     // The insert button's context menu: its first entry put at the caret.
     ::SendMessageW(Control(dialog, txtFileDef), EM_SETSEL, 0, 0);
-    ::PostMessageW(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(dialog, btnInsTimeDef)), -1);
+    ::PostMessageW(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(dialog, btnInsTimeDef)),
+                   -1);
     std::vector<HWND> menus;
-    ASSERT_TRUE(WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() && ::IsWindowVisible(menus[0]); },
-                          10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() &&
+                   ::IsWindowVisible(menus[0]);
+        },
+        10000));
     ::PostMessageW(menus[0], WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageW(menus[0], WM_KEYDOWN, VK_RETURN, 1);
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(Control(dialog, txtFileDef)) == L"yyyyyyyy/mm/dd aaaa"; }, 10000));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return WindowText(Control(dialog, txtFileDef)) == L"yyyyyyyy/mm/dd aaaa"; }, 10000));
     Finish(dialog, shown, btnOK);
     EXPECT_TRUE(Contains(run.Settings(), "\nUseDefFileName=True\r\n")) << run.Settings();
-    EXPECT_TRUE(Contains(run.Settings(), "\nIsFileNameDateTime=yyyyyyyy/mm/dd aaaa\r\n")) << run.Settings();
+    EXPECT_TRUE(Contains(run.Settings(), "\nIsFileNameDateTime=yyyyyyyy/mm/dd aaaa\r\n"))
+        << run.Settings();
 }
 
 TEST(OptionSheetsOnWin32, FavoritesSheetMovesAnEntryTakesDropsAndItsSaveRebuildsTheMenu) {
-    TSheetRun run(SheetFavorites, "[Favorites]\r\nItemCount=2\r\nFile0=C:\\a.txt\r\nFile1=C:\\b.txt\r\n");
+    TSheetRun run(SheetFavorites,
+                  "[Favorites]\r\nItemCount=2\r\nFile0=C:\\a.txt\r\nFile1=C:\\b.txt\r\n");
     std::future<void> shown = run.Open();
     HWND dialog = WaitForDialog(L"設定");
     ASSERT_NE(dialog, nullptr);
     HWND list = Control(dialog, lbFavorites);
     EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     ::SendMessageW(list, LB_SETCURSEL, 1, 0);
-    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(lbFavorites, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(lbFavorites, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(WindowText(Control(dialog, txtFavPre)), L"C:\\b.txt");
     Click(dialog, btnFav_Up);
     EXPECT_EQ(::SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
     // Dropped files join the list by its own rules: the one listed (in another case) is
     // counted, not appended twice.
-    ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\A.TXT", L"C:\\c.txt"})), 0);
+    ::SendMessageW(list, WM_DROPFILES,
+                   reinterpret_cast<WPARAM>(MakeDrop({L"C:\\A.TXT", L"C:\\c.txt"})), 0);
     EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
-    EXPECT_EQ(run.Ui.Messages().at(0).Text, "1 個のファイルが重複していたため\r\n登録されませんでした");
+    EXPECT_EQ(run.Ui.Messages().at(0).Text,
+              "1 個のファイルが重複していたため\r\n登録されませんでした");
     Click(dialog, btnFav_Save);
     EXPECT_EQ(run.Menu, (std::vector<std::string>{"C:\\b.txt", "C:\\a.txt", "C:\\c.txt"}));
     // Saved: OK asks nothing about the list.
     Finish(dialog, shown, btnOK);
     EXPECT_EQ(run.Ui.Messages().size(), 1u);
-    EXPECT_TRUE(Contains(run.Settings(), "ItemCount=3\r\nFile0=C:\\b.txt\r\nFile1=C:\\a.txt\r\nFile2=C:\\c.txt\r\n"))
+    EXPECT_TRUE(Contains(
+        run.Settings(), "ItemCount=3\r\nFile0=C:\\b.txt\r\nFile1=C:\\a.txt\r\nFile2=C:\\c.txt\r\n"))
         << run.Settings();
 }
 
@@ -146,11 +181,14 @@ TEST(OptionSheetsOnWin32, AutoSaveListSheetAddsAChosenAndADroppedFileAndOkAsksTo
     ASSERT_NE(dialog, nullptr);
     Click(dialog, btnAS_Add);
     HWND list = Control(dialog, lbAutoSave);
-    ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\Docs\\todo.txt"})), 0);
+    ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\Docs\\todo.txt"})),
+                   0);
     EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     Finish(dialog, shown, btnOK);
     EXPECT_EQ(run.Ui.Messages().at(0).Text, "自動保存リストへの変更を保存しますか?");
-    EXPECT_TRUE(Contains(run.Settings(), "FileCount=2\r\nFile0=C:\\Docs\\log.txt\r\nFile1=C:\\Docs\\todo.txt\r\n")) << run.Settings();
+    EXPECT_TRUE(Contains(run.Settings(),
+                         "FileCount=2\r\nFile0=C:\\Docs\\log.txt\r\nFile1=C:\\Docs\\todo.txt\r\n"))
+        << run.Settings();
 }
 
 TEST(OptionSheetsOnWin32, AutoSaveSheetCapsTheIntervalAndItsArrowsStepAMinuteFromPositionZero) {
@@ -219,7 +257,8 @@ TEST(OptionSheetsOnWin32, TheDialogShowsTheTabStripsPaneBeneathAGroupBoxAndNothi
     EXPECT_EQ(PrintedColour(dialog, inDialog, Fill), pane);
     RECT client{};
     ::GetClientRect(dialog, &client);
-    EXPECT_EQ(PrintedColour(dialog, {client.right - 2, client.bottom - 2}, Fill), Fill);  // below the strip
+    EXPECT_EQ(PrintedColour(dialog, {client.right - 2, client.bottom - 2}, Fill),
+              Fill);  // below the strip
     Finish(dialog, shown, btnCancel);
 }
 

@@ -12,18 +12,20 @@ namespace {
 constexpr UINT WM_SAVEREQUEST = WM_APP + 400;
 
 std::string InCodePage932(const std::wstring& text) {
-    int length = ::WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int length = ::WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                       0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr, nullptr);
+    ::WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
+                          nullptr, nullptr);
     return bytes;
 }
 
 std::string InUtf8(const std::wstring& text) {
-    int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
+    int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
-                          nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                          length, nullptr, nullptr);
     return bytes;
 }
 
@@ -46,7 +48,9 @@ std::vector<std::wstring> ChildClasses(HWND window) {
     return classes;
 }
 
-LRESULT IsModified(HWND editor) { return ::SendMessageW(EditorTextControl(editor), EM_GETMODIFY, 0, 0); }
+LRESULT IsModified(HWND editor) {
+    return ::SendMessageW(EditorTextControl(editor), EM_GETMODIFY, 0, 0);
+}
 
 class QuillonDouble : public ::testing::Test {
 protected:
@@ -110,15 +114,16 @@ TEST_F(QuillonDouble, FindsItsArgumentsAfterItsOwnPathWrittenUnquotedWithBlanks)
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started{};
-        ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                     &startup, &started));
+        ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                     0, nullptr, nullptr, &startup, &started));
         ::CloseHandle(started.hThread);
         wyndrel::win32::TUniqueHandle process(started.hProcess);
         HWND editor = WaitForWindowOfProcess(process.Get(), L"TQuillonMainForm");
         ASSERT_NE(editor, nullptr);
         Processes.Adopt(editor);
         EXPECT_EQ(EditorPath(editor), arguments[1] == L'"' ? path : L"") << commandLine;
-        EXPECT_EQ(Title(editor), arguments[1] == L'"' ? L"memo.txt - Quillon" : L"無題 - Quillon") << commandLine;
+        EXPECT_EQ(Title(editor), arguments[1] == L'"' ? L"memo.txt - Quillon" : L"無題 - Quillon")
+            << commandLine;
     }
 }
 
@@ -166,7 +171,8 @@ TEST_F(QuillonDouble, ScrollsTheCaretIntoViewOnRequest) {
     ASSERT_NE(editor, nullptr);
     HWND text = EditorTextControl(editor);
     ASSERT_EQ(::SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-    ::SendMessageW(text, EM_SETSEL, static_cast<WPARAM>(lines.size()), static_cast<LPARAM>(lines.size()));
+    ::SendMessageW(text, EM_SETSEL, static_cast<WPARAM>(lines.size()),
+                   static_cast<LPARAM>(lines.size()));
     EXPECT_NE(::SendMessageW(text, EM_SCROLLCARET, 0, 0), 0);
     EXPECT_GT(::SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), 150);
 }
@@ -192,7 +198,8 @@ protected:
     HWND OpenModified() {
         HWND editor = Processes.OpenEditor(Path, Logged());
         if (!editor) return nullptr;
-        ::SendMessageW(EditorTextControl(editor), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"保存する\r\n内容"));
+        ::SendMessageW(EditorTextControl(editor), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(L"保存する\r\n内容"));
         ::SendMessageW(EditorTextControl(editor), EM_SETMODIFY, TRUE, 0);
         return editor;
     }
@@ -212,7 +219,8 @@ TEST_F(QuillonDoubleSaving, SavesOnAPostedSaveRequest) {
     HWND editor = OpenModified();
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(::PostMessageW(editor, WM_SAVEREQUEST, 0, 0));
-    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(LogPath) == LogLine("message"); }, 5000)) << ReadBytes(LogPath);
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(LogPath) == LogLine("message"); }, 5000))
+        << ReadBytes(LogPath);
     EXPECT_EQ(ReadBytes(Path), InCodePage932(L"保存する\r\n内容"));
     EXPECT_EQ(IsModified(editor), 0);
 }
@@ -225,8 +233,10 @@ TEST_F(QuillonDoubleSaving, SavesOnCtrlSTypedIntoItsWindow) {
     ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, 0)), 0, 0);
     ::keybd_event('S', static_cast<BYTE>(::MapVirtualKeyW('S', 0)), 0, 0);
     ::keybd_event('S', static_cast<BYTE>(::MapVirtualKeyW('S', 0)), KEYEVENTF_KEYUP, 0);
-    ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, 0)), KEYEVENTF_KEYUP, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(LogPath) == LogLine("keystroke"); }, 5000)) << ReadBytes(LogPath);
+    ::keybd_event(VK_CONTROL, static_cast<BYTE>(::MapVirtualKeyW(VK_CONTROL, 0)), KEYEVENTF_KEYUP,
+                  0);
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(LogPath) == LogLine("keystroke"); }, 5000))
+        << ReadBytes(LogPath);
     EXPECT_EQ(ReadBytes(Path), InCodePage932(L"保存する\r\n内容"));
     EXPECT_EQ(IsModified(editor), 0);
     EXPECT_EQ(WindowText(EditorTextControl(editor)), L"保存する\r\n内容");

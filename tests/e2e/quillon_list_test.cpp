@@ -34,7 +34,8 @@ public:
             wyndrel::win32::TWin32Desktop desktop;
             wyndrel::layout::TLayoutEngine engine(desktop);
             auto capture = [&engine] { return engine.CaptureEditors(); };
-            wyndrel::dialogs::win32::ShowQuillonList(nullptr, {Ini, ui, desktop, Activation, capture, {}});
+            wyndrel::dialogs::win32::ShowQuillonList(nullptr,
+                                                     {Ini, ui, desktop, Activation, capture, {}});
         });
     }
     wyndrel::fakes::TFakeFiles Files;
@@ -50,9 +51,12 @@ void CloseList(HWND list, std::future<void>& run) {
 
 std::vector<std::string> ExpectedRow(HWND editor) {
     const RECT rect = WindowRectangle(editor);
-    return {Narrow(EditorPath(editor)),           std::to_string(rect.left),
-            std::to_string(rect.top),             std::to_string(rect.right - rect.left),
-            std::to_string(rect.bottom - rect.top), std::to_string(EditorCaret(editor))};
+    return {Narrow(EditorPath(editor)),
+            std::to_string(rect.left),
+            std::to_string(rect.top),
+            std::to_string(rect.right - rect.left),
+            std::to_string(rect.bottom - rect.top),
+            std::to_string(EditorCaret(editor))};
 }
 
 TEST(QuillonListOnWin32, ListsTheOpenEditorsBringsOneForwardAndReopensWithItsWidthsAndBounds) {
@@ -68,7 +72,8 @@ TEST(QuillonListOnWin32, ListsTheOpenEditorsBringsOneForwardAndReopensWithItsWid
 
     const std::vector<HWND> editors = TopLevelWindowsOfClass(L"TQuillonMainForm");
     ASSERT_EQ(editors.size(), 2u);
-    const std::vector<std::vector<std::string>> expected{ExpectedRow(editors[0]), ExpectedRow(editors[1])};
+    const std::vector<std::vector<std::string>> expected{ExpectedRow(editors[0]),
+                                                         ExpectedRow(editors[1])};
     EXPECT_EQ(wyndrel::ui::win32::ListRows(list), expected);
 
     wyndrel::ui::win32::SetListSelection(list, 1);
@@ -84,7 +89,8 @@ TEST(QuillonListOnWin32, ListsTheOpenEditorsBringsOneForwardAndReopensWithItsWid
     dialog = WaitForDialog(L"Quillonリスト");
     ASSERT_NE(dialog, nullptr);
     const RECT bounds = WindowRectangle(dialog);
-    EXPECT_EQ((wyndrel::Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}), (wyndrel::Rect{60, 70, 700, 430}));
+    EXPECT_EQ((wyndrel::Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}),
+              (wyndrel::Rect{60, 70, 700, 430}));
     EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, LV), LVM_GETCOLUMNWIDTH, 0, 0), 300);
     // The close button stays centred across the wider client area.
     RECT client{}, button{};

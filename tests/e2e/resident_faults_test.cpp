@@ -27,7 +27,9 @@ namespace {
 namespace ids = wyndrel::app::ids;
 namespace option_ids = wyndrel::dialogs::option_ids;
 
-std::string Ansi(const std::wstring& text) { return wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(text)); }
+std::string Ansi(const std::wstring& text) {
+    return wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(text));
+}
 
 // The program still takes commands: its editor list opens over it with `rows` rows (one per
 // editor, or the one that says none runs) and closes again.
@@ -106,16 +108,19 @@ TEST_F(ResidentFaults, TwoRacingSecondStartsLeaveOneVisibleResidentProgram) {
 // program says it could not confirm that one, restores the third, and takes commands again.
 TEST_F(ResidentFaults, AnEditorKilledDuringARestoreLeavesTheOthersRestoredAndTheWindowWorking) {
     TTempFolder folder;
-    const std::wstring paths[] = {folder.File(L"a.txt"), folder.File(L"b.txt"), folder.File(L"c.txt")};
+    const std::wstring paths[] = {folder.File(L"a.txt"), folder.File(L"b.txt"),
+                                  folder.File(L"c.txt")};
     const RECT places[] = {{20, 30, 420, 330}, {60, 70, 460, 370}, {100, 110, 500, 410}};
     std::string layout = "[QuillonLayoutFile]\r\n";
     for (int i = 0; i < 3; ++i)
-        layout += "File=" + Ansi(paths[i]) + "\r\nCurs=0\r\nRect=" + std::to_string(places[i].left) + "," +
+        layout += "File=" + Ansi(paths[i]) +
+                  "\r\nCurs=0\r\nRect=" + std::to_string(places[i].left) + "," +
                   std::to_string(places[i].top) + ",400,300\r\n";
     WriteBytes(folder.File(L"desk.qdl"), layout);
     const std::wstring startLog = folder.File(L"starts.log");
     TStartOptions slowEditors;
-    slowEditors.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"3000"}, {L"QUILLON_DOUBLE_START_LOG", startLog}};
+    slowEditors.Environment = {{L"QUILLON_DOUBLE_IDLE_DELAY_MS", L"3000"},
+                               {L"QUILLON_DOUBLE_START_LOG", startLog}};
     ASSERT_NO_FATAL_FAILURE(Start({}, slowEditors));
 
     ClickButton(Window, ids::btnRead);
@@ -123,7 +128,8 @@ TEST_F(ResidentFaults, AnEditorKilledDuringARestoreLeavesTheOthersRestoredAndThe
     ASSERT_TRUE(open && ChooseFileInDialog(open, folder.File(L"desk.qdl")));
     // Every editor is started before the first is waited for; the second entry's one is
     // ended while the program still waits for the first.
-    ASSERT_TRUE(WaitUntil([&] { return std::ranges::count(ReadBytes(startLog), '\n') >= 3; }, 30000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return std::ranges::count(ReadBytes(startLog), '\n') >= 3; }, 30000));
     ASSERT_TRUE(KillStartedChild(Resident, 1));
     EXPECT_EQ(AnswerDialog(L"エラー", IDOK), L"起動させたQuillonを確認できませんでした。");
 
@@ -131,10 +137,13 @@ TEST_F(ResidentFaults, AnEditorKilledDuringARestoreLeavesTheOthersRestoredAndThe
         HWND editor = WaitForEditorShowing(paths[i], 20000);
         ASSERT_NE(editor, nullptr) << i;
         Processes.Adopt(editor);
-        EXPECT_TRUE(WaitUntil([&] {
-            const RECT now = WindowRectangle(editor);
-            return ::EqualRect(&places[i], &now) != FALSE;
-        }, 10000)) << i;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const RECT now = WindowRectangle(editor);
+                return ::EqualRect(&places[i], &now) != FALSE;
+            },
+            10000))
+            << i;
     }
     EXPECT_EQ(WaitForEditorShowing(paths[1], 0), nullptr);
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(Window) != FALSE; }, 20000));
@@ -143,34 +152,43 @@ TEST_F(ResidentFaults, AnEditorKilledDuringARestoreLeavesTheOthersRestoredAndThe
 }
 
 // Keys the options dialog stores on OK, by section.
-constexpr const wchar_t* OptionKeys[] = {L"QuilPath", L"UseDefFileName", L"IsFileNameDateTime", L"CloseNoExit",
-                                         L"IsMostTop", L"LastSheet", L"UserLeft", L"UserTop", L"UserWindowMode",
-                                         L"StartWindowPosType", L"IsIconic", L"IsGetFocusOnStart",
-                                         L"IsMinimizedOnStart", L"IsUseDelay", L"DeleyWaitTime", L"AddFavMenuOpen"};
-constexpr const wchar_t* AutoSaveKeys[] = {L"Interval", L"AtAppStart", L"LastEnable", L"ForAllFiles", L"SaveType"};
+constexpr const wchar_t* OptionKeys[] = {
+    L"QuilPath",           L"UseDefFileName",     L"IsFileNameDateTime", L"CloseNoExit",
+    L"IsMostTop",          L"LastSheet",          L"UserLeft",           L"UserTop",
+    L"UserWindowMode",     L"StartWindowPosType", L"IsIconic",           L"IsGetFocusOnStart",
+    L"IsMinimizedOnStart", L"IsUseDelay",         L"DeleyWaitTime",      L"AddFavMenuOpen"};
+constexpr const wchar_t* AutoSaveKeys[] = {L"Interval", L"AtAppStart", L"LastEnable",
+                                           L"ForAllFiles", L"SaveType"};
 
 // The settings file replaced by garbage, then deleted, while the program runs: the options
 // dialog shows the defaults, and OK writes every key it stores into a file read afresh.
 TEST_F(ResidentFaults, ASettingsFileSpoiltOrDeletedReadsAsDefaultsAndOkWritesEveryKeyAgain) {
-    ASSERT_NO_FATAL_FAILURE(Start("CloseNoExit=True\r\nDeleyWaitTime=2500\r\n[AutoSave]\r\nInterval=600\r\n"));
+    ASSERT_NO_FATAL_FAILURE(
+        Start("CloseNoExit=True\r\nDeleyWaitTime=2500\r\n[AutoSave]\r\nInterval=600\r\n"));
     std::mt19937 random(20);
     std::string garbage(4096, '\0');
     for (char& byte : garbage) byte = static_cast<char>(1 + random() % 255);
 
     for (bool deleted : {false, true}) {
         SCOPED_TRACE(deleted ? "deleted" : "garbage");
-        if (deleted) ASSERT_TRUE(::DeleteFileW(TWyndrelSettings::Path().c_str()));
-        else WriteBytes(TWyndrelSettings::Path(), garbage);
+        if (deleted)
+            ASSERT_TRUE(::DeleteFileW(TWyndrelSettings::Path().c_str()));
+        else
+            WriteBytes(TWyndrelSettings::Path(), garbage);
         HWND dialog = OpenOptions(Window);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(::SendMessageW(::GetDlgItem(dialog, option_ids::chkCloseNoExit), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-        EXPECT_EQ(WindowText(::GetDlgItem(dialog, option_ids::txtQuilPath)), ProgramFolder() + L"Quillon.exe");
+        EXPECT_EQ(
+            ::SendMessageW(::GetDlgItem(dialog, option_ids::chkCloseNoExit), BM_GETCHECK, 0, 0),
+            BST_UNCHECKED);
+        EXPECT_EQ(WindowText(::GetDlgItem(dialog, option_ids::txtQuilPath)),
+                  ProgramFolder() + L"Quillon.exe");
         ASSERT_TRUE(PressOk(dialog));
         for (const wchar_t* key : OptionKeys)
             EXPECT_NE(StoredSetting(L"Option", key, L"(missing)"), L"(missing)") << Ansi(key);
         for (const wchar_t* key : AutoSaveKeys)
             EXPECT_NE(StoredSetting(L"AutoSave", key, L"(missing)"), L"(missing)") << Ansi(key);
-        EXPECT_EQ(StoredSetting(L"Option", L"QuilPath", L"(missing)"), ProgramFolder() + L"Quillon.exe");
+        EXPECT_EQ(StoredSetting(L"Option", L"QuilPath", L"(missing)"),
+                  ProgramFolder() + L"Quillon.exe");
         EXPECT_EQ(StoredSetting(L"Option", L"CloseNoExit", L"(missing)"), L"False");
         EXPECT_EQ(StoredSetting(L"Option", L"DeleyWaitTime", L"(missing)"), L"1000");
         EXPECT_EQ(StoredSetting(L"AutoSave", L"Interval", L"(missing)"), L"1800");
@@ -183,12 +201,13 @@ TEST_F(ResidentFaults, ASettingsFileSpoiltOrDeletedReadsAsDefaultsAndOkWritesEve
 // the call returns; false when the handler did not return within 5 s (a menu it opened).
 bool HandledAtOnce(HWND notifyWindow, UINT buttonDown) {
     DWORD_PTR result = 0;
-    return ::SendMessageTimeoutW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, buttonDown, SMTO_NORMAL, 5000,
-                                 &result) != 0;
+    return ::SendMessageTimeoutW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, buttonDown,
+                                 SMTO_NORMAL, 5000, &result) != 0;
 }
 
 bool CloseMenus() {
-    for (HWND menu : TopLevelWindowsOfClass(L"#32768")) ::PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+    for (HWND menu : TopLevelWindowsOfClass(L"#32768"))
+        ::PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
     return WaitUntil([] { return VisibleMenuCount() == 0; }, 10000);
 }
 
@@ -220,7 +239,8 @@ TEST_F(ResidentFaults, TrayClicksWhileADialogOrTheTrayMenuIsOpenOpenNoFurtherMen
 // The shell starts again while the window is hidden in icon mode: its icons are gone until
 // the programs add them anew at its broadcast. The icon comes back and its double click
 // shows the window.
-TEST_F(ResidentFaults, TheIconComesBackWhenTheShellStartsAgainAndItsDoubleClickShowsTheHiddenWindow) {
+TEST_F(ResidentFaults,
+       TheIconComesBackWhenTheShellStartsAgainAndItsDoubleClickShowsTheHiddenWindow) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(HideInIconMode());
     ASSERT_TRUE(TrayIconShown(NotifyWindow, 2));

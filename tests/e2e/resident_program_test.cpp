@@ -31,8 +31,8 @@ std::map<int, bool> TrayMenuEntriesEnabled(HWND notifyWindow) {
     HWND popup = TopLevelWindowsOfClass(L"#32768").front();
     auto menu = reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0));
     std::map<int, bool> enabled;
-    for (int id : {ids::pmBHtml, ids::pmVHorz, ids::pmASEnable, ids::pmASaveNow, ids::pmOption, ids::pmAbout,
-                   ids::pmScatter, ids::pmOpen, ids::pmSave, ids::pmQuit})
+    for (int id : {ids::pmBHtml, ids::pmVHorz, ids::pmASEnable, ids::pmASaveNow, ids::pmOption,
+                   ids::pmAbout, ids::pmScatter, ids::pmOpen, ids::pmSave, ids::pmQuit})
         enabled[id] = (::GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
     ::PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 1);
     WaitUntil([] { return VisibleMenuCount() == 0; }, 10000);
@@ -49,11 +49,11 @@ TEST(ResidentProgramInProcess, TheTrayMenuGreysWhatWouldStartACommandWhileTheSav
     wyndrel::fakes::TFakeResidentProcess process{fakeDesktop};
     wyndrel::settings::TIniAccess ini(real.Files);
     ini.IniFileName = wyndrel::win32::Narrow(folder.File(L"wyndrel.ini"));
-    const wyndrel::settings::TSettingsFolder settingsFolder(wyndrel::win32::Narrow(folder.Path()) + "\\",
-                                                            "wyndrel.ini");
-    wyndrel::app::win32::TResidentProgram program({real.Desktop, real.Processes, real.Files, real.Ui, clock, regional},
-                                                  process, ini, "C:\\none\\Quillon.exe", exePath, settingsFolder,
-                                                  &real.Ui);
+    const wyndrel::settings::TSettingsFolder settingsFolder(
+        wyndrel::win32::Narrow(folder.Path()) + "\\", "wyndrel.ini");
+    wyndrel::app::win32::TResidentProgram program(
+        {real.Desktop, real.Processes, real.Files, real.Ui, clock, regional}, process, ini,
+        "C:\\none\\Quillon.exe", exePath, settingsFolder, &real.Ui);
 
     std::map<int, bool> duringSave, afterSave;
     std::thread user([&] {
@@ -72,10 +72,11 @@ TEST(ResidentProgramInProcess, TheTrayMenuGreysWhatWouldStartACommandWhileTheSav
     program.RunMessageLoop(true);
     user.join();
 
-    const std::map<int, bool> greyed{{ids::pmBHtml, false},   {ids::pmVHorz, true},  {ids::pmASEnable, true},
-                                     {ids::pmASaveNow, false}, {ids::pmOption, false}, {ids::pmAbout, false},
-                                     {ids::pmScatter, false},  {ids::pmOpen, false},  {ids::pmSave, false},
-                                     {ids::pmQuit, true}};
+    const std::map<int, bool> greyed{{ids::pmBHtml, false},   {ids::pmVHorz, true},
+                                     {ids::pmASEnable, true}, {ids::pmASaveNow, false},
+                                     {ids::pmOption, false},  {ids::pmAbout, false},
+                                     {ids::pmScatter, false}, {ids::pmOpen, false},
+                                     {ids::pmSave, false},    {ids::pmQuit, true}};
     EXPECT_EQ(duringSave, greyed);
     std::map<int, bool> allEnabled = greyed;
     for (auto& [id, enabled] : allEnabled) enabled = true;

@@ -20,7 +20,9 @@ using wyndrel::win32::Narrow;
 
 void ChooseEntry(HWND window, int id) { ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // The snapshot as a session before the system's last start left it.
 void DateBeforeSystemStart(const std::wstring& path) {
@@ -29,7 +31,8 @@ void DateBeforeSystemStart(const std::wstring& path) {
     ULARGE_INTEGER stamp{{now.dwLowDateTime, now.dwHighDateTime}};
     stamp.QuadPart -= (::GetTickCount64() + 24ull * 3600 * 1000) * 10000;
     FILETIME before{stamp.LowPart, stamp.HighPart};
-    HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ::SetFileTime(file, nullptr, nullptr, &before);
     ::CloseHandle(file);
 }
@@ -77,8 +80,8 @@ TEST_F(ResidentCommands, ScatterMovesEveryTitledEditorIntoTheRangesAndPutInOrder
         HWND editor = Processes.OpenEditor(Folder.File(name));
         ASSERT_NE(editor, nullptr);
         const RECT& place = places[editors.size()];
-        ::SetWindowPos(editor, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(editor, nullptr, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         editors.push_back(editor);
     }
     HWND untitled = WaitForWindowOfProcess(Processes.StartEditor(L""), L"TQuillonMainForm");
@@ -96,11 +99,14 @@ TEST_F(ResidentCommands, ScatterMovesEveryTitledEditorIntoTheRangesAndPutInOrder
     const int areaHeight = ::GetSystemMetrics(SM_CYVIRTUALSCREEN) - 5;
     const std::vector<RECT> scattered = RectsOf(editors);
     for (const RECT& rect : scattered) {
-        EXPECT_TRUE(rect.left >= 0 && rect.left < areaWidth && rect.top >= 0 && rect.top < areaHeight)
+        EXPECT_TRUE(rect.left >= 0 && rect.left < areaWidth && rect.top >= 0 &&
+                    rect.top < areaHeight)
             << rect.left << "," << rect.top;
         // Sizes below the platform's minimum are enlarged to it.
-        EXPECT_LT(rect.right - rect.left, std::max(areaWidth, ::GetSystemMetrics(SM_CXMINTRACK) + 1));
-        EXPECT_LT(rect.bottom - rect.top, std::max(areaHeight, ::GetSystemMetrics(SM_CYMINTRACK) + 1));
+        EXPECT_LT(rect.right - rect.left,
+                  std::max(areaWidth, ::GetSystemMetrics(SM_CXMINTRACK) + 1));
+        EXPECT_LT(rect.bottom - rect.top,
+                  std::max(areaHeight, ::GetSystemMetrics(SM_CYMINTRACK) + 1));
     }
     EXPECT_TRUE(SameRect(WindowRectangle(untitled), untitledPlace));
 
@@ -109,7 +115,8 @@ TEST_F(ResidentCommands, ScatterMovesEveryTitledEditorIntoTheRangesAndPutInOrder
     EXPECT_EQ(ReadBytes(Snapshot), snapshot);  // still the layout from before the first scatter
 
     ChooseEntry(window, ids::pmPutInOrder);
-    ASSERT_TRUE(WaitUntil([&] { return ::GetFileAttributesW(Snapshot.c_str()) == INVALID_FILE_ATTRIBUTES; }, 20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ::GetFileAttributesW(Snapshot.c_str()) == INVALID_FILE_ATTRIBUTES; }, 20000));
     EXPECT_TRUE(WaitUntil([&] { return AllAt(editors, before); }, 10000));
 
     ChooseEntry(window, ids::pmPutInOrder);
@@ -152,7 +159,8 @@ TEST_F(ResidentCommands, AStaleSnapshotGoesAtStartAndOneFromThisSessionStillPuts
     Quit(window);
 }
 
-TEST_F(ResidentCommands, SaveNowAndTheTimerMakeAModifiedEditorSaveAndTheIntervalBoxStoresTheInterval) {
+TEST_F(ResidentCommands,
+       SaveNowAndTheTimerMakeAModifiedEditorSaveAndTheIntervalBoxStoresTheInterval) {
     TWyndrelSettings settings("[AutoSave]\r\nForAllFiles=True\r\nSaveType=True\r\n");
     const std::wstring log = Folder.File(L"saves.log");
     TStartOptions options;
@@ -160,7 +168,8 @@ TEST_F(ResidentCommands, SaveNowAndTheTimerMakeAModifiedEditorSaveAndTheInterval
     HWND editor = Processes.OpenEditor(Folder.File(L"memo.txt"), options);
     ASSERT_NE(editor, nullptr);
     auto modify = [&] {
-        ::SendMessageW(EditorTextControl(editor), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"変更あり"));
+        ::SendMessageW(EditorTextControl(editor), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(L"変更あり"));
         ::SendMessageW(EditorTextControl(editor), EM_SETMODIFY, TRUE, 0);
     };
     const std::string line = "message\t" + Narrow(Folder.File(L"memo.txt")) + "\n";

@@ -19,7 +19,8 @@ TEST(TrayIconOnWin32, RegistersReportsAPostedClickAndComesBackAfterTaskbarCreate
     TTaskTrayRegistry registry(area);
     TTaskTray tray(registry);
     tray.SetIconID(2);
-    tray.SetIcon(TIconHandle{reinterpret_cast<std::uintptr_t>(::LoadIconW(nullptr, IDI_APPLICATION))});
+    tray.SetIcon(
+        TIconHandle{reinterpret_cast<std::uintptr_t>(::LoadIconW(nullptr, IDI_APPLICATION))});
     tray.SetTipString("Quillonデスクトップレイアウトキーパー");
     ASSERT_NO_THROW(tray.SetRegistered(true));
     HWND notifyWindow = ::FindWindowW(wyndrel::win32::TWin32NotifyArea::NotifyWindowClass, nullptr);

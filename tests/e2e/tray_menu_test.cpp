@@ -17,7 +17,8 @@ namespace {
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1)
         lines.push_back(text.substr(start, end - start));
     return lines;
 }
@@ -28,7 +29,8 @@ TEST(TrayJourney, TheTrayMenuStartsAnHtmlEditorAndAFavouriteOpensItsFile) {
     WriteBytes(favorite, "minutes\r\n");
     const std::wstring startLog = folder.File(L"starts.log");
     TWyndrelSettings settings("[Favorites]\r\nItemCount=1\r\nFile0=" +
-                              wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(favorite)) + "\r\n");
+                              wyndrel::win32::Utf8ToAnsi(wyndrel::win32::Narrow(favorite)) +
+                              "\r\n");
     TProcessGuard processes;
     TStartOptions options;
     options.Environment = {{L"QUILLON_DOUBLE_START_LOG", startLog}};
@@ -39,12 +41,14 @@ TEST(TrayJourney, TheTrayMenuStartsAnHtmlEditorAndAFavouriteOpensItsFile) {
 
     // "新規Quillon(&N)" is the first entry: down to it, right into its submenu ("標準(&N)"),
     // down to "HTML(&H)", Enter.
-    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN,
+                                     {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
     ASSERT_TRUE(WaitUntil([&] { return !Lines(ReadBytes(startLog)).empty(); }, 20000));
     const std::string started = Lines(ReadBytes(startLog)).front();
     EXPECT_TRUE(started.ends_with(" /html")) << started;
     std::vector<HWND> editors;
-    ASSERT_TRUE(WaitUntil([&] { return !(editors = TopLevelWindowsOfClass(L"TQuillonMainForm")).empty(); }, 20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !(editors = TopLevelWindowsOfClass(L"TQuillonMainForm")).empty(); }, 20000));
     EXPECT_EQ(EditorPath(editors[0]), L"");
     processes.Adopt(editors[0]);
 
@@ -73,18 +77,29 @@ TEST(TrayJourney, ViewAutoSaveWindowAndQuitEntriesActOnTheProgram) {
     ASSERT_NE(notifyWindow, nullptr);
 
     // "表示モード(&M)" -> "水平化(&H)": the bar shape, wide and low.
-    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
-    EXPECT_TRUE(WaitUntil([&] { RECT client{}; return ::GetClientRect(window, &client) && client.right > 3 * client.bottom; }, 10000));
-    // "表示モード(&M)" -> "最前面(&T)", past the separator: most-top, on by default, goes off.
-    const auto mostTop = [&] { return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-    ASSERT_TRUE(mostTop());
     ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN,
-                                     {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+                                     {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            RECT client{};
+            return ::GetClientRect(window, &client) && client.right > 3 * client.bottom;
+        },
+        10000));
+    // "表示モード(&M)" -> "最前面(&T)", past the separator: most-top, on by default, goes off.
+    const auto mostTop = [&] {
+        return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
+    ASSERT_TRUE(mostTop());
+    ASSERT_TRUE(PressOnIconAndChoose(
+        notifyWindow, WM_RBUTTONDOWN,
+        {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(WaitUntil([&] { return !mostTop(); }, 10000));
     // "自動保存(&U)" -> "有効にする(&E)": the switch, written as the program ends.
-    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN,
+                                     {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
     // "表示(&V)" -> "ウィンドウ(&W)" hides the window; a double-click on the icon shows it.
-    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
+    ASSERT_TRUE(PressOnIconAndChoose(notifyWindow, WM_RBUTTONDOWN,
+                                     {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(window); }, 10000));
     ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10000));

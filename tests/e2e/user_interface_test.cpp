@@ -18,7 +18,8 @@ using wyndrel::TDialogType;
 TEST(UserInterfaceOnWin32, AsksAConfirmationUnderItsCaptionAndReturnsThePressedButton) {
     auto answer = std::async(std::launch::async, [] {
         wyndrel::win32::TWin32UserInterface ui;
-        return ui.ShowMessageDialog(TDialogType::Confirmation, "削除してもよろしいですか？", TBoxButtons::YesNo);
+        return ui.ShowMessageDialog(TDialogType::Confirmation, "削除してもよろしいですか？",
+                                    TBoxButtons::YesNo);
     });
     HWND dialog = WaitForDialog(L"確認");
     ASSERT_NE(dialog, nullptr);
@@ -54,12 +55,13 @@ TEST(UserInterfaceOnWin32, ShowsAPlatformBoxWithItsCaptionAndAnswersYes) {
 TEST(UserInterfaceOnWin32, BoxesAreOwnedByTheActiveWindowOfTheProgram) {
     std::promise<HWND> created;
     auto answer = std::async(std::launch::async, [&created] {
-        HWND window = ::CreateWindowExW(0, L"STATIC", L"設定", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr,
-                                        nullptr, nullptr, nullptr);
+        HWND window = ::CreateWindowExW(0, L"STATIC", L"設定", WS_POPUP | WS_VISIBLE, 10, 10, 200,
+                                        100, nullptr, nullptr, nullptr, nullptr);
         ::SetActiveWindow(window);
         created.set_value(window);
         wyndrel::win32::TWin32UserInterface ui;
-        const TBoxAnswer dialogAnswer = ui.ShowMessageDialog(TDialogType::Warning, "すでに登録されています", TBoxButtons::Ok);
+        const TBoxAnswer dialogAnswer =
+            ui.ShowMessageDialog(TDialogType::Warning, "すでに登録されています", TBoxButtons::Ok);
         wyndrel::TMessageBox box;
         box.Text = "2 個のファイルが重複していたため";
         box.Caption = "重複";

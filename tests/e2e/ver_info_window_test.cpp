@@ -15,18 +15,21 @@ namespace e2e {
 namespace {
 
 TEST(AboutWindowOnWin32, RunsItsShowingStepsOnceWhenItsOwnerComesBackFromMinimised) {
-    HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200, 100,
-                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND owner =
+        ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200,
+                          100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     wyndrel::fakes::TFakeUserInterface ui;
     wyndrel::fakes::TFakeSystemInfo system;
     wyndrel::fakes::TFakeVersionResource versions;
-    const auto resource = wyndrel::fakes::VersionResource(wyndrel::fakes::FixedPart(0, 1),
-                                                          {{"041104B0", {{"FileVersion", "1.2.3.4"}}}}, {{0x411, 1200}});
-    versions.Files = {{"C:\\tools\\wyndrel.exe", resource}, {system.SystemFolder + "\\COMCTL32.DLL", resource}};
+    const auto resource = wyndrel::fakes::VersionResource(
+        wyndrel::fakes::FixedPart(0, 1), {{"041104B0", {{"FileVersion", "1.2.3.4"}}}},
+        {{0x411, 1200}});
+    versions.Files = {{"C:\\tools\\wyndrel.exe", resource},
+                      {system.SystemFolder + "\\COMCTL32.DLL", resource}};
     wyndrel::dialogs::win32::TVerInfoWindow window(ui);
     window.Create(owner, ::LoadIconW(nullptr, IDI_APPLICATION));
-    wyndrel::dialogs::TfrmVerInfo form(
-        {window.View(), window, ui, window.TimGrad(), versions, system, "C:\\tools\\wyndrel.exe", [] {}, [] {}});
+    wyndrel::dialogs::TfrmVerInfo form({window.View(), window, ui, window.TimGrad(), versions,
+                                        system, "C:\\tools\\wyndrel.exe", [] {}, [] {}});
     window.Attach(form);
     window.Show();
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(window.Handle()) != FALSE; }, 5000));

@@ -21,19 +21,22 @@ void ExpectSameAsPlatform(const std::vector<std::uint8_t>& block, const std::str
     void* platformValue = nullptr;
     UINT platformLength = 0;
     std::vector<std::uint8_t> copy = block;  // VerQueryValueW may write into its block
-    const bool found = ::VerQueryValueW(copy.data(), wyndrel::win32::Widen(path).c_str(), &platformValue, &platformLength);
+    const bool found = ::VerQueryValueW(copy.data(), wyndrel::win32::Widen(path).c_str(),
+                                        &platformValue, &platformLength);
     auto value = QueryVersionValue(block, path);
     ASSERT_EQ(value.has_value(), found) << path;
     if (!found) return;
     EXPECT_EQ(value->Length, platformLength) << path;
-    const auto offset = static_cast<std::size_t>(static_cast<std::uint8_t*>(platformValue) - copy.data());
+    const auto offset =
+        static_cast<std::size_t>(static_cast<std::uint8_t*>(platformValue) - copy.data());
     EXPECT_EQ(value->Data.data() - block.data(), static_cast<std::ptrdiff_t>(offset)) << path;
 }
 
 TEST(VersionResourceOnWin32, ReadsTheProgramAndTheCommonControlsAsThePlatformDoes) {
     wyndrel::win32::TWin32VersionResource resource;
     const std::string exe = wyndrel::win32::Narrow(ProgramFolder() + L"wyndrel.exe");
-    const std::string comctl = wyndrel::win32::TWin32SystemInfo().SystemDirectory() + "\\COMCTL32.DLL";
+    const std::string comctl =
+        wyndrel::win32::TWin32SystemInfo().SystemDirectory() + "\\COMCTL32.DLL";
     for (const std::string& file : {exe, comctl}) {
         auto block = resource.ReadVersionResource(file);
         ASSERT_TRUE(block) << file;
@@ -41,11 +44,13 @@ TEST(VersionResourceOnWin32, ReadsTheProgramAndTheCommonControlsAsThePlatformDoe
         ASSERT_TRUE(translation && translation->Data.size() >= 4) << file;
         const auto first = wyndrel::dialogs::VersionTranslations(*translation).front();
         char table[64];
-        std::snprintf(table, sizeof table, "\\StringFileInfo\\%04X%04X", first.Language, first.CodePage);
-        for (const std::string& path : {std::string("\\"), std::string("\\VarFileInfo\\Translation"),
-                                        table + std::string("\\FileVersion"), table + std::string("\\CompanyName"),
-                                        table + std::string("\\NoSuchValue"),
-                                        std::string("\\StringFileInfo\\DEADBEEF\\FileVersion")})
+        std::snprintf(table, sizeof table, "\\StringFileInfo\\%04X%04X", first.Language,
+                      first.CodePage);
+        for (const std::string& path :
+             {std::string("\\"), std::string("\\VarFileInfo\\Translation"),
+              table + std::string("\\FileVersion"), table + std::string("\\CompanyName"),
+              table + std::string("\\NoSuchValue"),
+              std::string("\\StringFileInfo\\DEADBEEF\\FileVersion")})
             ExpectSameAsPlatform(*block, path);
     }
     wyndrel::dialogs::TGetVerInfo own(resource);

@@ -21,8 +21,8 @@ enum : int { numValue = 100, txtOther, btnRealign, lbFiles, txtPath, btnOK, btnC
 
 TFormSpec WidgetForm() {
     TFormSpec form{"dlgWidgets", "部品", 260, 170, {}, false, {}};
-    auto add = [&](int id, TControlKind kind, const char* name, const char* caption, wyndrel::Rect bounds,
-                   std::uint32_t flags = NoFlags) {
+    auto add = [&](int id, TControlKind kind, const char* name, const char* caption,
+                   wyndrel::Rect bounds, std::uint32_t flags = NoFlags) {
         form.Controls.push_back(sample::MakeControl(id, kind, name, caption, bounds, flags));
         form.Controls.back().Drop = {true, true, true};
     };
@@ -34,7 +34,8 @@ TFormSpec WidgetForm() {
     add(lbFiles, TControlKind::FileDropListBox, "lbFiles", "", Bounds(8, 36, 244, 70));
     add(txtPath, TControlKind::FileDropEdit, "txtPath", "Quillon.exe", Bounds(8, 110, 244, 22));
     add(btnOK, TControlKind::Button, "btnOK", "OK", Bounds(96, 140, 75, 24), DefaultButton);
-    add(btnCancel, TControlKind::Button, "btnCancel", "キャンセル", Bounds(177, 140, 75, 24), CancelButton);
+    add(btnCancel, TControlKind::Button, "btnCancel", "キャンセル", Bounds(177, 140, 75, 24),
+        CancelButton);
     return form;
 }
 
@@ -52,7 +53,8 @@ struct TWidgetResult {
 // again on btnRealign (after centring it), and closes on OK with the box's text and value.
 class TWidgetPresenter : public IFormEvents {
 public:
-    TWidgetPresenter(IView& view, std::function<TNumEdit&()> box) : FView(view), FBox(std::move(box)) {}
+    TWidgetPresenter(IView& view, std::function<TNumEdit&()> box)
+        : FView(view), FBox(std::move(box)) {}
     void OnShow() override { FView.SetFocus(numValue); }
     void OnControl(const TControlEvent& event) override {
         if (event.Kind == TControlEventKind::Change) FResult.Changes.push_back(event.Id);
@@ -88,8 +90,9 @@ std::future<TWidgetResult> StartWidgetDialog() {
     return std::async(std::launch::async, [] {
         wyndrel::fakes::TFakeUserInterface ui;
         win32::TFormDialog dialog(WidgetForm(), ui);
-        TWidgetPresenter presenter(dialog.View(),
-                                   [&]() -> TNumEdit& { return dialog.Binder().NumEdit(numValue)->Model(); });
+        TWidgetPresenter presenter(dialog.View(), [&]() -> TNumEdit& {
+            return dialog.Binder().NumEdit(numValue)->Model();
+        });
         dialog.SetEvents(presenter);
         dialog.ShowModal(nullptr);
         TWidgetResult result = presenter.FResult;
@@ -103,10 +106,13 @@ void Type(HWND control, const std::wstring& text) {
 }
 
 void Click(HWND dialog, int id) {
-    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-LONG_PTR StyleOf(HWND dialog, int id) { return ::GetWindowLongPtrW(::GetDlgItem(dialog, id), GWL_STYLE); }
+LONG_PTR StyleOf(HWND dialog, int id) {
+    return ::GetWindowLongPtrW(::GetDlgItem(dialog, id), GWL_STYLE);
+}
 
 TEST(NumEditOnWin32, FiltersTypedTextCleansItOnLeavingAndLeavesEnterToTheDefaultButton) {
     auto result = StartWidgetDialog();
@@ -159,7 +165,8 @@ TEST(FileDropControlsOnWin32, TakeWholePathsAskThePresenterAndReleaseEveryDrop) 
     EXPECT_TRUE(::GetWindowLongPtrW(path, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
     const std::wstring longPath = L"C:\\" + std::wstring(300, L'長') + L".txt";
-    std::vector<HDROP> drops{MakeDrop({L"C:\\a.txt", longPath}), MakeDrop({L"C:\\b.txt", L"C:\\c.tmp"}),
+    std::vector<HDROP> drops{MakeDrop({L"C:\\a.txt", longPath}),
+                             MakeDrop({L"C:\\b.txt", L"C:\\c.tmp"}),
                              MakeDrop({L"C:\\Q\\Quillon.exe", L"C:\\other.exe"})};
     ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drops[0]), 0);
     ::SendMessageW(list, WM_DROPFILES, reinterpret_cast<WPARAM>(drops[1]), 0);

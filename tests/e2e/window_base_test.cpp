@@ -25,7 +25,9 @@ public:
         : TWindowBase(ui), FFailCreate(failCreate) {
         RegisterWindowClass(TestClass);
     }
-    HWND Create() { return CreateOwnWindow(TestClass, L"test", WS_OVERLAPPEDWINDOW, 0, 0, 0, 100, 100); }
+    HWND Create() {
+        return CreateOwnWindow(TestClass, L"test", WS_OVERLAPPEDWINDOW, 0, 0, 0, 100, 100);
+    }
     std::map<UINT_PTR, int> Ticks;
 
 protected:

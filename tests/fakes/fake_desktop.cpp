@@ -30,7 +30,8 @@ size_t Utf16Length(const std::string& text) {
 
 }  // namespace
 
-WindowId TFakeDesktop::AddTopLevel(const std::string& className, const Rect& bounds, const std::string& text) {
+WindowId TFakeDesktop::AddTopLevel(const std::string& className, const Rect& bounds,
+                                   const std::string& text) {
     WindowId id{FNextId++};
     TFakeWindow window;
     window.ClassName = className;
@@ -42,7 +43,8 @@ WindowId TFakeDesktop::AddTopLevel(const std::string& className, const Rect& bou
     return id;
 }
 
-WindowId TFakeDesktop::AddChild(WindowId parent, const std::string& className, const std::string& text) {
+WindowId TFakeDesktop::AddChild(WindowId parent, const std::string& className,
+                                const std::string& text) {
     WindowId id{FNextId++};
     TFakeWindow window;
     window.ClassName = className;
@@ -92,7 +94,8 @@ bool TFakeDesktop::EnumerateTopLevelWindows(const std::function<bool(WindowId)>&
 
 std::optional<std::string> TFakeDesktop::ClassName(WindowId window, int limit) {
     if (!Exists(window)) return std::nullopt;
-    if (std::find(FClassNameFailures.begin(), FClassNameFailures.end(), window) != FClassNameFailures.end())
+    if (std::find(FClassNameFailures.begin(), FClassNameFailures.end(), window) !=
+        FClassNameFailures.end())
         return std::nullopt;
     return CutToBuffer(Window(window).ClassName, limit);
 }
@@ -137,7 +140,8 @@ std::optional<Rect> TFakeDesktop::NormalPosition(WindowId window) {
 std::vector<TMonitor> TFakeDesktop::Monitors() {
     CountGeometryCall();
     std::vector<TMonitor> logical;
-    for (const TMonitor& monitor : FMonitors) logical.push_back({ToLogical(monitor.Bounds), ToLogical(monitor.WorkArea)});
+    for (const TMonitor& monitor : FMonitors)
+        logical.push_back({ToLogical(monitor.Bounds), ToLogical(monitor.WorkArea)});
     return logical;
 }
 
@@ -150,7 +154,8 @@ std::int32_t TFakeDesktop::ToPhysical(std::int32_t logical) const {
 }
 
 Rect TFakeDesktop::ToLogical(const Rect& physical) const {
-    return {ToLogical(physical.Left), ToLogical(physical.Top), ToLogical(physical.Right), ToLogical(physical.Bottom)};
+    return {ToLogical(physical.Left), ToLogical(physical.Top), ToLogical(physical.Right),
+            ToLogical(physical.Bottom)};
 }
 
 }  // namespace wyndrel::fakes
@@ -188,10 +193,11 @@ void TFakeDesktop::Maximise(WindowId window) {
     Rect area = FMonitors.front().WorkArea;
     for (const TMonitor& monitor : FMonitors) {
         const Rect& bounds = monitor.Bounds;
-        if (x >= bounds.Left && x < bounds.Right && y >= bounds.Top && y < bounds.Bottom) area = monitor.WorkArea;
+        if (x >= bounds.Left && x < bounds.Right && y >= bounds.Top && y < bounds.Bottom)
+            area = monitor.WorkArea;
     }
-    maximised.Bounds = {area.Left - MaximisedFrame, area.Top - MaximisedFrame, area.Right + MaximisedFrame,
-                        area.Bottom + MaximisedFrame};
+    maximised.Bounds = {area.Left - MaximisedFrame, area.Top - MaximisedFrame,
+                        area.Right + MaximisedFrame, area.Bottom + MaximisedFrame};
     maximised.Zoomed = true;
     maximised.Iconic = false;
 }
@@ -221,12 +227,14 @@ void TFakeDesktop::Maximize(WindowId window) {
     Activate(window);
 }
 
-bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
-                                std::int32_t width, std::int32_t height, TPlacementFlags flags) {
+bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,
+                                std::int32_t top, std::int32_t width, std::int32_t height,
+                                TPlacementFlags flags) {
     CountGeometryCall();
     if (!Exists(window)) return false;
     TFakeWindow& placed = Window(window);
-    left = ToPhysical(left), top = ToPhysical(top), width = ToPhysical(width), height = ToPhysical(height);
+    left = ToPhysical(left), top = ToPhysical(top), width = ToPhysical(width),
+    height = ToPhysical(height);
     auto edge = [](std::int32_t start, std::int32_t length) {
         return static_cast<std::int32_t>(static_cast<std::int64_t>(start) + length);
     };
@@ -244,11 +252,19 @@ bool TFakeDesktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::
     if (!HasFlag(flags, TPlacementFlags::NoActivate) && !placed.Parent) FActive = window;
     if (!HasFlag(flags, TPlacementFlags::NoZOrder) && !placed.Parent) {
         switch (insertAfter) {
-            case TInsertAfter::TopMost: placed.TopMost = true; BringToTopOfBand(window); break;
-            case TInsertAfter::Top: BringToTopOfBand(window); break;
+            case TInsertAfter::TopMost:
+                placed.TopMost = true;
+                BringToTopOfBand(window);
+                break;
+            case TInsertAfter::Top:
+                BringToTopOfBand(window);
+                break;
             // Has no effect on a window that is not topmost.
             case TInsertAfter::NotTopMost:
-                if (placed.TopMost) { placed.TopMost = false; BringToTopOfBand(window); }
+                if (placed.TopMost) {
+                    placed.TopMost = false;
+                    BringToTopOfBand(window);
+                }
                 break;
             case TInsertAfter::Bottom:
                 placed.TopMost = false;
@@ -284,7 +300,9 @@ void TFakeDesktop::ScrollCaret(WindowId editControl) {
 
 namespace wyndrel::fakes {
 
-bool TFakeDesktop::IsModified(WindowId editControl) { return Exists(editControl) && Window(editControl).Modified; }
+bool TFakeDesktop::IsModified(WindowId editControl) {
+    return Exists(editControl) && Window(editControl).Modified;
+}
 
 void TFakeDesktop::SendPrivateMessage(WindowId window, std::uint32_t message) {
     if (Exists(window)) Window(window).Received.push_back("sent " + std::to_string(message));
@@ -296,7 +314,8 @@ void TFakeDesktop::PostPrivateMessage(WindowId window, std::uint32_t message) {
 
 // Ctrl+S reaches the window in the foreground, as typed keys do.
 void TFakeDesktop::KeyEvent(std::uint8_t virtualKey, bool keyUp, bool extended) {
-    std::string key = virtualKey == VirtualKeyControl ? "Ctrl" : std::string(1, static_cast<char>(virtualKey));
+    std::string key =
+        virtualKey == VirtualKeyControl ? "Ctrl" : std::string(1, static_cast<char>(virtualKey));
     FKeyLog.push_back(key + (keyUp ? " up" : " down") + (extended ? " extended" : ""));
     if (virtualKey == VirtualKeyControl) FControlDown = !keyUp;
     if (virtualKey == VirtualKeyS && !keyUp && FControlDown && Exists(FForeground)) {

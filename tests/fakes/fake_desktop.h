@@ -27,7 +27,7 @@ struct TFakeWindow {
     bool Iconic = false;
     bool Visible = true;
     bool TopMost = false;
-    int CaretScrolls = 0;  // EM_SCROLLCARET calls received
+    int CaretScrolls = 0;   // EM_SCROLLCARET calls received
     bool Modified = false;  // an edit control's unsaved changes
     // Private messages received, in order: "sent <n>", "posted <n>", and "keystroke save"
     // for a Ctrl+S typed while the window was in the foreground.
@@ -37,10 +37,12 @@ struct TFakeWindow {
 class TFakeDesktop : public IDesktop {
 public:
     // A top-level window placed at the top of the Z order.
-    WindowId AddTopLevel(const std::string& className, const Rect& bounds = {}, const std::string& text = {});
+    WindowId AddTopLevel(const std::string& className, const Rect& bounds = {},
+                         const std::string& text = {});
     WindowId AddChild(WindowId parent, const std::string& className, const std::string& text = {});
     // An editor main window with its path child and its text control holding `document`.
-    WindowId AddEditor(const std::string& path, const Rect& bounds = {0, 0, 640, 480}, std::int32_t caret = 0,
+    WindowId AddEditor(const std::string& path, const Rect& bounds = {0, 0, 640, 480},
+                       std::int32_t caret = 0,
                        const std::string& document = std::string(1000, '.'));
 
     void Destroy(WindowId window);
@@ -72,10 +74,14 @@ public:
     void FailEnumeration(bool fail) { FEnumerationFails = fail; }
     void FailClassNameOf(WindowId window) { FClassNameFailures.push_back(window); }
     // Runs after each window the enumeration hands out, before the next is taken.
-    void OnEachEnumeratedWindow(std::function<void(WindowId)> hook) { FEnumerationHook = std::move(hook); }
+    void OnEachEnumeratedWindow(std::function<void(WindowId)> hook) {
+        FEnumerationHook = std::move(hook);
+    }
     // Runs once, right after the next text length has been answered (a text that changes
     // between its length and its reading).
-    void OnTextLengthAsked(std::function<void(WindowId)> hook) { FTextLengthHook = std::move(hook); }
+    void OnTextLengthAsked(std::function<void(WindowId)> hook) {
+        FTextLengthHook = std::move(hook);
+    }
 
     bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
     std::optional<std::string> ClassName(WindowId window, int limit) override;
@@ -91,8 +97,9 @@ public:
     void Restore(WindowId window) override;
     void RestoreWithoutActivating(WindowId window) override;
     void Maximize(WindowId window) override;
-    bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
-                      std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
+    bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,
+                      std::int32_t top, std::int32_t width, std::int32_t height,
+                      TPlacementFlags flags) override;
     bool SetForeground(WindowId window) override;
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;

@@ -8,7 +8,9 @@
 namespace wyndrel::fakes {
 namespace {
 
-TPlatformError Error(std::uint32_t code, const char* message) { return TPlatformError{"EInOutError", message, code}; }
+TPlatformError Error(std::uint32_t code, const char* message) {
+    return TPlatformError{"EInOutError", message, code};
+}
 
 }  // namespace
 
@@ -25,7 +27,8 @@ std::string TFakeFiles::Parent(const std::string& path) {
 }
 
 void TFakeFiles::AddFolder(const std::string& path) {
-    for (std::string folder = path; !folder.empty() && !FFolders.count(Key(folder)); folder = Parent(folder)) {
+    for (std::string folder = path; !folder.empty() && !FFolders.count(Key(folder));
+         folder = Parent(folder)) {
         FFolders[Key(folder)] = folder;
         if (Parent(folder) == folder) break;
     }
@@ -38,7 +41,9 @@ void TFakeFiles::AddFile(const std::string& path, const std::string& text, bool 
 
 void TFakeFiles::RemoveFolder(const std::string& path) {
     const std::string key = Key(path);
-    auto inside = [&](const std::string& other) { return other == key || other.starts_with(key + "\\"); };
+    auto inside = [&](const std::string& other) {
+        return other == key || other.starts_with(key + "\\");
+    };
     std::erase_if(FFiles, [&](const auto& entry) { return inside(entry.first); });
     std::erase_if(FFolders, [&](const auto& entry) { return inside(entry.first); });
 }
@@ -70,24 +75,31 @@ bool TFakeFiles::ClearReadOnly(const std::string& path) {
 
 TReadResult TFakeFiles::ReadTextFile(const std::string& path) {
     auto found = FFiles.find(Key(path));
-    if (found != FFiles.end() && FUnreadable.count(found->first)) return Error(5, "Access is denied.");
+    if (found != FFiles.end() && FUnreadable.count(found->first))
+        return Error(5, "Access is denied.");
     if (found != FFiles.end()) return found->second.Text;
     if (DirectoryExists(path)) return Error(5, "Access is denied.");
-    if (!DirectoryExists(Parent(path))) return Error(3, "The system cannot find the path specified.");
+    if (!DirectoryExists(Parent(path)))
+        return Error(3, "The system cannot find the path specified.");
     return Error(2, "The system cannot find the file specified.");
 }
 
-std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::string& path, const std::string& text) {
-    if (!DirectoryExists(Parent(path))) return Error(3, "The system cannot find the path specified.");
+std::optional<TPlatformError> TFakeFiles::WriteTextFileAtomically(const std::string& path,
+                                                                  const std::string& text) {
+    if (!DirectoryExists(Parent(path)))
+        return Error(3, "The system cannot find the path specified.");
     if (FUnwritable.count(Key(Parent(path))) || DirectoryExists(path) || IsReadOnly(path))
         return Error(5, "Access is denied.");
     if (!FitsCodePage(text))
-        return Error(1113, "No mapping for the Unicode character exists in the target multi-byte code page.");
+        return Error(
+            1113,
+            "No mapping for the Unicode character exists in the target multi-byte code page.");
     if (FDiskFull) return Error(112, "There is not enough space on the disk.");
     if (FCrashNextWrite) {
         FCrashNextWrite = false;
         std::string temporary = TemporaryPath(path);
-        FFiles[Key(temporary)] = TFakeFile{temporary, text.substr(0, text.size() / 2), false, ++FClock, std::nullopt};
+        FFiles[Key(temporary)] =
+            TFakeFile{temporary, text.substr(0, text.size() / 2), false, ++FClock, std::nullopt};
         throw ESimulatedCrash();
     }
     // The replacement takes the name as written, letter case included.
@@ -111,7 +123,8 @@ bool TFakeFiles::CanWriteFile(const std::string& path) {
 // A folder is made only in an existing one that takes writes.
 bool TFakeFiles::CreateFolder(const std::string& path) {
     if (DirectoryExists(path)) return true;
-    if (!DirectoryExists(Parent(path)) || FUnwritable.count(Key(Parent(path))) || FileExists(path)) return false;
+    if (!DirectoryExists(Parent(path)) || FUnwritable.count(Key(Parent(path))) || FileExists(path))
+        return false;
     AddFolder(path);
     return true;
 }
@@ -152,7 +165,8 @@ std::optional<TLocalDateTime> TFakeFiles::LastWriteLocalTime(const std::string& 
     const std::int64_t days = seconds / 86400 + 584694;  // 1601-01-01 is day 584694 from 0000-03-01
     const std::int64_t era = days / 146097;
     const std::int64_t dayOfEra = days - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
     TLocalDateTime time;

@@ -30,8 +30,10 @@ public:
     // Reads of this file fail with access denied, as when its rights deny the user or another
     // program holds it open without sharing; `false` makes it readable again.
     void MakeUnreadable(const std::string& path, bool unreadable = true) {
-        if (unreadable) FUnreadable.insert(Key(path));
-        else FUnreadable.erase(Key(path));
+        if (unreadable)
+            FUnreadable.insert(Key(path));
+        else
+            FUnreadable.erase(Key(path));
     }
     // Removes the folder with everything in it, as another program deleting it would.
     void RemoveFolder(const std::string& path);
@@ -42,9 +44,13 @@ public:
     // unwinds the caller.
     void CrashDuringNextWrite() { FCrashNextWrite = true; }
     // Characters (each in UTF-8) the code page cannot hold; the fake code page holds all others.
-    void DeclareUnfitCharacters(std::vector<std::string> characters) { FUnfit = std::move(characters); }
+    void DeclareUnfitCharacters(std::vector<std::string> characters) {
+        FUnfit = std::move(characters);
+    }
     // The short form the volume gives for an existing path; other existing paths are their own.
-    void AddShortPath(const std::string& path, const std::string& shortPath) { FShortPaths[Key(path)] = shortPath; }
+    void AddShortPath(const std::string& path, const std::string& shortPath) {
+        FShortPaths[Key(path)] = shortPath;
+    }
     // The folder UserAppDataFolder names (and makes it); none until a test sets one.
     void SetUserAppDataFolder(const std::string& path) {
         AddFolder(path);
@@ -61,7 +67,8 @@ public:
     bool IsReadOnly(const std::string& path) override;
     bool ClearReadOnly(const std::string& path) override;
     TReadResult ReadTextFile(const std::string& path) override;
-    std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path, const std::string& text) override;
+    std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
+                                                          const std::string& text) override;
     bool RemoveFile(const std::string& path) override;
     bool CanWriteFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
@@ -74,7 +81,9 @@ public:
     std::optional<TLocalDateTime> LastWriteLocalTime(const std::string& path) override;
     void SetLastWriteLocalTime(const std::string& path, const TLocalDateTime& time);
     // In 100-nanosecond units since 1601 (UTC); files start at 0.
-    void SetLastWriteTime(const std::string& path, std::int64_t time) { FFiles.at(Key(path)).WriteTime = time; }
+    void SetLastWriteTime(const std::string& path, std::int64_t time) {
+        FFiles.at(Key(path)).WriteTime = time;
+    }
 
 private:
     struct TFakeFile {

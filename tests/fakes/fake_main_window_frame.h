@@ -28,10 +28,11 @@ public:
     bool QuitSent = false;
     int Destroyed = 0;  // DestroyWindow calls
     Point Cursor{400, 300};
-    std::map<app::TCaptionColor, std::uint32_t> Colors{{app::TCaptionColor::Active, 0x800000},
-                                                       {app::TCaptionColor::GradientActive, 0xF0CAA6},
-                                                       {app::TCaptionColor::Inactive, 0x808080},
-                                                       {app::TCaptionColor::GradientInactive, 0xC0C0C0}};
+    std::map<app::TCaptionColor, std::uint32_t> Colors{
+        {app::TCaptionColor::Active, 0x800000},
+        {app::TCaptionColor::GradientActive, 0xF0CAA6},
+        {app::TCaptionColor::Inactive, 0x808080},
+        {app::TCaptionColor::GradientInactive, 0xC0C0C0}};
 
     app::IWindowMenu& WindowMenu() override { return Menu; }
     void SetTitleBar(bool titleBar) override { TitleBar = titleBar; }

@@ -4,7 +4,8 @@
 
 namespace wyndrel::fakes {
 
-bool TFakeNotifyArea::Record(TNotifyCall::TKind kind, const widgets::TNotifyIconData& icon, bool result) {
+bool TFakeNotifyArea::Record(TNotifyCall::TKind kind, const widgets::TNotifyIconData& icon,
+                             bool result) {
     FCalls.push_back({kind, icon, result});
     return result;
 }

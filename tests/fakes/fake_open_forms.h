@@ -25,7 +25,9 @@ public:
     std::vector<std::string> Shown;
     std::vector<std::pair<std::string, int>> Topics;  // help file and topic, in order
     void ShowHelpContents(const std::string& helpFile) override { Shown.push_back(helpFile); }
-    void ShowHelpTopic(const std::string& helpFile, int topic) override { Topics.emplace_back(helpFile, topic); }
+    void ShowHelpTopic(const std::string& helpFile, int topic) override {
+        Topics.emplace_back(helpFile, topic);
+    }
 };
 
 }  // namespace wyndrel::fakes

@@ -25,10 +25,10 @@ struct TFakeStart {
 // How the modelled editor behaves once started.
 struct TEditorModel {
     bool StartFails = false;
-    bool NeverIdle = false;          // WaitForInputIdle runs into its bound
-    bool NoWindow = false;           // the editor never shows the file
-    std::string NoWindowFor{};       // nor for this one file only
-    std::uint32_t WindowDelayMs = 0; // the window appears this long after the start
+    bool NeverIdle = false;           // WaitForInputIdle runs into its bound
+    bool NoWindow = false;            // the editor never shows the file
+    std::string NoWindowFor{};        // nor for this one file only
+    std::uint32_t WindowDelayMs = 0;  // the window appears this long after the start
     Rect DefaultBounds{100, 100, 740, 580};
 };
 
@@ -51,12 +51,15 @@ public:
     const std::vector<std::string>& Calls() const { return FCalls; }
     int OpenHandles() const;
 
-    std::optional<TStartedProcess> StartProcess(const std::string& application, const std::string& commandLine,
-                                                const std::optional<TStartPlacement>& placement) override;
+    std::optional<TStartedProcess> StartProcess(
+        const std::string& application, const std::string& commandLine,
+        const std::optional<TStartPlacement>& placement) override;
     bool SetPriority(const TStartedProcess& process, TPriorityClass priority) override;
-    TInputIdleResult WaitForInputIdle(const TStartedProcess& process, std::uint32_t timeoutMs) override;
+    TInputIdleResult WaitForInputIdle(const TStartedProcess& process,
+                                      std::uint32_t timeoutMs) override;
     void CloseProcess(const TStartedProcess& process) override;
-    bool ListProcesses(const std::function<bool(const std::string& exePath, ProcessId id)>& visit) override;
+    bool ListProcesses(
+        const std::function<bool(const std::string& exePath, ProcessId id)>& visit) override;
     std::uint32_t TickCount() override { return FTicks; }
 
 private:

@@ -6,10 +6,14 @@ namespace {
 
 const char* PriorityName(TPriorityClass priority) {
     switch (priority) {
-        case TPriorityClass::Idle: return "Idle";
-        case TPriorityClass::High: return "High";
-        case TPriorityClass::RealTime: return "RealTime";
-        case TPriorityClass::Normal: break;
+        case TPriorityClass::Idle:
+            return "Idle";
+        case TPriorityClass::High:
+            return "High";
+        case TPriorityClass::RealTime:
+            return "RealTime";
+        case TPriorityClass::Normal:
+            break;
     }
     return "Normal";
 }
@@ -56,7 +60,8 @@ void TFakeResidentProcess::SetOwnPriority(TPriorityClass priority) {
 }
 
 void TFakeResidentProcess::SetThreadPriority(TThreadPriority priority) {
-    Log.push_back(priority == TThreadPriority::TimeCritical ? "thread TimeCritical" : "thread Normal");
+    Log.push_back(priority == TThreadPriority::TimeCritical ? "thread TimeCritical"
+                                                            : "thread Normal");
 }
 
 }  // namespace wyndrel::fakes

@@ -11,7 +11,8 @@ namespace wyndrel::fakes {
 class TFakeSystemInfo : public ISystemInfo {
 public:
     TOsVersion Os;
-    std::map<std::pair<std::string, std::string>, std::string> Registry;  // (key, value name) → text
+    std::map<std::pair<std::string, std::string>, std::string>
+        Registry;  // (key, value name) → text
     std::string User = "taro";
     std::string Computer = "DESK01";
     TMemoryStatus Memory;
@@ -19,7 +20,8 @@ public:
     TDisplayFacts Screen{1024, 768, 1, 32};
 
     TOsVersion OsVersion() override { return Os; }
-    std::optional<std::string> LocalMachineText(const std::string& keyPath, const std::string& valueName) override {
+    std::optional<std::string> LocalMachineText(const std::string& keyPath,
+                                                const std::string& valueName) override {
         auto found = Registry.find({keyPath, valueName});
         if (found == Registry.end()) return std::nullopt;
         return found->second;

@@ -38,7 +38,8 @@ TBoxAnswer TFakeUserInterface::ShowMessageBox(const TMessageBox& box) {
     return NextAnswer(box.Buttons, box.Text);
 }
 
-TBoxAnswer TFakeUserInterface::ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) {
+TBoxAnswer TFakeUserInterface::ShowMessageDialog(TDialogType type, const std::string& text,
+                                                 TBoxButtons buttons) {
     TUiEvent event;
     event.Kind = TUiEvent::TKind::Dialog;
     event.Text = text;

@@ -14,8 +14,8 @@ namespace wyndrel::fakes {
 struct TUiEvent {
     enum class TKind { Box, Dialog, Title, FileDialog };
     TKind Kind = TKind::Title;
-    std::string Text;          // the box's or dialog's text, or the new title
-    TMessageBox Box;           // for a box
+    std::string Text;  // the box's or dialog's text, or the new title
+    TMessageBox Box;   // for a box
     TDialogType DialogType = TDialogType::Information;  // for a dialog
     TBoxButtons Buttons = TBoxButtons::Ok;              // for a box or a dialog
     TFileDialog File;                                   // for an open or save dialog
@@ -37,15 +37,20 @@ public:
     std::function<void()> DuringBox;
 
     const std::vector<TUiEvent>& Events() const { return FEvents; }
-    std::vector<TUiEvent> Messages() const;      // boxes and dialogs only
-    std::vector<std::string> Titles() const;     // every title set, in order
+    std::vector<TUiEvent> Messages() const;   // boxes and dialogs only
+    std::vector<std::string> Titles() const;  // every title set, in order
     int PumpCount() const { return FPumps; }
     bool BusyCursor() const { return FBusyCursor; }
 
     TBoxAnswer ShowMessageBox(const TMessageBox& box) override;
-    TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) override;
-    std::optional<std::string> ShowOpenDialog(const TFileDialog& dialog) override { return FileDialog(dialog); }
-    std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) override { return FileDialog(dialog); }
+    TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text,
+                                 TBoxButtons buttons) override;
+    std::optional<std::string> ShowOpenDialog(const TFileDialog& dialog) override {
+        return FileDialog(dialog);
+    }
+    std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) override {
+        return FileDialog(dialog);
+    }
     void SetApplicationTitle(const std::string& title) override;
     std::string ApplicationTitle() override { return FTitle; }
     void SetBusyCursor(bool busy) override { FBusyCursor = busy; }

@@ -14,7 +14,8 @@ public:
     // While set, every write and removal fails with access denied.
     bool Refuse = false;
 
-    std::optional<std::string> ReadString(const std::string& key, const std::string& name) override {
+    std::optional<std::string> ReadString(const std::string& key,
+                                          const std::string& name) override {
         auto found = Values.find({key, name});
         if (found == Values.end()) return std::nullopt;
         return found->second;
@@ -25,14 +26,17 @@ public:
         Values[{key, name}] = value;
         return std::nullopt;
     }
-    std::optional<TPlatformError> DeleteValue(const std::string& key, const std::string& name) override {
+    std::optional<TPlatformError> DeleteValue(const std::string& key,
+                                              const std::string& name) override {
         if (Refuse) return Denied();
         Values.erase({key, name});
         return std::nullopt;
     }
 
 private:
-    static TPlatformError Denied() { return {"ERegistryException", "アクセスが拒否されました。", 5}; }
+    static TPlatformError Denied() {
+        return {"ERegistryException", "アクセスが拒否されました。", 5};
+    }
 };
 
 }  // namespace wyndrel::fakes

@@ -13,7 +13,8 @@ public:
     std::string ErrorText = "The specified resource type cannot be found in the image file.";
     int Reads = 0;  // every ReadVersionResource call, recorded
 
-    std::optional<std::vector<std::uint8_t>> ReadVersionResource(const std::string& fileName) override {
+    std::optional<std::vector<std::uint8_t>> ReadVersionResource(
+        const std::string& fileName) override {
         ++Reads;
         auto found = Files.find(fileName);
         if (found == Files.end()) return std::nullopt;

@@ -21,7 +21,8 @@ TFakeView::TFakeView(const ui::TFormSpec& form) {
         control.Enabled = !spec.Has(ui::Disabled);
         control.Visible = !spec.Has(ui::Hidden);
         control.Checked = spec.Has(ui::Checked);
-        for (const ui::TColumnSpec& column : spec.Columns) control.ColumnWidths.push_back(column.Width);
+        for (const ui::TColumnSpec& column : spec.Columns)
+            control.ColumnWidths.push_back(column.Width);
         if (spec.Kind == ui::TControlKind::UpDown) {
             control.Min = spec.UpDown.Min;
             control.Max = spec.UpDown.Max;
@@ -31,12 +32,14 @@ TFakeView::TFakeView(const ui::TFormSpec& form) {
         }
     }
     // The outer frame as a plain window adds it around the client area.
-    FWindowRect = Rect{0, 0, form.ClientWidth + 2 * FrameWidth, form.ClientHeight + FrameWidth + CaptionHeight};
+    FWindowRect = Rect{0, 0, form.ClientWidth + 2 * FrameWidth,
+                       form.ClientHeight + FrameWidth + CaptionHeight};
 }
 
 const TFakeControl& TFakeView::Control(int id) const {
     auto found = FControls.find(id);
-    if (found == FControls.end()) throw std::out_of_range("the view has no control " + std::to_string(id));
+    if (found == FControls.end())
+        throw std::out_of_range("the view has no control " + std::to_string(id));
     return found->second;
 }
 
@@ -64,7 +67,8 @@ void TFakeView::SelectText(int id, std::size_t start, std::size_t length) {
 void TFakeView::ReplaceSelection(int id, const std::string& text) {
     TFakeControl& control = At(id);
     const std::size_t start = text::FirstCharacters(control.Text, control.SelStart).size();
-    const std::size_t end = text::FirstCharacters(control.Text, control.SelStart + control.SelLength).size();
+    const std::size_t end =
+        text::FirstCharacters(control.Text, control.SelStart + control.SelLength).size();
     control.Text.replace(start, end - start, text);
     control.SelStart += text::CharacterCount(text);
     control.SelLength = 0;
@@ -85,14 +89,17 @@ void TFakeView::SetRows(int id, const std::vector<std::vector<std::string>>& row
 void TFakeView::SetPosition(int id, int position) {
     TFakeControl& control = At(id);
     control.Position = std::clamp(position, control.Min, control.Max);
-    if (control.Buddy != 0) At(control.Buddy).Text = ui::UpDownText(control.Position, control.Thousands);
+    if (control.Buddy != 0)
+        At(control.Buddy).Text = ui::UpDownText(control.Position, control.Thousands);
 }
 
 int TFakeView::CaptionWidth(int id) const {
     int width = 0;
     for (unsigned char c : Control(id).Text)
-        if (c < 0x80) width += 6;
-        else if (c >= 0xC0) width += 12;  // the lead byte of a wider character
+        if (c < 0x80)
+            width += 6;
+        else if (c >= 0xC0)
+            width += 12;  // the lead byte of a wider character
     return width;
 }
 
@@ -127,9 +134,9 @@ std::optional<int> TFakeView::TrackPopup(const ui::TMenuModel& menu, Point scree
     // Only an entry that is shown, enabled and not a submenu can be chosen.
     const ui::TMenuItem* item = choice ? menu.Find(*choice) : nullptr;
     if (choice && (!item || !item->Visible || !item->Enabled || !item->Items.empty()))
-        throw std::logic_error("the scripted popup entry cannot be chosen: " + std::to_string(*choice));
+        throw std::logic_error("the scripted popup entry cannot be chosen: " +
+                               std::to_string(*choice));
     return choice;
 }
 
 }  // namespace wyndrel::fakes
-

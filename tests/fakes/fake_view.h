@@ -73,8 +73,12 @@ public:
     int Selection(int id) const override { return Control(id).Selection; }
     void SetRows(int id, const std::vector<std::vector<std::string>>& rows) override;
     std::vector<std::vector<std::string>> Rows(int id) const override { return Control(id).Rows; }
-    void SetColumnWidth(int id, int column, int width) override { At(id).ColumnWidths.at(Column(column)) = width; }
-    int ColumnWidth(int id, int column) const override { return Control(id).ColumnWidths.at(Column(column)); }
+    void SetColumnWidth(int id, int column, int width) override {
+        At(id).ColumnWidths.at(Column(column)) = width;
+    }
+    int ColumnWidth(int id, int column) const override {
+        return Control(id).ColumnWidths.at(Column(column));
+    }
     void SetCaret(int id, std::size_t position) override;
     void ReplaceSelection(int id, const std::string& text) override;
     // The user's selection in an edit box, in characters.

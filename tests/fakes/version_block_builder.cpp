@@ -59,8 +59,9 @@ TVersionNode Block(const std::string& key, std::vector<TVersionNode> children) {
 
 std::vector<std::uint8_t> FixedPart(std::uint32_t fileFlags, std::uint32_t fileType) {
     std::vector<std::uint8_t> fixed;
-    const std::uint32_t fields[13] = {0xFEEF04BD, 0x10000, 0x10002, 0x30004, 0x10002, 0x30004, 0x3F,
-                                      fileFlags,  0x40004, fileType, 0, 0, 0};
+    const std::uint32_t fields[13] = {0xFEEF04BD, 0x10000, 0x10002,   0x30004, 0x10002,
+                                      0x30004,    0x3F,    fileFlags, 0x40004, fileType,
+                                      0,          0,       0};
     for (std::uint32_t field : fields) {
         PutWord(fixed, field & 0xFFFF);
         PutWord(fixed, field >> 16);
@@ -68,14 +69,16 @@ std::vector<std::uint8_t> FixedPart(std::uint32_t fileFlags, std::uint32_t fileT
     return fixed;
 }
 
-std::vector<std::uint8_t> VersionResource(const std::vector<std::uint8_t>& fixed,
-                                          const std::vector<TStringTable>& tables,
-                                          const std::vector<std::pair<std::uint16_t, std::uint16_t>>& translations) {
-    TVersionNode root{"VS_VERSION_INFO", fixed, static_cast<std::uint16_t>(fixed.size()), false, {}};
+std::vector<std::uint8_t> VersionResource(
+    const std::vector<std::uint8_t>& fixed, const std::vector<TStringTable>& tables,
+    const std::vector<std::pair<std::uint16_t, std::uint16_t>>& translations) {
+    TVersionNode root{
+        "VS_VERSION_INFO", fixed, static_cast<std::uint16_t>(fixed.size()), false, {}};
     TVersionNode strings = Block("StringFileInfo", {});
     for (const TStringTable& table : tables) {
         TVersionNode block = Block(table.LangCodePage, {});
-        for (const auto& [key, value] : table.Values) block.Children.push_back(TextValue(key, value));
+        for (const auto& [key, value] : table.Values)
+            block.Children.push_back(TextValue(key, value));
         strings.Children.push_back(block);
     }
     root.Children.push_back(strings);

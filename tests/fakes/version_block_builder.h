@@ -27,9 +27,9 @@ struct TStringTable {
 };
 // A whole resource: the fixed part, the string tables and a translation table listing
 // `translations` (language, code page) in order; no table at all when it is empty.
-std::vector<std::uint8_t> VersionResource(const std::vector<std::uint8_t>& fixed,
-                                          const std::vector<TStringTable>& tables,
-                                          const std::vector<std::pair<std::uint16_t, std::uint16_t>>& translations);
+std::vector<std::uint8_t> VersionResource(
+    const std::vector<std::uint8_t>& fixed, const std::vector<TStringTable>& tables,
+    const std::vector<std::pair<std::uint16_t, std::uint16_t>>& translations);
 
 std::vector<std::uint8_t> Serialize(const TVersionNode& root);
 

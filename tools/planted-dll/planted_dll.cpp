@@ -13,8 +13,9 @@ HINSTANCE Self = nullptr;
 // from the program's folder).
 bool CalledByTheProgram(void* returnAddress) {
     HMODULE caller = nullptr;
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         static_cast<LPCWSTR>(returnAddress), &caller);
+    ::GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        static_cast<LPCWSTR>(returnAddress), &caller);
     return caller != nullptr && caller == ::GetModuleHandleW(nullptr);
 }
 
@@ -24,7 +25,8 @@ void MarkCall(void* returnAddress) {
     const DWORD length = ::GetModuleFileNameW(Self, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
     ::lstrcatW(path, L".called");
-    HANDLE mark = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE mark = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (mark != INVALID_HANDLE_VALUE) ::CloseHandle(mark);
 }
 

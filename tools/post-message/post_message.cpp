@@ -15,7 +15,8 @@ int wmain(int argc, wchar_t** argv) {
     const LPARAM lParam = argc > 4 ? static_cast<LPARAM>(std::wcstoll(argv[4], nullptr, 0)) : 0;
     const ULONGLONG deadline = ::GetTickCount64() + 10000;
     for (;;) {
-        if (HWND window = ::FindWindowW(argv[1], nullptr)) return ::PostMessageW(window, message, wParam, lParam) ? 0 : 1;
+        if (HWND window = ::FindWindowW(argv[1], nullptr))
+            return ::PostMessageW(window, message, wParam, lParam) ? 0 : 1;
         if (::GetTickCount64() >= deadline) return 1;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);  // the poll's pause
     }

@@ -25,15 +25,18 @@ std::wstring FullPath(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& programPath) {
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine,
+                                   const std::wstring& programPath) {
     std::size_t end = 0;
     if (!commandLine.empty() && commandLine[0] == L'"') {
         end = commandLine.find(L'"', 1);
         end = end == std::wstring::npos ? commandLine.size() : end + 1;
     } else if (!programPath.empty() && commandLine.size() >= programPath.size() &&
-               ::CompareStringOrdinal(commandLine.c_str(), static_cast<int>(programPath.size()), programPath.c_str(),
-                                      static_cast<int>(programPath.size()), TRUE) == CSTR_EQUAL &&
-               (commandLine.size() == programPath.size() || commandLine[programPath.size()] == L' ' ||
+               ::CompareStringOrdinal(commandLine.c_str(), static_cast<int>(programPath.size()),
+                                      programPath.c_str(), static_cast<int>(programPath.size()),
+                                      TRUE) == CSTR_EQUAL &&
+               (commandLine.size() == programPath.size() ||
+                commandLine[programPath.size()] == L' ' ||
                 commandLine[programPath.size()] == L'\t')) {
         end = programPath.size();
     } else {

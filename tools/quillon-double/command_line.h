@@ -14,7 +14,8 @@ struct TOpenRequest {
 // with blanks in it ("C:\Program Files\Quillon\Quillon.exe "C:\a.txt"", as its callers
 // write it): where the command line begins with `programPath` itself, all of it is skipped;
 // otherwise a quoted first word, or the first word up to a blank.
-std::wstring ArgumentsAfterProgram(const std::wstring& commandLine, const std::wstring& programPath);
+std::wstring ArgumentsAfterProgram(const std::wstring& commandLine,
+                                   const std::wstring& programPath);
 
 // Reads the arguments after the program name: "path" (quoted or not), /type, or nothing.
 TOpenRequest ParseCommandLine(const std::wstring& arguments);

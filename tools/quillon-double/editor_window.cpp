@@ -68,7 +68,8 @@ bool TEditorWindow::Create(int showCommand) {
         width = static_cast<int>(startup.dwXSize);
         height = static_cast<int>(startup.dwYSize);
     }
-    HWND window = CreateOwnWindow(MainClass, Title(FRequest.Path), WS_OVERLAPPEDWINDOW, 0, left, top, width, height);
+    HWND window = CreateOwnWindow(MainClass, Title(FRequest.Path), WS_OVERLAPPEDWINDOW, 0, left,
+                                  top, width, height);
     if (!window) return false;
     ::ShowWindow(window, showCommand);
     ::UpdateWindow(window);
@@ -77,22 +78,25 @@ bool TEditorWindow::Create(int showCommand) {
 
 bool TEditorWindow::OnCreate() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    FFont.Reset(::CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"MS Gothic"));
+    FFont.Reset(::CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              FIXED_PITCH | FF_MODERN, L"MS Gothic"));
     // The path is filled in last: whoever finds this window by its path finds the text loaded.
     FPathChild = ::CreateWindowExW(WS_EX_CLIENTEDGE, PathClass, L"",
-                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY, 0, 0, 0, 0, Handle(),
-                                   nullptr, instance, nullptr);
-    FTextChild = ::CreateWindowExW(WS_EX_CLIENTEDGE, TextClass, L"",
-                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                       ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-                                   0, 0, 0, 0, Handle(), nullptr, instance, nullptr);
+                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_READONLY, 0, 0, 0, 0,
+                                   Handle(), nullptr, instance, nullptr);
+    FTextChild =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, TextClass, L"",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                              ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                          0, 0, 0, 0, Handle(), nullptr, instance, nullptr);
     if (!FPathChild || !FTextChild) return false;
     for (HWND child : {FPathChild, FTextChild})
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Get()), FALSE);
     ::SendMessageW(FTextChild, EM_SETLIMITTEXT, 0, 0);
     if (!FRequest.Path.empty()) ::SetWindowTextW(FTextChild, LoadDocument(FRequest.Path).c_str());
-    ::SendMessageW(FTextChild, EM_SETSEL, static_cast<WPARAM>(FKnobs.Caret), static_cast<LPARAM>(FKnobs.Caret));
+    ::SendMessageW(FTextChild, EM_SETSEL, static_cast<WPARAM>(FKnobs.Caret),
+                   static_cast<LPARAM>(FKnobs.Caret));
     ::SendMessageW(FTextChild, EM_SETMODIFY, FALSE, 0);
     ::SetWindowTextW(FPathChild, FRequest.Path.c_str());
     ::SetFocus(FTextChild);
@@ -101,7 +105,8 @@ bool TEditorWindow::OnCreate() {
 
 void TEditorWindow::OnSize(int width, int height) {
     ::MoveWindow(FPathChild, 0, 0, width, PathBarHeight, TRUE);
-    ::MoveWindow(FTextChild, 0, PathBarHeight, width, height > PathBarHeight ? height - PathBarHeight : 0, TRUE);
+    ::MoveWindow(FTextChild, 0, PathBarHeight, width,
+                 height > PathBarHeight ? height - PathBarHeight : 0, TRUE);
 }
 
 void TEditorWindow::OnDestroy() { ::PostQuitMessage(0); }
@@ -131,7 +136,8 @@ void TEditorWindow::Save(const wchar_t* way) {
         LogSave(FKnobs, L"failed", FRequest.Path);
         return;
     }
-    ::SendMessageW(FTextChild, EM_SETSEL, static_cast<WPARAM>(FKnobs.Caret), static_cast<LPARAM>(FKnobs.Caret));
+    ::SendMessageW(FTextChild, EM_SETSEL, static_cast<WPARAM>(FKnobs.Caret),
+                   static_cast<LPARAM>(FKnobs.Caret));
     ::SendMessageW(FTextChild, EM_SETMODIFY, FALSE, 0);
     LogSave(FKnobs, way, FRequest.Path);
 }

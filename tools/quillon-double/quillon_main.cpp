@@ -35,10 +35,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     // Busy before the first look at the message queue: not yet ready for input.
     if (knobs.NeverIdle)
         for (;;) ::Sleep(100);  // sleep-ok: the hanging editor a test asked for
-    if (knobs.IdleDelayMs > 0) ::Sleep(static_cast<DWORD>(knobs.IdleDelayMs));  // sleep-ok: a slow start, asked for
+    if (knobs.IdleDelayMs > 0)
+        ::Sleep(static_cast<DWORD>(knobs.IdleDelayMs));  // sleep-ok: a slow start, asked for
     if (knobs.WindowDelayMs > 0) WaitIdleFor(knobs.WindowDelayMs);
 
-    quillon::TEditorWindow window(quillon::ParseCommandLine(quillon::ArgumentsAfterProgram(::GetCommandLineW(), ProgramPath())), knobs);
+    quillon::TEditorWindow window(quillon::ParseCommandLine(quillon::ArgumentsAfterProgram(
+                                      ::GetCommandLineW(), ProgramPath())),
+                                  knobs);
     if (!window.Create(showCommand)) return 1;
     quillon::TUniqueAccelerators accelerators = quillon::CreateSaveAccelerator();
     return wyndrel::win32::RunMessageLoop({window.Handle(), accelerators.Get()});

@@ -25,7 +25,9 @@ void AppendLine(const std::wstring& logPath, const std::wstring& text) {
     std::fclose(log);
 }
 
-int Number(const std::wstring& text) { return text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10)); }
+int Number(const std::wstring& text) {
+    return text.empty() ? 0 : static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
+}
 
 }  // namespace
 
@@ -43,7 +45,9 @@ TTestKnobs ReadTestKnobs() {
     return knobs;
 }
 
-void LogStart(const TTestKnobs& knobs, const wchar_t* commandLine) { AppendLine(knobs.StartLogPath, commandLine); }
+void LogStart(const TTestKnobs& knobs, const wchar_t* commandLine) {
+    AppendLine(knobs.StartLogPath, commandLine);
+}
 
 void LogSave(const TTestKnobs& knobs, const wchar_t* way, const std::wstring& path) {
     AppendLine(knobs.SaveLogPath, std::wstring(way) + L"\t" + path);

@@ -11,10 +11,10 @@ struct TTestKnobs {
     int WindowDelayMs = 0;      // main window shown this long after becoming ready for input
     std::wstring SaveLogPath;   // one line per save: "<way>\t<path>"
     std::wstring StartLogPath;  // one line per start: the whole command line
-    bool HasPosition = false;   // where the window goes when the start-up information names no place
+    bool HasPosition = false;  // where the window goes when the start-up information names no place
     int Left = 0;
     int Top = 0;
-    int Caret = 0;              // where the caret stands once the document is loaded
+    int Caret = 0;  // where the caret stands once the document is loaded
 };
 
 TTestKnobs ReadTestKnobs();

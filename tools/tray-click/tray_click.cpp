@@ -31,7 +31,9 @@ bool WaitFor(int menus) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     HWND notifyWindow = nullptr;
-    if (!WaitUntil([&] { return (notifyWindow = ::FindWindowW(L"TNotifyWindow", nullptr)) != nullptr; })) return 1;
+    if (!WaitUntil(
+            [&] { return (notifyWindow = ::FindWindowW(L"TNotifyWindow", nullptr)) != nullptr; }))
+        return 1;
     ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, WM_RBUTTONDOWN);
     if (!WaitFor(1)) return 1;
     HWND menu = ::FindWindowW(L"#32768", nullptr);

@@ -19,7 +19,8 @@ struct TSearch {
 BOOL CALLBACK Collect(HWND window, LPARAM param) {
     auto& search = *reinterpret_cast<TSearch*>(param);
     wchar_t name[256] = L"";
-    if (::IsWindowVisible(window) && ::GetClassNameW(window, name, 256) && std::wcscmp(name, search.WindowClass) == 0)
+    if (::IsWindowVisible(window) && ::GetClassNameW(window, name, 256) &&
+        std::wcscmp(name, search.WindowClass) == 0)
         search.Found.push_back(window);
     return TRUE;
 }
@@ -45,6 +46,7 @@ int wmain(int argc, wchar_t** argv) {
             return 0;
         }
         if (::GetTickCount64() >= deadline) return 1;
-        ::Sleep(100);  // sleep-ok: the poll's pause (another process's windows give nothing to wait on); the deadline bounds it
+        ::Sleep(100);  // sleep-ok: the poll's pause (another process's windows give nothing to wait
+                       // on); the deadline bounds it
     }
 }

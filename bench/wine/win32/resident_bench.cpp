@@ -28,11 +28,13 @@ constexpr DWORD CheckSeconds = 120;
 using bench::Folder;
 
 HANDLE Start(const std::wstring& program, const std::wstring& arguments) {
-    std::wstring line = L"\"" + Folder() + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::wstring line =
+        L"\"" + Folder() + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process))
         return nullptr;
     ::CloseHandle(process.hThread);
     return process.hProcess;
@@ -56,17 +58,24 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
 }
 
 HWND ShownWindowOf(HANDLE process, const wchar_t* className) {
-    struct TSearch { DWORD Id; const wchar_t* Class; HWND Found; } search{::GetProcessId(process), className, nullptr};
-    ::EnumWindows([](HWND window, LPARAM context) -> BOOL {
-        auto& s = *reinterpret_cast<TSearch*>(context);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        wchar_t name[64] = {};
-        ::GetClassNameW(window, name, 64);
-        if (owner != s.Id || ::lstrcmpW(name, s.Class) != 0 || !::IsWindowVisible(window)) return TRUE;
-        s.Found = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
+    struct TSearch {
+        DWORD Id;
+        const wchar_t* Class;
+        HWND Found;
+    } search{::GetProcessId(process), className, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<TSearch*>(context);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            ::GetClassNameW(window, name, 64);
+            if (owner != s.Id || ::lstrcmpW(name, s.Class) != 0 || !::IsWindowVisible(window))
+                return TRUE;
+            s.Found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
@@ -79,7 +88,9 @@ HWND WaitForShownWindow(HANDLE process, const wchar_t* className) {
 double ProcessorMilliseconds(HANDLE process) {
     FILETIME created, ended, kernel, user;
     if (!::GetProcessTimes(process, &created, &ended, &kernel, &user)) return -1;
-    auto value = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    auto value = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
     return static_cast<double>(value(kernel) + value(user)) / 10000.0;
 }
 
@@ -90,7 +101,9 @@ double WorkingSetKiB(HANDLE process) {
     return static_cast<double>(counters.WorkingSetSize) / 1024.0;
 }
 
-double Milliseconds(Clock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); }
+double Milliseconds(Clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -101,7 +114,8 @@ double Median(std::vector<double> values) {
 // a place away from the pointer.
 void WriteSettings() {
     std::wstring ini = Folder() + L"wyndrel.ini";
-    ::WritePrivateProfileStringW(L"Option", L"QuilPath", (Folder() + L"Quillon.exe").c_str(), ini.c_str());
+    ::WritePrivateProfileStringW(L"Option", L"QuilPath", (Folder() + L"Quillon.exe").c_str(),
+                                 ini.c_str());
     ::WritePrivateProfileStringW(L"Option", L"StartWindowPosType", L"2", ini.c_str());
     ::WritePrivateProfileStringW(L"Option", L"UserLeft", L"900", ini.c_str());
     ::WritePrivateProfileStringW(L"Option", L"UserTop", L"700", ini.c_str());
@@ -113,19 +127,27 @@ void MeasureIdleAndWorkingSet(HANDLE resident, HANDLE bare) {
     ::WaitForInputIdle(resident, 10000);
     ::WaitForInputIdle(bare, 10000);
     ::Sleep(5000);
-    std::printf("working set after start-up: resident %.0f KiB, bare window with eight buttons %.0f KiB, ratio %.2f "
-                "(target at most 1.5)\n",
-                WorkingSetKiB(resident), WorkingSetKiB(bare), WorkingSetKiB(resident) / WorkingSetKiB(bare));
+    std::printf(
+        "working set after start-up: resident %.0f KiB, bare window with eight buttons %.0f KiB, "
+        "ratio %.2f "
+        "(target at most 1.5)\n",
+        WorkingSetKiB(resident), WorkingSetKiB(bare),
+        WorkingSetKiB(resident) / WorkingSetKiB(bare));
     std::fflush(stdout);
     const double residentBefore = ProcessorMilliseconds(resident);
     const double bareBefore = ProcessorMilliseconds(bare);
-    std::printf("idle: the resident program and the bare window rest for %lu s; target under 10 ms\n", IdleSeconds);
+    std::printf(
+        "idle: the resident program and the bare window rest for %lu s; target under 10 ms\n",
+        IdleSeconds);
     std::fflush(stdout);
     ::Sleep(IdleSeconds * 1000 + IdleMarginMs);
     // Wine gives another process's times in whole clock ticks (10 ms): a coarse second view.
-    std::printf("processor time over %lu idle seconds, from the process times: resident %.0f ms, bare window %.0f ms "
-                "(target under 10 ms)\n",
-                IdleSeconds, ProcessorMilliseconds(resident) - residentBefore, ProcessorMilliseconds(bare) - bareBefore);
+    std::printf(
+        "processor time over %lu idle seconds, from the process times: resident %.0f ms, bare "
+        "window %.0f ms "
+        "(target under 10 ms)\n",
+        IdleSeconds, ProcessorMilliseconds(resident) - residentBefore,
+        ProcessorMilliseconds(bare) - bareBefore);
 }
 
 // Each round hides the resident window (icon mode), then times a second start until the
@@ -148,22 +170,26 @@ void MeasureHandOver(HWND window) {
         bare.push_back(Milliseconds(Clock::now() - started));
         ::CloseHandle(nothing);
     }
-    std::printf("hand-over of a second start (median of %d): %.1f ms, bare program start to end %.1f ms, ratio %.2f "
-                "(target at most 1.5)\n",
-                HandOverRounds, Median(handOver), Median(bare), Median(handOver) / Median(bare));
+    std::printf(
+        "hand-over of a second start (median of %d): %.1f ms, bare program start to end %.1f ms, "
+        "ratio %.2f "
+        "(target at most 1.5)\n",
+        HandOverRounds, Median(handOver), Median(bare), Median(handOver) / Median(bare));
     std::fflush(stdout);
 }
 
 std::optional<ULONGLONG> LastWriteTime(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
 }
 
 // How many entries the layout file lists.
 int ListedEntries(const std::wstring& path) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 0;
     std::string text(1 << 16, '\0');
     DWORD read = 0;
@@ -171,7 +197,9 @@ int ListedEntries(const std::wstring& path) {
     ::CloseHandle(file);
     text.resize(read);
     int entries = 0;
-    for (std::size_t at = text.find("File="); at != std::string::npos; at = text.find("File=", at + 1)) ++entries;
+    for (std::size_t at = text.find("File="); at != std::string::npos;
+         at = text.find("File=", at + 1))
+        ++entries;
     return entries;
 }
 
@@ -185,25 +213,33 @@ void MeasureLastSessionCheck(HANDLE resident, HANDLE bare) {
     std::vector<HANDLE> editors;
     for (int n = 0; n < CheckedEditors; ++n) {
         const std::wstring path = folder + L"doc" + std::to_wstring(n) + L".txt";
-        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE file =
+            ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ::CloseHandle(file);
         editors.push_back(Start(L"Quillon.exe", L"\"" + path + L"\""));
     }
     for (HANDLE editor : editors) ::WaitForInputIdle(editor, 30000);
-    if (!WaitFor([&] { return ListedEntries(lastSession) == CheckedEditors; }, 2 * 60000 + IdleMarginMs)) {
-        std::printf("last session: the minute's capture did not list the %d editors\n", CheckedEditors);
+    if (!WaitFor([&] { return ListedEntries(lastSession) == CheckedEditors; },
+                 2 * 60000 + IdleMarginMs)) {
+        std::printf("last session: the minute's capture did not list the %d editors\n",
+                    CheckedEditors);
     } else {
         const std::optional<ULONGLONG> written = LastWriteTime(lastSession);
         const double residentBefore = ProcessorMilliseconds(resident);
-        std::printf("idle: the resident program with %d unchanged editors and the bare window rest for %lu s; "
-                    "target under %lu ms\n",
-                    CheckedEditors, CheckSeconds, 20 * CheckSeconds / 60);
+        std::printf(
+            "idle: the resident program with %d unchanged editors and the bare window rest for %lu "
+            "s; "
+            "target under %lu ms\n",
+            CheckedEditors, CheckSeconds, 20 * CheckSeconds / 60);
         std::fflush(stdout);
         ::Sleep(CheckSeconds * 1000 + IdleMarginMs);
-        std::printf("last session with %d unchanged editors over %lu s: %s, resident %.0f ms from the process times "
-                    "(target under 20 ms a minute)\n",
-                    CheckedEditors, CheckSeconds, LastWriteTime(lastSession) == written ? "no write" : "WRITTEN AGAIN",
-                    ProcessorMilliseconds(resident) - residentBefore);
+        std::printf(
+            "last session with %d unchanged editors over %lu s: %s, resident %.0f ms from the "
+            "process times "
+            "(target under 20 ms a minute)\n",
+            CheckedEditors, CheckSeconds,
+            LastWriteTime(lastSession) == written ? "no write" : "WRITTEN AGAIN",
+            ProcessorMilliseconds(resident) - residentBefore);
     }
     std::fflush(stdout);
     for (HANDLE editor : editors) End(editor);

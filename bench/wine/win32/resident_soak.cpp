@@ -45,13 +45,16 @@ int Setting(const char* name, int fallback) {
     return value > 0 ? value : fallback;
 }
 
-std::size_t LineCount(const std::string& text) { return static_cast<std::size_t>(std::ranges::count(text, '\n')); }
+std::size_t LineCount(const std::string& text) {
+    return static_cast<std::size_t>(std::ranges::count(text, '\n'));
+}
 
 class TSoak {
 public:
     TSoak()
-        : Settings("StartWindowPosType=2\r\nUserLeft=900\r\nUserTop=700\r\n"
-                   "[AutoSave]\r\nForAllFiles=True\r\nSaveType=True\r\n") {}
+        : Settings(
+              "StartWindowPosType=2\r\nUserLeft=900\r\nUserTop=700\r\n"
+              "[AutoSave]\r\nForAllFiles=True\r\nSaveType=True\r\n") {}
     ~TSoak() {
         for (HWND editor : TopLevelWindowsOfClass(L"TQuillonMainForm")) Processes.Adopt(editor);
     }
@@ -60,17 +63,22 @@ public:
     void Round(int round);
     void Quit() {
         Click(ids::btnClose);
-        Check(WaitForExit(Resident, StepTimeoutMs) == 0, "the resident program did not end on its close button");
+        Check(WaitForExit(Resident, StepTimeoutMs) == 0,
+              "the resident program did not end on its close button");
     }
 
 private:
-    std::wstring Document(int i) const { return Folder.File(L"doc" + std::to_wstring(i) + L".txt"); }
+    std::wstring Document(int i) const {
+        return Folder.File(L"doc" + std::to_wstring(i) + L".txt");
+    }
     RECT Place(int i) const {
         const LONG left = 10 + (i % 5) * 250, top = 10 + (i / 5) * 160;
         return {left, top, left + 240, top + 150};
     }
     void Click(int id) { ::PostMessageW(Window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-    bool Idle() { return WaitUntil([&] { return ::IsWindowEnabled(Window) != FALSE; }, StepTimeoutMs); }
+    bool Idle() {
+        return WaitUntil([&] { return ::IsWindowEnabled(Window) != FALSE; }, StepTimeoutMs);
+    }
     HWND Dialog(const std::wstring& caption) {
         HWND dialog = WaitForDialog(caption, StepTimeoutMs);
         Check(dialog != nullptr, "a dialog did not open");
@@ -106,7 +114,8 @@ void TSoak::SetText(HWND editor, int i, bool modified) {
 }
 
 void TSoak::SetCaret(HWND editor, int i) {
-    ::SendMessageW(EditorTextControl(editor), EM_SETSEL, static_cast<WPARAM>(i + 1), static_cast<LPARAM>(i + 1));
+    ::SendMessageW(EditorTextControl(editor), EM_SETSEL, static_cast<WPARAM>(i + 1),
+                   static_cast<LPARAM>(i + 1));
 }
 
 // A save records the editors in Z order, and each read brings them forward in its file's
@@ -179,18 +188,22 @@ void TSoak::SaveAndCompare(int round) {
     Restack();
     const std::wstring path = Folder.File(L"round" + std::to_wstring(round) + L".qdl");
     Click(ids::btnSave);
-    Check(ChooseFileInDialog(Dialog(L"デスクトップレイアウトファイルの保存"), path), "the save dialog had no name box");
+    Check(ChooseFileInDialog(Dialog(L"デスクトップレイアウトファイルの保存"), path),
+          "the save dialog had no name box");
     // The file is written beside and moved over its name only when whole; it cannot be read
     // until the move has let go of it (the mover holds it open for deletion).
     std::string bytes;
-    Check(WaitUntil([&] { return LineCount(bytes = ReadBytes(path)) >= Editors; }, StepTimeoutMs) && Idle(),
+    Check(WaitUntil([&] { return LineCount(bytes = ReadBytes(path)) >= Editors; }, StepTimeoutMs) &&
+              Idle(),
           "the layout file was not saved whole");
     if (round == 1) FirstLayout = bytes;
     if (bytes != FirstLayout) {
         // Both kept beside the program, for a look at what changed.
         WriteBytes(ProgramFolder() + L"soak-first.qdl", FirstLayout);
         WriteBytes(ProgramFolder() + L"soak-differing.qdl", bytes);
-        Check(false, "the layout file differs from the first round's (both kept beside the soak as soak-*.qdl)");
+        Check(false,
+              "the layout file differs from the first round's (both kept beside the soak as "
+              "soak-*.qdl)");
     }
     if (round > 1) ::DeleteFileW(path.c_str());  // the first stays: every read takes it
 }
@@ -201,13 +214,16 @@ void TSoak::CloseTwoAndRestore(int round) {
     std::vector<HWND> editors = EditorsOnce();
     const int first = (2 * round) % Editors, second = (2 * round + 1) % Editors;
     for (int i : {first, second}) ::PostMessageW(editors[i], WM_CLOSE, 0, 0);
-    Check(WaitUntil([&] { return !::IsWindow(editors[first]) && !::IsWindow(editors[second]); }, StepTimeoutMs),
+    Check(WaitUntil([&] { return !::IsWindow(editors[first]) && !::IsWindow(editors[second]); },
+                    StepTimeoutMs),
           "an editor did not close");
     Click(ids::btnRead);
-    Check(ChooseFileInDialog(Dialog(L"デスクトップレイアウトファイルを開く"), Folder.File(L"round1.qdl")),
+    Check(ChooseFileInDialog(Dialog(L"デスクトップレイアウトファイルを開く"),
+                             Folder.File(L"round1.qdl")),
           "the open dialog had no name box");
     for (int i : {first, second})
-        Check(WaitForEditorShowing(Document(i), StepTimeoutMs) != nullptr, "a closed editor was not restored");
+        Check(WaitForEditorShowing(Document(i), StepTimeoutMs) != nullptr,
+              "a closed editor was not restored");
     Check(Idle(), "the window stayed disabled after the read");
     Check(AllAtPlaces(EditorsOnce(), true), "an editor is not where the layout file puts it");
 }
@@ -218,10 +234,11 @@ void TSoak::ScatterAndPutInOrder() {
     Check(WaitUntil([&] { return AllAtPlaces(editors, false); }, StepTimeoutMs) && Idle(),
           "scatter did not move every editor");
     ::PostMessageW(Window, WM_COMMAND, MAKEWPARAM(ids::pmPutInOrder, 0), 0);
-    Check(WaitUntil([&] { return ::GetFileAttributesW(Snapshot.c_str()) == INVALID_FILE_ATTRIBUTES; },
-                    StepTimeoutMs) &&
-              WaitUntil([&] { return AllAtPlaces(editors, true); }, StepTimeoutMs) && Idle(),
-          "put in order did not bring every editor back");
+    Check(
+        WaitUntil([&] { return ::GetFileAttributesW(Snapshot.c_str()) == INVALID_FILE_ATTRIBUTES; },
+                  StepTimeoutMs) &&
+            WaitUntil([&] { return AllAtPlaces(editors, true); }, StepTimeoutMs) && Idle(),
+        "put in order did not bring every editor back");
 }
 
 // Every editor modified, then one pass saves each of them once.
@@ -230,7 +247,8 @@ void TSoak::AutoSavePass() {
     ::DeleteFileW(SaveLog.c_str());
     for (int i = 0; i < Editors; ++i) SetText(editors[i], i, true);
     ::PostMessageW(Window, WM_COMMAND, MAKEWPARAM(ids::pmASaveNow, 0), 0);
-    Check(WaitUntil([&] { return LineCount(ReadBytes(SaveLog)) >= Editors; }, StepTimeoutMs) && Idle(),
+    Check(WaitUntil([&] { return LineCount(ReadBytes(SaveLog)) >= Editors; }, StepTimeoutMs) &&
+              Idle(),
           "the auto-save pass did not save every editor");
     Check(LineCount(ReadBytes(SaveLog)) == Editors, "the auto-save pass saved an editor twice");
     // The editor double puts its caret back where it started when it saves.
@@ -263,19 +281,23 @@ void TSoak::Round(int round) {
     EditorsOnce();
 }
 
-void PrintRow(int round, const bench::TCounts& now, const bench::TCounts& before, int rounds, double seconds,
-              const bench::TGuiCounting& counting) {
+void PrintRow(int round, const bench::TCounts& now, const bench::TCounts& before, int rounds,
+              double seconds, const bench::TGuiCounting& counting) {
     const double perRound = rounds > 0 ? (now.ProcessorMs - before.ProcessorMs) / rounds : 0;
-    auto shown = [](bool counted, DWORD value) { return counted ? std::to_string(value) : std::string("-"); };
+    auto shown = [](bool counted, DWORD value) {
+        return counted ? std::to_string(value) : std::string("-");
+    };
     std::printf("| %5d | %7lu | %6lu | %5s | %5s | %7lu | %7lu | %9.0f | %9.1f | %7.2f |\n", round,
-                now.Handles - now.PlatformLeaks, now.PlatformLeaks, shown(counting.Gdi, now.GdiObjects).c_str(),
+                now.Handles - now.PlatformLeaks, now.PlatformLeaks,
+                shown(counting.Gdi, now.GdiObjects).c_str(),
                 shown(counting.User, now.UserObjects).c_str(), now.Windows, now.Threads,
                 now.WorkingSetKiB, perRound, rounds > 0 ? seconds / rounds : 0.0);
     std::fflush(stdout);
 }
 
 // Every sample from the first at or after a fifth of the rounds, against that sample.
-bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds, const bench::TGuiCounting& counting) {
+bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds,
+          const bench::TGuiCounting& counting) {
     std::size_t from = 0;
     while (from + 1 < samples.size() && samples[from].first < rounds / 5) ++from;
     const bench::TCounts& base = samples[from].second;
@@ -283,21 +305,23 @@ bool Flat(const std::vector<std::pair<int, bench::TCounts>>& samples, int rounds
     auto compare = [&](const char* name, DWORD first, DWORD value, int round) {
         if (static_cast<long>(value) - static_cast<long>(first) > FlatTolerance ||
             static_cast<long>(first) - static_cast<long>(value) > FlatTolerance) {
-            std::printf("soak: %s went from %lu after round %d to %lu after round %d\n", name, first,
-                        samples[from].first, value, round);
+            std::printf("soak: %s went from %lu after round %d to %lu after round %d\n", name,
+                        first, samples[from].first, value, round);
             flat = false;
         }
     };
     for (std::size_t i = from + 1; i < samples.size(); ++i) {
         const auto& [round, counts] = samples[i];
-        compare("handles", base.Handles - base.PlatformLeaks, counts.Handles - counts.PlatformLeaks, round);
+        compare("handles", base.Handles - base.PlatformLeaks, counts.Handles - counts.PlatformLeaks,
+                round);
         compare("windows", base.Windows, counts.Windows, round);
         compare("threads", base.Threads, counts.Threads, round);
         if (counting.Gdi) compare("GDI objects", base.GdiObjects, counts.GdiObjects, round);
         if (counting.User) compare("USER objects", base.UserObjects, counts.UserObjects, round);
     }
-    std::printf("soak: counts %s over rounds %d to %d (tolerance +-%ld)\n", flat ? "flat" : "NOT flat",
-                samples[from].first, samples.back().first, FlatTolerance);
+    std::printf("soak: counts %s over rounds %d to %d (tolerance +-%ld)\n",
+                flat ? "flat" : "NOT flat", samples[from].first, samples.back().first,
+                FlatTolerance);
     return flat;
 }
 
@@ -312,21 +336,28 @@ void PrintGrowth(const std::vector<std::pair<int, bench::TCounts>>& samples, int
                (samples[i].first - samples[i - 1].first);
     };
     const bench::TCounts &base = samples[from].second, &last = samples.back().second;
-    std::printf("soak: working set %.0f KiB after round %d, %.0f KiB after round %d: ratio %.3f; processor time "
-                "%.1f ms a round in the block to round %d, %.1f ms in the last: ratio %.2f\n",
-                base.WorkingSetKiB, samples[from].first, last.WorkingSetKiB, samples.back().first,
-                last.WorkingSetKiB / base.WorkingSetKiB, perRound(from), samples[from].first,
-                perRound(samples.size() - 1), perRound(samples.size() - 1) / perRound(from));
+    std::printf(
+        "soak: working set %.0f KiB after round %d, %.0f KiB after round %d: ratio %.3f; processor "
+        "time "
+        "%.1f ms a round in the block to round %d, %.1f ms in the last: ratio %.2f\n",
+        base.WorkingSetKiB, samples[from].first, last.WorkingSetKiB, samples.back().first,
+        last.WorkingSetKiB / base.WorkingSetKiB, perRound(from), samples[from].first,
+        perRound(samples.size() - 1), perRound(samples.size() - 1) / perRound(from));
 }
 
 void PrintHeader(int rounds, int blockRounds, const std::string& guiNote) {
     if (!guiNote.empty()) std::printf("soak: %s\n", guiNote.c_str());
-    std::printf("soak: %d rounds, %d editors; counts after every %d rounds, processor time and wall time per "
-                "round over the block; handles without those Wine's own code leaks (counted apart: the file "
-                "dialogs' recent-folder key, WaitForInputIdle's event)\n",
-                rounds, Editors, blockRounds);
-    std::printf("| round | handles | Wine's |   GDI |  USER | windows | threads | WS KiB    | CPU ms/rd | s/round |\n"
-                "|---|---|---|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "soak: %d rounds, %d editors; counts after every %d rounds, processor time and wall time "
+        "per "
+        "round over the block; handles without those Wine's own code leaks (counted apart: the "
+        "file "
+        "dialogs' recent-folder key, WaitForInputIdle's event)\n",
+        rounds, Editors, blockRounds);
+    std::printf(
+        "| round | handles | Wine's |   GDI |  USER | windows | threads | WS KiB    | CPU ms/rd | "
+        "s/round |\n"
+        "|---|---|---|---|---|---|---|---|---|---|\n");
 }
 
 }  // namespace
@@ -355,7 +386,9 @@ int wmain() {
         const bool flat = Flat(samples, rounds, counting);
         PrintGrowth(samples, rounds);
         soak.Quit();
-        std::printf("soak: every layout file identical to the first round's, no editor lost or duplicated\n");
+        std::printf(
+            "soak: every layout file identical to the first round's, no editor lost or "
+            "duplicated\n");
         return flat ? 0 : 1;
     } catch (const TFailure& failure) {
         std::printf("soak: FAILED in round %d: %s\n", round, failure.what());

@@ -1,5 +1,6 @@
-// GetProcessHandleCount, GetGuiResources (or the GDI handle table), EnumWindows with EnumChildWindows, a thread
-// snapshot, GetProcessMemoryInfo and GetProcessTimes on the resident program's process.
+// GetProcessHandleCount, GetGuiResources (or the GDI handle table), EnumWindows with
+// EnumChildWindows, a thread snapshot, GetProcessMemoryInfo and GetProcessTimes on the resident
+// program's process.
 #include "soak_counts.h"
 
 #include <psapi.h>
@@ -43,7 +44,8 @@ DWORD ThreadsOf(DWORD processId) {
     DWORD threads = 0;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
+    for (BOOL more = ::Thread32First(snapshot, &entry); more;
+         more = ::Thread32Next(snapshot, &entry))
         if (entry.th32OwnerProcessID == processId) ++threads;
     ::CloseHandle(snapshot);
     return threads;
@@ -81,13 +83,14 @@ Function NtFunction(const char* name) {
 std::vector<THandleEntry> HandlesOf(DWORD processId) {
     constexpr ULONG SystemExtendedHandleInformation = 64;
     constexpr LONG InfoLengthMismatch = static_cast<LONG>(0xC0000004);
-    const auto query = NtFunction<LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*)>("NtQuerySystemInformation");
+    const auto query =
+        NtFunction<LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*)>("NtQuerySystemInformation");
     if (!query) return {};
     std::vector<unsigned char> buffer(1 << 20);
     LONG status;
     ULONG needed = 0;
-    while ((status = query(SystemExtendedHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-                           &needed)) == InfoLengthMismatch)
+    while ((status = query(SystemExtendedHandleInformation, buffer.data(),
+                           static_cast<ULONG>(buffer.size()), &needed)) == InfoLengthMismatch)
         buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
     if (status < 0) return {};
     const auto* table = reinterpret_cast<const THandleTable*>(buffer.data());
@@ -99,7 +102,8 @@ std::vector<THandleEntry> HandlesOf(DWORD processId) {
 
 // The object's type name, or its own name (`name`); empty when it cannot be read.
 std::wstring ObjectText(HANDLE object, bool name) {
-    const auto query = NtFunction<LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*)>("NtQueryObject");
+    const auto query =
+        NtFunction<LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*)>("NtQueryObject");
     alignas(8) unsigned char buffer[4096] = {};
     if (!query || query(object, name ? 1 : 2, buffer, sizeof(buffer) - 2, nullptr) < 0) return {};
     const auto& text = *reinterpret_cast<const TCountedString*>(buffer);
@@ -112,8 +116,8 @@ std::wstring ObjectText(HANDLE object, bool name) {
 // a pipe's can block on Windows.
 bool IsPlatformLeak(HANDLE process, const THandleEntry& entry) {
     HANDLE copy = nullptr;
-    if (!::DuplicateHandle(process, reinterpret_cast<HANDLE>(entry.HandleValue), ::GetCurrentProcess(), &copy, 0,
-                           FALSE, DUPLICATE_SAME_ACCESS))
+    if (!::DuplicateHandle(process, reinterpret_cast<HANDLE>(entry.HandleValue),
+                           ::GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS))
         return false;
     const std::wstring type = ObjectText(copy, false);
     bool leak = false;
@@ -145,23 +149,30 @@ DWORD GdiObjectsInHandleTable(HANDLE process) {
     static_assert(sizeof(TGdiHandleEntry) == 24);
     constexpr std::size_t GdiHandleTableInPeb = 0xF8;  // PEB.GdiSharedHandleTable, 64-bit layout
     constexpr std::size_t GdiHandleTableEntries = 0x10000;
-    const auto query = NtFunction<LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*)>("NtQueryInformationProcess");
+    const auto query =
+        NtFunction<LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*)>("NtQueryInformationProcess");
     TBasicInformation basic{};
-    if (!query || query(process, 0, &basic, sizeof(basic), nullptr) < 0 || !basic.PebBaseAddress) return 0;
+    if (!query || query(process, 0, &basic, sizeof(basic), nullptr) < 0 || !basic.PebBaseAddress)
+        return 0;
     void* table = nullptr;
-    if (!::ReadProcessMemory(process, static_cast<const char*>(basic.PebBaseAddress) + GdiHandleTableInPeb, &table,
-                             sizeof(table), nullptr) ||
+    if (!::ReadProcessMemory(process,
+                             static_cast<const char*>(basic.PebBaseAddress) + GdiHandleTableInPeb,
+                             &table, sizeof(table), nullptr) ||
         !table)
         return 0;
     std::vector<TGdiHandleEntry> entries(GdiHandleTableEntries);
-    if (!::ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(TGdiHandleEntry), nullptr))
+    if (!::ReadProcessMemory(process, table, entries.data(),
+                             entries.size() * sizeof(TGdiHandleEntry), nullptr))
         return 0;
     return static_cast<DWORD>(
-        std::count_if(entries.begin(), entries.end(), [](const TGdiHandleEntry& entry) { return entry.Type != 0; }));
+        std::count_if(entries.begin(), entries.end(),
+                      [](const TGdiHandleEntry& entry) { return entry.Type != 0; }));
 }
 
 double Milliseconds(FILETIME time) {
-    return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000.0;
+    return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) |
+                               time.dwLowDateTime) /
+           10000.0;
 }
 
 }  // namespace
@@ -172,7 +183,8 @@ TCounts ReadCounts(HANDLE process) {
     const std::vector<THandleEntry> handles = HandlesOf(::GetProcessId(process));
     if (!::GetProcessHandleCount(process, &counts.Handles) || counts.Handles == 0)
         counts.Handles = static_cast<DWORD>(handles.size());
-    for (const THandleEntry& entry : handles) counts.PlatformLeaks += IsPlatformLeak(process, entry);
+    for (const THandleEntry& entry : handles)
+        counts.PlatformLeaks += IsPlatformLeak(process, entry);
     counts.GdiObjects = ::GetGuiResources(process, GR_GDIOBJECTS);
     if (counts.GdiObjects == 0) counts.GdiObjects = GdiObjectsInHandleTable(process);
     counts.UserObjects = ::GetGuiResources(process, GR_USEROBJECTS);
@@ -195,11 +207,13 @@ TGuiCounting GuiCounting(HANDLE process) {
     if (user != 0) return {true, true, {}};
     TGuiCounting counting;
     counting.Gdi = GdiObjectsInHandleTable(process) != 0;
-    counting.Note = "GetGuiResources answers 0 (last error " + std::to_string(error) +
-                    (error == ERROR_CALL_NOT_IMPLEMENTED ? ", not implemented" : "") +
-                    ") for a process with windows: USER objects are not counted here, windows and threads are; " +
-                    (counting.Gdi ? "GDI objects are the entries in use of the process's GDI handle table"
-                                  : "GDI objects are not counted either");
+    counting.Note =
+        "GetGuiResources answers 0 (last error " + std::to_string(error) +
+        (error == ERROR_CALL_NOT_IMPLEMENTED ? ", not implemented" : "") +
+        ") for a process with windows: USER objects are not counted here, windows and threads "
+        "are; " +
+        (counting.Gdi ? "GDI objects are the entries in use of the process's GDI handle table"
+                      : "GDI objects are not counted either");
     return counting;
 }
 

@@ -11,9 +11,9 @@ namespace bench {
 struct TCounts {
     DWORD Handles = 0;
     DWORD PlatformLeaks = 0;  // of the handles, those the platform's own code leaks (Wine 8)
-    DWORD GdiObjects = 0;   // 0 where they cannot be counted (see GuiCounting)
+    DWORD GdiObjects = 0;     // 0 where they cannot be counted (see GuiCounting)
     DWORD UserObjects = 0;
-    DWORD Windows = 0;      // its top-level windows and all their descendants
+    DWORD Windows = 0;  // its top-level windows and all their descendants
     DWORD Threads = 0;
     double WorkingSetKiB = 0;
     double ProcessorMs = 0;  // user and kernel time since it started

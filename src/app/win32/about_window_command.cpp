@@ -16,12 +16,13 @@ TAboutWindowCommand::~TAboutWindowCommand() { Free(); }
 void TAboutWindowCommand::Open() {
     if (FWindow && FWindow->IsOpen()) return FForm->Focus();
     Free();
-    auto icon = reinterpret_cast<HICON>(FParts.MainWindow ? ::GetClassLongPtrW(FParts.MainWindow, GCLP_HICON) : 0);
+    auto icon = reinterpret_cast<HICON>(
+        FParts.MainWindow ? ::GetClassLongPtrW(FParts.MainWindow, GCLP_HICON) : 0);
     FWindow = std::make_unique<dialogs::win32::TVerInfoWindow>(FParts.Ui);
     FWindow->Create(FParts.MainWindow, icon ? icon : ::LoadIconW(nullptr, IDI_APPLICATION));
     FForm = std::make_unique<dialogs::TfrmVerInfo>(dialogs::TVerInfoPorts{
-        FWindow->View(), *FWindow, FParts.Ui, FWindow->TimGrad(), FVersions, FSystem, FParts.ExeName,
-        FParts.ActivateTitleColors, FParts.DeactivateTitleColors});
+        FWindow->View(), *FWindow, FParts.Ui, FWindow->TimGrad(), FVersions, FSystem,
+        FParts.ExeName, FParts.ActivateTitleColors, FParts.DeactivateTitleColors});
     FWindow->Attach(*FForm);
     FWindow->Show();
 }

@@ -16,24 +16,27 @@
 namespace wyndrel::app::win32 {
 namespace {
 
-constexpr DWORD TitledStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD TitledStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // No frame and no title bar; the window menu stays reachable with Alt+Space.
 constexpr DWORD BorderlessStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 }  // namespace
 
-TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad, TfrmWyndrel& presenter,
-                                 ui::TAppActivation& activation)
+TMainWindowView::TMainWindowView(IUserInterface& ui, widgets::TSKGradationG& grad,
+                                 TfrmWyndrel& presenter, ui::TAppActivation& activation)
     : TWindowBase(ui),
       FGrad(grad),
       FBinder(MainWindowForm()),
       FView(FBinder, [this] { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }),
       FPresenter(presenter),
       FActivation(activation) {
-    RegisterWindowClass(wyndrel::win32::Widen(MainWindowClassName).c_str(), LoadProgramIcon(TIconSize::Large),
-                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), LoadProgramIcon(TIconSize::Small));
-    CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(), wyndrel::win32::Widen(ProgramName),
-                    TitledStyle, 0, BuiltInPosition.X, BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
+    RegisterWindowClass(
+        wyndrel::win32::Widen(MainWindowClassName).c_str(), LoadProgramIcon(TIconSize::Large),
+        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), LoadProgramIcon(TIconSize::Small));
+    CreateOwnWindow(wyndrel::win32::Widen(MainWindowClassName).c_str(),
+                    wyndrel::win32::Widen(ProgramName), TitledStyle, 0, BuiltInPosition.X,
+                    BuiltInPosition.Y, CW_USEDEFAULT, CW_USEDEFAULT);
 }
 
 TMainWindowView::~TMainWindowView() { Destroy(); }
@@ -63,9 +66,7 @@ void TMainWindowView::OnCommand(int id, int notifyCode, HWND control) {
     if (event) FPresenter.OnControl(*event);
 }
 
-void TMainWindowView::OnTimer(UINT_PTR timerId) {
-    FPresenter.OnTimer(static_cast<int>(timerId));
-}
+void TMainWindowView::OnTimer(UINT_PTR timerId) { FPresenter.OnTimer(static_cast<int>(timerId)); }
 
 LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (FBar && FBar->OnParentMessage(message, wParam, lParam)) return 0;
@@ -87,14 +88,21 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The platform gives an activated window that is no dialog box the focus itself;
             // here the control that had it gets it back, as in a dialog box. A minimised
             // window, or one whose controls all refuse the focus, is left to the platform.
-            if (HIWORD(wParam) == 0 && FPresenter.OnActivate(LOWORD(wParam) != WA_INACTIVE)) return 0;
+            if (HIWORD(wParam) == 0 && FPresenter.OnActivate(LOWORD(wParam) != WA_INACTIVE))
+                return 0;
             break;
         case WM_ACTIVATEAPP:
-            if (!wParam) FPresenter.AppEventsDeactivate();
-            else FActivation.Activate();
+            if (!wParam)
+                FPresenter.AppEventsDeactivate();
+            else
+                FActivation.Activate();
             break;
-        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
-        case WM_DISPLAYCHANGE: FPresenter.OnDisplayChange(); break;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            FPresenter.OnDisplayChange();
+            break;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA) FPresenter.OnDisplayChange();
             break;
@@ -105,7 +113,9 @@ LRESULT TMainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam) FPresenter.OnEndSession();
             return 0;
-        case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return 0;
+        case WM_DPICHANGED:
+            FBinder.OnDpiChanged(wParam, lParam);
+            return 0;
         default:
             if (message == ui::ShowRequestMessage) {
                 FPresenter.OnShowRequest();
@@ -130,7 +140,8 @@ void TMainWindowView::OnDropFiles(HDROP drop) {
 
 void TMainWindowView::SetTitleBar(bool titleBar) {
     LONG_PTR visible = ::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE;
-    ::SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(titleBar ? TitledStyle : BorderlessStyle) | visible);
+    ::SetWindowLongPtrW(Handle(), GWL_STYLE,
+                        static_cast<LONG_PTR>(titleBar ? TitledStyle : BorderlessStyle) | visible);
     ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -162,7 +173,8 @@ TStartWindowMetrics TMainWindowView::Metrics() {
 }
 
 void TMainWindowView::MoveTo(Point topLeft) {
-    ::SetWindowPos(Handle(), nullptr, topLeft.X, topLeft.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), nullptr, topLeft.X, topLeft.Y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::vector<TMonitor> TMainWindowView::Monitors() { return wyndrel::win32::DisplayMonitors(); }
@@ -180,7 +192,9 @@ Point TMainWindowView::CursorPos() {
     return {point.x, point.y};
 }
 
-std::uint32_t TMainWindowView::CaptionColor(TCaptionColor which) { return ::GetSysColor(static_cast<int>(which)); }
+std::uint32_t TMainWindowView::CaptionColor(TCaptionColor which) {
+    return ::GetSysColor(static_cast<int>(which));
+}
 
 void TMainWindowView::BringForward() {
     ::SetActiveWindow(Handle());
@@ -208,12 +222,15 @@ HMENU TMainWindowView::SystemMenu() {
     return FSysMenu;
 }
 
-void TMainWindowView::DeleteEntry(std::uint32_t id) { ::DeleteMenu(SystemMenu(), id, MF_BYCOMMAND); }
+void TMainWindowView::DeleteEntry(std::uint32_t id) {
+    ::DeleteMenu(SystemMenu(), id, MF_BYCOMMAND);
+}
 
 void TMainWindowView::InsertEntry(int position, const TWindowMenuEntry& entry) {
     std::wstring text = wyndrel::win32::Widen(entry.Text);
-    ::InsertMenuW(SystemMenu(), static_cast<UINT>(position), MF_BYPOSITION | (entry.Separator ? MF_SEPARATOR : MF_STRING),
-                  entry.Id, entry.Separator ? nullptr : text.c_str());
+    ::InsertMenuW(SystemMenu(), static_cast<UINT>(position),
+                  MF_BYPOSITION | (entry.Separator ? MF_SEPARATOR : MF_STRING), entry.Id,
+                  entry.Separator ? nullptr : text.c_str());
 }
 
 void TMainWindowView::CheckEntry(std::uint32_t id, bool checked) {

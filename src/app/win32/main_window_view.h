@@ -14,7 +14,9 @@
 
 namespace wyndrel::app::win32 {
 
-class TMainWindowView : public wyndrel::win32::TWindowBase, public IMainWindowFrame, public IWindowMenu {
+class TMainWindowView : public wyndrel::win32::TWindowBase,
+                        public IMainWindowFrame,
+                        public IWindowMenu {
 public:
     // Creates the window hidden at its built-in position, with its controls. `presenter`
     // receives the window's events and may be made after the window: creating it sends only

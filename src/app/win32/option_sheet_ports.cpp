@@ -7,7 +7,8 @@
 namespace wyndrel::app::win32 {
 
 dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProcess& process,
-                                             settings::TIniAccess& ini, const layout::TEditorPath& editorPath,
+                                             settings::TIniAccess& ini,
+                                             const layout::TEditorPath& editorPath,
                                              std::function<WindowId()> dialog,
                                              dialogs::TRebuildFavoritesMenu rebuildFavoritesMenu) {
     IUserInterface& ui = ports.UserInterface;
@@ -19,11 +20,13 @@ dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProce
                                      ::GetCursorPos(&at);
                                      return Point{at.x, at.y};
                                  }},
-        dialogs::TFileListPorts{ui, files,
-                                [&ui, &files, &editorPath, dialog = std::move(dialog)](const std::string& title) {
-                                    return dialogs::SelectFileToAdd(ui, files, editorPath.Path(), title, dialog());
-                                }},
-        dialogs::TFileListSavePorts{ini, files, ui, process}, std::move(rebuildFavoritesMenu), editorPath};
+        dialogs::TFileListPorts{
+            ui, files,
+            [&ui, &files, &editorPath, dialog = std::move(dialog)](const std::string& title) {
+                return dialogs::SelectFileToAdd(ui, files, editorPath.Path(), title, dialog());
+            }},
+        dialogs::TFileListSavePorts{ini, files, ui, process}, std::move(rebuildFavoritesMenu),
+        editorPath};
 }
 
 }  // namespace wyndrel::app::win32

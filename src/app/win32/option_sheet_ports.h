@@ -17,7 +17,8 @@ namespace wyndrel::app::win32 {
 // `editorPath` is the one in use, read when a file is chosen; `dialog` gives the open options
 // dialog, which owns the file-selection dialog.
 dialogs::TOptionSheetsPorts OptionSheetPorts(const TPorts& ports, IResidentProcess& process,
-                                             settings::TIniAccess& ini, const layout::TEditorPath& editorPath,
+                                             settings::TIniAccess& ini,
+                                             const layout::TEditorPath& editorPath,
                                              std::function<WindowId()> dialog,
                                              dialogs::TRebuildFavoritesMenu rebuildFavoritesMenu);
 

@@ -9,10 +9,10 @@
 
 namespace wyndrel::app::win32 {
 
-TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini, layout::TEditorPath& editorPath,
-                                 THelpFiles helpFiles, IHelpViewer& help, TStartWithWindows& startWithWindows,
-                                 ITimer& autoSaveTimer, HWND mainWindow,
-                                 TfrmWyndrel& form,
+TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini,
+                                 layout::TEditorPath& editorPath, THelpFiles helpFiles,
+                                 IHelpViewer& help, TStartWithWindows& startWithWindows,
+                                 ITimer& autoSaveTimer, HWND mainWindow, TfrmWyndrel& form,
                                  std::function<dialogs::TOptionSheetsPorts()> sheetPorts)
     : FPorts(ports),
       FIni(ini),
@@ -24,7 +24,8 @@ TOptionsCommand::TOptionsCommand(const TPorts& ports, settings::TIniAccess& ini,
       FMainWindow(mainWindow),
       FForm(form),
       FSheetPorts(std::move(sheetPorts)) {
-    for (int id : {int{ids::btnOption}, int{ids::pmOption}, static_cast<int>(ids::WindowMenuOptions)})
+    for (int id :
+         {int{ids::btnOption}, int{ids::pmOption}, static_cast<int>(ids::WindowMenuOptions)})
         form.Commands().Add(id, [this] { Open(); });
 }
 
@@ -34,20 +35,28 @@ void TOptionsCommand::Open() {
         return;
     }
     FOpen = true;
-    dialogs::TOptionPorts ports{
-        FIni, FPorts.UserInterface, FPorts.Files, FAutoSaveTimer, FEditorPath, FHelpFiles,
-        [this]() -> std::optional<Rect> {
-            RECT outer{};
-            if (!FMainWindow || !::GetWindowRect(FMainWindow, &outer)) return std::nullopt;
-            return wyndrel::win32::ToRect(outer);
-        },
-        [] { return wyndrel::win32::DisplayMonitors(); },
-        [this] { FForm.ActivateTitleColors(); },
-        [this] { FForm.DeactivateTitleColors(); },
-        [this] { return layout::FindEditorExecutable(FPorts.Files, FPorts.Processes, FPorts.UserInterface); },
-        FHelp,
-        FStartWithWindows,
-        FSheetPorts()};
+    dialogs::TOptionPorts ports{FIni,
+                                FPorts.UserInterface,
+                                FPorts.Files,
+                                FAutoSaveTimer,
+                                FEditorPath,
+                                FHelpFiles,
+                                [this]() -> std::optional<Rect> {
+                                    RECT outer{};
+                                    if (!FMainWindow || !::GetWindowRect(FMainWindow, &outer))
+                                        return std::nullopt;
+                                    return wyndrel::win32::ToRect(outer);
+                                },
+                                [] { return wyndrel::win32::DisplayMonitors(); },
+                                [this] { FForm.ActivateTitleColors(); },
+                                [this] { FForm.DeactivateTitleColors(); },
+                                [this] {
+                                    return layout::FindEditorExecutable(
+                                        FPorts.Files, FPorts.Processes, FPorts.UserInterface);
+                                },
+                                FHelp,
+                                FStartWithWindows,
+                                FSheetPorts()};
     // Closed again also when showing fails, before the failure goes on.
     struct TClosed {
         TOptionsCommand& Command;
@@ -56,7 +65,8 @@ void TOptionsCommand::Open() {
             Command.FDialog = nullptr;
         }
     } closed{*this};
-    dialogs::win32::ShowOptionDialog(FMainWindow, std::move(ports), [this](HWND dialog) { FDialog = dialog; });
+    dialogs::win32::ShowOptionDialog(FMainWindow, std::move(ports),
+                                     [this](HWND dialog) { FDialog = dialog; });
 }
 
 }  // namespace wyndrel::app::win32

@@ -10,10 +10,11 @@ namespace wyndrel::app::win32 {
 HICON LoadProgramIcon(TIconSize size) {
     const bool large = size == TIconSize::Large;
     const int pixels = ::GetSystemMetrics(large ? SM_CXICON : SM_CXSMICON);
-    HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(WYNDREL_ICON_RESOURCE), IMAGE_ICON,
-                               pixels, pixels, LR_SHARED);
+    HANDLE icon = ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(WYNDREL_ICON_RESOURCE),
+                               IMAGE_ICON, pixels, pixels, LR_SHARED);
     if (icon) return static_cast<HICON>(icon);
-    return static_cast<HICON>(::LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, pixels, pixels, LR_SHARED));
+    return static_cast<HICON>(
+        ::LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, pixels, pixels, LR_SHARED));
 }
 
 }  // namespace wyndrel::app::win32

@@ -5,7 +5,8 @@ namespace wyndrel::app::win32 {
 
 void TResidentHost::CreateMainWindow(bool show) {
     FShow = show;
-    FProgram = std::make_unique<TResidentProgram>(FPorts, FProcess, FIni, FEditorPath, FExePath, FFolder, FDialogPort);
+    FProgram = std::make_unique<TResidentProgram>(FPorts, FProcess, FIni, FEditorPath, FExePath,
+                                                  FFolder, FDialogPort);
 }
 
 void TResidentHost::RunMessageLoop() { FProgram->RunMessageLoop(FShow); }

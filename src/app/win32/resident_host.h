@@ -15,9 +15,15 @@ public:
     // `dialogPort`, the adapter behind `ports.UserInterface`, lets the main window own the
     // program's file dialogs and boxes.
     TResidentHost(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                  const std::string& editorPath, const std::string& exePath, const settings::TSettingsFolder& folder,
+                  const std::string& editorPath, const std::string& exePath,
+                  const settings::TSettingsFolder& folder,
                   wyndrel::win32::TWin32UserInterface* dialogPort = nullptr)
-        : FPorts(ports), FProcess(process), FIni(ini), FEditorPath(editorPath), FExePath(exePath), FFolder(folder),
+        : FPorts(ports),
+          FProcess(process),
+          FIni(ini),
+          FEditorPath(editorPath),
+          FExePath(exePath),
+          FFolder(folder),
           FDialogPort(dialogPort) {}
 
     void CreateMainWindow(bool show) override;

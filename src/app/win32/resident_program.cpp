@@ -20,8 +20,9 @@ WindowId IdOf(HWND window) { return WindowId{reinterpret_cast<std::uintptr_t>(wi
 // The list window is per-monitor aware: its bounds are physical pixels, so the monitors are
 // taken in this thread's own context, not in the DPI-unaware one of the editors' geometry.
 Rect KeepListOnScreen(const Rect& stored) {
-    const TWindowBox moved = MoveOntoNearestWorkArea({stored.Left, stored.Top, stored.Width(), stored.Height()},
-                                                     wyndrel::win32::DisplayMonitors());
+    const TWindowBox moved =
+        MoveOntoNearestWorkArea({stored.Left, stored.Top, stored.Width(), stored.Height()},
+                                wyndrel::win32::DisplayMonitors());
     return Rect{moved.Left, moved.Top, moved.Left + moved.Width, moved.Top + moved.Height};
 }
 
@@ -41,8 +42,9 @@ TMainGradientBar::TMainGradientBar() {
     SetDirection(widgets::TDirection::dVertical);
 }
 
-TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                                   const std::string& editorPath, const std::string& exePath,
+TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& process,
+                                   settings::TIniAccess& ini, const std::string& editorPath,
+                                   const std::string& exePath,
                                    const settings::TSettingsFolder& folder,
                                    wyndrel::win32::TWin32UserInterface* dialogPort)
     : FPorts(ports),
@@ -54,44 +56,54 @@ TResidentProgram::TResidentProgram(const TPorts& ports, IResidentProcess& proces
       FEditorPath(editorPath),
       FEngine(ports.Desktop),
       FLauncher(FEngine, FEditorPath, ports.Processes, ports.UserInterface),
-      FCommands(&MainWindowCommandRule, [this](std::exception_ptr failure) { ReportFailure(failure); }),
+      FCommands(&MainWindowCommandRule,
+                [this](std::exception_ptr failure) { ReportFailure(failure); }),
       FWindow(ports.UserInterface, FGrad, FForm, FActivation),
       FTimer(FWindow.Handle(), ids::TimAutoSave),
       FTrayRetryTimer(FWindow.Handle(), ids::TimTrayRetry),
       FLastSessionTimer(FWindow.Handle(), ids::TimLastSession),
       FDisplaySettleTimer(FWindow.Handle(), ids::TimDisplaySettle),
       FRegistry(FNotifyArea),
-      FTray(FRegistry, widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
-      FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands, TMainWindowHooks{[this] { ShowEditorList(); }}),
-      FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands, FTrayRetryTimer}, FTray, FGrad, FCommands,
-            FHelpFiles, folder.SnapshotPath()),
-      FTrayCommands({FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer, FOpenForms, FHelp,
-                     FLauncher, IdOf(FWindow.Handle())},
-                    {FHelpFiles, folder.SnapshotPath(), FEditorPath, folder.File(LastSessionFileName)}, FTray),
+      FTray(FRegistry,
+            widgets::TTrayOwner{&ports.Desktop, &ports.UserInterface, IdOf(FWindow.Handle())}),
+      FLayoutCommands(ports, ini, FEngine, FLauncher, FCommands,
+                      TMainWindowHooks{[this] { ShowEditorList(); }}),
+      FForm({FWindow.View(), FWindow, process, ports.Files, ini, FTimer, FLayoutCommands,
+             FTrayRetryTimer},
+            FTray, FGrad, FCommands, FHelpFiles, folder.SnapshotPath()),
+      FTrayCommands(
+          {FForm, FWindow.View(), FWindow, ports.Files, ini, ports.UserInterface, FTimer,
+           FOpenForms, FHelp, FLauncher, IdOf(FWindow.Handle())},
+          {FHelpFiles, folder.SnapshotPath(), FEditorPath, folder.File(LastSessionFileName)},
+          FTray),
       FStartWithWindows(FUserRegistry, exePath),
-      FOptions(ports, ini, FEditorPath, FHelpFiles, FHelp, FStartWithWindows, FTimer, FWindow.Handle(), FForm,
-               [this] { return SheetPorts(); }),
-      FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(), [this] { FForm.ActivateTitleColors(); },
+      FOptions(ports, ini, FEditorPath, FHelpFiles, FHelp, FStartWithWindows, FTimer,
+               FWindow.Handle(), FForm, [this] { return SheetPorts(); }),
+      FAbout(TAboutWindowParts{ports.UserInterface, exePath, FWindow.Handle(),
+                               [this] { FForm.ActivateTitleColors(); },
                                [this] { FForm.DeactivateTitleColors(); }},
              FCommands),
-      FScatter({FEngine, FLauncher, ports.Processes, ports.Files, ports.UserInterface, ports.Clock}, folder.SnapshotPath(),
-               FCommands),
+      FScatter({FEngine, FLauncher, ports.Processes, ports.Files, ports.UserInterface, ports.Clock},
+               folder.SnapshotPath(), FCommands),
       FInputBox(ports.UserInterface, FWindow.Handle()),
       FWait(ports.Processes, ports.UserInterface),
       FSchedule(FTimer, ini, FInputBox,
-                {[this] { layout::RunAutoSavePass(FEngine, FIni, FWait); }, [this] { return FForm.MenuShowing(); },
-                 [this] { FOptions.Open(); }},
+                {[this] { layout::RunAutoSavePass(FEngine, FIni, FWait); },
+                 [this] { return FForm.MenuShowing(); }, [this] { FOptions.Open(); }},
                 FCommands),
       FLastSession({FEngine, FLauncher, ports.Files, ports.UserInterface, ini, FLastSessionTimer},
                    {folder.File(LastSessionFileName), folder.SnapshotPath()}, FCommands),
       FDisplays({FEngine, ini, FDisplaySettleTimer}, FCommands) {
-    FLastSession.OnMinuteCapture = [this](const std::vector<layout::TLayout>& editors) { FDisplays.Remember(editors); };
+    FLastSession.OnMinuteCapture = [this](const std::vector<layout::TLayout>& editors) {
+        FDisplays.Remember(editors);
+    };
     // The file dialogs are modal to the main window: it takes no command while one is open.
     if (FDialogPort) FDialogPort->SetApplicationWindow(FWindow.Handle());
     FActivation.Replace([this] { FForm.AppEventsActivate(); });
     // Where the user allows it, Windows starts the program again after a restart for an update.
     ::RegisterApplicationRestart(nullptr, 0);
-    FTray.SetIcon(widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(LoadProgramIcon(TIconSize::Small))});
+    FTray.SetIcon(
+        widgets::TIconHandle{reinterpret_cast<std::uintptr_t>(LoadProgramIcon(TIconSize::Small))});
     // The window goes before the presenter it reports its destruction to, also when the
     // presenter's creation fails and this constructor ends with the failure.
     try {
@@ -118,25 +130,28 @@ void TResidentProgram::RunMessageLoop(bool show) {
 }
 
 void TResidentProgram::ShowEditorList() {
-    dialogs::TQuillonListPorts ports{FIni, FPorts.UserInterface, FPorts.Desktop, FActivation,
-                                     [this] { return FEngine.CaptureEditors(); }, &KeepListOnScreen};
+    dialogs::TQuillonListPorts ports{FIni,
+                                     FPorts.UserInterface,
+                                     FPorts.Desktop,
+                                     FActivation,
+                                     [this] { return FEngine.CaptureEditors(); },
+                                     &KeepListOnScreen};
     dialogs::win32::ShowQuillonList(FWindow.Handle(), std::move(ports));
 }
 
 dialogs::TOptionSheetsPorts TResidentProgram::SheetPorts() {
     return OptionSheetPorts(
         FPorts, FProcess, FIni, FEditorPath, [this] { return IdOf(FOptions.DialogWindow()); },
-        [this](const std::vector<std::string>& entries) { FTrayCommands.ReplaceFavorites(entries); });
+        [this](const std::vector<std::string>& entries) {
+            FTrayCommands.ReplaceFavorites(entries);
+        });
 }
 
 // A waiting command that failed after another one had already failed: shown through the
 // same barrier as any failure of a window's handler.
 void TResidentProgram::ReportFailure(std::exception_ptr failure) {
-    wyndrel::win32::RunGuarded(
-        [&]() -> LRESULT {
-            std::rethrow_exception(failure);
-        },
-        0, &FPorts.UserInterface, FWindow.Handle());
+    wyndrel::win32::RunGuarded([&]() -> LRESULT { std::rethrow_exception(failure); }, 0,
+                               &FPorts.UserInterface, FWindow.Handle());
 }
 
 }  // namespace wyndrel::app::win32

@@ -47,7 +47,8 @@ public:
     // The program's own files (the settings file `ini` reads, the scatter's snapshot) are
     // those of `folder`; the help file and the version information are the program's own.
     TResidentProgram(const TPorts& ports, IResidentProcess& process, settings::TIniAccess& ini,
-                     const std::string& editorPath, const std::string& exePath, const settings::TSettingsFolder& folder,
+                     const std::string& editorPath, const std::string& exePath,
+                     const settings::TSettingsFolder& folder,
                      wyndrel::win32::TWin32UserInterface* dialogPort);
     ~TResidentProgram();
     TResidentProgram(const TResidentProgram&) = delete;

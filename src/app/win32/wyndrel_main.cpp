@@ -25,7 +25,8 @@ std::vector<std::string> Arguments() {
     int count = 0;
     LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> result;
-    for (int i = 1; arguments && i < count; ++i) result.push_back(wyndrel::win32::Narrow(arguments[i]));
+    for (int i = 1; arguments && i < count; ++i)
+        result.push_back(wyndrel::win32::Narrow(arguments[i]));
     if (arguments) ::LocalFree(arguments);
     return result;
 }
@@ -50,16 +51,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wyndrel::win32::TWin32Clock clock;
     wyndrel::win32::TWin32RegionalSettings regional;
     const std::string exePath = ExecutablePath();
-    const wyndrel::settings::TSettingsFolder folder = wyndrel::settings::DecideSettingsFolder(files, exePath);
+    const wyndrel::settings::TSettingsFolder folder =
+        wyndrel::settings::DecideSettingsFolder(files, exePath);
     try {
-        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock, regional}, folder, Arguments());
+        auto result = wyndrel::app::RunStartUp({desktop, processes, files, ui, clock, regional},
+                                               folder, Arguments());
         if (result.RunResident) {
             wyndrel::win32::TWin32ResidentProcess process;
             wyndrel::settings::TIniAccess ini(files);
             ini.IniFileName = folder.IniPath();
             wyndrel::text::TDateTimeLocale locale = wyndrel::text::ReferenceDateTimeLocale();
-            wyndrel::app::win32::TResidentHost host({desktop, processes, files, ui, clock, regional}, process, ini,
-                                                    result.EditorPath, exePath, folder, &ui);
+            wyndrel::app::win32::TResidentHost host(
+                {desktop, processes, files, ui, clock, regional}, process, ini, result.EditorPath,
+                exePath, folder, &ui);
             wyndrel::app::RunResident({desktop, process, ui, files}, ini, locale, folder, host);
         }
         return static_cast<int>(result.ExitCode);

@@ -18,7 +18,9 @@ using namespace ver_info_ids;
 constexpr const wchar_t* WindowClassName = L"TfrmVerInfo";
 constexpr const wchar_t* ImageClassName = L"TWyndrelImage";
 
-bool IsTitle(int id) { return id == lblTitleBak || (id >= lblTitle1 && id < lblTitle1 + TitleLetterCount); }
+bool IsTitle(int id) {
+    return id == lblTitleBak || (id >= lblTitle1 && id < lblTitle1 + TitleLetterCount);
+}
 
 // The picture control: the icon kept in its user data, stretched over its client area.
 LRESULT CALLBACK ImageProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -48,9 +50,11 @@ void RegisterImageClass() {
 }
 
 void ChangeStyle(HWND control, LONG_PTR add, LONG_PTR remove = 0, LONG_PTR addEx = 0) {
-    ::SetWindowLongPtrW(control, GWL_STYLE, (::GetWindowLongPtrW(control, GWL_STYLE) & ~remove) | add);
+    ::SetWindowLongPtrW(control, GWL_STYLE,
+                        (::GetWindowLongPtrW(control, GWL_STYLE) & ~remove) | add);
     ::SetWindowLongPtrW(control, GWL_EXSTYLE, ::GetWindowLongPtrW(control, GWL_EXSTYLE) | addEx);
-    ::SetWindowPos(control, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -66,8 +70,9 @@ void TVerInfoWindow::Create(HWND owner, HICON icon) {
     RegisterImageClass();
     RegisterWindowClass(WindowClassName, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // No WS_CLIPCHILDREN: the title letters are transparent, the window paints beneath them.
-    CreateOwnWindow(WindowClassName, wyndrel::win32::Widen(VerInfoForm().Caption), WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                    WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, 0, 0, 100, 100, owner);
+    CreateOwnWindow(WindowClassName, wyndrel::win32::Widen(VerInfoForm().Caption),
+                    WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, 0, 0,
+                    100, 100, owner);
 }
 
 widgets::TURLLabel& TVerInfoWindow::URLLabel(int id) { return FLinks.at(id)->Label(); }
@@ -85,8 +90,10 @@ bool TVerInfoWindow::OnCreate() {
 // hints on the title labels, and the two statics that become hyperlink labels.
 void TVerInfoWindow::DressControls() {
     ::SetWindowLongPtrW(FBinder.Control(Image1), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(FIcon));
-    ChangeStyle(FBinder.Control(txtVerInfo), SS_CENTER | SS_NOPREFIX, SS_TYPEMASK, WS_EX_STATICEDGE);
-    for (int id = lblTitleBak; id < lblTitle1 + TitleLetterCount; ++id) ChangeStyle(FBinder.Control(id), SS_NOTIFY);
+    ChangeStyle(FBinder.Control(txtVerInfo), SS_CENTER | SS_NOPREFIX, SS_TYPEMASK,
+                WS_EX_STATICEDGE);
+    for (int id = lblTitleBak; id < lblTitle1 + TitleLetterCount; ++id)
+        ChangeStyle(FBinder.Control(id), SS_NOTIFY);
     for (int id : {URLLabel1, URLMAIL}) {
         auto link = std::make_unique<wyndrel::win32::TURLLabelControl>(FBinder.Control(id));
         link->Label().SetExecutable(true);
@@ -100,7 +107,8 @@ void TVerInfoWindow::CentreOnDesktop() {
     ::GetWindowRect(Handle(), &outer);
     const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     const Rect centred = CentreOn(wyndrel::win32::ToRect(outer), screen);
-    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TVerInfoWindow::OnClose() {
@@ -116,8 +124,10 @@ void TVerInfoWindow::OnDestroy() {
 void TVerInfoWindow::OnCommand(int id, int notifyCode, HWND control) {
     if (!FPresenter) return;
     // Enter and Esc arrive from the dialog keys as IDOK and IDCANCEL: both press btnOK.
-    if (id == IDOK || id == IDCANCEL) return FPresenter->OnControl({btnOK, ui::TControlEventKind::Click});
-    if (auto event = FBinder.Translate(MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control)))
+    if (id == IDOK || id == IDCANCEL)
+        return FPresenter->OnControl({btnOK, ui::TControlEventKind::Click});
+    if (auto event =
+            FBinder.Translate(MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control)))
         FPresenter->OnControl(*event);
 }
 
@@ -128,7 +138,9 @@ void TVerInfoWindow::OnTimer(UINT_PTR timerId) {
 LRESULT TVerInfoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CTLCOLORSTATIC:
-            if (auto brush = OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) return *brush;
+            if (auto brush =
+                    OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+                return *brush;
             break;
         case WM_SHOWWINDOW:
             if (lParam != 0) return ShowWithOwner(wParam, lParam);
@@ -137,8 +149,11 @@ LRESULT TVerInfoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && FPresenter) FPresenter->FormActivate();
             break;
-        case WM_DPICHANGED: FBinder.OnDpiChanged(wParam, lParam); return 0;
-        default: break;
+        case WM_DPICHANGED:
+            FBinder.OnDpiChanged(wParam, lParam);
+            return 0;
+        default:
+            break;
     }
     return TWindowBase::OnMessage(message, wParam, lParam);
 }
@@ -160,7 +175,8 @@ std::optional<LRESULT> TVerInfoWindow::OnControlColor(HDC dc, HWND control) {
     if (IsTitle(*id)) {
         ::SetBkMode(dc, TRANSPARENT);
         auto color = FColors.find(*id);
-        ::SetTextColor(dc, wyndrel::win32::ColorRef(color == FColors.end() ? widgets::clWindowText : color->second));
+        ::SetTextColor(dc, wyndrel::win32::ColorRef(color == FColors.end() ? widgets::clWindowText
+                                                                           : color->second));
         return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
     }
     if (*id == txtSysInfo) {  // read-only, yet white like a text box one types in
@@ -179,7 +195,8 @@ void TVerInfoWindow::SetFontColor(int id, widgets::TColor color) {
     ::GetWindowRect(control, &area);
     ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
     // Erased and painted beneath first: a transparent letter is never drawn over its old self.
-    ::RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::RedrawWindow(Handle(), &area, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 int TVerInfoWindow::TextWidth(int id, const std::string& text) {
@@ -187,7 +204,8 @@ int TVerInfoWindow::TextWidth(int id, const std::string& text) {
 }
 
 void TVerInfoWindow::Repaint() {
-    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::RedrawWindow(Handle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TVerInfoWindow::BringForward() {

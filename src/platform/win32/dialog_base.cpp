@@ -4,7 +4,6 @@
 #include "platform/win32/guarded_dispatch.h"
 #include "platform/win32/message_loop.h"
 
-
 namespace wyndrel::win32 {
 namespace {
 
@@ -20,10 +19,20 @@ struct alignas(4) TEmptyDialogTemplate {
 // DWLP_MSGRESULT: the colour requests' brushes and the list and owner-draw answers.
 bool ReturnsResultDirectly(UINT message) {
     switch (message) {
-        case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: case WM_COMPAREITEM:
-        case WM_VKEYTOITEM: case WM_CHARTOITEM: case WM_QUERYDRAGICON: return true;
-        default: return false;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -36,14 +45,16 @@ INT_PTR TDialogBase::ShowModal(HWND owner) {
     // The size comes from the form at initialisation, scaled by the window's DPI.
     dialogTemplate.Header.style = Style();
     return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialogTemplate.Header, owner,
-                                     &TDialogBase::StaticDialogProc, reinterpret_cast<LPARAM>(this));
+                                     &TDialogBase::StaticDialogProc,
+                                     reinterpret_cast<LPARAM>(this));
 }
 
 void TDialogBase::EndModal(INT_PTR result) { ::EndDialog(FHandle, result); }
 
 bool TDialogBase::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-INT_PTR CALLBACK TDialogBase::StaticDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK TDialogBase::StaticDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<TDialogBase*>(lParam);
         self->FHandle = dialog;
@@ -77,22 +88,22 @@ INT_PTR CALLBACK TDialogBase::StaticDialogProc(HWND dialog, UINT message, WPARAM
 
 INT_PTR TDialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return TRUE;
-    case WM_TIMER:
-        OnTimer(static_cast<UINT_PTR>(wParam));
-        return TRUE;
-    case WM_DESTROY:
-        OnDestroy();
-        return FALSE;
-    default: {
-        LRESULT result = 0;
-        if (!OnMessage(message, wParam, lParam, result)) return FALSE;
-        if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
-        ::SetWindowLongPtrW(FHandle, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        case WM_TIMER:
+            OnTimer(static_cast<UINT_PTR>(wParam));
+            return TRUE;
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
+        default: {
+            LRESULT result = 0;
+            if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+            if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
+            ::SetWindowLongPtrW(FHandle, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
     }
 }
 

@@ -22,7 +22,8 @@ void ShowUnexpected(const std::string& message, IUserInterface* ui, HWND owner) 
     }
 }
 
-LRESULT RunGuarded(const std::function<LRESULT()>& handler, LRESULT failed, IUserInterface* ui, HWND owner) {
+LRESULT RunGuarded(const std::function<LRESULT()>& handler, LRESULT failed, IUserInterface* ui,
+                   HWND owner) {
     try {
         return handler();
     } catch (const ESilentAbort&) {

@@ -9,7 +9,9 @@ namespace {
 constexpr const wchar_t* DialogKeysProperty = L"Wyndrel.DialogKeys";
 
 void Deliver(MSG& message, const TAccelerators& accelerators) {
-    if (accelerators.Table && ::TranslateAcceleratorW(accelerators.Window, accelerators.Table, &message)) return;
+    if (accelerators.Table &&
+        ::TranslateAcceleratorW(accelerators.Window, accelerators.Table, &message))
+        return;
     HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root && ::GetPropW(root, DialogKeysProperty) && ::IsDialogMessageW(root, &message)) return;
     ::TranslateMessage(&message);

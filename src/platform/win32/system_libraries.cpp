@@ -11,10 +11,12 @@ void SearchDllsInSystemFolderOnly() {
     // Looked up at run time: a program importing it would not start on a Windows 7 without
     // the update.
     using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
-    FARPROC proc = ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    FARPROC proc =
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (!proc) return;
     // Through a generic function pointer: the platform hands out FARPROC for every export.
-    reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void (*)()>(proc))(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void (*)()>(proc))(
+        LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {

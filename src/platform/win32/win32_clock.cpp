@@ -8,10 +8,12 @@ namespace wyndrel::win32 {
 TLocalDateTime TWin32Clock::LocalNow() {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
-    return TLocalDateTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds,
-                          now.wDayOfWeek};
+    return TLocalDateTime{now.wYear,   now.wMonth,  now.wDay,          now.wHour,
+                          now.wMinute, now.wSecond, now.wMilliseconds, now.wDayOfWeek};
 }
 
-std::uint32_t TWin32Clock::RandomSeed() { return ::GetTickCount() ^ (::GetCurrentProcessId() << 16); }
+std::uint32_t TWin32Clock::RandomSeed() {
+    return ::GetTickCount() ^ (::GetCurrentProcessId() << 16);
+}
 
 }  // namespace wyndrel::win32

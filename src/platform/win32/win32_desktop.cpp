@@ -43,10 +43,14 @@ std::optional<Rect> RectWhileRestored(HWND window, int showAgain) {
 
 HWND InsertAfterHandle(TInsertAfter insertAfter) {
     switch (insertAfter) {
-        case TInsertAfter::Bottom: return HWND_BOTTOM;
-        case TInsertAfter::TopMost: return HWND_TOPMOST;
-        case TInsertAfter::NotTopMost: return HWND_NOTOPMOST;
-        case TInsertAfter::Top: break;
+        case TInsertAfter::Bottom:
+            return HWND_BOTTOM;
+        case TInsertAfter::TopMost:
+            return HWND_TOPMOST;
+        case TInsertAfter::NotTopMost:
+            return HWND_NOTOPMOST;
+        case TInsertAfter::Top:
+            break;
     }
     return HWND_TOP;
 }
@@ -84,7 +88,8 @@ WindowId TWin32Desktop::FindChild(WindowId parent, const std::string& className)
 }
 
 std::int32_t TWin32Desktop::WindowTextLength(WindowId window) {
-    return static_cast<std::int32_t>(std::max<LRESULT>(::SendMessageW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0), 0));
+    return static_cast<std::int32_t>(
+        std::max<LRESULT>(::SendMessageW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0), 0));
 }
 
 std::string TWin32Desktop::WindowText(WindowId window, int limit) {
@@ -146,24 +151,32 @@ bool TWin32Desktop::IsIconic(WindowId window) { return ::IsIconic(ToHwnd(window)
 
 void TWin32Desktop::Restore(WindowId window) { ::ShowWindow(ToHwnd(window), SW_RESTORE); }
 
-void TWin32Desktop::RestoreWithoutActivating(WindowId window) { ::ShowWindow(ToHwnd(window), SW_SHOWNOACTIVATE); }
+void TWin32Desktop::RestoreWithoutActivating(WindowId window) {
+    ::ShowWindow(ToHwnd(window), SW_SHOWNOACTIVATE);
+}
 
 void TWin32Desktop::Maximize(WindowId window) { ::ShowWindow(ToHwnd(window), SW_MAXIMIZE); }
 
-bool TWin32Desktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
-                                 std::int32_t width, std::int32_t height, TPlacementFlags flags) {
+bool TWin32Desktop::SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,
+                                 std::int32_t top, std::int32_t width, std::int32_t height,
+                                 TPlacementFlags flags) {
     TDpiUnawareScope unaware(FPass.has_value());
     return ::SetWindowPos(ToHwnd(window), InsertAfterHandle(insertAfter), left, top, width, height,
                           PlacementFlags(flags)) != FALSE;
 }
 
-bool TWin32Desktop::SetForeground(WindowId window) { return ::SetForegroundWindow(ToHwnd(window)) != FALSE; }
-
-void TWin32Desktop::SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) {
-    ::SendMessageW(ToHwnd(editControl), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+bool TWin32Desktop::SetForeground(WindowId window) {
+    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
 }
 
-void TWin32Desktop::ScrollCaret(WindowId editControl) { ::SendMessageW(ToHwnd(editControl), EM_SCROLLCARET, 0, 0); }
+void TWin32Desktop::SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) {
+    ::SendMessageW(ToHwnd(editControl), EM_SETSEL, static_cast<WPARAM>(start),
+                   static_cast<LPARAM>(end));
+}
+
+void TWin32Desktop::ScrollCaret(WindowId editControl) {
+    ::SendMessageW(ToHwnd(editControl), EM_SCROLLCARET, 0, 0);
+}
 
 }  // namespace wyndrel::win32
 

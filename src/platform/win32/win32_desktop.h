@@ -10,11 +10,14 @@
 namespace wyndrel::win32 {
 
 inline HWND ToHwnd(WindowId window) { return reinterpret_cast<HWND>(window.Value); }
-inline WindowId ToWindowId(HWND window) { return WindowId{reinterpret_cast<std::uintptr_t>(window)}; }
+inline WindowId ToWindowId(HWND window) {
+    return WindowId{reinterpret_cast<std::uintptr_t>(window)};
+}
 
 class TWin32Desktop : public IDesktop {
 public:
-    [[nodiscard]] bool EnumerateTopLevelWindows(const std::function<bool(WindowId)>& visit) override;
+    [[nodiscard]] bool EnumerateTopLevelWindows(
+        const std::function<bool(WindowId)>& visit) override;
     std::optional<std::string> ClassName(WindowId window, int limit) override;
     WindowId FindChild(WindowId parent, const std::string& className) override;
     std::int32_t WindowTextLength(WindowId window) override;
@@ -28,8 +31,9 @@ public:
     void Restore(WindowId window) override;
     void RestoreWithoutActivating(WindowId window) override;
     void Maximize(WindowId window) override;
-    [[nodiscard]] bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left, std::int32_t top,
-                                    std::int32_t width, std::int32_t height, TPlacementFlags flags) override;
+    [[nodiscard]] bool SetWindowPos(WindowId window, TInsertAfter insertAfter, std::int32_t left,
+                                    std::int32_t top, std::int32_t width, std::int32_t height,
+                                    TPlacementFlags flags) override;
     [[nodiscard]] bool SetForeground(WindowId window) override;
     void SetSelection(WindowId editControl, std::int32_t start, std::int32_t end) override;
     void ScrollCaret(WindowId editControl) override;

@@ -13,8 +13,8 @@ public:
     bool IsReadOnly(const std::string& path) override;
     [[nodiscard]] bool ClearReadOnly(const std::string& path) override;
     [[nodiscard]] TReadResult ReadTextFile(const std::string& path) override;
-    [[nodiscard]] std::optional<TPlatformError> WriteTextFileAtomically(const std::string& path,
-                                                                        const std::string& text) override;
+    [[nodiscard]] std::optional<TPlatformError> WriteTextFileAtomically(
+        const std::string& path, const std::string& text) override;
     [[nodiscard]] bool RemoveFile(const std::string& path) override;
     bool CanWriteFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;

@@ -17,7 +17,8 @@ void TWin32HelpViewer::ShowHelpContents(const std::string& helpFile) {
 // Help is asked for from a button of the active window (the options dialog is modal), which
 // WinHelp takes as the window the help belongs to.
 void TWin32HelpViewer::ShowHelpTopic(const std::string& helpFile, int topic) {
-    ::WinHelpW(::GetActiveWindow(), Widen(helpFile).c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(topic));
+    ::WinHelpW(::GetActiveWindow(), Widen(helpFile).c_str(), HELP_CONTEXT,
+               static_cast<ULONG_PTR>(topic));
 }
 
 }  // namespace wyndrel::win32

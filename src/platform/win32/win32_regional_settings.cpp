@@ -12,14 +12,22 @@ namespace {
 
 LCTYPE LocaleType(TRegionalItem item) {
     switch (item) {
-        case TRegionalItem::ShortDate: return LOCALE_SSHORTDATE;
-        case TRegionalItem::LongDate: return LOCALE_SLONGDATE;
-        case TRegionalItem::ShortTime: return LOCALE_SSHORTTIME;
-        case TRegionalItem::LongTime: return LOCALE_STIMEFORMAT;
-        case TRegionalItem::DateSeparator: return LOCALE_SDATE;
-        case TRegionalItem::TimeSeparator: return LOCALE_STIME;
-        case TRegionalItem::MorningText: return LOCALE_S1159;
-        case TRegionalItem::AfternoonText: return LOCALE_S2359;
+        case TRegionalItem::ShortDate:
+            return LOCALE_SSHORTDATE;
+        case TRegionalItem::LongDate:
+            return LOCALE_SLONGDATE;
+        case TRegionalItem::ShortTime:
+            return LOCALE_SSHORTTIME;
+        case TRegionalItem::LongTime:
+            return LOCALE_STIMEFORMAT;
+        case TRegionalItem::DateSeparator:
+            return LOCALE_SDATE;
+        case TRegionalItem::TimeSeparator:
+            return LOCALE_STIME;
+        case TRegionalItem::MorningText:
+            return LOCALE_S1159;
+        case TRegionalItem::AfternoonText:
+            return LOCALE_S2359;
     }
     return 0;
 }

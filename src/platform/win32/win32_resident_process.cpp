@@ -17,7 +17,8 @@ HWND ToHwnd(WindowId window) { return reinterpret_cast<HWND>(window.Value); }
 
 void SendBounded(WindowId window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR answer = 0;
-    ::SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG, HandOverSendTimeoutMs, &answer);
+    ::SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG,
+                          HandOverSendTimeoutMs, &answer);
 }
 
 }  // namespace
@@ -42,33 +43,40 @@ bool TWin32ResidentProcess::CreateInstanceMutex(const std::string& name) {
 void TWin32ResidentProcess::ReleaseInstanceMutex() { FMutex.Reset(); }
 
 WindowId TWin32ResidentProcess::FindWindowByClass(const std::string& className) {
-    return WindowId{reinterpret_cast<std::uintptr_t>(::FindWindowW(Widen(className).c_str(), nullptr))};
+    return WindowId{
+        reinterpret_cast<std::uintptr_t>(::FindWindowW(Widen(className).c_str(), nullptr))};
 }
 
 void TWin32ResidentProcess::SendRestoreCommand(WindowId window) {
     SendBounded(window, WM_SYSCOMMAND, SC_RESTORE, static_cast<LPARAM>(-1));
 }
 
-void TWin32ResidentProcess::SendRequest(WindowId window, std::uint32_t message) { SendBounded(window, message, 0, 0); }
+void TWin32ResidentProcess::SendRequest(WindowId window, std::uint32_t message) {
+    SendBounded(window, message, 0, 0);
+}
 
 void TWin32ResidentProcess::SetOwnPriority(TPriorityClass priority) {
-    TStartedProcess self{reinterpret_cast<std::uintptr_t>(::GetCurrentProcess()), ProcessId{::GetCurrentProcessId()}};
+    TStartedProcess self{reinterpret_cast<std::uintptr_t>(::GetCurrentProcess()),
+                         ProcessId{::GetCurrentProcessId()}};
     // Refused, the program runs on at the priority it has.
     GoOnRegardless(TWin32Processes().SetPriority(self, priority));
 }
 
 void TWin32ResidentProcess::SetThreadPriority(TThreadPriority priority) {
-    int value = priority == TThreadPriority::TimeCritical ? THREAD_PRIORITY_TIME_CRITICAL : THREAD_PRIORITY_NORMAL;
+    int value = priority == TThreadPriority::TimeCritical ? THREAD_PRIORITY_TIME_CRITICAL
+                                                          : THREAD_PRIORITY_NORMAL;
     ::SetThreadPriority(::GetCurrentThread(), value);
 }
 
-void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }  // sleep-ok: the user's start-up delay
+// sleep-ok: the user's start-up delay
+void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }
 
 // The time now less the time the system has run; GetTickCount64 does not wrap.
 std::int64_t TWin32ResidentProcess::SystemStartTime() {
     FILETIME now{};
     ::GetSystemTimeAsFileTime(&now);
-    const std::int64_t nowUnits = (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const std::int64_t nowUnits =
+        (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
     return nowUnits - static_cast<std::int64_t>(::GetTickCount64()) * 10000;
 }
 

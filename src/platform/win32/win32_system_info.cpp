@@ -17,8 +17,8 @@ TOsVersion TWin32SystemInfo::OsVersion() {
     OSVERSIONINFOEXW info{};
     info.dwOSVersionInfoSize = sizeof(info);
     HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    auto rtlGetVersion = ntdll ? reinterpret_cast<TRtlGetVersion>(
-                                     reinterpret_cast<void*>(::GetProcAddress(ntdll, "RtlGetVersion")))
+    auto rtlGetVersion = ntdll ? reinterpret_cast<TRtlGetVersion>(reinterpret_cast<void*>(
+                                     ::GetProcAddress(ntdll, "RtlGetVersion")))
                                : nullptr;
     if (!rtlGetVersion || rtlGetVersion(&info) != 0) {
 #pragma GCC diagnostic push
@@ -30,18 +30,21 @@ TOsVersion TWin32SystemInfo::OsVersion() {
             Narrow(info.szCSDVersion)};
 }
 
-std::optional<std::string> TWin32SystemInfo::LocalMachineText(const std::string& keyPath, const std::string& valueName) {
+std::optional<std::string> TWin32SystemInfo::LocalMachineText(const std::string& keyPath,
+                                                              const std::string& valueName) {
     std::wstring key = Widen(keyPath);
     while (!key.empty() && key.front() == L'\\') key.erase(key.begin());
     const std::wstring name = Widen(valueName);
     DWORD bytes = 0;
-    if (::RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
-                       nullptr, &bytes) != ERROR_SUCCESS)
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(),
+                       RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, nullptr,
+                       &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (::RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
-                       text.data(), &bytes) != ERROR_SUCCESS)
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(),
+                       RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, text.data(),
+                       &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
     return Narrow(text);

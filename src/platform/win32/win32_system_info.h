@@ -9,7 +9,8 @@ namespace wyndrel::win32 {
 class TWin32SystemInfo : public ISystemInfo {
 public:
     TOsVersion OsVersion() override;
-    std::optional<std::string> LocalMachineText(const std::string& keyPath, const std::string& valueName) override;
+    std::optional<std::string> LocalMachineText(const std::string& keyPath,
+                                                const std::string& valueName) override;
     std::string UserName() override;
     std::string ComputerName() override;
     TMemoryStatus MemoryStatus() override;

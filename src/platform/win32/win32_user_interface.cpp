@@ -16,40 +16,57 @@ namespace {
 
 UINT IconFlag(TBoxIcon icon) {
     switch (icon) {
-        case TBoxIcon::Information: return MB_ICONINFORMATION;
-        case TBoxIcon::Question: return MB_ICONQUESTION;
-        case TBoxIcon::Warning: return MB_ICONWARNING;
-        case TBoxIcon::Error: return MB_ICONERROR;
-        case TBoxIcon::None: break;
+        case TBoxIcon::Information:
+            return MB_ICONINFORMATION;
+        case TBoxIcon::Question:
+            return MB_ICONQUESTION;
+        case TBoxIcon::Warning:
+            return MB_ICONWARNING;
+        case TBoxIcon::Error:
+            return MB_ICONERROR;
+        case TBoxIcon::None:
+            break;
     }
     return 0;
 }
 
 UINT ButtonsFlag(TBoxButtons buttons) {
     switch (buttons) {
-        case TBoxButtons::OkCancel: return MB_OKCANCEL;
-        case TBoxButtons::YesNo: return MB_YESNO;
-        case TBoxButtons::YesNoCancel: return MB_YESNOCANCEL;
-        case TBoxButtons::Ok: break;
+        case TBoxButtons::OkCancel:
+            return MB_OKCANCEL;
+        case TBoxButtons::YesNo:
+            return MB_YESNO;
+        case TBoxButtons::YesNoCancel:
+            return MB_YESNOCANCEL;
+        case TBoxButtons::Ok:
+            break;
     }
     return MB_OK;
 }
 
 TBoxAnswer AnswerOf(int result) {
     switch (result) {
-        case IDYES: return TBoxAnswer::Yes;
-        case IDNO: return TBoxAnswer::No;
-        case IDCANCEL: return TBoxAnswer::Cancel;
-        default: return TBoxAnswer::Ok;
+        case IDYES:
+            return TBoxAnswer::Yes;
+        case IDNO:
+            return TBoxAnswer::No;
+        case IDCANCEL:
+            return TBoxAnswer::Cancel;
+        default:
+            return TBoxAnswer::Ok;
     }
 }
 
 TBoxIcon DialogIcon(TDialogType type) {
     switch (type) {
-        case TDialogType::Warning: return TBoxIcon::Warning;
-        case TDialogType::Error: return TBoxIcon::Error;
-        case TDialogType::Information: return TBoxIcon::Information;
-        case TDialogType::Confirmation: break;
+        case TDialogType::Warning:
+            return TBoxIcon::Warning;
+        case TDialogType::Error:
+            return TBoxIcon::Error;
+        case TDialogType::Information:
+            return TBoxIcon::Information;
+        case TDialogType::Confirmation:
+            break;
     }
     return TBoxIcon::Question;
 }
@@ -72,7 +89,8 @@ std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save, H
     std::wstring folder = Widen(dialog.InitialFolder);
     std::vector<wchar_t> file(32768, L'\0');
     std::wstring initial = Widen(dialog.InitialFileName);
-    std::copy(initial.begin(), initial.begin() + std::min(initial.size(), file.size() - 1), file.begin());
+    std::copy(initial.begin(), initial.begin() + std::min(initial.size(), file.size() - 1),
+              file.begin());
 
     OPENFILENAMEW chooser{};
     chooser.lStructSize = sizeof(chooser);
@@ -111,16 +129,21 @@ TBoxAnswer TWin32UserInterface::ShowMessageBox(const TMessageBox& box) {
     if (box.TopMost) flags |= MB_TOPMOST;
     if (box.Foreground) flags |= MB_SETFOREGROUND;
     std::wstring caption = box.Caption ? Widen(*box.Caption) : std::wstring();
-    HWND owner = box.OwnedByDesktop ? ::GetDesktopWindow() : box.OwnedByActiveWindow ? ::GetActiveWindow() : nullptr;
-    return AnswerOf(::MessageBoxW(owner, Widen(box.Text).c_str(), box.Caption ? caption.c_str() : nullptr, flags));
+    HWND owner = box.OwnedByDesktop        ? ::GetDesktopWindow()
+                 : box.OwnedByActiveWindow ? ::GetActiveWindow()
+                                           : nullptr;
+    return AnswerOf(::MessageBoxW(owner, Widen(box.Text).c_str(),
+                                  box.Caption ? caption.c_str() : nullptr, flags));
 }
 
-TBoxAnswer TWin32UserInterface::ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) {
+TBoxAnswer TWin32UserInterface::ShowMessageDialog(TDialogType type, const std::string& text,
+                                                  TBoxButtons buttons) {
     UINT flags = IconFlag(DialogIcon(type)) | ButtonsFlag(buttons);
     HWND active = ::GetActiveWindow();
     HWND owner = active ? active : FApplicationWindow;
     if (!owner) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
-    return AnswerOf(::MessageBoxW(owner, Widen(text).c_str(), Widen(DialogCaption(type)).c_str(), flags));
+    return AnswerOf(
+        ::MessageBoxW(owner, Widen(text).c_str(), Widen(DialogCaption(type)).c_str(), flags));
 }
 
 void TWin32UserInterface::SetApplicationTitle(const std::string& title) {
@@ -133,8 +156,10 @@ void TWin32UserInterface::SetBusyCursor(bool busy) {
     FBusy = busy;
     // Work that shows the wait cursor handles no messages, so no WM_SETCURSOR puts the class
     // cursor back before the work ends.
-    if (busy) FCursorBeforeBusy = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    else ::SetCursor(FCursorBeforeBusy ? FCursorBeforeBusy : ::LoadCursorW(nullptr, IDC_ARROW));
+    if (busy)
+        FCursorBeforeBusy = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    else
+        ::SetCursor(FCursorBeforeBusy ? FCursorBeforeBusy : ::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void TWin32UserInterface::ProcessMessages() { ProcessPendingMessages(); }

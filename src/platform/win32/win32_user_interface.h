@@ -14,7 +14,8 @@ public:
     void SetApplicationWindow(HWND window) { FApplicationWindow = window; }
 
     TBoxAnswer ShowMessageBox(const TMessageBox& box) override;
-    TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text, TBoxButtons buttons) override;
+    TBoxAnswer ShowMessageDialog(TDialogType type, const std::string& text,
+                                 TBoxButtons buttons) override;
     std::optional<std::string> ShowOpenDialog(const TFileDialog& dialog) override;
     std::optional<std::string> ShowSaveDialog(const TFileDialog& dialog) override;
     void SetApplicationTitle(const std::string& title) override;

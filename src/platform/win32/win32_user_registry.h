@@ -10,7 +10,8 @@ public:
     std::optional<std::string> ReadString(const std::string& key, const std::string& name) override;
     std::optional<TPlatformError> WriteString(const std::string& key, const std::string& name,
                                               const std::string& value) override;
-    std::optional<TPlatformError> DeleteValue(const std::string& key, const std::string& name) override;
+    std::optional<TPlatformError> DeleteValue(const std::string& key,
+                                              const std::string& name) override;
 };
 
 }  // namespace wyndrel::win32

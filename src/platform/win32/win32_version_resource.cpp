@@ -13,7 +13,8 @@ namespace {
 template <typename Function>
 Function Export(HMODULE library, const char* name) {
     // Through a generic function pointer: the platform hands out FARPROC for every export.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(library, name)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(library, name)));
 }
 
 }  // namespace
@@ -29,7 +30,8 @@ bool TWin32VersionResource::LoadVersionFunctions() {
     return true;
 }
 
-std::optional<std::vector<std::uint8_t>> TWin32VersionResource::ReadVersionResource(const std::string& fileName) {
+std::optional<std::vector<std::uint8_t>> TWin32VersionResource::ReadVersionResource(
+    const std::string& fileName) {
     if (!LoadVersionFunctions()) return std::nullopt;
     const std::wstring wide = Widen(fileName);
     DWORD ignored = 0;

@@ -9,7 +9,8 @@ namespace wyndrel::win32 {
 
 class TWin32VersionResource : public IVersionResource {
 public:
-    [[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadVersionResource(const std::string& fileName) override;
+    [[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadVersionResource(
+        const std::string& fileName) override;
     std::string LastErrorText() override;
 
 private:

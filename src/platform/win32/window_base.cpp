@@ -17,7 +17,8 @@ TWindowBase::~TWindowBase() {
     }
 }
 
-void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRUSH background, HICON smallIcon) {
+void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRUSH background,
+                                      HICON smallIcon) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
@@ -30,24 +31,26 @@ void TWindowBase::RegisterWindowClass(const wchar_t* className, HICON icon, HBRU
     windowClass.hIcon = icon;
     windowClass.hIconSm = smallIcon ? smallIcon : icon;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = background ? background : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hbrBackground =
+        background ? background : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
     if (!::RegisterClassExW(&windowClass))
         ThrowLastError("RegisterClassExW(" + Narrow(className) + ")");
 }
 
 HWND TWindowBase::CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style,
-                                  DWORD exStyle, int left, int top, int width, int height, HWND parent,
-                                  HMENU menu) {
-    return ::CreateWindowExW(exStyle, className, title.c_str(), style, left, top, width, height, parent, menu,
-                             ::GetModuleHandleW(nullptr), this);
+                                  DWORD exStyle, int left, int top, int width, int height,
+                                  HWND parent, HMENU menu) {
+    return ::CreateWindowExW(exStyle, className, title.c_str(), style, left, top, width, height,
+                             parent, menu, ::GetModuleHandleW(nullptr), this);
 }
 
 LRESULT TWindowBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(FHandle, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TWindowBase::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TWindowBase::StaticWindowProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<TWindowBase*>(create->lpCreateParams);
@@ -71,25 +74,25 @@ LRESULT CALLBACK TWindowBase::StaticWindowProc(HWND window, UINT message, WPARAM
 
 LRESULT TWindowBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        return OnCreate() ? 0 : -1;
-    case WM_CLOSE:
-        OnClose();
-        return 0;
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    case WM_TIMER:
-        OnTimer(static_cast<UINT_PTR>(wParam));
-        return 0;
-    case WM_SIZE:
-        OnSize(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    default:
-        return OnMessage(message, wParam, lParam);
+        case WM_CREATE:
+            return OnCreate() ? 0 : -1;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_TIMER:
+            OnTimer(static_cast<UINT_PTR>(wParam));
+            return 0;
+        case WM_SIZE:
+            OnSize(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        default:
+            return OnMessage(message, wParam, lParam);
     }
 }
 

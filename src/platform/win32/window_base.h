@@ -24,13 +24,14 @@ public:
     // Registers the class once per process; later calls with the same name do nothing.
     // Throws std::runtime_error with the platform's reason when the class cannot be registered.
     // Without a small icon the platform shrinks `icon` for the title bar and the taskbar.
-    static void RegisterWindowClass(const wchar_t* className, HICON icon = nullptr, HBRUSH background = nullptr,
-                                    HICON smallIcon = nullptr);
+    static void RegisterWindowClass(const wchar_t* className, HICON icon = nullptr,
+                                    HBRUSH background = nullptr, HICON smallIcon = nullptr);
 
 protected:
     // Creates the window; `this` is attached before WM_NCCREATE is handled.
-    HWND CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle,
-                         int left, int top, int width, int height, HWND parent = nullptr, HMENU menu = nullptr);
+    HWND CreateOwnWindow(const wchar_t* className, const std::wstring& title, DWORD style,
+                         DWORD exStyle, int left, int top, int width, int height,
+                         HWND parent = nullptr, HMENU menu = nullptr);
 
     // False, or an exception, makes CreateWindowExW fail (WM_CREATE returns -1).
     virtual bool OnCreate() { return true; }
@@ -45,7 +46,8 @@ protected:
     IUserInterface* UserInterface() const noexcept { return FUserInterface; }
 
 private:
-    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND FHandle = nullptr;

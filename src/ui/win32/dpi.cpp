@@ -33,7 +33,8 @@ int WindowDpi(HWND window) {
 }
 
 SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
-    static const auto adjustForDpi = User32Function<TAdjustWindowRectExForDpi>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        User32Function<TAdjustWindowRectExForDpi>("AdjustWindowRectExForDpi");
     RECT rect{0, 0, clientWidth, clientHeight};
     if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);

@@ -23,8 +23,10 @@ HFONT TFontCache::Get(const TFontSpec& font, int dpi) {
     const std::wstring face = wyndrel::win32::Widen(FontFaceName(font.Face));
     std::wcsncpy(description.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     HFONT created = ::CreateFontIndirectW(&description);
-    if (!created) created = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    else FFonts.emplace(key, wyndrel::win32::TUniqueGdiObject(created));
+    if (!created)
+        created = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    else
+        FFonts.emplace(key, wyndrel::win32::TUniqueGdiObject(created));
     return created;
 }
 

@@ -28,19 +28,23 @@ void TFormBinder::CreateControls(HWND window) {
     for (const TControlSpec& spec : FForm.Controls) {
         const TControlClass controlClass = ControlClass(spec);
         const Rect scaled = ScaleToDpi(spec.Bounds, FDpi);
-        HWND control = ::CreateWindowExW(controlClass.ExStyle, controlClass.ClassName.c_str(),
-                                         wyndrel::win32::Widen(spec.Caption).c_str(), controlClass.Style, scaled.Left,
-                                         scaled.Top, scaled.Width(), scaled.Height(), window,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
-                                         ::GetModuleHandleW(nullptr), nullptr);
+        HWND control =
+            ::CreateWindowExW(controlClass.ExStyle, controlClass.ClassName.c_str(),
+                              wyndrel::win32::Widen(spec.Caption).c_str(), controlClass.Style,
+                              scaled.Left, scaled.Top, scaled.Width(), scaled.Height(), window,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
+                              ::GetModuleHandleW(nullptr), nullptr);
         if (!control) wyndrel::win32::ThrowLastError("CreateWindowExW(" + spec.Name + ")");
         FControls[spec.Id] = control;
         FBounds[spec.Id] = spec.Bounds;
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(spec.Font, FDpi)), FALSE);
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(spec.Font, FDpi)),
+                       FALSE);
         if (spec.Kind == TControlKind::ListView) SetUpListView(control, spec, FDpi);
-        if (spec.Kind == TControlKind::UpDown) SetUpUpDown(control, Control(spec.UpDown.Buddy), spec.UpDown);
+        if (spec.Kind == TControlKind::UpDown)
+            SetUpUpDown(control, Control(spec.UpDown.Buddy), spec.UpDown);
         if (spec.Has(Checked)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
-        if (spec.MaxLength > 0) ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.MaxLength), 0);
+        if (spec.MaxLength > 0)
+            ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.MaxLength), 0);
         FBehaviours.Attach(spec, control);
         FTooltips.Add(control, spec.Hint);
     }
@@ -53,7 +57,8 @@ void TFormBinder::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     for (const auto& [id, control] : FControls) {
         Place(id);
         if (Spec(id)->Kind == TControlKind::ListView) RescaleListColumns(control, oldDpi, FDpi);
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FFonts.Get(Spec(id)->Font, FDpi)), TRUE);
+        ::SendMessageW(control, WM_SETFONT,
+                       reinterpret_cast<WPARAM>(FFonts.Get(Spec(id)->Font, FDpi)), TRUE);
     }
     FTooltips.Rescale(FDpi);
     ResizeWindow(reinterpret_cast<const RECT*>(lParam));
@@ -78,15 +83,18 @@ std::optional<int> TFormBinder::IdOf(HWND control) const {
 
 Rect TFormBinder::LogicalBounds(int id) const {
     auto found = FBounds.find(id);
-    if (found == FBounds.end()) throw std::out_of_range("the form has no control " + std::to_string(id));
+    if (found == FBounds.end())
+        throw std::out_of_range("the form has no control " + std::to_string(id));
     return found->second;
 }
 
 void TFormBinder::SetLogicalBounds(int id, const Rect& bounds) {
     LogicalBounds(id);  // only controls of the form
     FBounds[id] = bounds;
-    if (id == FormId) ResizeWindow(nullptr);
-    else Place(id);
+    if (id == FormId)
+        ResizeWindow(nullptr);
+    else
+        Place(id);
 }
 
 void TFormBinder::Place(int id) {
@@ -100,9 +108,10 @@ void TFormBinder::ResizeWindow(const RECT* suggested) {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(FWindow, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(FWindow, GWL_EXSTYLE));
     SIZE outer = OuterSizeForClient(client.Width(), client.Height(), style, exStyle, FDpi);
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0u : static_cast<UINT>(SWP_NOMOVE));
-    ::SetWindowPos(FWindow, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0, outer.cx,
-                   outer.cy, flags);
+    const UINT flags =
+        SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0u : static_cast<UINT>(SWP_NOMOVE));
+    ::SetWindowPos(FWindow, nullptr, suggested ? suggested->left : 0,
+                   suggested ? suggested->top : 0, outer.cx, outer.cy, flags);
     // Where the frame is not drawn at the window's DPI (older systems, Wine), the client
     // area comes out different: correct by what is measured.
     RECT actual{};
@@ -110,7 +119,8 @@ void TFormBinder::ResizeWindow(const RECT* suggested) {
     if (actual.right == client.Width() && actual.bottom == client.Height()) return;
     outer.cx += client.Width() - actual.right;
     outer.cy += client.Height() - actual.bottom;
-    ::SetWindowPos(FWindow, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    ::SetWindowPos(FWindow, nullptr, 0, 0, outer.cx, outer.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 std::optional<TControlEvent> TFormBinder::TranslateNotify(const NMHDR& header) const {
@@ -130,7 +140,8 @@ void TFormBinder::OnClientResized(int width, int height) {
 std::optional<TControlEvent> TFormBinder::Translate(WPARAM wParam, LPARAM lParam) const {
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
-    if (lParam == 0) return TControlEvent{id, TControlEventKind::Click};  // a menu or an accelerator
+    if (lParam == 0)
+        return TControlEvent{id, TControlEventKind::Click};  // a menu or an accelerator
     const TControlSpec* spec = Spec(id);
     if (!spec) return std::nullopt;
     switch (spec->Kind) {

@@ -21,7 +21,9 @@ public:
 
     // Where numeric boxes and file-drop controls report (see TControlBehaviours); set before
     // CreateControls by a window whose table has such controls.
-    void Connect(IView& view, IFormEvents* events, IUserInterface* ui) { FBehaviours.Connect(view, events, ui); }
+    void Connect(IView& view, IFormEvents* events, IUserInterface* ui) {
+        FBehaviours.Connect(view, events, ui);
+    }
 
     // Creates the controls on `window` in table order (the tab order), with their fonts and
     // hints, at the window's DPI, and sizes the window to the form's client size.

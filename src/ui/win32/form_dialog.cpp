@@ -18,13 +18,15 @@ TFormDialog::TFormDialog(TFormSpec form, IUserInterface& ui)
 
 ITimer& TFormDialog::Timer(int id) {
     auto& timer = FTimers[id];
-    if (!timer) timer = std::make_unique<wyndrel::win32::TWin32Timer>(Handle(), static_cast<UINT_PTR>(id));
+    if (!timer)
+        timer = std::make_unique<wyndrel::win32::TWin32Timer>(Handle(), static_cast<UINT_PTR>(id));
     return *timer;
 }
 
 DWORD TFormDialog::Style() const {
     const DWORD style = TDialogBase::Style();
-    return FBinder.Form().Resizable ? (style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME : style;
+    return FBinder.Form().Resizable ? (style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME
+                                    : style;
 }
 
 const TFormDialog* TFormDialog::FromWindow(HWND window) {
@@ -58,7 +60,8 @@ void TFormDialog::OnCommand(int id, int notifyCode, HWND control) {
 void TFormDialog::PressFlagged(TControlFlag flag, int platformId) {
     const TControlSpec* button = FBinder.Form().FindFlagged(flag);
     if (button && FEvents) {
-        if (::IsWindowEnabled(FBinder.Control(button->Id))) FEvents->OnControl({button->Id, TControlEventKind::Click});
+        if (::IsWindowEnabled(FBinder.Control(button->Id)))
+            FEvents->OnControl({button->Id, TControlEventKind::Click});
     } else if (platformId == IDCANCEL) {
         EndModal(IDCANCEL);  // a form without a cancel button still closes on Esc
     }
@@ -76,7 +79,8 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             FBinder.OnDpiChanged(wParam, lParam);
             return true;
         case WM_CTLCOLORSTATIC: {
-            HBRUSH pane = FPaneBrush.For(Handle(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+            HBRUSH pane = FPaneBrush.For(Handle(), reinterpret_cast<HWND>(lParam),
+                                         reinterpret_cast<HDC>(wParam));
             result = reinterpret_cast<LRESULT>(pane);
             return pane != nullptr;
         }
@@ -91,7 +95,9 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             FPaneBrush.PaintPane(Handle(), reinterpret_cast<HDC>(wParam));
             return true;
         case WM_THEMECHANGED:
-        case WM_SYSCOLORCHANGE: FPaneBrush.Reset(); return false;
+        case WM_SYSCOLORCHANGE:
+            FPaneBrush.Reset();
+            return false;
         case WM_SIZE:
             FPaneBrush.Reset();
             if (!FControlsCreated || wParam == SIZE_MINIMIZED) return false;
@@ -102,7 +108,8 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             // Signed screen coordinates: a monitor left of or above the primary one is negative.
             POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             ::ScreenToClient(Handle(), &at);
-            const Point clientPoint{::MulDiv(at.x, BaseDpi, FBinder.Dpi()), ::MulDiv(at.y, BaseDpi, FBinder.Dpi())};
+            const Point clientPoint{::MulDiv(at.x, BaseDpi, FBinder.Dpi()),
+                                    ::MulDiv(at.y, BaseDpi, FBinder.Dpi())};
             return FEvents && FEvents->OnMouseWheel(clientPoint, GET_WHEEL_DELTA_WPARAM(wParam));
         }
         case WM_CONTEXTMENU: {
@@ -118,7 +125,8 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
                 // A non-zero result keeps the up-down where it is.
                 const auto& change = *reinterpret_cast<const NMUPDOWN*>(lParam);
                 const int id = static_cast<int>(header.idFrom);
-                result = FEvents->OnUpDownChanging(id, change.iPos, change.iPos + change.iDelta) ? 0 : 1;
+                result =
+                    FEvents->OnUpDownChanging(id, change.iPos, change.iPos + change.iDelta) ? 0 : 1;
                 return true;
             }
             auto event = FBinder.TranslateNotify(header);
@@ -126,7 +134,8 @@ bool TFormDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             FEvents->OnControl(*event);
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -138,7 +147,8 @@ void TFormDialog::CenterOnOwner() {
     RECT self{};
     ::GetWindowRect(Handle(), &self);
     const Rect centred = CentreOn(wyndrel::win32::ToRect(self), wyndrel::win32::ToRect(area));
-    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), nullptr, centred.Left, centred.Top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace wyndrel::ui::win32

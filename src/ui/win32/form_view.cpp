@@ -28,12 +28,15 @@ bool TWin32FormView::IsKind(int id, TControlKind kind) const {
     return spec && spec->Kind == kind;
 }
 
-void TWin32FormView::SetText(int id, const std::string& text) { ::SetWindowTextW(Handle(id), Widen(text).c_str()); }
+void TWin32FormView::SetText(int id, const std::string& text) {
+    ::SetWindowTextW(Handle(id), Widen(text).c_str());
+}
 
 std::string TWin32FormView::Text(int id) const {
     HWND window = Handle(id);
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return Narrow(text);
 }
 
@@ -45,11 +48,15 @@ bool TWin32FormView::Checked(int id) const {
     return ::SendMessageW(Handle(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TWin32FormView::SetEnabled(int id, bool enabled) { ::EnableWindow(Handle(id), enabled ? TRUE : FALSE); }
+void TWin32FormView::SetEnabled(int id, bool enabled) {
+    ::EnableWindow(Handle(id), enabled ? TRUE : FALSE);
+}
 
 bool TWin32FormView::Enabled(int id) const { return ::IsWindowEnabled(Handle(id)) != FALSE; }
 
-void TWin32FormView::SetVisible(int id, bool visible) { ::ShowWindow(Handle(id), visible ? SW_SHOW : SW_HIDE); }
+void TWin32FormView::SetVisible(int id, bool visible) {
+    ::ShowWindow(Handle(id), visible ? SW_SHOW : SW_HIDE);
+}
 
 bool TWin32FormView::Visible(int id) const {
     // The control's own state: IsWindowVisible would also say false for a shown control of
@@ -69,7 +76,8 @@ void TWin32FormView::SetItems(int id, const std::vector<std::string>& items) {
     ::SendMessageW(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) {
         std::wstring text = Widen(item);
-        ::SendMessageW(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(text.c_str()));
     }
 }
 
@@ -78,7 +86,8 @@ std::vector<std::string> TWin32FormView::Items(int id) const {
     if (IsTabControl(id)) return TabCaptions(control);
     if (IsListView(id)) {
         std::vector<std::string> captions;
-        for (const auto& row : ListRows(control)) captions.push_back(row.empty() ? std::string() : row.front());
+        for (const auto& row : ListRows(control))
+            captions.push_back(row.empty() ? std::string() : row.front());
         return captions;
     }
     const bool combo = IsComboBox(id);
@@ -87,7 +96,8 @@ std::vector<std::string> TWin32FormView::Items(int id) const {
     for (LRESULT i = 0; i < count; ++i) {
         LRESULT length = ::SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
         std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        ::SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        ::SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                       reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
         items.push_back(Narrow(text));
     }
@@ -100,20 +110,24 @@ void TWin32FormView::SetSelection(int id, int index) {
         ::SendMessageW(Handle(id), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
         return;
     }
-    ::SendMessageW(Handle(id), IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(Handle(id), IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL,
+                   static_cast<WPARAM>(index), 0);
 }
 
 int TWin32FormView::Selection(int id) const {
     if (IsListView(id)) return ListSelection(Handle(id));
     if (IsTabControl(id)) return static_cast<int>(::SendMessageW(Handle(id), TCM_GETCURSEL, 0, 0));
-    return static_cast<int>(::SendMessageW(Handle(id), IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+    return static_cast<int>(
+        ::SendMessageW(Handle(id), IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
 void TWin32FormView::SetRows(int id, const std::vector<std::vector<std::string>>& rows) {
     SetListRows(Handle(id), rows);
 }
 
-std::vector<std::vector<std::string>> TWin32FormView::Rows(int id) const { return ListRows(Handle(id)); }
+std::vector<std::vector<std::string>> TWin32FormView::Rows(int id) const {
+    return ListRows(Handle(id));
+}
 
 void TWin32FormView::SetColumnWidth(int id, int column, int width) {
     SetListColumnWidth(Handle(id), column, width, FBinder.Dpi());
@@ -157,7 +171,8 @@ int TWin32FormView::Position(int id) const {
 }
 
 int TWin32FormView::CaptionWidth(int id) const {
-    return ControlTextWidth(Handle(id), FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id), FBinder.Dpi());
+    return ControlTextWidth(Handle(id), FBinder.Spec(id) ? FBinder.Spec(id)->Caption : Text(id),
+                            FBinder.Dpi());
 }
 
 void TWin32FormView::SetFocus(int id) {

@@ -5,7 +5,8 @@
 
 namespace wyndrel::ui::win32 {
 
-std::optional<std::string> TInputBoxDialog::InputQuery(const std::string& caption, const std::string& prompt,
+std::optional<std::string> TInputBoxDialog::InputQuery(const std::string& caption,
+                                                       const std::string& prompt,
                                                        const std::string& text) {
     TFormDialog dialog(InputBoxForm(caption, prompt), FUi);
     TInputBoxPresenter presenter(dialog.View(), text);

@@ -23,8 +23,8 @@ std::wstring CellText(HWND list, int row, int column) {
         item.iSubItem = column;
         item.pszText = text.data();
         item.cchTextMax = static_cast<int>(size);
-        const auto length = static_cast<std::size_t>(
-            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        const auto length = static_cast<std::size_t>(::SendMessageW(
+            list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < size) return text.substr(0, length);
     }
 }
@@ -56,8 +56,8 @@ void SetListRows(HWND list, const std::vector<std::vector<std::string>>& rows) {
             item.iItem = static_cast<int>(row);
             item.iSubItem = static_cast<int>(column);
             item.pszText = text.data();
-            ::SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, column == 0 ? 0 : row,
-                           reinterpret_cast<LPARAM>(&item));
+            ::SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW,
+                           column == 0 ? 0 : row, reinterpret_cast<LPARAM>(&item));
         }
     }
     ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -75,11 +75,13 @@ std::vector<std::vector<std::string>> ListRows(HWND list) {
 }
 
 void SetListColumnWidth(HWND list, int column, int width, int dpi) {
-    ::SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(ScaleToDpi(width, dpi), 0));
+    ::SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                   MAKELPARAM(ScaleToDpi(width, dpi), 0));
 }
 
 int ListColumnWidth(HWND list, int column, int dpi) {
-    const int pixels = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    const int pixels =
+        static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
     return ::MulDiv(pixels, BaseDpi, dpi);
 }
 
@@ -89,17 +91,20 @@ void RescaleListColumns(HWND list, int oldDpi, int newDpi) {
 }
 
 int ListSelection(HWND list) {
-    return static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(
+        ::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void SetListSelection(HWND list, int row) {
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     // Row -1 addresses every row: clear them all first, then select the one asked for.
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&item));
     if (row < 0) return;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace wyndrel::ui::win32

@@ -22,7 +22,8 @@ TNumEdit& TNumEditControl::Model() {
 
 std::string TNumEditControl::WindowText() const {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(Handle())) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
     return wyndrel::win32::Narrow(text);
 }
 
@@ -42,7 +43,8 @@ bool TNumEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             // In a dialog the dialog manager takes Enter for the default button before any
             // character is made of it: the owner hears of it here, and the key goes on.
             const auto* pending = reinterpret_cast<const MSG*>(lParam);
-            if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) FModel.KeyPress(U'\r');
+            if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
+                FModel.KeyPress(U'\r');
             return false;
         }
         case WM_KILLFOCUS:
@@ -62,7 +64,8 @@ bool TNumEditControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             if (!error.empty()) throw EConvertError(error);
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -85,19 +88,24 @@ void TNumEditControl::Recreate() {
     ::GetWindowRect(old, &bounds);
     HWND parent = ::GetParent(old);
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
-    HWND fresh = ::CreateWindowExW(static_cast<DWORD>(::GetWindowLongPtrW(old, GWL_EXSTYLE)), L"EDIT",
-                                   wyndrel::win32::Widen(text).c_str(), style | AlignmentStyle(FModel.Alignment()),
-                                   bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                                   parent, reinterpret_cast<HMENU>(::GetWindowLongPtrW(old, GWLP_ID)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
+    HWND fresh = ::CreateWindowExW(
+        static_cast<DWORD>(::GetWindowLongPtrW(old, GWL_EXSTYLE)), L"EDIT",
+        wyndrel::win32::Widen(text).c_str(), style | AlignmentStyle(FModel.Alignment()),
+        bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(::GetWindowLongPtrW(old, GWLP_ID)), ::GetModuleHandleW(nullptr),
+        nullptr);
     if (!fresh) wyndrel::win32::ThrowLastError("CreateWindowExW");
-    ::SendMessageW(fresh, WM_SETFONT, static_cast<WPARAM>(::SendMessageW(old, WM_GETFONT, 0, 0)), FALSE);
-    ::SendMessageW(fresh, EM_LIMITTEXT, static_cast<WPARAM>(::SendMessageW(old, EM_GETLIMITTEXT, 0, 0)), 0);
-    ::SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // same tab order
+    ::SendMessageW(fresh, WM_SETFONT, static_cast<WPARAM>(::SendMessageW(old, WM_GETFONT, 0, 0)),
+                   FALSE);
+    ::SendMessageW(fresh, EM_LIMITTEXT,
+                   static_cast<WPARAM>(::SendMessageW(old, EM_GETLIMITTEXT, 0, 0)), 0);
+    ::SetWindowPos(fresh, old, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // same tab order
     const bool focused = ::GetFocus() == old;
     Attach(fresh);
     if (OnRecreated) OnRecreated(old, fresh);
-    if (focused) ::SetFocus(fresh);  // before the old window goes, so the focus never falls to the parent
+    if (focused)
+        ::SetFocus(fresh);  // before the old window goes, so the focus never falls to the parent
     ::DestroyWindow(old);
 }
 

@@ -24,13 +24,15 @@ void AppendItems(HMENU menu, const std::vector<TMenuItem>& items) {
     UINT position = 0;
     for (const TMenuItem& item : items) {
         if (!item.Visible) continue;  // platform menus have no hidden entries
-        std::wstring caption = wyndrel::win32::Widen(item.Literal ? LiteralCaption(item.Caption) : item.Caption);
+        std::wstring caption =
+            wyndrel::win32::Widen(item.Literal ? LiteralCaption(item.Caption) : item.Caption);
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
         info.fType = item.Separator ? MFT_SEPARATOR : MFT_STRING;
         if (item.ColumnBreak) info.fType |= MFT_MENUBREAK;
-        info.fState = (item.Enabled ? MFS_ENABLED : MFS_DISABLED) | (item.Checked ? MFS_CHECKED : MFS_UNCHECKED);
+        info.fState = (item.Enabled ? MFS_ENABLED : MFS_DISABLED) |
+                      (item.Checked ? MFS_CHECKED : MFS_UNCHECKED);
         info.wID = static_cast<UINT>(item.Id);
         info.dwItemData = static_cast<ULONG_PTR>(static_cast<LONG_PTR>(item.Tag));
         if (!item.Separator) {
@@ -66,7 +68,8 @@ std::optional<int> TrackPopup(HWND owner, const TMenuModel& model, Point screenP
     ::SetForegroundWindow(owner);
     const UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_TOPALIGN |
                        (model.AlignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
-    BOOL chosen = ::TrackPopupMenuEx(menu.Get(), flags, screenPoint.X, screenPoint.Y, owner, nullptr);
+    BOOL chosen =
+        ::TrackPopupMenuEx(menu.Get(), flags, screenPoint.X, screenPoint.Y, owner, nullptr);
     ::PostMessageW(owner, WM_NULL, 0, 0);
     if (chosen == 0) return std::nullopt;
     return static_cast<int>(chosen);

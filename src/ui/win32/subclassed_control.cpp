@@ -8,14 +8,17 @@ namespace {
 constexpr UINT_PTR SubclassId = 1;
 }
 
-TSubclassedControl::TSubclassedControl(HWND control, IUserInterface* ui) : FUserInterface(ui) { Attach(control); }
+TSubclassedControl::TSubclassedControl(HWND control, IUserInterface* ui) : FUserInterface(ui) {
+    Attach(control);
+}
 
 TSubclassedControl::~TSubclassedControl() { Detach(); }
 
 void TSubclassedControl::Attach(HWND control) {
     Detach();
     FHandle = control;
-    ::SetWindowSubclass(control, &TSubclassedControl::Proc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(control, &TSubclassedControl::Proc, SubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TSubclassedControl::Detach() {
@@ -27,8 +30,8 @@ LRESULT TSubclassedControl::CallDefault(UINT message, WPARAM wParam, LPARAM lPar
     return ::DefSubclassProc(FHandle, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TSubclassedControl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR self) {
+LRESULT CALLBACK TSubclassedControl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
     auto* control = reinterpret_cast<TSubclassedControl*>(self);
     if (message == WM_NCDESTROY) {
         // The last message of the window: the subclass goes with it.

@@ -30,8 +30,8 @@ protected:
     IUserInterface* UserInterface() const noexcept { return FUserInterface; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR self);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR self);
     void Detach();
 
     HWND FHandle = nullptr;

@@ -32,7 +32,8 @@ std::vector<std::string> TabCaptions(HWND tab) {
 }
 
 void SetUpUpDown(HWND upDown, HWND buddy, const TUpDownSpec& spec) {
-    ::SendMessageW(upDown, UDM_SETRANGE32, static_cast<WPARAM>(spec.Min), static_cast<LPARAM>(spec.Max));
+    ::SendMessageW(upDown, UDM_SETRANGE32, static_cast<WPARAM>(spec.Min),
+                   static_cast<LPARAM>(spec.Max));
     UDACCEL step{0, static_cast<UINT>(spec.Step)};
     ::SendMessageW(upDown, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
     // The buddy keeps its own text until the position is first set.

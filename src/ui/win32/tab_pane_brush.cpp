@@ -36,7 +36,8 @@ void TTabPaneBrush::TakePicture(HWND tab) {
     FPicture = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
     HGDIOBJ previous = ::SelectObject(memory, FPicture);
     FTaking = true;
-    ::SendMessageW(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_ERASEBKGND | PRF_CLIENT);
+    ::SendMessageW(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                   PRF_ERASEBKGND | PRF_CLIENT);
     FTaking = false;
     ::SelectObject(memory, previous);
     ::DeleteDC(memory);
@@ -69,7 +70,8 @@ void TTabPaneBrush::PaintPane(HWND dialog, HDC dc) {
     ::MapWindowPoints(tab, dialog, &at, 1);
     HDC memory = ::CreateCompatibleDC(dc);
     HGDIOBJ previous = ::SelectObject(memory, FPicture);
-    ::BitBlt(dc, at.x, at.y, pane.right - pane.left, pane.bottom - pane.top, memory, pane.left, pane.top, SRCCOPY);
+    ::BitBlt(dc, at.x, at.y, pane.right - pane.left, pane.bottom - pane.top, memory, pane.left,
+             pane.top, SRCCOPY);
     ::SelectObject(memory, previous);
     ::DeleteDC(memory);
 }

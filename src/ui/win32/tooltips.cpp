@@ -16,8 +16,9 @@ constexpr int MaxHintWidth = 600;
 void TTooltips::Create(HWND form, int dpi) {
     if (FTooltip) return;
     FForm = form;
-    FTooltip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
+    FTooltip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
                                  ::GetModuleHandleW(nullptr), nullptr);
     if (!FTooltip) return;  // hints are a help, not a reason to fail the window
     ::SendMessageW(FTooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(HintDisplayMs, 0));

@@ -16,7 +16,8 @@ BOOL CALLBACK CollectForm(HWND window, LPARAM context) {
     auto& found = *reinterpret_cast<TFoundForms*>(context);
     return found.Fault.Guard([&] {
         if (const TFormDialog* dialog = TFormDialog::FromWindow(window))
-            found.Forms.push_back({dialog->Binder().Form().Name, WindowId{reinterpret_cast<std::uintptr_t>(window)}});
+            found.Forms.push_back(
+                {dialog->Binder().Form().Name, WindowId{reinterpret_cast<std::uintptr_t>(window)}});
         return true;
     });
 }

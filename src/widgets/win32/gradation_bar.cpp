@@ -14,7 +14,8 @@ namespace {
 
 // A set high byte names a system colour by its index in the low byte.
 COLORREF ToColorRef(widgets::TColor color) {
-    return (color & 0xFF000000u) ? ::GetSysColor(static_cast<int>(color & 0xFF)) : static_cast<COLORREF>(color);
+    return (color & 0xFF000000u) ? ::GetSysColor(static_cast<int>(color & 0xFF))
+                                 : static_cast<COLORREF>(color);
 }
 
 widgets::TShiftState KeysToShift(WPARAM keys) {
@@ -30,7 +31,8 @@ widgets::TShiftState KeysToShift(WPARAM keys) {
 
 }  // namespace
 
-TGradationBar::TGradationBar(widgets::TSKGradationG& model, HWND parent, ui::win32::TTooltips* hints)
+TGradationBar::TGradationBar(widgets::TSKGradationG& model, HWND parent,
+                             ui::win32::TTooltips* hints)
     : FModel(model), FParent(parent), FHints(hints), FDpi(ui::win32::WindowDpi(parent)) {
     FModel.OnInvalidate = [this] { Invalidate(); };
     Invalidate();
@@ -93,11 +95,13 @@ void TGradationBar::FollowPointer(POINT point) {
 
 bool TGradationBar::OnButton(UINT message, WPARAM keys, POINT point) {
     using widgets::TMouseButton;
-    const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    const bool down =
+        message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
     if (down ? !Contains(point) : !FPressed) return false;
-    const TMouseButton button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? TMouseButton::mbLeft
-                                : (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) ? TMouseButton::mbRight
-                                                                                         : TMouseButton::mbMiddle;
+    const TMouseButton button =
+        (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? TMouseButton::mbLeft
+        : (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) ? TMouseButton::mbRight
+                                                                 : TMouseButton::mbMiddle;
     const RECT bounds = Bounds();
     const int x = Unscale(point.x - bounds.left);
     const int y = Unscale(point.y - bounds.top);
@@ -115,34 +119,38 @@ bool TGradationBar::OnButton(UINT message, WPARAM keys, POINT point) {
 
 bool TGradationBar::OnParentMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = ::BeginPaint(FParent, &paint);
-        Paint(dc);
-        ::EndPaint(FParent, &paint);
-        return true;
-    }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return true;
-    case WM_MOUSEMOVE:
-        FollowPointer(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return false;
-    case WM_MOUSELEAVE:
-        FollowPointer(POINT{-1, -1});
-        return false;
-    case WM_CAPTURECHANGED:
-        FPressed = false;
-        return false;
-    case WM_DPICHANGED:
-        FDpi = static_cast<int>(LOWORD(wParam));
-        Invalidate();
-        return false;
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
-        return OnButton(message, wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    default:
-        return false;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = ::BeginPaint(FParent, &paint);
+            Paint(dc);
+            ::EndPaint(FParent, &paint);
+            return true;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return true;
+        case WM_MOUSEMOVE:
+            FollowPointer(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return false;
+        case WM_MOUSELEAVE:
+            FollowPointer(POINT{-1, -1});
+            return false;
+        case WM_CAPTURECHANGED:
+            FPressed = false;
+            return false;
+        case WM_DPICHANGED:
+            FDpi = static_cast<int>(LOWORD(wParam));
+            Invalidate();
+            return false;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            return OnButton(message, wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        default:
+            return false;
     }
 }
 

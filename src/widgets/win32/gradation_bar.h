@@ -12,7 +12,8 @@ class TGradationBar {
 public:
     // The bar draws `model` on `parent` at the parent's DPI and repaints when it changes;
     // its hint shows in `hints` (the parent's tooltips) over the bar while it is visible.
-    TGradationBar(widgets::TSKGradationG& model, HWND parent, ui::win32::TTooltips* hints = nullptr);
+    TGradationBar(widgets::TSKGradationG& model, HWND parent,
+                  ui::win32::TTooltips* hints = nullptr);
     ~TGradationBar();
     TGradationBar(const TGradationBar&) = delete;
     TGradationBar& operator=(const TGradationBar&) = delete;

@@ -24,8 +24,8 @@ public:
     void ShellOpen(const std::string& file) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
     bool OnMessage(UINT message, LRESULT& result);
     void OnMouseMove();
     void OnPaint();

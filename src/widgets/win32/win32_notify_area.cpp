@@ -71,7 +71,9 @@ bool TWin32NotifyArea::Notify(DWORD action, const widgets::TNotifyIconData& icon
 
 bool TWin32NotifyArea::Add(const widgets::TNotifyIconData& icon) { return Notify(NIM_ADD, icon); }
 
-bool TWin32NotifyArea::Modify(const widgets::TNotifyIconData& icon) { return Notify(NIM_MODIFY, icon); }
+bool TWin32NotifyArea::Modify(const widgets::TNotifyIconData& icon) {
+    return Notify(NIM_MODIFY, icon);
+}
 
 bool TWin32NotifyArea::Delete(int iconId) {
     if (!FWindow || !FWindow->Handle()) return false;

@@ -42,9 +42,10 @@ public:
 
     WindowId AddTopLevel(const std::string& className, const Rect& bounds) {
         RegisterOnce(Widen(className), false);
-        HWND window = ::CreateWindowExW(0, Widen(className).c_str(), L"contract", WS_OVERLAPPEDWINDOW, bounds.Left,
-                                        bounds.Top, bounds.Width(), bounds.Height(), nullptr, nullptr,
-                                        ::GetModuleHandleW(nullptr), nullptr);
+        HWND window =
+            ::CreateWindowExW(0, Widen(className).c_str(), L"contract", WS_OVERLAPPEDWINDOW,
+                              bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), nullptr,
+                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
         FWindows.push_back(window);
         return ToWindowId(window);
     }
@@ -52,7 +53,8 @@ public:
         RegisterOnce(Widen(className), false);
         return ToWindowId(CreateChild(parent, className, text, 0));
     }
-    WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text, int caret) {
+    WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text,
+                            int caret) {
         RegisterOnce(Widen(className), true);
         HWND edit = CreateChild(parent, className, text, ES_MULTILINE);
         ::SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(caret), caret);
@@ -62,9 +64,11 @@ public:
     void Minimise(WindowId window) { ::ShowWindow(ToHwnd(window), SW_MINIMIZE); }
 
 private:
-    HWND CreateChild(WindowId parent, const std::string& className, const std::string& text, DWORD style) {
-        return ::CreateWindowExW(0, Widen(className).c_str(), Widen(text).c_str(), WS_CHILD | style, 0, 0, 100, 20,
-                                 ToHwnd(parent), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND CreateChild(WindowId parent, const std::string& className, const std::string& text,
+                     DWORD style) {
+        return ::CreateWindowExW(0, Widen(className).c_str(), Widen(text).c_str(), WS_CHILD | style,
+                                 0, 0, 100, 20, ToHwnd(parent), nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
     }
 
     win32::TWin32Desktop FDesktop;
@@ -99,7 +103,8 @@ TEST(Win32DesktopDpiScope, GeometryCallsLeaveTheThreadsDpiAwarenessAsTheyFoundIt
     ASSERT_FALSE(equal(aware, DPI_AWARENESS_CONTEXT_UNAWARE));
     TWin32DesktopWorld world;
     WindowId window = world.AddTopLevel("WyndrelContractA", {10, 10, 300, 200});
-    ASSERT_TRUE(world.Desktop().SetWindowPos(window, TInsertAfter::Top, 20, 20, 300, 200, TPlacementFlags::ShowWindow));
+    ASSERT_TRUE(world.Desktop().SetWindowPos(window, TInsertAfter::Top, 20, 20, 300, 200,
+                                             TPlacementFlags::ShowWindow));
     world.Desktop().WindowRect(window);
     world.Desktop().NormalPosition(window);
     world.Desktop().Monitors();

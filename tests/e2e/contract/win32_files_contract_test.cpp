@@ -19,7 +19,9 @@ public:
         if (readOnly) ::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY);
     }
     // A read-only file left by a failed check would outlive the folder's removal.
-    ~TWin32FilesWorld() { ::SetFileAttributesW(FFolder.File(L"kept.qdl").c_str(), FILE_ATTRIBUTE_NORMAL); }
+    ~TWin32FilesWorld() {
+        ::SetFileAttributesW(FFolder.File(L"kept.qdl").c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 
 private:
     e2e::TTempFolder FFolder;

@@ -22,15 +22,18 @@ public:
     }
     IProcesses& Processes() { return FTracking; }
     std::string ReadyProgram() { return win32::Narrow(e2e::ProgramFolder() + L"Quillon.exe"); }
-    std::string MissingProgram() { return win32::Narrow(e2e::ProgramFolder() + L"no-such-program.exe"); }
+    std::string MissingProgram() {
+        return win32::Narrow(e2e::ProgramFolder() + L"no-such-program.exe");
+    }
 
 private:
     // Notes every started process so the world can end it.
     class TTracking : public win32::TWin32Processes {
     public:
         explicit TTracking(std::vector<DWORD>& started) : FStarted(started) {}
-        std::optional<TStartedProcess> StartProcess(const std::string& application, const std::string& commandLine,
-                                                    const std::optional<TStartPlacement>& placement) override {
+        std::optional<TStartedProcess> StartProcess(
+            const std::string& application, const std::string& commandLine,
+            const std::optional<TStartPlacement>& placement) override {
             auto process = TWin32Processes::StartProcess(application, commandLine, placement);
             if (process) FStarted.push_back(process->Id.Value);
             return process;

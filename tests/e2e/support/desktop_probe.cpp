@@ -69,9 +69,13 @@ std::wstring WindowText(HWND window) {
     return std::wstring(text, static_cast<size_t>(length));
 }
 
-std::wstring EditorPath(HWND editor) { return WindowText(::FindWindowExW(editor, nullptr, L"TEdit", nullptr)); }
+std::wstring EditorPath(HWND editor) {
+    return WindowText(::FindWindowExW(editor, nullptr, L"TEdit", nullptr));
+}
 
-HWND EditorTextControl(HWND editor) { return ::FindWindowExW(editor, nullptr, L"TEditor", nullptr); }
+HWND EditorTextControl(HWND editor) {
+    return ::FindWindowExW(editor, nullptr, L"TEditor", nullptr);
+}
 
 DWORD EditorCaret(HWND editor) {
     DWORD start = 0;

@@ -19,9 +19,9 @@ std::vector<HWND> TopLevelWindowsOfClass(const std::wstring& className);
 HWND TooltipOf(HWND window);
 
 std::wstring WindowText(HWND window);
-std::wstring EditorPath(HWND editor);    // the TEdit child's text
-HWND EditorTextControl(HWND editor);     // the TEditor child
-DWORD EditorCaret(HWND editor);          // EM_GETSEL start of the TEditor child
+std::wstring EditorPath(HWND editor);  // the TEdit child's text
+HWND EditorTextControl(HWND editor);   // the TEditor child
+DWORD EditorCaret(HWND editor);        // EM_GETSEL start of the TEditor child
 RECT WindowRectangle(HWND window);
 
 // The editor window whose TEdit child shows `path` (exactly), waiting up to `timeoutMs`.
@@ -30,7 +30,8 @@ HWND WaitForEditorShowing(const std::wstring& path, unsigned timeoutMs = 10000);
 
 // The first shown top-level window of `className` that belongs to `process`, waiting up to
 // `timeoutMs`; null when none came.
-HWND WaitForWindowOfProcess(HANDLE process, const std::wstring& className, unsigned timeoutMs = 10000);
+HWND WaitForWindowOfProcess(HANDLE process, const std::wstring& className,
+                            unsigned timeoutMs = 10000);
 
 // A dialog or message box (class "#32770") with this caption, waiting up to `timeoutMs`.
 HWND WaitForDialog(const std::wstring& caption, unsigned timeoutMs = 10000);

@@ -19,7 +19,8 @@ std::wstring EnvironmentBlock(const std::vector<std::pair<std::wstring, std::wst
     for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
         std::wstring text(entry);
         size_t equals = text.find(L'=', 1);
-        if (equals != std::wstring::npos) variables[text.substr(0, equals)] = text.substr(equals + 1);
+        if (equals != std::wstring::npos)
+            variables[text.substr(0, equals)] = text.substr(equals + 1);
     }
     ::FreeEnvironmentStringsW(block);
     for (const auto& [name, value] : extra) variables[name] = value;
@@ -37,10 +38,11 @@ int KillChildrenBeingWaitedFor(HANDLE parent) {
     int killed = 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
+         more = ::Process32NextW(snapshot.Get(), &entry)) {
         if (entry.th32ParentProcessID != parentId) continue;
-        wyndrel::win32::TUniqueHandle child(
-            ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+        wyndrel::win32::TUniqueHandle child(::OpenProcess(
+            PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
         if (child && ::GetPriorityClass(child.Get()) == HIGH_PRIORITY_CLASS)
             killed += ::TerminateProcess(child.Get(), 9) ? 1 : 0;
     }
@@ -54,12 +56,15 @@ bool KillStartedChild(HANDLE parent, int ordinal) {
     std::map<std::pair<ULONGLONG, DWORD>, DWORD> byCreation;  // creation time, then id
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
+         more = ::Process32NextW(snapshot.Get(), &entry)) {
         if (entry.th32ParentProcessID != parentId) continue;
-        wyndrel::win32::TUniqueHandle child(::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+        wyndrel::win32::TUniqueHandle child(
+            ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
         FILETIME created, ended, kernel, user;
         if (!child || !::GetProcessTimes(child.Get(), &created, &ended, &kernel, &user)) continue;
-        const ULONGLONG time = static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
+        const ULONGLONG time =
+            static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
         byCreation[{time, entry.th32ProcessID}] = entry.th32ProcessID;
     }
     if (ordinal < 0 || static_cast<size_t>(ordinal) >= byCreation.size()) return false;
@@ -97,8 +102,9 @@ HANDLE TProcessGuard::Start(const std::wstring& commandLine, const TStartOptions
     std::wstring environment = EnvironmentBlock(options.Environment);
     std::wstring mutableLine = commandLine;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                          environment.data(), options.WorkingFolder.empty() ? nullptr : options.WorkingFolder.c_str(),
+    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE,
+                          CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                          options.WorkingFolder.empty() ? nullptr : options.WorkingFolder.c_str(),
                           &startup, &info))
         return nullptr;
     ::CloseHandle(info.hThread);
@@ -112,7 +118,8 @@ HANDLE TProcessGuard::StartEditor(const std::wstring& arguments, const TStartOpt
     return Start(line, options);
 }
 
-HWND TProcessGuard::OpenEditor(const std::wstring& path, const TStartOptions& options, unsigned timeoutMs) {
+HWND TProcessGuard::OpenEditor(const std::wstring& path, const TStartOptions& options,
+                               unsigned timeoutMs) {
     if (!StartEditor(L"\"" + path + L"\"", options)) return nullptr;
     return WaitForEditorShowing(path, timeoutMs);
 }
@@ -131,8 +138,8 @@ int TProcessGuard::RunWyndrel(const std::wstring& arguments, unsigned timeoutMs)
 void TProcessGuard::Adopt(HWND window) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
-    HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                   processId);
+    HANDLE process = ::OpenProcess(
+        PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (process) FProcesses.emplace_back(process);
 }
 

@@ -18,7 +18,7 @@ struct TStartOptions {
     bool HasPlacement = false;
     int Left = 0, Top = 0, Width = 0, Height = 0;
     std::vector<std::pair<std::wstring, std::wstring>> Environment;  // added to this process's
-    std::wstring WorkingFolder;                                       // empty: this process's
+    std::wstring WorkingFolder;                                      // empty: this process's
 };
 
 // Ends every process it started, also when a test fails.
@@ -46,7 +46,8 @@ public:
     HANDLE StartEditor(const std::wstring& arguments, const TStartOptions& options = {});
     // Starts Quillon.exe on `path` (quoted on the command line) and waits up to `timeoutMs`
     // for its main window showing that path; null when none came.
-    HWND OpenEditor(const std::wstring& path, const TStartOptions& options = {}, unsigned timeoutMs = 10000);
+    HWND OpenEditor(const std::wstring& path, const TStartOptions& options = {},
+                    unsigned timeoutMs = 10000);
     // Starts wyndrel.exe with `arguments` and returns at once: its process handle, or null.
     HANDLE StartWyndrel(const std::wstring& arguments, const TStartOptions& options = {});
     // Runs wyndrel.exe with `arguments` and waits up to `timeoutMs`: its exit code, or -1

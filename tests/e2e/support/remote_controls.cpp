@@ -32,7 +32,8 @@ std::wstring CellText(HWND list, const TRemoteMemory& memory, int row, int colum
     item.iSubItem = column;
     item.pszText = remote->Text;
     item.cchTextMax = TextCapacity;
-    if (!::WriteProcessMemory(memory.Process, &remote->Item, &item, sizeof(item), nullptr)) return L"?";
+    if (!::WriteProcessMemory(memory.Process, &remote->Item, &item, sizeof(item), nullptr))
+        return L"?";
     const auto length = ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                                        reinterpret_cast<LPARAM>(&remote->Item));
     std::wstring text(static_cast<size_t>(length), L'\0');
@@ -47,10 +48,12 @@ std::wstring CellText(HWND list, const TRemoteMemory& memory, int row, int colum
 std::vector<std::vector<std::wstring>> RemoteListRows(HWND list) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(list, &processId);
-    TRemoteMemory memory{::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId),
-                         nullptr};
+    TRemoteMemory memory{
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId),
+        nullptr};
     if (!memory.Process) return {};
-    memory.Address = ::VirtualAllocEx(memory.Process, nullptr, sizeof(TRemoteCell), MEM_COMMIT, PAGE_READWRITE);
+    memory.Address =
+        ::VirtualAllocEx(memory.Process, nullptr, sizeof(TRemoteCell), MEM_COMMIT, PAGE_READWRITE);
     if (!memory.Address) return {};
     const auto header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
     const int columns = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));

@@ -9,7 +9,8 @@ namespace e2e {
 
 HWND WaitForMainWindow(HANDLE process) {
     HWND window = WaitForWindowOfProcess(process, L"TfrmWyndrel", 20000);
-    return window && WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10000) ? window : nullptr;
+    return window && WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10000) ? window
+                                                                                          : nullptr;
 }
 
 void ClickButton(HWND mainWindow, int id) {

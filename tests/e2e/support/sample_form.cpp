@@ -5,8 +5,8 @@ namespace e2e::sample {
 
 using namespace wyndrel::ui;
 
-TControlSpec MakeControl(int id, TControlKind kind, const char* name, const char* caption, wyndrel::Rect bounds,
-                         std::uint32_t flags, const char* hint) {
+TControlSpec MakeControl(int id, TControlKind kind, const char* name, const char* caption,
+                         wyndrel::Rect bounds, std::uint32_t flags, const char* hint) {
     TControlSpec control;
     control.Id = id;
     control.Kind = kind;
@@ -24,8 +24,8 @@ TFormSpec SampleForm() {
     form.Caption = "サンプル";
     form.ClientWidth = 240;
     form.ClientHeight = 124;
-    auto add = [&](int id, TControlKind kind, const char* name, const char* caption, wyndrel::Rect bounds,
-                   std::uint32_t flags = NoFlags, const char* hint = "") {
+    auto add = [&](int id, TControlKind kind, const char* name, const char* caption,
+                   wyndrel::Rect bounds, std::uint32_t flags = NoFlags, const char* hint = "") {
         form.Controls.push_back(MakeControl(id, kind, name, caption, bounds, flags, hint));
     };
     add(lblName, TControlKind::Label, "lblName", "名前(&N):", Bounds(8, 10, 56, 16));
@@ -36,15 +36,18 @@ TFormSpec SampleForm() {
         "ポップアップメニューを開きます。");
     add(lblEcho, TControlKind::Label, "lblEcho", "", Bounds(8, 64, 224, 16));
     add(btnOK, TControlKind::Button, "btnOK", "OK", Bounds(78, 92, 75, 25), DefaultButton);
-    add(btnCancel, TControlKind::Button, "btnCancel", "キャンセル", Bounds(158, 92, 75, 25), CancelButton);
+    add(btnCancel, TControlKind::Button, "btnCancel", "キャンセル", Bounds(158, 92, 75, 25),
+        CancelButton);
     return form;
 }
 
 TMenuModel SampleMenu(bool checked) {
     TMenuModel menu({TMenuItem::Command(pmFirst, "pmFirst", "最初(&F)", 4),
                      TMenuItem::Command(pmChecked, "pmChecked", "最前面(&T)"),
-                     TMenuItem::Command(pmDisabled, "pmDisabled", "使えません(&D)"), TMenuItem::Line("N1"),
-                     TMenuItem::Submenu(pmSub, "pmSub", "その他(&O)", {TMenuItem::Command(pmInner, "pmInner", "中(&I)")}),
+                     TMenuItem::Command(pmDisabled, "pmDisabled", "使えません(&D)"),
+                     TMenuItem::Line("N1"),
+                     TMenuItem::Submenu(pmSub, "pmSub", "その他(&O)",
+                                        {TMenuItem::Command(pmInner, "pmInner", "中(&I)")}),
                      TMenuItem::Command(pmHidden, "pmHidden", "隠れています"),
                      TMenuItem::Command(pmNextColumn, "pmNextColumn", "次の列(&C)")});
     menu.Item(pmChecked).Checked = checked;

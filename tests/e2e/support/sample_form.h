@@ -30,8 +30,9 @@ enum TSampleId : int {
 
 wyndrel::ui::TFormSpec SampleForm();
 // A row of a test's form table.
-wyndrel::ui::TControlSpec MakeControl(int id, wyndrel::ui::TControlKind kind, const char* name, const char* caption,
-                                      wyndrel::Rect bounds, std::uint32_t flags = wyndrel::ui::NoFlags,
+wyndrel::ui::TControlSpec MakeControl(int id, wyndrel::ui::TControlKind kind, const char* name,
+                                      const char* caption, wyndrel::Rect bounds,
+                                      std::uint32_t flags = wyndrel::ui::NoFlags,
                                       const char* hint = "");
 // The popup the menu button opens; its checked entry follows the check box.
 wyndrel::ui::TMenuModel SampleMenu(bool checked);
@@ -46,7 +47,8 @@ struct TSampleResult {
 // timer's first tick, and closes on OK (keeping the name) or Cancel.
 class TSamplePresenter : public wyndrel::ui::IFormEvents {
 public:
-    TSamplePresenter(wyndrel::ui::IView& view, wyndrel::ITimer& timer) : FView(view), FTimer(timer) {}
+    TSamplePresenter(wyndrel::ui::IView& view, wyndrel::ITimer& timer)
+        : FView(view), FTimer(timer) {}
     void OnShow() override;
     void OnControl(const wyndrel::ui::TControlEvent& event) override;
     void OnTimer(int timerId) override;

@@ -23,7 +23,8 @@ HWND NotifyWindowOf(HANDLE process) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, L"TNotifyWindow", nullptr));) {
+            for (HWND window = nullptr;
+                 (window = ::FindWindowExW(nullptr, window, L"TNotifyWindow", nullptr));) {
                 DWORD owner = 0;
                 ::GetWindowThreadProcessId(window, &owner);
                 if (owner == id) found = window;
@@ -38,8 +39,12 @@ HWND NotifyWindowOf(HANDLE process) {
 bool PressOnIconAndChoose(HWND notifyWindow, UINT buttonDown, const std::vector<WPARAM>& keys) {
     ::PostMessageW(notifyWindow, wyndrel::ui::TrayCallbackMessage, 2, buttonDown);
     std::vector<HWND> menus;
-    if (!WaitUntil([&] { return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() && ::IsWindowVisible(menus[0]); },
-                   10000))
+    if (!WaitUntil(
+            [&] {
+                return !(menus = TopLevelWindowsOfClass(L"#32768")).empty() &&
+                       ::IsWindowVisible(menus[0]);
+            },
+            10000))
         return false;
     for (WPARAM key : keys) ::PostMessageW(menus[0], WM_KEYDOWN, key, 1);
     return WaitUntil([] { return VisibleMenuCount() == 0; }, 10000);

@@ -6,6 +6,7 @@
 
 namespace e2e {
 
-TWin32Engine::TWin32Engine() : EditorPath(wyndrel::win32::Narrow(ProgramFolder() + L"Quillon.exe")) {}
+TWin32Engine::TWin32Engine()
+    : EditorPath(wyndrel::win32::Narrow(ProgramFolder() + L"Quillon.exe")) {}
 
 }  // namespace e2e

@@ -12,7 +12,8 @@ std::wstring TWyndrelSettings::Path() { return ProgramFolder() + L"wyndrel.ini";
 
 std::wstring StoredSetting(const wchar_t* section, const wchar_t* key, const wchar_t* missing) {
     wchar_t value[1024] = L"";
-    ::GetPrivateProfileStringW(section, key, missing, value, 1024, TWyndrelSettings::Path().c_str());
+    ::GetPrivateProfileStringW(section, key, missing, value, 1024,
+                               TWyndrelSettings::Path().c_str());
     return value;
 }
 

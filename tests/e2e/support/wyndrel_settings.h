@@ -10,7 +10,8 @@ class TWyndrelSettings {
 public:
     // `optionLines` are added to the Option section after QuilPath, which names the editor
     // double beside the test executable unless `editorPath` says otherwise.
-    explicit TWyndrelSettings(const std::string& optionLines = {}, const std::wstring& editorPath = {});
+    explicit TWyndrelSettings(const std::string& optionLines = {},
+                              const std::wstring& editorPath = {});
     ~TWyndrelSettings();
     TWyndrelSettings(const TWyndrelSettings&) = delete;
     TWyndrelSettings& operator=(const TWyndrelSettings&) = delete;
@@ -19,6 +20,7 @@ public:
 };
 
 // A value of the settings file as the platform reads it; `missing` when the key is not there.
-std::wstring StoredSetting(const wchar_t* section, const wchar_t* key, const wchar_t* missing = L"-");
+std::wstring StoredSetting(const wchar_t* section, const wchar_t* key,
+                           const wchar_t* missing = L"-");
 
 }  // namespace e2e

@@ -48,7 +48,9 @@ protected:
         Files.AddFile(IniPath, settings);
         Schedule.StartAutoSaveTimer();
     }
-    std::string Setting(const char* section, const char* key) { return Ini.ReadIniString(section, key, "-"); }
+    std::string Setting(const char* section, const char* key) {
+        return Ini.ReadIniString(section, key, "-");
+    }
 
     const std::string IniPath = "C:\\Tools\\wyndrel.ini";
     fakes::TFakeFiles Files;

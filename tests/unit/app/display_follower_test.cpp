@@ -30,7 +30,8 @@ protected:
         Timer.AdvanceTime(DisplaySettleMs);
     }
     void Move(WindowId window, Rect to) {
-        ASSERT_TRUE(Desktop.SetWindowPos(window, TInsertAfter::Top, to.Left, to.Top, to.Width(), to.Height(),
+        ASSERT_TRUE(Desktop.SetWindowPos(window, TInsertAfter::Top, to.Left, to.Top, to.Width(),
+                                         to.Height(),
                                          TPlacementFlags::NoZOrder | TPlacementFlags::NoActivate));
     }
     Rect Bounds(WindowId window) { return Desktop.Window(window).Bounds; }
@@ -43,7 +44,8 @@ protected:
     WindowId Right = Desktop.AddEditor("C:\\right.txt", {1500, 100, 2300, 900});
 };
 
-TEST_F(DisplayFollower, BringsStrandedEditorsOntoAMonitorAndPutsThemBackWhenTheConfigurationReturns) {
+TEST_F(DisplayFollower,
+       BringsStrandedEditorsOntoAMonitorAndPutsThemBackWhenTheConfigurationReturns) {
     Capture();
     const std::vector<WindowId> order = Desktop.ZOrder();
     // Undocked: the right-hand editor stands on no monitor and comes onto the laptop's work area.
@@ -73,7 +75,8 @@ TEST_F(DisplayFollower, BringsStrandedEditorsOntoAMonitorAndPutsThemBackWhenTheC
     EXPECT_EQ(Engine.CaptureEditors()->size(), 1u);
 }
 
-TEST_F(DisplayFollower, AMaximisedEditorStaysMaximisedOnTheMonitorItComesToAndOnTheOneItGoesBackTo) {
+TEST_F(DisplayFollower,
+       AMaximisedEditorStaysMaximisedOnTheMonitorItComesToAndOnTheOneItGoesBackTo) {
     const WindowId wide = Desktop.AddEditor("C:\\wide.txt", {1400, 50, 2000, 500});
     Desktop.Maximise(wide);
     Capture();
@@ -89,7 +92,7 @@ TEST_F(DisplayFollower, AMaximisedEditorStaysMaximisedOnTheMonitorItComesToAndOn
 }
 
 TEST_F(DisplayFollower, KeepsEightConfigurationsAndOnlyBringsStrandedOnesWhenSwitchedOff) {
-    Capture();  // two monitors
+    Capture();                                       // two monitors
     for (int width = 1000; width < 1008; ++width) {  // eight configurations more
         Change({{{0, 0, width, 768}, {0, 0, width, 728}}});
         Capture();

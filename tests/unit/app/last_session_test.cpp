@@ -20,14 +20,14 @@ protected:
     TLastSession& Start(const std::string& settings) {
         Files.AddFile(IniPath, "[Option]\r\n" + settings);
         Table.emplace(MainWindowCommandRule);
-        Session.emplace(TLastSessionPorts{Engine, Launcher, Files, Ui, Ini, Timer}, TLastSessionFiles{Path, Snapshot},
-                        *Table);
+        Session.emplace(TLastSessionPorts{Engine, Launcher, Files, Ui, Ini, Timer},
+                        TLastSessionFiles{Path, Snapshot}, *Table);
         return *Session;
     }
     std::string Entry(const std::string& file, int caret, Rect rect) {
-        return "File=" + file + "\r\nCurs=" + std::to_string(caret) + "\r\nRect=" + std::to_string(rect.Left) + "," +
-               std::to_string(rect.Top) + "," + std::to_string(rect.Width()) + "," + std::to_string(rect.Height()) +
-               "\r\n";
+        return "File=" + file + "\r\nCurs=" + std::to_string(caret) +
+               "\r\nRect=" + std::to_string(rect.Left) + "," + std::to_string(rect.Top) + "," +
+               std::to_string(rect.Width()) + "," + std::to_string(rect.Height()) + "\r\n";
     }
 
     const std::string IniPath = "C:\\Tools\\wyndrel.ini";
@@ -40,14 +40,16 @@ protected:
     std::optional<TLastSession> Session;
 };
 
-TEST_F(LastSession, IsWrittenOnlyWhenTheEditorsChangedSilentlyWithTheScatterPlacesAndAHeaderForNoEditor) {
+TEST_F(LastSession,
+       IsWrittenOnlyWhenTheEditorsChangedSilentlyWithTheScatterPlacesAndAHeaderForNoEditor) {
     TLastSession& session = Start("");
     EXPECT_TRUE(Timer.Enabled());
     EXPECT_EQ(Timer.Interval(), 60000u);
     WindowId a = Desktop.AddEditor("C:\\a.txt", {10, 20, 410, 320}, 3);
     WindowId b = Desktop.AddEditor("C:\\b.txt", {500, 40, 900, 640}, 7);
     session.Keep(TKeepMoment::Minute);
-    const std::string both = Header + Entry("C:\\b.txt", 7, {500, 40, 900, 640}) + Entry("C:\\a.txt", 3, {10, 20, 410, 320});
+    const std::string both = Header + Entry("C:\\b.txt", 7, {500, 40, 900, 640}) +
+                             Entry("C:\\a.txt", 3, {10, 20, 410, 320});
     EXPECT_EQ(Files.Content(Path), both);
     const int writes = Files.WriteCount();
     session.Keep(TKeepMoment::Minute);
@@ -85,8 +87,8 @@ TEST_F(LastSession, KeepsAMaximisedEditorsShowStateAlsoFromTheScatterSnapshot) {
     Desktop.Maximise(a);
     session.Keep(TKeepMoment::Minute);
     const std::string maximised = Files.Content(Path);
-    EXPECT_EQ(maximised,
-              Header + Entry("C:\\a.txt", 3, {-8, -8, 1928, 1048}) + "#Show=Maximized;Normal=10,20,400,300\r\n");
+    EXPECT_EQ(maximised, Header + Entry("C:\\a.txt", 3, {-8, -8, 1928, 1048}) +
+                             "#Show=Maximized;Normal=10,20,400,300\r\n");
     // Scattered, the window is normal at a random place; kept is the place it goes back to.
     Files.AddFile(Snapshot, maximised);
     Desktop.Restore(a);
@@ -97,7 +99,8 @@ TEST_F(LastSession, KeepsAMaximisedEditorsShowStateAlsoFromTheScatterSnapshot) {
 }
 
 TEST_F(LastSession, IsOfferedAfterARunTheUserDidNotQuitAsTheChoiceSaysForFilesNoEditorShows) {
-    const std::string two = Header + Entry("C:\\a.txt", 3, {10, 20, 410, 320}) + Entry("C:\\b.txt", 7, {500, 40, 900, 640});
+    const std::string two = Header + Entry("C:\\a.txt", 3, {10, 20, 410, 320}) +
+                            Entry("C:\\b.txt", 7, {500, 40, 900, 640});
     Files.AddFile(Path, two);
     // The first start ever, and a start after the user's quit, offer nothing; each start notes
     // itself as running.
@@ -118,7 +121,8 @@ TEST_F(LastSession, IsOfferedAfterARunTheUserDidNotQuitAsTheChoiceSaysForFilesNo
     Ui.Answer(TBoxAnswer::No);
     Session->OfferAtStart();
     ASSERT_EQ(Ui.Messages().size(), 1u);
-    EXPECT_EQ(Ui.Messages()[0].Text, "前回のセッションで開いていたQuillonのウィンドウ(2個)を復元しますか？");
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              "前回のセッションで開いていたQuillonのウィンドウ(2個)を復元しますか？");
     EXPECT_EQ(Ui.Messages()[0].DialogType, TDialogType::Confirmation);
     EXPECT_EQ(Ui.Messages()[0].Buttons, TBoxButtons::YesNo);
     EXPECT_TRUE(Processes.Starts().empty());

@@ -31,7 +31,11 @@ protected:
     int CloseRequests = 0;
     ui::TCommandTable Table = CloseCountingTable();
     std::function<void()> OnEditorList = [] {};
-    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Launcher, Table,
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional},
+                                 Ini,
+                                 Engine,
+                                 Launcher,
+                                 Table,
                                  TMainWindowHooks{[this] { OnEditorList(); }}};
 
 private:
@@ -42,7 +46,8 @@ private:
     }
 };
 
-TEST_F(LayoutCommands, SaveProposesTheLastSavedFileOrTheDatedNameInTheUsersFormatsAndWritesTheLayout) {
+TEST_F(LayoutCommands,
+       SaveProposesTheLastSavedFileOrTheDatedNameInTheUsersFormatsAndWritesTheLayout) {
     Desktop.AddEditor("C:\\a.txt", {10, 20, 110, 220}, 3);
     Ui.ChooseFile("C:\\L\\one.qdl");
     Ui.ChooseFile(std::nullopt);
@@ -59,14 +64,16 @@ TEST_F(LayoutCommands, SaveProposesTheLastSavedFileOrTheDatedNameInTheUsersForma
     const std::vector<TFileDialog> dialogs = FileDialogs();
     ASSERT_EQ(dialogs.size(), 4u);
     EXPECT_EQ(dialogs[0].Title, "デスクトップレイアウトファイルの保存");
-    EXPECT_EQ(dialogs[0].Filter, "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*");
+    EXPECT_EQ(dialogs[0].Filter,
+              "Quillonデスクトップレイアウト(*.qdl)|*.qdl|全てのファイル(*.*)|*.*");
     EXPECT_EQ(dialogs[0].DefaultExtension, "qdl");
     EXPECT_TRUE(dialogs[0].PromptBeforeOverwrite);
     EXPECT_EQ(dialogs[0].InitialFileName, "");
     EXPECT_EQ(dialogs[1].InitialFileName, "C:\\L\\one.qdl");
     EXPECT_EQ(dialogs[2].InitialFileName, "C:\\L\\one.qdl");
     EXPECT_EQ(dialogs[3].InitialFileName, "2002.12.07 13：05.qdl");
-    EXPECT_EQ(Files.Content("C:\\L\\two.qdl"), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=10,20,100,200\r\n");
+    EXPECT_EQ(Files.Content("C:\\L\\two.qdl"),
+              "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=10,20,100,200\r\n");
     EXPECT_EQ(CloseRequests, 0);
 }
 
@@ -83,7 +90,8 @@ TEST_F(LayoutCommands, SaveAndCloseShowsOneDialogAndClosesOnlyAfterAConfirmedSav
 }
 
 TEST_F(LayoutCommands, ReadRestoresTheChosenFileRemembersItAndClosesOnlyAfterARestoreThatReturned) {
-    Files.AddFile("C:\\L\\good.qdl", "[QuillonLayoutFile]\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
+    Files.AddFile("C:\\L\\good.qdl",
+                  "[QuillonLayoutFile]\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
     Files.AddFile("C:\\L\\bad.qdl", "[QuillonLayoutFile]\r\nFile=C:\\b.txt\r\nRect=x\r\n");
     Ui.ChooseFile(std::nullopt);
     Commands.ReadAndClose();  // cancelled: nothing restored, the window stays
@@ -111,14 +119,16 @@ TEST_F(LayoutCommands, ReadRestoresTheChosenFileRemembersItAndClosesOnlyAfterARe
     EXPECT_EQ(dialogs[3].InitialFileName, "C:\\L\\good.qdl");
 }
 
-TEST_F(LayoutCommands, SaveIntoAFolderRemovedAfterTheDialogShowsTheWriteErrorAndChangesNothingElse) {
+TEST_F(LayoutCommands,
+       SaveIntoAFolderRemovedAfterTheDialogShowsTheWriteErrorAndChangesNothingElse) {
     const WindowId editor = Desktop.AddEditor("C:\\a.txt", {10, 20, 110, 220}, 3);
     Ui.DuringFileDialog = [this] { Files.RemoveFolder("C:\\L"); };
     Ui.ChooseFile("C:\\L\\day.qdl");
     Commands.Save();
     ASSERT_EQ(Ui.Messages().size(), 2u);  // the save dialog, then the one box
     EXPECT_EQ(Ui.Messages()[1].Text,
-              "ファイル書込中に EInOutError クラスのエラーが発生しました。\r\nメッセージ：The system cannot find the path specified.");
+              "ファイル書込中に EInOutError クラスのエラーが発生しました。\r\nメッセージ：The "
+              "system cannot find the path specified.");
     EXPECT_EQ(Files.WriteCount(), 0);
     EXPECT_FALSE(Files.DirectoryExists("C:\\L"));
     EXPECT_EQ(Desktop.Window(editor).Bounds, (Rect{10, 20, 110, 220}));
@@ -129,7 +139,8 @@ TEST_F(LayoutCommands, SaveIntoAFolderRemovedAfterTheDialogShowsTheWriteErrorAnd
     Files.AddFolder("C:\\L");
     Ui.ChooseFile("C:\\L\\day.qdl");
     Commands.Save();
-    EXPECT_EQ(Files.Content("C:\\L\\day.qdl"), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=10,20,100,200\r\n");
+    EXPECT_EQ(Files.Content("C:\\L\\day.qdl"),
+              "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=10,20,100,200\r\n");
 }
 
 TEST_F(LayoutCommands, NoOtherCommandRunsWhileTheListIsOpenOrARestoreWaits) {
@@ -141,7 +152,8 @@ TEST_F(LayoutCommands, NoOtherCommandRunsWhileTheListIsOpenOrARestoreWaits) {
     Table.Dispatch(ids::pmSituate);
     EXPECT_TRUE(FileDialogs().empty());
 
-    Files.AddFile("C:\\L\\good.qdl", "[QuillonLayoutFile]\r\n\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
+    Files.AddFile("C:\\L\\good.qdl",
+                  "[QuillonLayoutFile]\r\n\r\nFile=C:\\b.txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
     int listOpenings = 0;
     OnEditorList = [&] { ++listOpenings; };
     Ui.OnPump([this](std::uint32_t ms) {

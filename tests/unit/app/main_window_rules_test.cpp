@@ -25,7 +25,8 @@ TEST(MainWindowShapes, StartFromEitherModeKeyAndCycleThroughTheThreeShapes) {
     EXPECT_EQ(ViewModeAtStart(0, 1), TViewMode::Horizontal);
     EXPECT_EQ(ViewModeAtStart(0, 7), TViewMode::Normal);
     EXPECT_EQ(ViewModeAtStart(4, 2), TViewMode::Vertical);
-    EXPECT_EQ(NextViewMode(NextViewMode(NextViewMode(TViewMode::Horizontal))), TViewMode::Horizontal);
+    EXPECT_EQ(NextViewMode(NextViewMode(NextViewMode(TViewMode::Horizontal))),
+              TViewMode::Horizontal);
     EXPECT_EQ(&ArrangeMainWindow(ViewModeFromNumber(9)), &ArrangeMainWindow(TViewMode::Normal));
 }
 
@@ -33,20 +34,22 @@ TEST(MainWindowShapes, KeepTheirSizesOverlapsAndCaptions) {
     const auto& normal = ArrangeMainWindow(TViewMode::Normal);
     const auto& horizontal = ArrangeMainWindow(TViewMode::Horizontal);
     const auto& vertical = ArrangeMainWindow(TViewMode::Vertical);
-    EXPECT_EQ((std::array{normal.ClientWidth, normal.ClientHeight, horizontal.ClientWidth, horizontal.ClientHeight,
-                          vertical.ClientWidth, vertical.ClientHeight}),
+    EXPECT_EQ((std::array{normal.ClientWidth, normal.ClientHeight, horizontal.ClientWidth,
+                          horizontal.ClientHeight, vertical.ClientWidth, vertical.ClientHeight}),
               (std::array{144, 96, 204, 40, 56, 181}));
     EXPECT_EQ(Button(normal, "btnSaveEnd").Bounds, (Rect{72, 72, 145, 97}));
     EXPECT_EQ(Button(normal, "btnSave").Bounds.Left, Button(normal, "btnRead").Bounds.Right - 1);
     EXPECT_EQ(Button(horizontal, "btnReadEnd").Bounds, (Rect{144, 0, 205, 21}));
-    EXPECT_EQ(Button(horizontal, "btnOption").Bounds.Top, Button(horizontal, "btnRead").Bounds.Bottom - 1);
+    EXPECT_EQ(Button(horizontal, "btnOption").Bounds.Top,
+              Button(horizontal, "btnRead").Bounds.Bottom - 1);
     EXPECT_EQ(Button(vertical, "btnRead").Bounds, (Rect{3, 18, 54, 39}));
     EXPECT_EQ(Button(vertical, "btnSaveEnd").Bounds, (Rect{3, 158, 54, 179}));
     EXPECT_EQ(std::string(vertical.Buttons[4].Name), "btnChangeView");
     EXPECT_TRUE(normal.TitleBar && horizontal.TitleBar && !vertical.TitleBar);
     EXPECT_TRUE(vertical.GradientBarVisible && !normal.GradientBarVisible);
-    EXPECT_EQ(std::string(normal.Captions[2].Caption) + horizontal.Captions[2].Caption + vertical.Captions[0].Caption +
-                  vertical.Captions[1].Caption + horizontal.Captions[1].Caption,
+    EXPECT_EQ(std::string(normal.Captions[2].Caption) + horizontal.Captions[2].Caption +
+                  vertical.Captions[0].Caption + vertical.Captions[1].Caption +
+                  horizontal.Captions[1].Caption,
               "表示切替(&V)表示(&V)&1.読終&2.保終保存.終(&2)");
 }
 
@@ -75,14 +78,14 @@ TEST(MainWindowMenu, HoldsOneSetOfEntriesHoweverOftenTheWindowIsShown) {
     fakes::TFakeWindowMenu menu;
     RefreshWindowMenu(menu, true);
     RefreshWindowMenu(menu, true);
-    EXPECT_EQ(menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000, 10000, 10001,
-                                                      10002, 10004, 0, 0xF060}));
+    EXPECT_EQ(menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000,
+                                                      10000, 10001, 10002, 10004, 0, 0xF060}));
     EXPECT_EQ(menu.Entries[6].Text, "各種設定(&O)...");
     EXPECT_EQ(menu.Entries[8].Text, "最前面(&M)");
     EXPECT_EQ(menu.Redraws, 4);
     RefreshWindowMenu(menu, false);
-    EXPECT_EQ(menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000, 10000, 10001,
-                                                      10002, 0, 0xF060}));
+    EXPECT_EQ(menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000,
+                                                      10000, 10001, 10002, 0, 0xF060}));
 }
 
 TEST(MainWindowClosing, HidesOrQuitsByCloseNoExitAndWritesItsStateAtExit) {
@@ -97,7 +100,8 @@ TEST(MainWindowClosing, HidesOrQuitsByCloseNoExitAndWritesItsStateAtExit) {
     ini.IniFileName = "C:\\w.ini";
     WriteExitState(ini, {-7, 30}, TViewMode::Vertical, true);
     EXPECT_EQ(files.Content("C:\\w.ini"),
-              "[Option]\r\nIsMostTop=False\r\nLeft=-7\r\nTop=30\r\nLastWindowMode=2\r\n[AutoSave]\r\nLastEnable=True\r\n");
+              "[Option]\r\nIsMostTop=False\r\nLeft=-7\r\nTop=30\r\nLastWindowMode=2\r\n[AutoSave]"
+              "\r\nLastEnable=True\r\n");
 }
 
 TEST(MainWindowDrop, RestoresFilesInOrderAndSkipsTheRestAfterASilentAbort) {

@@ -31,7 +31,8 @@ protected:
         Table.Add(ids::pmScatter, [this] { Ran.push_back("scatter"); });
         Table.Add(ids::WindowMenuScatter, [this] { Ran.push_back("scatter"); });
         Table.Add(ids::btnOption, [this] { Ran.push_back("options"); });
-        Table.Add(ids::cmdTrayMenu, [this] { Ran.push_back("menu at " + std::to_string(Frame.CursorPos().X)); });
+        Table.Add(ids::cmdTrayMenu,
+                  [this] { Ran.push_back("menu at " + std::to_string(Frame.CursorPos().X)); });
     }
     std::vector<TKind> TrayCalls() const {
         std::vector<TKind> kinds;
@@ -41,7 +42,12 @@ protected:
 
     std::vector<std::string> Ran;
     ui::TCommandTable OtherTable{MainWindowCommandRule};
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, Table, HelpFiles, SnapshotPath};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer},
+                     Tray,
+                     Grad,
+                     Table,
+                     HelpFiles,
+                     SnapshotPath};
     // The layout commands as the program wires them: in the window's own command table.
     fakes::TFakeProcesses Processes;
     fakes::TFakeUserInterface Ui;
@@ -51,7 +57,11 @@ protected:
     layout::TEditorPath EditorPath{"C:\\Quillon\\Quillon.exe"};
     layout::TEditorLauncher Launcher{Engine, EditorPath, Processes, Ui};
     std::function<void()> OnEditorList = [] {};
-    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional}, Ini, Engine, Launcher, Table,
+    TLayoutFileCommands Commands{TPorts{Desktop, Processes, Files, Ui, Clock, Regional},
+                                 Ini,
+                                 Engine,
+                                 Launcher,
+                                 Table,
                                  TMainWindowHooks{[this] { OnEditorList(); }}};
 };
 
@@ -62,7 +72,8 @@ TEST_F(MainWindow, IsCreatedInTheShapeAndPlaceTheSettingsNameWithItsTrayIcon) {
     EXPECT_EQ(View.Bounds(ui::FormId), (Rect{0, 0, 56, 181}));
     EXPECT_EQ(View.Bounds(ids::btnSaveEnd), (Rect{3, 158, 54, 179}));
     EXPECT_EQ(View.Text(ids::btnSaveEnd), "&2.保終");
-    EXPECT_EQ(View.Text(ui::FormId), "Wyndrel");  // the taskbar's text, though no title bar shows it
+    EXPECT_EQ(View.Text(ui::FormId),
+              "Wyndrel");  // the taskbar's text, though no title bar shows it
     EXPECT_TRUE(Grad.Visible());
     EXPECT_EQ(Grad.BoundsRect(), (Rect{2, 1, 55, 17}));
     EXPECT_EQ(Frame.Position, (Point{0, 40}));  // on no monitor: moved onto the nearest
@@ -87,8 +98,9 @@ TEST_F(MainWindow, ShowsKeepOneSetOfWindowMenuEntriesAndTheMostTopCheck) {
     Form.OnShow();
     Files.AddFile("C:\\Tools\\wyndrel.html", "");  // the manual alone brings the help entry
     Form.OnShow();
-    EXPECT_EQ(Frame.Menu.Ids(), (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000, 10000,
-                                                            10001, 10002, 10004, 0, 0xF060}));
+    EXPECT_EQ(Frame.Menu.Ids(),
+              (std::vector<std::uint32_t>{0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 11000, 10000,
+                                          10001, 10002, 10004, 0, 0xF060}));
     EXPECT_EQ(Frame.Menu.Checked, std::set<std::uint32_t>{ids::WindowMenuMostTop});
     EXPECT_EQ(Frame.BroughtForward, 2);
 
@@ -154,7 +166,8 @@ TEST_F(MainWindow, StartsWhileTheShellRefusesTheIconAndStaysReachableUntilTheIco
     Area.Refuse(true);
     Form.SetViewMode(TViewMode::Horizontal);
     Area.ClearCalls();
-    for (int tick = 0; tick < TrayRetryCount + 5; ++tick) TrayTimer.AdvanceTime(TrayRetryIntervalMs);
+    for (int tick = 0; tick < TrayRetryCount + 5; ++tick)
+        TrayTimer.AdvanceTime(TrayRetryIntervalMs);
     EXPECT_EQ(adds(), TrayRetryCount);
     EXPECT_FALSE(TrayTimer.Enabled());
     View.Show();
@@ -163,7 +176,8 @@ TEST_F(MainWindow, StartsWhileTheShellRefusesTheIconAndStaysReachableUntilTheIco
     EXPECT_EQ(Area.Icons().count(TrayIconId), 1u);
     EXPECT_TRUE(View.Visible(ui::FormId));
     Form.FormDestroy();
-    EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0), 1);  // a start without an icon is a start
+    EXPECT_EQ(Ini.ReadIniInteger("Option", "LastWindowMode", 0),
+              1);  // a start without an icon is a start
 }
 
 TEST_F(MainWindow, ClosesHidesOrQuitsAndWritesItsStateOnDestruction) {
@@ -202,7 +216,11 @@ TEST_F(MainWindow, TheSessionsEndQuitsAtOnceAndTheStateIsWrittenOnceAndNeverByAF
     EXPECT_FALSE(Ini.ReadIniBool("Option", "QuitByUser", false));  // the session's end is no quit
 
     // A creation that failed (the settings file held no window) writes nothing at its end.
-    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer}, Tray, Grad, OtherTable, HelpFiles,
+    TfrmWyndrel failed{{View, Frame, Process, Files, Ini, Timer, Commands, TrayTimer},
+                       Tray,
+                       Grad,
+                       OtherTable,
+                       HelpFiles,
                        SnapshotPath};
     Files.AddFile(IniPath, "[Option]\r\nLeft=7\r\n");
     failed.FormDestroy();
@@ -246,7 +264,8 @@ TEST_F(MainWindow, LayoutButtonsRunTheirCommandsAndTheOthersAreDisabledWhileOneR
     std::vector<bool> enabledMeanwhile;
     OnEditorList = [this, &enabledMeanwhile] {
         Ran.push_back("list");
-        for (int id : {ids::btnRead, ids::btnSave, ids::btnOption, ids::btnChangeView, ids::btnClose})
+        for (int id :
+             {ids::btnRead, ids::btnSave, ids::btnOption, ids::btnChangeView, ids::btnClose})
             enabledMeanwhile.push_back(View.Enabled(id));
         Form.OnControl({ids::btnSave});
         Form.OnControl({ids::btnSituate});
@@ -258,12 +277,15 @@ TEST_F(MainWindow, LayoutButtonsRunTheirCommandsAndTheOthersAreDisabledWhileOneR
     EXPECT_EQ(enabledMeanwhile, (std::vector<bool>{false, false, false, true, true}));
     EXPECT_TRUE(View.Enabled(ids::btnRead) && View.Enabled(ids::btnOption));
     EXPECT_EQ(std::count_if(Ui.Events().begin(), Ui.Events().end(),
-                            [](const fakes::TUiEvent& event) { return event.Kind == fakes::TUiEvent::TKind::FileDialog; }),
+                            [](const fakes::TUiEvent& event) {
+                                return event.Kind == fakes::TUiEvent::TKind::FileDialog;
+                            }),
               2);
     EXPECT_FALSE(Table.Busy());
 }
 
-TEST_F(MainWindow, KeepsTheFocusedButtonOverActivationsAndLendsItsFocusOnWhileItsCommandDisablesIt) {
+TEST_F(MainWindow,
+       KeepsTheFocusedButtonOverActivationsAndLendsItsFocusOnWhileItsCommandDisablesIt) {
     Create("");
     EXPECT_TRUE(Form.OnActivate(true));
     EXPECT_EQ(View.Focused(), ids::btnRead);
@@ -294,7 +316,8 @@ TEST_F(MainWindow, TicksDropsAndACloseThatArriveDuringARestoreAreCarriedOutAfter
     Files.AddFolder("C:\\L");
     for (const char* name : {"first", "second", "third"})
         Files.AddFile(std::string("C:\\L\\") + name + ".qdl",
-                      std::string("[QuillonLayoutFile]\r\n\r\nFile=C:\\") + name + ".txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
+                      std::string("[QuillonLayoutFile]\r\n\r\nFile=C:\\") + name +
+                          ".txt\r\nCurs=0\r\nRect=1,2,300,400\r\n");
     bool arrived = false;
     Ui.OnPump([&](std::uint32_t ms) {
         Processes.AdvanceTime(ms);

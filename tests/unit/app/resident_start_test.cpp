@@ -14,7 +14,9 @@ namespace {
 class TLoggingHost : public IResidentHost {
 public:
     explicit TLoggingHost(std::vector<std::string>& log) : FLog(log) {}
-    void CreateMainWindow(bool show) override { FLog.push_back(show ? "window shown" : "window hidden"); }
+    void CreateMainWindow(bool show) override {
+        FLog.push_back(show ? "window shown" : "window hidden");
+    }
     void RunMessageLoop() override {
         FLog.push_back("loop");
         if (OnLoop) OnLoop();
@@ -76,13 +78,16 @@ TEST_F(ResidentStart, AStartWhoseMutexWasMadeMeanwhileByAnotherStartHandsOverAsA
 }
 
 TEST_F(ResidentStart, TheFirstCopyWaitsIdleThenMakesItsWindowInRealTimeAndLivesIdle) {
-    Files.AddFile("C:\\Tools\\wyndrel.ini", "[Option]\r\nIsUseDelay=True\r\nDeleyWaitTime=250\r\nIsIconic=True\r\n");
+    Files.AddFile("C:\\Tools\\wyndrel.ini",
+                  "[Option]\r\nIsUseDelay=True\r\nDeleyWaitTime=250\r\nIsIconic=True\r\n");
     Ui.SetApplicationTitle("other");
 
     EXPECT_EQ(Run(), TResidentOutcome::Ran);
-    EXPECT_EQ(Process.Log, (std::vector<std::string>{"mutex created", "priority Idle", "sleep 250",  // sleep-ok: the fake records the delay, nothing sleeps
-                                                     "priority RealTime", "thread TimeCritical", "window hidden",
-                                                     "thread Normal", "priority Idle", "loop", "mutex released"}));
+    EXPECT_EQ(Process.Log, (std::vector<std::string>{
+                               "mutex created", "priority Idle",
+                               "sleep 250",  // sleep-ok: the fake records the delay, nothing sleeps
+                               "priority RealTime", "thread TimeCritical", "window hidden",
+                               "thread Normal", "priority Idle", "loop", "mutex released"}));
     EXPECT_EQ(Ui.ApplicationTitle(), "Wyndrel");
     EXPECT_EQ(Locale.LongMonthNames[0], "January");
     EXPECT_FALSE(Files.FileExists(Temporary));
@@ -104,12 +109,14 @@ TEST_F(ResidentStart, ASnapshotFromBeforeTheSystemStartedIsDeletedAtTheStartAndO
     Files.SetLastWriteTime(Temporary, 999);
     settings::TIniAccess ini(Files);
     ini.IniFileName = "C:\\Tools\\wyndrel.ini";
-    RunResident({Desktop, Process, Ui, Files}, ini, Locale, settings::TSettingsFolder("C:\\Tools\\", "wyndrel.ini"), host);
+    RunResident({Desktop, Process, Ui, Files}, ini, Locale,
+                settings::TSettingsFolder("C:\\Tools\\", "wyndrel.ini"), host);
     EXPECT_FALSE(presentWhileRunning);
 
     Files.AddFile(Temporary, "x");
     Files.SetLastWriteTime(Temporary, 1000);
-    RunResident({Desktop, Process, Ui, Files}, ini, Locale, settings::TSettingsFolder("C:\\Tools\\", "wyndrel.ini"), host);
+    RunResident({Desktop, Process, Ui, Files}, ini, Locale,
+                settings::TSettingsFolder("C:\\Tools\\", "wyndrel.ini"), host);
     EXPECT_TRUE(presentWhileRunning);
     EXPECT_FALSE(Files.FileExists(Temporary));
 }

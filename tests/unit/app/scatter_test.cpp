@@ -38,7 +38,8 @@ TEST(ScatterArea, IsTheVirtualDesktopLessFiveCountedFromZeroAndKeptIn16Bits) {
 }
 
 TEST_F(Scattering, MovesEveryTitledEditorIntoTheRangesWithValuesOfItsOwnAndLeavesTheRestAlone) {
-    Desktop.SetMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{1920, 0, 3200, 1024}, {1920, 0, 3200, 1024}}});
+    Desktop.SetMonitors(
+        {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{1920, 0, 3200, 1024}, {1920, 0, 3200, 1024}}});
     WindowId untitled = Desktop.AddEditor("", {5, 6, 105, 106});
     WindowId other = Desktop.AddTopLevel("Notepad", {1, 2, 3, 4});
     Desktop.SetActiveWindow(other);
@@ -108,7 +109,8 @@ TEST_F(Scattering, WarnsWithTheFullPathWhenTheSnapshotIsGoneAndDisablesTheEntry)
     Commands.pmPutInOrderClick();
     ASSERT_EQ(Ui.Messages().size(), 1u);
     EXPECT_EQ(Ui.Messages()[0].DialogType, TDialogType::Warning);
-    EXPECT_EQ(Ui.Messages()[0].Text, "C:\\Tools\\VOREZUVA.KTDK\r\nファイルを削除されたため片づけが出来ません。");
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              "C:\\Tools\\VOREZUVA.KTDK\r\nファイルを削除されたため片づけが出来ません。");
     EXPECT_EQ(Ui.Messages()[0].Buttons, TBoxButtons::Ok);
     EXPECT_FALSE(Commands.PutInOrderEnabled());
 }

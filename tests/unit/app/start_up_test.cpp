@@ -24,8 +24,8 @@ protected:
         Ui.OnPump([this](std::uint32_t ms) { Processes.AdvanceTime(ms); });
     }
     TStartUpResult Run(const std::vector<std::string>& arguments) {
-        return RunStartUp({Desktop, Processes, Files, Ui, Clock, Regional}, settings::DecideSettingsFolder(Files, Exe),
-                          arguments);
+        return RunStartUp({Desktop, Processes, Files, Ui, Clock, Regional},
+                          settings::DecideSettingsFolder(Files, Exe), arguments);
     }
     void Settings(const std::string& text) { Files.AddFile(Ini, text); }
 
@@ -64,7 +64,8 @@ TEST_F(StartingUp, EndsWithTheFatalBoxWhenNoEditorCanBeFoundAnywhere) {
     EXPECT_EQ(fatal.Caption, "致命的エラー");
     EXPECT_TRUE(fatal.TopMost);
     EXPECT_FALSE(Files.FileExists(Ini));
-    EXPECT_TRUE(Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));  // only the resident program removes it
+    EXPECT_TRUE(
+        Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));  // only the resident program removes it
 }
 
 TEST_F(StartingUp, StoresTheDiscoveredEditorPathOnlyWhenItExists) {
@@ -86,15 +87,18 @@ TEST_F(StartingUp, KeepsSettingsAndTheSnapshotInTheUsersFolderWhenTheProgramsFol
     const std::string userFolder = "C:\\Users\\Aki\\AppData\\Roaming\\Wyndrel\\";
     Files.AddFile(userFolder + "VOREZUVA.KTDK", "x");
     EXPECT_EQ(Run({"/LOAD", userFolder + "missing.qdl"}).ExitCode, TExitCode::NotDone);
-    EXPECT_EQ(Files.Content(userFolder + "wyndrel.ini"), "[Option]\r\nQuilPath=D:\\QUILLON\\QUILLON.EXE\r\n");
+    EXPECT_EQ(Files.Content(userFolder + "wyndrel.ini"),
+              "[Option]\r\nQuilPath=D:\\QUILLON\\QUILLON.EXE\r\n");
     EXPECT_FALSE(Files.FileExists(Ini));
-    EXPECT_TRUE(Files.FileExists(userFolder + "VOREZUVA.KTDK"));  // command mode leaves the snapshot
+    EXPECT_TRUE(
+        Files.FileExists(userFolder + "VOREZUVA.KTDK"));  // command mode leaves the snapshot
 }
 
 TEST_F(StartingUp, SavesToTheGivenPathAndRestoresFromABareArgument) {
     Desktop.AddEditor("C:\\a.txt", {1, 2, 101, 202}, 4);
     EXPECT_EQ(Run({"/save", "C:\\Tools\\day.qdl"}).ExitCode, TExitCode::Done);
-    EXPECT_EQ(Files.Content("C:\\Tools\\day.qdl"), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=4\r\nRect=1,2,100,200\r\n");
+    EXPECT_EQ(Files.Content("C:\\Tools\\day.qdl"),
+              "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=4\r\nRect=1,2,100,200\r\n");
     Desktop.Destroy(Desktop.ZOrder().front());
     EXPECT_EQ(Run({"C:\\Tools\\day.qdl"}).ExitCode, TExitCode::Done);
     ASSERT_EQ(Processes.Starts().size(), 1u);
@@ -147,7 +151,8 @@ TEST_F(StartingUp, WarnsAboutAnUnknownSwitchQuotingOnlyTheFirstArgument) {
     EXPECT_EQ(Run({"/SAVEALL", "C:\\x.qdl"}).ExitCode, TExitCode::InvalidCommandLine);
     ASSERT_EQ(Ui.Messages().size(), 1u);
     EXPECT_EQ(Ui.Messages()[0].DialogType, TDialogType::Warning);
-    EXPECT_EQ(Ui.Messages()[0].Text, "無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：/SAVEALL");
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              "無効なコマンドラインです。設定をご確認下さい。\r\nコマンドライン：/SAVEALL");
 }
 
 TEST_F(StartingUp, RefusesThreeArgumentsWithTheErrorBox) {
@@ -155,7 +160,8 @@ TEST_F(StartingUp, RefusesThreeArgumentsWithTheErrorBox) {
     EXPECT_EQ(Run({"a", "b", "c"}).ExitCode, TExitCode::InvalidCommandLine);
     ASSERT_EQ(Ui.Messages().size(), 1u);
     EXPECT_EQ(Ui.Messages()[0].Box.Text,
-              "そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADMEを参照下され。");
+              "そんなに大量のコマンドラインを入力されても困りまする\r\nコマンドラインの説明はREADME"
+              "を参照下され。");
     EXPECT_EQ(Ui.Messages()[0].Box.Caption, "えら～");
     EXPECT_TRUE(Files.FileExists("C:\\Tools\\VOREZUVA.KTDK"));
 }

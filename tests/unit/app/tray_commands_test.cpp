@@ -40,7 +40,8 @@ protected:
     }
     // Stand-ins for the commands that other parts of the program register.
     void RegisterOtherCommands() {
-        Table.Add(ids::pmScatter, [this] { Ran.push_back(Form.MenuShowing() ? "scatter in menu" : "scatter"); });
+        Table.Add(ids::pmScatter,
+                  [this] { Ran.push_back(Form.MenuShowing() ? "scatter in menu" : "scatter"); });
         // The tray menu opened while the dialog is open shows its entry disabled.
         Table.Add(ids::pmOption, [this] {
             RightClick();
@@ -74,10 +75,16 @@ protected:
     std::vector<std::string> Ran;
     TRecordingStarter Editors{Ran};
     TNoRestore Restore;
-    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore, TrayTimer}, Tray, Grad, Table, HelpFiles, SnapshotPath};
-    TTrayCommands Commands{{Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
-                           {HelpFiles, "C:\\Tools\\VOREZUVA.KTDK", EditorPath, LastSessionPath},
-                           Tray};
+    TfrmWyndrel Form{{View, Frame, Process, Files, Ini, Timer, Restore, TrayTimer},
+                     Tray,
+                     Grad,
+                     Table,
+                     HelpFiles,
+                     SnapshotPath};
+    TTrayCommands Commands{
+        {Form, View, Frame, Files, Ini, Ui, Timer, OpenForms, Help, Editors, WindowId{77}},
+        {HelpFiles, "C:\\Tools\\VOREZUVA.KTDK", EditorPath, LastSessionPath},
+        Tray};
 };
 
 TEST_F(TrayCommands, TheTrayMenuHoldsEveryEntryInOrderWithTheNewEditorTags) {
@@ -86,21 +93,26 @@ TEST_F(TrayCommands, TheTrayMenuHoldsEveryEntryInOrderWithTheNewEditorTags) {
     ASSERT_EQ(View.Popups().size(), 1u);
     EXPECT_EQ(View.Popups()[0].At, Frame.Cursor);
     const ui::TMenuModel& menu = LastPopup();
-    EXPECT_EQ(Captions(menu.Items), (std::vector<std::string>{"新規Quillon(&N)", "表示モード(&M)", "自動保存(&U)",
-                                                              "表示(&V)", "-", "散らかす(&/)", "お片づけ(&\\)",
-                                                              "開く(&O)", "保存(&S)", "前回のセッションを復元(&L)", "-",
-                                                              "終了(&X)"}));
-    EXPECT_EQ(Captions(menu.Items[0].Items),
-              (std::vector<std::string>{"標準(&N)", "HTML(&H)", "Perl(&P)", "INI(&I)", "BAT(&B)", "C/C++(&C)",
-                                        "Java(&J)", "VB(&V)", "HSP(&S)", "Delphi(&D)"}));
-    for (int tag = 0; tag < 10; ++tag) EXPECT_EQ(menu.Items[0].Items[static_cast<std::size_t>(tag)].Tag, tag);
-    EXPECT_EQ(Captions(menu.Items[1].Items), (std::vector<std::string>{"通常化(&N)", "水平化(&H)", "垂直化(&V)",
-                                                                       "アイコン化(&I)", "-", "最前面(&T)", "最小化(&M)"}));
+    EXPECT_EQ(
+        Captions(menu.Items),
+        (std::vector<std::string>{"新規Quillon(&N)", "表示モード(&M)", "自動保存(&U)", "表示(&V)",
+                                  "-", "散らかす(&/)", "お片づけ(&\\)", "開く(&O)", "保存(&S)",
+                                  "前回のセッションを復元(&L)", "-", "終了(&X)"}));
+    EXPECT_EQ(
+        Captions(menu.Items[0].Items),
+        (std::vector<std::string>{"標準(&N)", "HTML(&H)", "Perl(&P)", "INI(&I)", "BAT(&B)",
+                                  "C/C++(&C)", "Java(&J)", "VB(&V)", "HSP(&S)", "Delphi(&D)"}));
+    for (int tag = 0; tag < 10; ++tag)
+        EXPECT_EQ(menu.Items[0].Items[static_cast<std::size_t>(tag)].Tag, tag);
+    EXPECT_EQ(Captions(menu.Items[1].Items),
+              (std::vector<std::string>{"通常化(&N)", "水平化(&H)", "垂直化(&V)", "アイコン化(&I)",
+                                        "-", "最前面(&T)", "最小化(&M)"}));
     EXPECT_EQ(Captions(menu.Items[2].Items),
               (std::vector<std::string>{"有効にする(&E)", "間隔設定(&I)", "直ちに自動保存(&S)",
                                         "自動保存リスト編集(&L)", "自動保存設定(&O)"}));
     EXPECT_EQ(Captions(menu.Items[3].Items),
-              (std::vector<std::string>{"ウィンドウ(&W)", "各種設定(&C)", "バージョン情報(&A)", "現状表示(&S)"}));
+              (std::vector<std::string>{"ウィンドウ(&W)", "各種設定(&C)", "バージョン情報(&A)",
+                                        "現状表示(&S)"}));
 
     View.ChoosePopupEntry(ids::pmBHtml);
     RightClick();
@@ -126,7 +138,8 @@ TEST_F(TrayCommands, TheTrayMenuShowsTheWindowTimerSnapshotMostTopAndHelpStatesO
     Frame.Minimized = true;
     Files.AddFile("C:\\Tools\\VOREZUVA.KTDK", "[QuillonLayoutFile]\r\n");
     Files.AddFile("C:\\Tools\\wyndrel.html", "");  // the manual alone brings the help entry
-    Files.AddFile(LastSessionPath, "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=0\r\nRect=0,0,9,9\r\n");
+    Files.AddFile(LastSessionPath,
+                  "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=0\r\nRect=0,0,9,9\r\n");
     Timer.Start(1000);
     Form.SetMostTop(true);
     View.ChoosePopupEntry(ids::pmHelp);
@@ -172,7 +185,8 @@ TEST_F(TrayCommands, AnOpenOptionsDialogOrEditorListTakesTheClickButTheAboutWind
     RightClick();
     EXPECT_EQ(View.Popups().size(), 1u);
 
-    OpenForms.Forms = {{"frmVerInfo", WindowId{5}}, {"frmQuillonList", WindowId{6}}, {"dlgOption", WindowId{7}}};
+    OpenForms.Forms = {
+        {"frmVerInfo", WindowId{5}}, {"frmQuillonList", WindowId{6}}, {"dlgOption", WindowId{7}}};
     RightClick();
     LeftClick();
     View.Hide();
@@ -188,7 +202,8 @@ TEST_F(TrayCommands, AnOpenOptionsDialogOrEditorListTakesTheClickButTheAboutWind
     EXPECT_TRUE(View.Visible(ui::FormId));
 }
 
-TEST_F(TrayCommands, ANotificationAreaMadeAgainWhileTheWindowIsHiddenGetsTheIconBackAndItsDoubleClickShows) {
+TEST_F(TrayCommands,
+       ANotificationAreaMadeAgainWhileTheWindowIsHiddenGetsTheIconBackAndItsDoubleClickShows) {
     Create("");
     View.Show();
     Form.OnControl({ids::mpCVIcon});
@@ -215,7 +230,8 @@ TEST_F(TrayCommands, WindowEntriesToggleTheShapeMostTopVisibilityAndQuit) {
     RightClick();
     View.ChoosePopupEntry(ids::pmQuit);
     RightClick();
-    EXPECT_EQ(Ran, std::vector<std::string>{"off"});  // the entry is disabled while the dialog is open
+    EXPECT_EQ(Ran,
+              std::vector<std::string>{"off"});  // the entry is disabled while the dialog is open
     EXPECT_TRUE(LastPopup().Find(ids::pmOption)->Enabled);
     EXPECT_TRUE(Frame.QuitSent);
 }
@@ -223,8 +239,9 @@ TEST_F(TrayCommands, WindowEntriesToggleTheShapeMostTopVisibilityAndQuit) {
 TEST_F(TrayCommands, FavouritesAreBuiltFromTheSettingsAndOpenExactlyTheirPath) {
     Create("");
     LeftClick();
-    EXPECT_EQ(Captions(LastPopup().Items), (std::vector<std::string>{"お気に入りを追加する(&A)", "-",
-                                                                     "(お気に入りはありません)"}));
+    EXPECT_EQ(
+        Captions(LastPopup().Items),
+        (std::vector<std::string>{"お気に入りを追加する(&A)", "-", "(お気に入りはありません)"}));
     EXPECT_FALSE(LastPopup().Find(ids::pmF_None)->Enabled);
 
     Create("[Favorites]\r\nItemCount=3\r\nFile0=C:\\Docs\\R&D.txt\r\nFile2=C:\\Docs\\gone.txt\r\n");
@@ -233,7 +250,8 @@ TEST_F(TrayCommands, FavouritesAreBuiltFromTheSettingsAndOpenExactlyTheirPath) {
     View.ChoosePopupEntry(ids::FavoriteFirstId);
     LeftClick();
     EXPECT_EQ(Captions(LastPopup().Items),
-              (std::vector<std::string>{"お気に入りを追加する(&A)", "-", "C:\\Docs\\R&D.txt", "", "C:\\Docs\\gone.txt"}));
+              (std::vector<std::string>{"お気に入りを追加する(&A)", "-", "C:\\Docs\\R&D.txt", "",
+                                        "C:\\Docs\\gone.txt"}));
     EXPECT_TRUE(LastPopup().Items[2 + 1].Literal);
     View.ChoosePopupEntry(ids::FavoriteFirstId + 1);
     LeftClick();
@@ -241,16 +259,20 @@ TEST_F(TrayCommands, FavouritesAreBuiltFromTheSettingsAndOpenExactlyTheirPath) {
     LeftClick();
     EXPECT_EQ(Ran, std::vector<std::string>{"open C:\\Docs\\R&D.txt"});
     ASSERT_EQ(Ui.Messages().size(), 2u);
-    EXPECT_EQ(Ui.Messages()[0].Text, "お気に入りに登録されたファイル\r\n\r\nは存在しません。「設定」の「お気に入り」で存在チェックをしてください");
-    EXPECT_EQ(Ui.Messages()[1].Text, "お気に入りに登録されたファイル\r\nC:\\Docs\\gone.txt\r\nは存在しません。"
-                                     "「設定」の「お気に入り」で存在チェックをしてください");
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              "お気に入りに登録されたファイル\r\n\r\nは存在しません。「設定」の「お気に入り」で存在"
+              "チェックをしてください");
+    EXPECT_EQ(Ui.Messages()[1].Text,
+              "お気に入りに登録されたファイル\r\nC:\\Docs\\gone.txt\r\nは存在しません。"
+              "「設定」の「お気に入り」で存在チェックをしてください");
     EXPECT_EQ(Ui.Messages()[1].DialogType, TDialogType::Warning);
 
     Commands.ReplaceFavorites({});
     EXPECT_TRUE(Commands.Favorites().Model().Find(ids::pmF_None)->Visible);
 }
 
-TEST_F(TrayCommands, AFavouriteWhosePathNoFileCanHaveGoesToTheLauncherWhichRefusesItNotToTheMissingFileWarning) {
+TEST_F(TrayCommands,
+       AFavouriteWhosePathNoFileCanHaveGoesToTheLauncherWhichRefusesItNotToTheMissingFileWarning) {
     Create("[Favorites]\r\nItemCount=1\r\nFile0=C:\\Docs\\a|b.txt\r\n");
     View.ChoosePopupEntry(ids::FavoriteFirstId);
     LeftClick();
@@ -274,7 +296,9 @@ TEST_F(TrayCommands, AddingAFavouriteAsksForAFileRefusesTheSameSpellingAndStores
     Files.AddFile("C:\\Docs\\Report.TXT", "");
     Files.AddFile("C:\\Docs\\A.txt", "");
     std::vector<bool> addEnabled;
-    Ui.DuringFileDialog = [&] { addEnabled.push_back(Commands.Favorites().Model().Find(ids::pmFav_Add)->Enabled); };
+    Ui.DuringFileDialog = [&] {
+        addEnabled.push_back(Commands.Favorites().Model().Find(ids::pmFav_Add)->Enabled);
+    };
     Ui.ChooseFile(std::nullopt);
     Ui.ChooseFile("C:\\Docs\\a.txt");
     Ui.ChooseFile("C:\\docs\\report.txt");
@@ -287,19 +311,25 @@ TEST_F(TrayCommands, AddingAFavouriteAsksForAFileRefusesTheSameSpellingAndStores
     const TFileDialog& dialog = Ui.Events().front().File;
     EXPECT_EQ(dialog.Title, "お気に入りに追加するファイルを参照");
     EXPECT_EQ(dialog.Filter,
-              "ユーザー(*.txt;*.htm;*.html;*.cgi;*.pl)|*.txt;*.htm;*.html;*.cgi;*.pl|HTMLファイル(*.htm;*.html;*.asp)|"
-              "*.htm;*.html;*.asp|Perlファイル(*.html;*.htm)|*.html;*.htm|INIファイル(*.cgi;*.pl)|*.cgi;*.pl|"
-              "BATファイル(*.ini;*.inf;*.url)|*.ini;*.inf;*.url|C/C++ファイル(*.c;*.cpp;*.h)|*.c;*.cpp;*.h|"
-              "JAVAファイル(*.jav)|*.jav|VBファイル(*.frm;*.bas;*.cls)|*.frm;*.bas;*.cls|HSPファイル(*.as)|*.as|"
+              "ユーザー(*.txt;*.htm;*.html;*.cgi;*.pl)|*.txt;*.htm;*.html;*.cgi;*.pl|HTMLファイル(*"
+              ".htm;*.html;*.asp)|"
+              "*.htm;*.html;*.asp|Perlファイル(*.html;*.htm)|*.html;*.htm|INIファイル(*.cgi;*.pl)|*"
+              ".cgi;*.pl|"
+              "BATファイル(*.ini;*.inf;*.url)|*.ini;*.inf;*.url|C/"
+              "C++ファイル(*.c;*.cpp;*.h)|*.c;*.cpp;*.h|"
+              "JAVAファイル(*.jav)|*.jav|VBファイル(*.frm;*.bas;*.cls)|*.frm;*.bas;*.cls|"
+              "HSPファイル(*.as)|*.as|"
               "Delphiファイル(*.pas;*.dpr)|*.pas;*.dpr|全てのファイル(*.*)|*.*");
     EXPECT_EQ(dialog.DefaultExtension, "txt");
     EXPECT_TRUE(dialog.FileMustExist && dialog.ShortcutsAsFiles);
     EXPECT_EQ(dialog.Owner, WindowId{77});
     // The second choice is stored as C:\Docs\A.txt, which differs from the entry in case only.
-    EXPECT_EQ(Commands.Favorites().Paths(),
-              (std::vector<std::string>{"C:\\Docs\\a.txt", "C:\\Docs\\A.txt", "C:\\Docs\\Report.TXT"}));
-    EXPECT_EQ(Files.Content(IniPath), "[Favorites]\r\nItemCount=3\r\nFile0=C:\\Docs\\a.txt\r\nFile5=kept\r\n"
-                                      "File1=C:\\Docs\\A.txt\r\nFile2=C:\\Docs\\Report.TXT\r\n");
+    EXPECT_EQ(
+        Commands.Favorites().Paths(),
+        (std::vector<std::string>{"C:\\Docs\\a.txt", "C:\\Docs\\A.txt", "C:\\Docs\\Report.TXT"}));
+    EXPECT_EQ(Files.Content(IniPath),
+              "[Favorites]\r\nItemCount=3\r\nFile0=C:\\Docs\\a.txt\r\nFile5=kept\r\n"
+              "File1=C:\\Docs\\A.txt\r\nFile2=C:\\Docs\\Report.TXT\r\n");
     EXPECT_TRUE(Dialogs().empty());
     EXPECT_TRUE(Ran.empty());
 

@@ -14,7 +14,8 @@ public:
     WindowId AddChild(WindowId parent, const std::string& className, const std::string& text) {
         return FDesktop.AddChild(parent, className, text);
     }
-    WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text, int caret) {
+    WindowId AddEditControl(WindowId parent, const std::string& className, const std::string& text,
+                            int caret) {
         WindowId edit = FDesktop.AddChild(parent, className, text);
         FDesktop.Window(edit).SelectionStart = caret;
         return edit;

@@ -73,7 +73,8 @@ TEST_F(FileList, AddingAsksAtTheListsLimitAndRefusesAPathListedInAnotherCase) {
     Chosen = "C:\\Docs\\c.txt";
     autoSave.Add();
     EXPECT_EQ(autoSave.Entries().size(), 32u);
-    EXPECT_EQ(MessageTexts().back(), "多量に登録すると自動保存に時間がかかってしまいます。\r\nそれでも登録しますか？");
+    EXPECT_EQ(MessageTexts().back(),
+              "多量に登録すると自動保存に時間がかかってしまいます。\r\nそれでも登録しますか？");
     Ui.Answer(TBoxAnswer::Yes);
     autoSave.Add();
     EXPECT_EQ(autoSave.Entries().back(), "C:\\Docs\\c.txt");
@@ -109,7 +110,8 @@ TEST_F(FileList, RemoveClearAndMovesChangeTheListOnlyWhereTheyCan) {
     list.RemoveSelected();
     EXPECT_EQ(list.Entries(), (Entries{"c", "b"}));
     EXPECT_EQ(MessageTexts().back(),
-              "選択したファイル\r\na\r\nを削除してもよろしいですか?\r\nなお、リストからファイルが削除されるだけで実際のファイルは削除されません。");
+              "選択したファイル\r\na\r\nを削除してもよろしいですか?"
+              "\r\nなお、リストからファイルが削除されるだけで実際のファイルは削除されません。");
 
     list.ClearChanged();
     Ui.Answer(TBoxAnswer::No);
@@ -147,7 +149,8 @@ TEST_F(FileList, ExistenceCheckReportsMissingFilesInListOrderAndRemovesThemOnYes
     const auto texts = MessageTexts();
     ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[0],
-              "存在しないファイルは削除してもよろしいですか?\r\nなお、リストからファイルが削除されるだけで実際のファイルは削除されません。");
+              "存在しないファイルは削除してもよろしいですか?"
+              "\r\nなお、リストからファイルが削除されるだけで実際のファイルは削除されません。");
     EXPECT_EQ(texts[2], counts + "\r\n不存在リスト：" + missing);
     EXPECT_EQ(texts[4], counts + "\r\n削除リスト：" + missing);
     EXPECT_EQ(Ui.Messages()[4].DialogType, TDialogType::Information);

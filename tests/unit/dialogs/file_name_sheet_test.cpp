@@ -21,8 +21,10 @@ TEST(DefinitionHints, HoldTheHeaderAndTableTwiceAroundFourRemarks) {
     EXPECT_EQ(lines[3], "　'xx' / \"xx\"\t単引用符または二重引用符で囲まれた文字");
     EXPECT_EQ(lines[7], "");
     EXPECT_EQ(lines[8], "aaa   \t曜日を日本語の省略形（日～土）で表示する");
-    EXPECT_EQ(lines[33], "am/pm \t先行する h か hh に 12 時間形式を使い，正午以前は am を，正午以降は pm を表示する。"
-                         "大・小文字は指定のまま表示");
+    EXPECT_EQ(lines[33],
+              "am/pm \t先行する h か hh に 12 時間形式を使い，正午以前は am を，正午以降は pm "
+              "を表示する。"
+              "大・小文字は指定のまま表示");
     EXPECT_EQ(lines[40], "dddddd\th:mm:ss 形式で時刻を表示する");
     EXPECT_EQ(lines[42], "c     \tyyyy/mm/dd h:mm:ss 形式で表示する");
     EXPECT_EQ(lines[copy], "");
@@ -42,7 +44,8 @@ TEST(InsertMenu, HasTwentyNineEntriesASeparatorAndASecondColumnFromMI16) {
     EXPECT_EQ(menu.Items[24].Name, "N100");
     EXPECT_EQ(menu.Items[25].Name, "m24");
     EXPECT_EQ(menu.Items[25].Caption, "dddddd(yyyy\"年\"mm\"月\"dd\"日)");
-    for (const ui::TMenuItem& item : menu.Items) EXPECT_EQ(item.ColumnBreak, item.Name == "mI16") << item.Name;
+    for (const ui::TMenuItem& item : menu.Items)
+        EXPECT_EQ(item.ColumnBreak, item.Name == "mI16") << item.Name;
     EXPECT_EQ(menu.Items.front().Caption, "yyyy(西暦 4ケタ)");
     EXPECT_EQ(menu.Items.back().Name, "mI28");
 }
@@ -54,12 +57,14 @@ TEST(InsertMenu, EachEntryInsertsItsCaptionUpToTheFirstParenthesis) {
         inserted.push_back(InsertedText(item.Id).value());
         EXPECT_EQ(inserted.back(), CaptionBeforeParenthesis(item.Caption));
     }
-    EXPECT_EQ(inserted, (std::vector<std::string>{"yyyy", "yy",   "m",  "mm",    "mmm",  "mmmm",   "d",   "dd",
-                                                  "ddd",  "dddd", "aaa", "aaaa", "e",    "ee",     "g",   "gg",
-                                                  "h",    "hh",   "n",  "nn",    "s",    "ss",     "AM/PM", "ampm",
-                                                  "dddddd", "c",  "ddddd", "t",  "tt"}));
+    EXPECT_EQ(inserted,
+              (std::vector<std::string>{
+                  "yyyy", "yy",   "m",     "mm",   "mmm",    "mmmm", "d",     "dd", "ddd", "dddd",
+                  "aaa",  "aaaa", "e",     "ee",   "g",      "gg",   "h",     "hh", "n",   "nn",
+                  "s",    "ss",   "AM/PM", "ampm", "dddddd", "c",    "ddddd", "t",  "tt"}));
     EXPECT_EQ(InsertedText(option_ids::InsertMenuFirstItem - 1), std::nullopt);
-    EXPECT_EQ(InsertedText(option_ids::InsertMenuFirstItem + option_ids::InsertMenuItemCount), std::nullopt);
+    EXPECT_EQ(InsertedText(option_ids::InsertMenuFirstItem + option_ids::InsertMenuItemCount),
+              std::nullopt);
     EXPECT_EQ(CaptionBeforeParenthesis("no parenthesis"), "no parenthesis");
 }
 

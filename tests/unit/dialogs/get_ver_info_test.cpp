@@ -19,10 +19,11 @@ using fakes::VersionResource;
 constexpr const char* Exe = "C:\\app\\wyndrel.exe";
 
 std::vector<std::uint8_t> TwoTranslations() {
-    return VersionResource(FixedPart(0, 1),
-                           {{"041103A4", {{"FileVersion", " 1.2.3.4\t "}, {"CompanyName", "作者"}, {"Comments", ""}}},
-                            {"040904B0", {{"FileVersion", "9.9.9.9"}, {"ProductName", "Other"}}}},
-                           {{0x0411, 0x03A4}, {0x0409, 0x04B0}});
+    return VersionResource(
+        FixedPart(0, 1),
+        {{"041103A4", {{"FileVersion", " 1.2.3.4\t "}, {"CompanyName", "作者"}, {"Comments", ""}}},
+         {"040904B0", {{"FileVersion", "9.9.9.9"}, {"ProductName", "Other"}}}},
+        {{0x0411, 0x03A4}, {0x0409, 0x04B0}});
 }
 
 std::string Message(const std::function<void()>& read) {
@@ -46,7 +47,8 @@ TEST(VersionReader, ReadsTrimmedValuesOfTheFirstTranslationOnly) {
     // Present only in the second translation's table: not consulted.
     EXPECT_EQ(Message([&] { (void)info.ProductName(); }), "バージョン情報が取得できません.");
     EXPECT_EQ(Message([&] { (void)info.LegalTrademarks(); }), "バージョン情報が取得できません.");
-    EXPECT_EQ(info.GetMajorVersion() + "|" + info.GetMinorVersion() + "|" + info.GetRelease() + "|" + info.GetBuild(),
+    EXPECT_EQ(info.GetMajorVersion() + "|" + info.GetMinorVersion() + "|" + info.GetRelease() +
+                  "|" + info.GetBuild(),
               "1|2|3|4");
     // The platform compares keys without regard to case.
     auto value = QueryVersionValue(files.Files[Exe], "\\stringfileinfo\\041103a4\\FILEVERSION");
@@ -57,10 +59,12 @@ TEST(VersionReader, ReadsTrimmedValuesOfTheFirstTranslationOnly) {
 TEST(VersionReader, FailsToLoadAFileWithoutResourceOrTranslationAndForgetsTheEarlierOne) {
     fakes::TFakeVersionResource files;
     files.Files[Exe] = TwoTranslations();
-    files.Files["untranslated.dll"] = VersionResource(FixedPart(0, 2), {{"041103A4", {{"FileVersion", "1"}}}}, {});
+    files.Files["untranslated.dll"] =
+        VersionResource(FixedPart(0, 2), {{"041103A4", {{"FileVersion", "1"}}}}, {});
     TGetVerInfo info(files);
     info.SetFileName(Exe);
-    EXPECT_EQ(Message([&] { info.SetFileName("untranslated.dll"); }), "バージョン情報が取得できません.");
+    EXPECT_EQ(Message([&] { info.SetFileName("untranslated.dll"); }),
+              "バージョン情報が取得できません.");
     EXPECT_EQ(info.FileName(), "untranslated.dll");
     EXPECT_EQ(Message([&] { (void)info.FileVersion(); }), "バージョン情報が取得できません.");
     EXPECT_EQ(Message([&] { info.SetFileName("missing.dll"); }), "バージョン情報が取得できません.");
@@ -68,14 +72,17 @@ TEST(VersionReader, FailsToLoadAFileWithoutResourceOrTranslationAndForgetsTheEar
 
 TEST(VersionReader, TakesTheFlagsUnmaskedAndReportsAnUnreadableRootBlock) {
     fakes::TFakeVersionResource files;
-    files.Files["all.dll"] = VersionResource(FixedPart(1 | 2 | 8 | 32 | 0x40, 2), {}, {{0x409, 1200}});
+    files.Files["all.dll"] =
+        VersionResource(FixedPart(1 | 2 | 8 | 32 | 0x40, 2), {}, {{0x409, 1200}});
     files.Files["none.exe"] = VersionResource(FixedPart(0x10, 1), {}, {{0x409, 1200}});
     files.Files["empty.exe"] = VersionResource({}, {}, {{0x409, 1200}});
     TGetVerInfo info(files);
     info.SetFileName("all.dll");
-    EXPECT_TRUE(info.DebugBuild() && info.PreRelease() && info.PrivateBuild() && info.SpecialBuild() && info.Dll());
+    EXPECT_TRUE(info.DebugBuild() && info.PreRelease() && info.PrivateBuild() &&
+                info.SpecialBuild() && info.Dll());
     info.SetFileName("none.exe");
-    EXPECT_FALSE(info.DebugBuild() || info.PreRelease() || info.PrivateBuild() || info.SpecialBuild() || info.Dll());
+    EXPECT_FALSE(info.DebugBuild() || info.PreRelease() || info.PrivateBuild() ||
+                 info.SpecialBuild() || info.Dll());
     info.SetFileName("empty.exe");
     EXPECT_EQ(Message([&] { (void)info.DebugBuild(); }), "ルートブロックが取得できません.");
 }
@@ -95,11 +102,13 @@ TEST(VersionReader, NeverReadsOutsideACutOrCorruptedBlock) {
     const std::vector<std::uint8_t> whole = TwoTranslations();
     for (std::size_t size = 0; size < whole.size(); ++size) {
         std::span<const std::uint8_t> cut(whole.data(), size);
-        for (const char* path : {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\041103A4\\FileVersion"}) {
+        for (const char* path :
+             {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\041103A4\\FileVersion"}) {
             auto value = QueryVersionValue(cut, path);
             if (!value) continue;
             EXPECT_GE(value->Data.data(), whole.data());
-            EXPECT_LE(value->Data.data() + value->Data.size(), whole.data() + size) << path << " at " << size;
+            EXPECT_LE(value->Data.data() + value->Data.size(), whole.data() + size)
+                << path << " at " << size;
         }
     }
     std::vector<std::uint8_t> lying = whole;

@@ -35,10 +35,20 @@ protected:
     void Settings(const std::string& text) { Files.AddFile(IniPath, text); }
     std::string SettingsText() const { return Files.Content(IniPath); }
     TdlgOption& Open() {
-        TOptionPorts ports{Ini, Ui, Files, Timer, EditorPath, THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
-                           [this] { return Owner; }, [this] { return Monitors; },
-                           [this] { Log.push_back("activate"); }, [this] { Log.push_back("deactivate"); },
-                           [this] { return Found; }, Help, StartWithWindows, std::nullopt};
+        TOptionPorts ports{Ini,
+                           Ui,
+                           Files,
+                           Timer,
+                           EditorPath,
+                           THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
+                           [this] { return Owner; },
+                           [this] { return Monitors; },
+                           [this] { Log.push_back("activate"); },
+                           [this] { Log.push_back("deactivate"); },
+                           [this] { return Found; },
+                           Help,
+                           StartWithWindows,
+                           std::nullopt};
         Dialog.emplace(View, std::move(ports));
         Dialog->SaveFavorites = [this] {
             Log.push_back("save favourites");
@@ -79,14 +89,16 @@ protected:
     std::optional<TdlgOption> Dialog;
 };
 
-TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFileAndTheTitleColoursAround) {
+TEST_F(OptionDialog,
+       FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFileAndTheTitleColoursAround) {
     const ui::TFormSpec& form = OptionForm();
     EXPECT_EQ(form.Caption, "設定");
     EXPECT_EQ(form.ClientWidth, 391);
     EXPECT_EQ(form.ClientHeight, 378);
     Open();
     EXPECT_EQ(View.Control(PageCtrl).Items,
-              (std::vector<std::string>{"一般", "起動時", "保存時", "お気に入り", "自動保存1", "自動保存2"}));
+              (std::vector<std::string>{"一般", "起動時", "保存時", "お気に入り", "自動保存1",
+                                        "自動保存2"}));
     EXPECT_FALSE(View.Visible(btnHelp));
     EXPECT_TRUE(form.Find(btnHelp)->Font.Bold);
     EXPECT_TRUE(form.Find(btnOK)->Has(ui::DefaultButton));
@@ -105,7 +117,8 @@ TEST_F(OptionDialog, FrameShowsSixSheetsSizedChoicesTheHelpButtonOnlyWithItsFile
     EXPECT_TRUE(View.Visible(btnHelp));
 }
 
-TEST_F(OptionDialog, HelpOpensTheManualWithoutAHelpFileAndAsksTheHelpFileForTheTopicOfTheSheetShown) {
+TEST_F(OptionDialog,
+       HelpOpensTheManualWithoutAHelpFileAndAsksTheHelpFileForTheTopicOfTheSheetShown) {
     const std::string manual = "C:\\Tools\\wyndrel.html";
     Files.AddFile(manual, "");
     Open();
@@ -127,7 +140,8 @@ TEST_F(OptionDialog, HelpOpensTheManualWithoutAHelpFileAndAsksTheHelpFileForTheT
     Click(btnHelp);
     SelectSheet(SheetAutoSaveSettings);
     Click(btnHelp);
-    EXPECT_EQ(Help.Topics, (std::vector<std::pair<std::string, int>>{{help, 21}, {help, 24}, {help, 26}}));
+    EXPECT_EQ(Help.Topics,
+              (std::vector<std::pair<std::string, int>>{{help, 21}, {help, 24}, {help, 26}}));
     EXPECT_TRUE(Help.Shown.empty());
 }
 
@@ -151,11 +165,14 @@ TEST(OptionSheetsLayout, KeepEveryControlInsideThePageAndApartFromTheOthersButIt
                 if (&a == &b || !Overlap(a.Bounds, b.Bounds)) continue;
                 // Only a group box and the controls wholly inside it, or the check box that is the
                 // caption of a group box without one, may share pixels.
-                const auto holds = [](const ui::TControlSpec& group, const ui::TControlSpec& inner) {
+                const auto holds = [](const ui::TControlSpec& group,
+                                      const ui::TControlSpec& inner) {
                     const Rect& g = group.Bounds;
                     const bool caption = group.Caption.empty() && inner.Bounds.Top <= g.Top &&
-                                         inner.Bounds.Bottom > g.Top && Within(inner.Bounds, {g.Left, 0, g.Right, g.Bottom});
-                    return group.Kind == ui::TControlKind::GroupBox && (Within(inner.Bounds, g) || caption);
+                                         inner.Bounds.Bottom > g.Top &&
+                                         Within(inner.Bounds, {g.Left, 0, g.Right, g.Bottom});
+                    return group.Kind == ui::TControlKind::GroupBox &&
+                           (Within(inner.Bounds, g) || caption);
                 };
                 EXPECT_TRUE(holds(a, b) || holds(b, a)) << a.Name << " overlaps " << b.Name;
             }
@@ -164,13 +181,17 @@ TEST(OptionSheetsLayout, KeepEveryControlInsideThePageAndApartFromTheOthersButIt
 }
 
 TEST_F(OptionDialog, LoadsEveryControlFromItsKeyAndHoldsTheOtherSheetsValues) {
-    Settings("[Option]\r\nQuilPath=D:\\Q\\Quillon.exe\r\nCloseNoExit=True\r\nIsMostTop=NO\r\n"
-             "IsFileNameDateTime=yy-mm\r\nUseDefFileName=1\r\nLastSheet=1\r\nUserLeft=1280\r\nUserTop=-5\r\n"
-             "UserWindowMode=3\r\nStartWindowPosType=2\r\nIsIconic=True\r\nIsGetFocusOnStart=yes\r\n"
-             "IsMinimizedOnStart=False\r\nIsUseDelay=True\r\nDeleyWaitTime=2500\r\nAddFavMenuOpen=True\r\n"
-             "[Favorites]\r\nItemCount=2\r\nFile0=C:\\a.txt\r\n"
-             "[AutoSave]\r\nFileCount=1\r\nFile0=C:\\b.txt\r\nInterval=60\r\nAtAppStart=2\r\nForAllFiles=True\r\n"
-             "SaveType=True\r\n");
+    Settings(
+        "[Option]\r\nQuilPath=D:\\Q\\Quillon.exe\r\nCloseNoExit=True\r\nIsMostTop=NO\r\n"
+        "IsFileNameDateTime=yy-mm\r\nUseDefFileName=1\r\nLastSheet=1\r\nUserLeft=1280\r\nUserTop=-"
+        "5\r\n"
+        "UserWindowMode=3\r\nStartWindowPosType=2\r\nIsIconic=True\r\nIsGetFocusOnStart=yes\r\n"
+        "IsMinimizedOnStart=False\r\nIsUseDelay=True\r\nDeleyWaitTime=2500\r\nAddFavMenuOpen="
+        "True\r\n"
+        "[Favorites]\r\nItemCount=2\r\nFile0=C:\\a.txt\r\n"
+        "[AutoSave]\r\nFileCount=1\r\nFile0=C:\\b.txt\r\nInterval=60\r\nAtAppStart="
+        "2\r\nForAllFiles=True\r\n"
+        "SaveType=True\r\n");
     Open();
     EXPECT_EQ(View.Text(txtQuilPath), "D:\\Q\\Quillon.exe");
     EXPECT_TRUE(View.Checked(chkCloseNoExit));
@@ -185,7 +206,8 @@ TEST_F(OptionDialog, LoadsEveryControlFromItsKeyAndHoldsTheOtherSheetsValues) {
     EXPECT_EQ(View.Position(udTop), 0);
     EXPECT_TRUE(View.Checked(rbModeVert) && !View.Checked(rbModeLast));
     EXPECT_TRUE(View.Checked(rbPosUser) && !View.Checked(rbPosLast));
-    EXPECT_TRUE(View.Checked(chkIsIconic) && View.Checked(chkIsActivate) && !View.Checked(chkIsMinimizeOnStart));
+    EXPECT_TRUE(View.Checked(chkIsIconic) && View.Checked(chkIsActivate) &&
+                !View.Checked(chkIsMinimizeOnStart));
     EXPECT_TRUE(View.Checked(chkUseDelay) && View.Enabled(numDelay) && View.Enabled(udDelay));
     EXPECT_EQ(View.Text(numDelay), "2500");
     EXPECT_EQ(View.Position(udDelay), 2500);
@@ -205,11 +227,14 @@ TEST_F(OptionDialog, ListsAFavouritesCountBeyondAnyListOnlyUpToTheLimit) {
     const std::vector<std::string>& favorites = Dialog->Held().Favorites;
     ASSERT_EQ(favorites.size(), static_cast<std::size_t>(settings::keys::FavoritesReadLimit));
     EXPECT_EQ(favorites[1], "C:\\b.txt");
-    EXPECT_EQ(favorites.back(), "Read Error - " + std::to_string(settings::keys::FavoritesReadLimit - 1));
+    EXPECT_EQ(favorites.back(),
+              "Read Error - " + std::to_string(settings::keys::FavoritesReadLimit - 1));
 }
 
 TEST_F(OptionDialog, LoadsDefaultsFromAnEmptyFileAndTreatsUnknownChoicesAsTheFirst) {
-    Settings("[Option]\r\nUserWindowMode=7\r\nStartWindowPosType=-1\r\nLastSheet=-1\r\nDeleyWaitTime=12abc\r\n");
+    Settings(
+        "[Option]\r\nUserWindowMode=7\r\nStartWindowPosType=-1\r\nLastSheet=-1\r\nDeleyWaitTime="
+        "12abc\r\n");
     Open();
     EXPECT_EQ(View.Text(txtQuilPath), Editor);
     EXPECT_TRUE(View.Checked(chkIsMostTop));
@@ -223,14 +248,16 @@ TEST_F(OptionDialog, LoadsDefaultsFromAnEmptyFileAndTreatsUnknownChoicesAsTheFir
     EXPECT_NE(SettingsText().find("LastSheet=-1"), std::string::npos);  // nothing written
 }
 
-TEST_F(OptionDialog, ResetsALastSheetBeyondTheSheetsOrReportsThatItCannotAndKeepsTheRestAsDesigned) {
+TEST_F(OptionDialog,
+       ResetsALastSheetBeyondTheSheetsOrReportsThatItCannotAndKeepsTheRestAsDesigned) {
     Settings("[Option]\r\nLastSheet=6\r\nUserLeft=300\r\n");
     Open();
     EXPECT_EQ(View.Selection(PageCtrl), SheetGeneral);
     EXPECT_NE(SettingsText().find("LastSheet=0\r\n"), std::string::npos);
     Click(btnCancel);
 
-    Settings("[Option]\r\nLastSheet=9\r\nUserLeft=300\r\nStartWindowPosType=3\r\nCloseNoExit=True\r\n");
+    Settings(
+        "[Option]\r\nLastSheet=9\r\nUserLeft=300\r\nStartWindowPosType=3\r\nCloseNoExit=True\r\n");
     Files.FailWritesWithDiskFull(true);
     View = fakes::TFakeView(OptionForm());
     Open();
@@ -294,15 +321,19 @@ TEST_F(OptionDialog, RefusesAnEditorPathThatIsNoFileOrNoQuillonAndKeepsEveryEdit
     Open();
     View.SetChecked(chkCloseNoExit, true);
     View.SetText(numLeft, "77");
-    for (const char* path : {"C:\\none\\Quillon.exe", "C:\\Q3\\Quillon.exe", "C:\\Q2\\Quillon2.exe"}) {
+    for (const char* path :
+         {"C:\\none\\Quillon.exe", "C:\\Q3\\Quillon.exe", "C:\\Q2\\Quillon2.exe"}) {
         View.SetText(txtQuilPath, path);
         Click(btnOK);
     }
-    EXPECT_EQ(Texts(), (std::vector<std::string>{
-                           "入力されたQuillonのフルパスは無効です。\r\r入力されたパス：\rC:\\none\\Quillon.exe",
-                           "入力されたQuillonのフルパスは無効です。\r\r入力されたパス：\rC:\\Q3\\Quillon.exe",
-                           "入力されたファイル名はQuillonではないようです。\rこのソフトウェアはQuillonにしか対応していません。"
-                           "\r\r入力されたファイル名：\rC:\\Q2\\Quillon2.exe"}));
+    EXPECT_EQ(
+        Texts(),
+        (std::vector<std::string>{
+            "入力されたQuillonのフルパスは無効です。\r\r入力されたパス：\rC:\\none\\Quillon.exe",
+            "入力されたQuillonのフルパスは無効です。\r\r入力されたパス：\rC:\\Q3\\Quillon.exe",
+            "入力されたファイル名はQuillonではないようです。\rこのソフトウェアはQuillonにしか対応し"
+            "ていません。"
+            "\r\r入力されたファイル名：\rC:\\Q2\\Quillon2.exe"}));
     EXPECT_EQ(Ui.Messages()[2].DialogType, TDialogType::Warning);
     EXPECT_FALSE(View.Closed());
     EXPECT_EQ(SettingsText(), "[Option]\r\nCloseNoExit=False\r\n");
@@ -327,14 +358,18 @@ TEST_F(OptionDialog, OkWritesEveryKeyInOrderWithTheNumbersAsTheBoxesShowThem) {
     View.SetChecked(rbModeLast, false);
     View.SetChecked(rbModeHorz, true);
     Click(btnOK);
-    EXPECT_EQ(SettingsText(),
-              "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=False\r\nIsFileNameDateTime=yyyymmdd\r\n"
-              "CloseNoExit=False\r\nIsMostTop=True\r\nRestoreLastSession=1\r\nFollowDisplays=True\r\nLastSheet=1\r\nUserLeft=1280\r\n"
-              "UserTop=1234\r\n"
-              "UserWindowMode=2\r\nStartWindowPosType=3\r\nIsIconic=False\r\nIsGetFocusOnStart=False\r\n"
-              "IsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=2501\r\nAddFavMenuOpen=False\r\n"
-              "[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\nForAllFiles=False\r\n"
-              "SaveType=False\r\n");
+    EXPECT_EQ(
+        SettingsText(),
+        "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName="
+        "False\r\nIsFileNameDateTime=yyyymmdd\r\n"
+        "CloseNoExit=False\r\nIsMostTop=True\r\nRestoreLastSession=1\r\nFollowDisplays="
+        "True\r\nLastSheet=1\r\nUserLeft=1280\r\n"
+        "UserTop=1234\r\n"
+        "UserWindowMode=2\r\nStartWindowPosType=3\r\nIsIconic=False\r\nIsGetFocusOnStart=False\r\n"
+        "IsMinimizedOnStart=False\r\nIsUseDelay=False\r\nDeleyWaitTime=2501\r\nAddFavMenuOpen="
+        "False\r\n"
+        "[AutoSave]\r\nInterval=1800\r\nAtAppStart=0\r\nLastEnable=False\r\nForAllFiles=False\r\n"
+        "SaveType=False\r\n");
     EXPECT_EQ(View.Text(numTop), "1234");
 }
 
@@ -366,12 +401,17 @@ TEST_F(OptionDialog, OkRestartsTheAutoSaveTimerOnlyWhenTheIntervalChanged) {
 
 TEST_F(OptionDialog, OkWithoutEditsStoresEveryLoadedKeyBackUnchanged) {
     const std::string settings =
-        "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName=True\r\nIsFileNameDateTime=yyyy\r\n"
-        "CloseNoExit=True\r\nIsMostTop=False\r\nRestoreLastSession=2\r\nFollowDisplays=False\r\nLastSheet=1\r\nUserLeft=-40\r\n"
+        "[Option]\r\nQuilPath=C:\\Quillon\\Quillon.exe\r\nUseDefFileName="
+        "True\r\nIsFileNameDateTime=yyyy\r\n"
+        "CloseNoExit=True\r\nIsMostTop=False\r\nRestoreLastSession=2\r\nFollowDisplays="
+        "False\r\nLastSheet=1\r\nUserLeft=-40\r\n"
         "UserTop=40000\r\nUserWindowMode=1\r\n"
-        "StartWindowPosType=2\r\nIsIconic=True\r\nIsGetFocusOnStart=True\r\nIsMinimizedOnStart=True\r\n"
-        "IsUseDelay=True\r\nDeleyWaitTime=99999\r\nAddFavMenuOpen=True\r\n[Favorites]\r\nItemCount=1\r\n"
-        "File0=C:\\a.txt\r\n[AutoSave]\r\nFileCount=0\r\nInterval=86400\r\nAtAppStart=1\r\nLastEnable=True\r\n"
+        "StartWindowPosType=2\r\nIsIconic=True\r\nIsGetFocusOnStart=True\r\nIsMinimizedOnStart="
+        "True\r\n"
+        "IsUseDelay=True\r\nDeleyWaitTime=99999\r\nAddFavMenuOpen=True\r\n[Favorites]\r\nItemCount="
+        "1\r\n"
+        "File0=C:\\a.txt\r\n[AutoSave]\r\nFileCount=0\r\nInterval=86400\r\nAtAppStart="
+        "1\r\nLastEnable=True\r\n"
         "ForAllFiles=True\r\nSaveType=True\r\n";
     Settings(settings);
     Open();
@@ -380,8 +420,10 @@ TEST_F(OptionDialog, OkWithoutEditsStoresEveryLoadedKeyBackUnchanged) {
     EXPECT_EQ(SettingsText(), settings);
 }
 
-TEST_F(OptionDialog, StartingWithWindowsFollowsTheRunValueOfThisProgramAndARefusalKeepsTheDialogOpen) {
-    const std::pair<std::string, std::string> run{"Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Wyndrel"};
+TEST_F(OptionDialog,
+       StartingWithWindowsFollowsTheRunValueOfThisProgramAndARefusalKeepsTheDialogOpen) {
+    const std::pair<std::string, std::string> run{
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Wyndrel"};
     Registry.Values[run] = "\"c:\\tools\\WYNDREL.exe\"";
     Settings("[Option]\r\nRestoreLastSession=5\r\n");
     Open();
@@ -409,7 +451,9 @@ TEST_F(OptionDialog, StartingWithWindowsFollowsTheRunValueOfThisProgramAndARefus
     Registry.Refuse = true;
     Click(btnOK);
     EXPECT_FALSE(View.Closed());
-    EXPECT_EQ(Texts().back(), "Windowsの起動時に起動する設定を変更できませんでした。\r\nアクセスが拒否されました。");
+    EXPECT_EQ(
+        Texts().back(),
+        "Windowsの起動時に起動する設定を変更できませんでした。\r\nアクセスが拒否されました。");
     EXPECT_EQ(View.Selection(PageCtrl), SheetGeneral);
     EXPECT_EQ(View.Focused(), chkStartWithWindows);
     Registry.Refuse = false;
@@ -417,8 +461,10 @@ TEST_F(OptionDialog, StartingWithWindowsFollowsTheRunValueOfThisProgramAndARefus
     EXPECT_EQ(Registry.Values.at(run), "\"C:\\Tools\\wyndrel.exe\"");
 }
 
-TEST_F(OptionDialog, AnUnreadableSettingsFileShowsTheDefaultsAndOkKeepsItAndTheEditsWithTheWriteError) {
-    const std::string settings = "[Option]\r\nCloseNoExit=True\r\nDeleyWaitTime=2500\r\n[Favorites]\r\nItemCount=1\r\n";
+TEST_F(OptionDialog,
+       AnUnreadableSettingsFileShowsTheDefaultsAndOkKeepsItAndTheEditsWithTheWriteError) {
+    const std::string settings =
+        "[Option]\r\nCloseNoExit=True\r\nDeleyWaitTime=2500\r\n[Favorites]\r\nItemCount=1\r\n";
     Settings(settings);
     Files.MakeUnreadable(IniPath);
     Open();
@@ -510,7 +556,8 @@ TEST_F(OptionDialog, GeneralSheetDetectsOrBrowsesForTheEditor) {
     EXPECT_TRUE(filled.FileMustExist);
 }
 
-TEST_F(OptionDialog, StartupSheetInsertsTheMainWindowsPlaceKeepsPointsFromThePositionsAndEnablesTheDelay) {
+TEST_F(OptionDialog,
+       StartupSheetInsertsTheMainWindowsPlaceKeepsPointsFromThePositionsAndEnablesTheDelay) {
     Settings("[Option]\r\nUserLeft=5\r\nUserTop=6\r\n");
     Open();
     Owner = Rect{321, 654, 400, 700};
@@ -549,7 +596,8 @@ TEST_F(OptionDialog, WheelStepsTheUpDownOfTheNumberUnderTheMouseBySixtyWithinIts
     EXPECT_EQ(View.Position(udLeft), 32767);
 }
 
-TEST_F(OptionDialog, PlacesItselfCentredOnTheMainWindowInsideItsMonitorsWorkAreaOrSaysTheOwnerIsWrong) {
+TEST_F(OptionDialog,
+       PlacesItselfCentredOnTheMainWindowInsideItsMonitorsWorkAreaOrSaysTheOwnerIsWrong) {
     Owner = Rect{400, 300, 545, 419};
     Open();
     const Rect self = View.WindowRect();

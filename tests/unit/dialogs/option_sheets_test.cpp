@@ -37,7 +37,8 @@ protected:
         View.SetWindowRect({100, 50, 499, 321});
         Sheet.Prepare();
     }
-    fakes::TFakeView View{FormWith({chkUseDefFileName, txtFileDef, btnInsTimeDef, txtPreview, txtDefHint})};
+    fakes::TFakeView View{
+        FormWith({chkUseDefFileName, txtFileDef, btnInsTimeDef, txtPreview, txtDefHint})};
     // Saturday 7 December 2002, 13:05:09.
     fakes::TFakeClock Clock{TLocalDateTime{2002, 12, 7, 13, 5, 9, 0, 6}};
     fakes::TFakeRegionalSettings Regional;
@@ -58,7 +59,8 @@ TEST_F(SaveSheet, TheCheckBoxEnablesTheDefinitionPreviewAndInsertButtonKeepingTh
     EXPECT_EQ(View.Text(txtDefHint).find("定義(形式指定子)のヒント：\r\n"), 0u);
 }
 
-TEST_F(SaveSheet, AnInsertEntryFromTheButtonOrItsContextMenuReplacesTheSelectionAndThePreviewFollows) {
+TEST_F(SaveSheet,
+       AnInsertEntryFromTheButtonOrItsContextMenuReplacesTheSelectionAndThePreviewFollows) {
     Sheet.Load(true, "'Layout'");
     View.SetCaret(txtFileDef, 8);
     View.ChoosePopupEntry(InsertMenuFirstItem);  // mI00 "yyyy(西暦 4ケタ)"
@@ -86,26 +88,27 @@ TEST_F(SaveSheet, AnInsertEntryFromTheButtonOrItsContextMenuReplacesTheSelection
 
 class ListSheet : public ::testing::Test {
 protected:
-    fakes::TFakeView View{FormWith({lbFavorites, txtFavPre, btnFav_Clear, btnFav_Add, btnFav_Del, btnFav_Up,
-                                    btnFav_Down, btnFav_ExistChk, btnFav_Save})};
+    fakes::TFakeView View{FormWith({lbFavorites, txtFavPre, btnFav_Clear, btnFav_Add, btnFav_Del,
+                                    btnFav_Up, btnFav_Down, btnFav_ExistChk, btnFav_Save})};
     fakes::TFakeFiles Files;
     fakes::TFakeUserInterface Ui;
     std::vector<Entries> Saved;
     int Changes = 0;
     bool Changed = false;  // the dialog's flag as the sheet reports it
     bool Refused = false;  // the settings file refuses the save
-    TFileListSheet Sheet{View,
-                         FavoritesSheetIds,
-                         FavoritesListTexts(),
-                         TFileListPorts{Ui, Files, [](const std::string&) { return std::string("C:\\new.txt"); }},
-                         [this](const Entries& entries) {
-                             Saved.push_back(entries);
-                             return !Refused;
-                         },
-                         [this](bool changed) {
-                             Changes += changed ? 1 : 0;
-                             Changed = changed;
-                         }};
+    TFileListSheet Sheet{
+        View,
+        FavoritesSheetIds,
+        FavoritesListTexts(),
+        TFileListPorts{Ui, Files, [](const std::string&) { return std::string("C:\\new.txt"); }},
+        [this](const Entries& entries) {
+            Saved.push_back(entries);
+            return !Refused;
+        },
+        [this](bool changed) {
+            Changes += changed ? 1 : 0;
+            Changed = changed;
+        }};
 };
 
 TEST_F(ListSheet, ButtonsEditTheListShownAndEveryChangeAndTheSaveAreReported) {
@@ -158,7 +161,8 @@ TEST(AutoSaveSheet, IntervalBoxTakesDigitsCapsThemAndArrowsMoveAMinute) {
     TOptionAutoSaveSheet sheet(view, files, ui);
     sheet.Load({2, true, 90000, true});
     EXPECT_EQ(view.Text(numAS_Delay), "86400");
-    EXPECT_TRUE(view.Checked(rbAS_E_ON) && view.Checked(rbASType_New) && !view.Checked(rbASType_Old));
+    EXPECT_TRUE(view.Checked(rbAS_E_ON) && view.Checked(rbASType_New) &&
+                !view.Checked(rbASType_Old));
 
     auto type = [&](const std::string& text) {
         view.SetText(numAS_Delay, text);

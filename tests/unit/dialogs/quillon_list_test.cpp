@@ -26,7 +26,8 @@ protected:
     }
     std::optional<std::vector<layout::TLayout>> Capture() { return Engine.CaptureEditors(); }
     TfrmQuillonList& Open() {
-        List.emplace(View, TQuillonListPorts{Ini, Ui, Desktop, Activation, [this] { return Capture(); }, {}});
+        List.emplace(View, TQuillonListPorts{
+                               Ini, Ui, Desktop, Activation, [this] { return Capture(); }, {}});
         List->OnShow();
         return *List;
     }
@@ -47,7 +48,8 @@ protected:
     int MainWindowActivations = 0;
 };
 
-TEST_F(QuillonList, ListsEveryEditorWithAFileTopmostFirstAndOnlyThoseWithTheWaitCursorDuringTheCapture) {
+TEST_F(QuillonList,
+       ListsEveryEditorWithAFileTopmostFirstAndOnlyThoseWithTheWaitCursorDuringTheCapture) {
     Desktop.AddEditor("C:\\a.txt", {10, 20, 410, 320}, 5);
     Desktop.AddEditor("", {0, 0, 100, 100});  // untitled
     Desktop.AddTopLevel("Notepad", {0, 0, 50, 50}, "C:\\n.txt");
@@ -55,8 +57,8 @@ TEST_F(QuillonList, ListsEveryEditorWithAFileTopmostFirstAndOnlyThoseWithTheWait
     bool busyDuringCapture = false;
     Desktop.OnEachEnumeratedWindow([&](WindowId) { busyDuringCapture = Ui.BusyCursor(); });
     Open();
-    EXPECT_EQ(View.Control(LV).Rows,
-              (Rows{{"C:\\長い\\b.txt", "-5", "7", "100", "50", "123"}, {"C:\\a.txt", "10", "20", "400", "300", "5"}}));
+    EXPECT_EQ(View.Control(LV).Rows, (Rows{{"C:\\長い\\b.txt", "-5", "7", "100", "50", "123"},
+                                           {"C:\\a.txt", "10", "20", "400", "300", "5"}}));
     EXPECT_TRUE(busyDuringCapture);
     EXPECT_FALSE(Ui.BusyCursor());
     EXPECT_TRUE(Ui.Messages().empty());
@@ -127,7 +129,9 @@ TEST_F(QuillonList, OpensAtTheDesignPlaceAndWidthsWithoutSettingsAndKeepsWhatItW
 TEST_F(QuillonList, OpensWhereTheScreenRuleMovesStoredBoundsThatAreOnNoMonitor) {
     Ini.WriteIniInteger("List", "Left", 5000);
     List.emplace(View, TQuillonListPorts{Ini, Ui, Desktop, Activation, [this] { return Capture(); },
-                                         [](const Rect& r) { return Rect{0, 0, r.Width(), r.Height()}; }});
+                                         [](const Rect& r) {
+                                             return Rect{0, 0, r.Width(), r.Height()};
+                                         }});
     List->OnShow();
     EXPECT_EQ(View.WindowRect(), ui::Bounds(0, 0, 500, 300));
 }

@@ -26,8 +26,8 @@ constexpr const char* NtKey = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion
 constexpr std::uint64_t MiB = 1048576;
 
 std::vector<std::uint8_t> Resource(const std::string& fileVersion) {
-    return fakes::VersionResource(fakes::FixedPart(0, 1), {{"041104B0", {{"FileVersion", fileVersion}}}},
-                                  {{0x411, 1200}});
+    return fakes::VersionResource(fakes::FixedPart(0, 1),
+                                  {{"041104B0", {{"FileVersion", fileVersion}}}}, {{0x411, 1200}});
 }
 
 struct AboutWindow : ::testing::Test {
@@ -38,9 +38,10 @@ struct AboutWindow : ::testing::Test {
     fakes::TFakeVersionResource Versions;
     fakes::TFakeSystemInfo System;
     std::vector<std::string> Calls;
-    TfrmVerInfo Form{TVerInfoPorts{View, Frame, Ui, Timer, Versions, System, Exe,
-                                   [this] { Calls.push_back("Activate after " + std::to_string(Ui.PumpCount())); },
-                                   [this] { Calls.push_back("Deactivate"); }}};
+    TfrmVerInfo Form{TVerInfoPorts{
+        View, Frame, Ui, Timer, Versions, System, Exe,
+        [this] { Calls.push_back("Activate after " + std::to_string(Ui.PumpCount())); },
+        [this] { Calls.push_back("Deactivate"); }}};
 
     AboutWindow() {
         Versions.Files[Exe] = Resource("1.2.3.4");
@@ -82,21 +83,25 @@ TEST_F(AboutWindow, ShowsTheVersionAndEverySystemLineInItsFormat) {
     EXPECT_EQ(View.Bounds(URLMAIL).Width(),
               static_cast<int>(text::CharacterCount(std::string("Mailto:") + ContactAddress)) *
                   fakes::TFakeVerInfoFrame::CharacterWidth);
-    EXPECT_EQ(View.Text(URLMAIL), std::string("Mailto:") + ContactAddress + "?subject=from%20Wyndrel%20About");
+    EXPECT_EQ(View.Text(URLMAIL),
+              std::string("Mailto:") + ContactAddress + "?subject=from%20Wyndrel%20About");
     EXPECT_TRUE(Timer.Enabled());
     EXPECT_EQ(Timer.Interval(), 300u);
 }
 
 TEST_F(AboutWindow, WritesPlatformsServicePacksAndColourDepthsAsTheSystemGivesThem) {
     System.Os = {1, 4, 10, 0xC0000A00, " A "};
-    System.Registry[{"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProductName"}] = "Windows 98";
+    System.Registry[{"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProductName"}] =
+        "Windows 98";
     Form.FormShow();
-    EXPECT_EQ(SysInfo().substr(0, SysInfo().find("\r\nUser")),
-              "Windows       :Windows 98\r\nPlatform Type :Windows 9x\r\nWindowsVersion:4.10.2560  A ");
+    EXPECT_EQ(
+        SysInfo().substr(0, SysInfo().find("\r\nUser")),
+        "Windows       :Windows 98\r\nPlatform Type :Windows 9x\r\nWindowsVersion:4.10.2560  A ");
     EXPECT_NE(SysInfo().find("Owner Name    :\r\n"), std::string::npos);
     System.Os = {3, 5, 1, 2600, "Service Pack 3"};
     Form.FillInfo();
-    EXPECT_EQ(SysInfo().substr(0, SysInfo().find("\r\nUser")), "WindowsVersion:5.1.2600 Service Pack 3");
+    EXPECT_EQ(SysInfo().substr(0, SysInfo().find("\r\nUser")),
+              "WindowsVersion:5.1.2600 Service Pack 3");
     EXPECT_EQ(ColorDepthLine(1, 8), "Color Depth   :8 bpp(256色)");
     EXPECT_EQ(ColorDepthLine(1, 16), "Color Depth   :16 bpp(65536色)");
     EXPECT_EQ(ColorDepthLine(1, 24), "Color Depth   :24 bpp(16777216色)");
@@ -108,8 +113,9 @@ TEST_F(AboutWindow, WritesPlatformsServicePacksAndColourDepthsAsTheSystemGivesTh
 TEST_F(AboutWindow, StopsSilentlyOnASixteenBitSystemAndLoudlyOnAnUnreadableLibrary) {
     System.Os.PlatformId = 0;
     EXPECT_THROW(Form.FormShow(), ESilentAbort);
-    EXPECT_EQ(SysInfo(), "Windows       :16Bit Windows\r\nPlatform Type :Win32s\r\nWindowsVersion:Unkonwon\r\n"
-                         "16Bit Windowsの情報は取得出来ません");
+    EXPECT_EQ(SysInfo(),
+              "Windows       :16Bit Windows\r\nPlatform Type :Win32s\r\nWindowsVersion:Unkonwon\r\n"
+              "16Bit Windowsの情報は取得出来ません");
     EXPECT_FALSE(Timer.Enabled());
 
     System.Os.PlatformId = 2;
@@ -131,8 +137,8 @@ TEST_F(AboutWindow, MovesTheTitleColoursOnePlaceRightEachTickAndBackAfterSeven) 
     EXPECT_EQ(Letters(), start);
     const int pumps = Ui.PumpCount();
     Timer.AdvanceTime(300);
-    EXPECT_EQ(Letters(), (std::vector<widgets::TColor>{0xEDDB20, 0xFFFF20, 0xEDDB20, 0xDBB720, 0xC99320, 0xC99320,
-                                                       0xDBB720}));
+    EXPECT_EQ(Letters(), (std::vector<widgets::TColor>{0xEDDB20, 0xFFFF20, 0xEDDB20, 0xDBB720,
+                                                       0xC99320, 0xC99320, 0xDBB720}));
     EXPECT_EQ(Ui.PumpCount(), pumps + 1);  // the letters repaint before the next tick
     for (int tick = 2; tick <= 7; ++tick) Timer.AdvanceTime(300);
     EXPECT_EQ(Letters(), start);

@@ -26,17 +26,20 @@ TEST_F(FaultsInLayoutFiles, RefusesTenMegabytesOfGarbageAndStartsNothing) {
 }
 
 TEST_F(FaultsInLayoutFiles, RefusesALineOfAHundredThousandCharactersAndStartsNothing) {
-    Files.AddFile("C:\\long.qdl", "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nRect=" + std::string(100000, '9') + "\r\n");
+    Files.AddFile("C:\\long.qdl", "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nRect=" +
+                                      std::string(100000, '9') + "\r\n");
     EXPECT_THROW(Load("C:\\long.qdl"), ESilentAbort);
     EXPECT_TRUE(Processes.Starts().empty());
-    EXPECT_NE(Ui.Messages().at(0).Text.find("LoadLayout-WindowRect取得ポイント"), std::string::npos);
+    EXPECT_NE(Ui.Messages().at(0).Text.find("LoadLayout-WindowRect取得ポイント"),
+              std::string::npos);
 }
 
 TEST_F(FaultsInLayoutFiles, RestoresTheOthersWhenAnEditorClosesDuringTheRestore) {
     WindowId first = Desktop.AddEditor("C:\\a.txt", {0, 0, 10, 10}, 0);
     WindowId second = Desktop.AddEditor("C:\\b.txt", {0, 0, 10, 10}, 0);
-    Files.AddFile("C:\\day.qdl", "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nRect=1,1,50,50\r\nFile=C:\\b.txt\r\n"
-                                 "Rect=2,2,60,60\r\nFile=C:\\c.txt\r\nRect=3,3,70,70\r\n");
+    Files.AddFile("C:\\day.qdl",
+                  "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nRect=1,1,50,50\r\nFile=C:\\b.txt\r\n"
+                  "Rect=2,2,60,60\r\nFile=C:\\c.txt\r\nRect=3,3,70,70\r\n");
     // The first editor closes as soon as the search for the first entry has passed it.
     Desktop.OnEachEnumeratedWindow([&](WindowId window) {
         if (window == first) Desktop.Destroy(first);
@@ -55,7 +58,9 @@ TEST_F(FaultsInLayoutFiles, KeepsTheOldLayoutWholeWhenTheWriteFailsOnAFullDisk) 
     EXPECT_FALSE(SaveLayout(Engine, Files, Ui, "C:\\day.qdl"));
     EXPECT_EQ(Files.Content("C:\\day.qdl"), "[QuillonLayoutFile]\r\n");
     ASSERT_EQ(Ui.Messages().size(), 1u);
-    EXPECT_NE(Ui.Messages()[0].Text.find("ファイル書込中に EInOutError クラスのエラーが発生しました。"), std::string::npos);
+    EXPECT_NE(
+        Ui.Messages()[0].Text.find("ファイル書込中に EInOutError クラスのエラーが発生しました。"),
+        std::string::npos);
 }
 
 class FaultsInSettingsFiles : public ::testing::Test {
@@ -71,12 +76,14 @@ TEST_F(FaultsInSettingsFiles, ReadsDefaultsFromAFolderAndWritesNothingIntoIt) {
     EXPECT_TRUE(Ini.ReadIniBool("Option", "IsMostTop", true));
     Ini.WriteIniInteger("Option", "Left", 3);
     EXPECT_TRUE(Files.DirectoryExists("C:\\Tools\\wyndrel.ini"));
-    EXPECT_THROW(Ini.SettingsFile().WriteInteger("Option", "Left", 3), settings::ESettingsWriteError);
+    EXPECT_THROW(Ini.SettingsFile().WriteInteger("Option", "Left", 3),
+                 settings::ESettingsWriteError);
 }
 
 TEST_F(FaultsInSettingsFiles, ReadsPastAByteOrderMarkAndAMegabyteLine) {
-    Files.AddFile(Ini.IniFileName, "\xEF\xBB\xBF; written by another editor\r\n[Option]\r\nQuilPath=" +
-                                       std::string(1024 * 1024, 'x') + "\r\n[List]\r\nTop=7\r\n");
+    Files.AddFile(Ini.IniFileName,
+                  "\xEF\xBB\xBF; written by another editor\r\n[Option]\r\nQuilPath=" +
+                      std::string(1024 * 1024, 'x') + "\r\n[List]\r\nTop=7\r\n");
     EXPECT_EQ(Ini.ReadIniString("Option", "QuilPath", "").size(), 510u);
     EXPECT_EQ(Ini.SettingsFile().ReadString("Option", "QuilPath", "").size(), 2047u);
     EXPECT_EQ(Ini.ReadIniInteger("List", "Top", 150), 7);

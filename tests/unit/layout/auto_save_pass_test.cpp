@@ -18,7 +18,9 @@ protected:
         Ini.IniFileName = "C:\\Tools\\wyndrel.ini";
         Ui.OnPump([this](std::uint32_t elapsedMs) { Processes.AdvanceTime(elapsedMs); });
     }
-    void Settings(const std::string& autoSave) { Files.AddFile(Ini.IniFileName, "[AutoSave]\r\n" + autoSave); }
+    void Settings(const std::string& autoSave) {
+        Files.AddFile(Ini.IniFileName, "[AutoSave]\r\n" + autoSave);
+    }
     WindowId Editor(const std::string& path, bool modified) {
         WindowId editor = Desktop.AddEditor(path);
         Desktop.Window(Desktop.EditorChild(editor)).Modified = modified;
@@ -88,7 +90,8 @@ TEST_F(AutoSavePass, TypesCtrlSIntoEachEditorAndGivesTheForegroundBackByDefault)
     Run();
     EXPECT_EQ(Received(modified), std::vector<std::string>{"keystroke save"});
     EXPECT_FALSE(Desktop.Window(Desktop.EditorChild(modified)).Modified);
-    EXPECT_EQ(Desktop.KeyLog(), (std::vector<std::string>{"Ctrl down extended", "S down", "S up", "Ctrl up extended"}));
+    EXPECT_EQ(Desktop.KeyLog(), (std::vector<std::string>{"Ctrl down extended", "S down", "S up",
+                                                          "Ctrl up extended"}));
     EXPECT_EQ(Desktop.Foreground(), other);
     EXPECT_EQ(Desktop.ActiveWindow(), other);
 }

@@ -20,9 +20,12 @@ protected:
     }
     // Waits for the fake clock to reach `dueAfterMs` from now (never, when none); the time
     // the wait took.
-    std::uint32_t TimeUntil(std::optional<std::uint32_t> dueAfterMs, std::uint32_t timeoutMs, bool& held) {
+    std::uint32_t TimeUntil(std::optional<std::uint32_t> dueAfterMs, std::uint32_t timeoutMs,
+                            bool& held) {
         const std::uint32_t started = Processes.TickCount();
-        held = Wait.Until([&] { return dueAfterMs && Processes.TickCount() - started >= *dueAfterMs; }, timeoutMs);
+        held =
+            Wait.Until([&] { return dueAfterMs && Processes.TickCount() - started >= *dueAfterMs; },
+                       timeoutMs);
         return Processes.TickCount() - started;
     }
 

@@ -20,7 +20,8 @@ protected:
         return texts;
     }
     static constexpr const char* StartRequest =
-        "Quillonを起動してください。自動でパスを検出します。\r\nQuillonを起動したら [OK] ボタンをクリックしてください。";
+        "Quillonを起動してください。自動でパスを検出します。\r\nQuillonを起動したら [OK] "
+        "ボタンをクリックしてください。";
 
     fakes::TFakeFiles Files;
     fakes::TFakeProcesses Processes;
@@ -32,8 +33,9 @@ TEST_F(FindingTheEditor, TakesTheUsualInstallPathWhetherOrNotTheEditorRuns) {
     Processes.AddRunning("D:\\Other\\Quillon.exe");
     EXPECT_EQ(Find(), "C:\\Program Files\\Quillon\\Quillon.exe");
     ASSERT_EQ(Ui.Messages().size(), 1u);
-    EXPECT_EQ(Ui.Messages()[0].Text, "一番インストールされていると思われるパス\r\nC:\\\\Program Files\\Quillon\\\r\n"
-                                     "にQuillonを発見しました。\r\nこのパスを設定します。");
+    EXPECT_EQ(Ui.Messages()[0].Text,
+              "一番インストールされていると思われるパス\r\nC:\\\\Program Files\\Quillon\\\r\n"
+              "にQuillonを発見しました。\r\nこのパスを設定します。");
     EXPECT_EQ(Ui.Messages()[0].Box.Caption, "情報");
     EXPECT_TRUE(Ui.Messages()[0].Box.TopMost);
 }
@@ -44,8 +46,10 @@ TEST_F(FindingTheEditor, MakesOneUpperCasedCandidateOfTwoEditorsFromOneExecutabl
     Processes.AddRunning("");
     Processes.AddRunning("d:\\tools\\quillon\\quillon.exe");
     EXPECT_EQ(Find(), "D:\\TOOLS\\QUILLON\\QUILLON.EXE");
-    EXPECT_EQ(Texts(), (std::vector<std::string>{StartRequest, "Quillonを発見できました。\r\nD:\\TOOLS\\QUILLON\\QUILLON.EXE"
-                                                               "\r\nがQuillonのパスとして設定されます。"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{
+                           StartRequest,
+                           "Quillonを発見できました。\r\nD:\\TOOLS\\QUILLON\\QUILLON.EXE"
+                           "\r\nがQuillonのパスとして設定されます。"}));
     EXPECT_EQ(Ui.Messages()[0].Box.Caption, "Quillonのパス検出");
     EXPECT_EQ(Ui.Messages()[0].Box.Icon, TBoxIcon::None);
 }
@@ -58,7 +62,8 @@ TEST_F(FindingTheEditor, CyclesTheQuestionOverTwoFoldersUntilYes) {
     EXPECT_EQ(Find(), "C:\\A\\QUILLON.EXE");  // No, No, then Yes on the first again
     std::vector<std::string> texts = Texts();
     ASSERT_EQ(texts.size(), 4u);
-    const std::string question = "複数のQuillonインストールパスを検出しました。\r\nこのQuillonのパスでよろしいですか？\r\n";
+    const std::string question =
+        "複数のQuillonインストールパスを検出しました。\r\nこのQuillonのパスでよろしいですか？\r\n";
     EXPECT_EQ(texts[1], question + "C:\\A\\QUILLON.EXE");
     EXPECT_EQ(texts[2], question + "C:\\B\\QUILLON.EXE");
     EXPECT_EQ(texts[3], question + "C:\\A\\QUILLON.EXE");
@@ -76,8 +81,10 @@ TEST_F(FindingTheEditor, GivesNothingWhenTheQuestionIsCancelled) {
 TEST_F(FindingTheEditor, AsksTheUserToEnterThePathWhenNoEditorRuns) {
     Processes.AddRunning("C:\\Windows\\explorer.exe");
     EXPECT_EQ(Find(), "");
-    EXPECT_EQ(Texts(), (std::vector<std::string>{StartRequest, "Quillonを探しましたが起動してません。\r\nご自分で入力するか参"
-                                                               "照してください。"}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{
+                           StartRequest,
+                           "Quillonを探しましたが起動してません。\r\nご自分で入力するか参"
+                           "照してください。"}));
 }
 
 TEST_F(FindingTheEditor, RaisesTheSnapshotErrorWhenProcessesCannotBeListed) {
@@ -97,7 +104,8 @@ TEST(ProcessEnumeration, StripsPathsCallsBackPerProcessAndStopsWhenAsked) {
     processes.AddRunning("C:\\c.exe");
     TEnumProcesses enumerator(processes);
     std::vector<std::string> seen;
-    enumerator.OnEnum = [&](const std::string& name, std::uint32_t, bool& continueEnum, std::int32_t lParam) {
+    enumerator.OnEnum = [&](const std::string& name, std::uint32_t, bool& continueEnum,
+                            std::int32_t lParam) {
         seen.push_back(name + "/" + std::to_string(lParam));
         continueEnum = seen.size() < 2;
     };

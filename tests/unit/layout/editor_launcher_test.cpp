@@ -10,7 +10,8 @@ class LaunchingTheEditor : public LayoutWorld {};
 
 TEST_F(LaunchingTheEditor, BuildsCommandLinesWithTheEditorPathUnquoted) {
     const std::string editor = "C:\\Program Files\\Quillon\\Quillon.exe";
-    EXPECT_EQ(OpenFileCommandLine(editor, "C:\\My Docs\\a b.txt"), editor + " \"C:\\My Docs\\a b.txt\"");
+    EXPECT_EQ(OpenFileCommandLine(editor, "C:\\My Docs\\a b.txt"),
+              editor + " \"C:\\My Docs\\a b.txt\"");
     EXPECT_EQ(NewDocumentCommandLine(editor, 0), editor);
     EXPECT_EQ(NewDocumentCommandLine(editor, 1), editor + " /html");
     EXPECT_EQ(NewDocumentCommandLine(editor, 9), editor + " /pas");
@@ -37,7 +38,8 @@ TEST_F(LaunchingTheEditor, AsksForPlacementRaisesPriorityWaitsBoundedAndReleases
     ASSERT_TRUE(start.Placement);
     EXPECT_EQ(start.Placement->Left, 10);
     EXPECT_EQ(start.Placement->Height, 400);
-    EXPECT_EQ(start.Priorities, (std::vector<TPriorityClass>{TPriorityClass::High, TPriorityClass::Normal}));
+    EXPECT_EQ(start.Priorities,
+              (std::vector<TPriorityClass>{TPriorityClass::High, TPriorityClass::Normal}));
     EXPECT_EQ(start.IdleWaits, std::vector<std::uint32_t>{30000});
     EXPECT_EQ(Processes.OpenHandles(), 0);
     WindowId editor = EditorShowing("C:\\a.txt");
@@ -63,8 +65,10 @@ TEST_F(LaunchingTheEditor, ReusesAMinimisedWindowShowingTheFileWithoutStartingAn
     EXPECT_EQ(Desktop.ZOrder().front(), shown);
 }
 
-TEST_F(LaunchingTheEditor, BringsRectanglesBeyondEveryMonitorOntoTheNearestAndKeepsPartlyVisibleOnes) {
-    Desktop.SetMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}}});
+TEST_F(LaunchingTheEditor,
+       BringsRectanglesBeyondEveryMonitorOntoTheNearestAndKeepsPartlyVisibleOnes) {
+    Desktop.SetMonitors(
+        {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}}});
     WindowId shown = Desktop.AddEditor("C:\\shown.txt", {0, 0, 50, 50}, 0);
     Launcher.OpenLayoutEntry("C:\\shown.txt", 5000, 100, 800, 600, 0);
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{1120, 100, 1920, 700}));
@@ -74,14 +78,17 @@ TEST_F(LaunchingTheEditor, BringsRectanglesBeyondEveryMonitorOntoTheNearestAndKe
     ASSERT_TRUE(Processes.Starts()[0].Placement);
     EXPECT_EQ(Processes.Starts()[0].Placement->Left, -1280);
     EXPECT_EQ(Processes.Starts()[0].Placement->Top, 504);
-    EXPECT_EQ(Desktop.Window(EditorShowing("C:\\started.txt")).Bounds, (Rect{-1280, 504, -640, 984}));
+    EXPECT_EQ(Desktop.Window(EditorShowing("C:\\started.txt")).Bounds,
+              (Rect{-1280, 504, -640, 984}));
 
     Launcher.OpenLayoutEntry("C:\\shown.txt", -1500, -20, 400, 300, 0);
     EXPECT_EQ(Desktop.Window(shown).Bounds, (Rect{-1500, -20, -1100, 280}));
 }
 
-TEST_F(LaunchingTheEditor, MaximisesAMaximisedEntryOnTheMonitorOfItsNormalRectangleReusedOrStarted) {
-    Desktop.SetMonitors({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}}});
+TEST_F(LaunchingTheEditor,
+       MaximisesAMaximisedEntryOnTheMonitorOfItsNormalRectangleReusedOrStarted) {
+    Desktop.SetMonitors(
+        {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 984}}});
     auto maximised = [](const std::string& path, TWindowBox normal) {
         return TLayout{path, 4, -8, -8, 1936, 1056, {}, TShowState::Maximized, normal};
     };
@@ -105,12 +112,14 @@ TEST_F(LaunchingTheEditor, MaximisesAMaximisedEntryOnTheMonitorOfItsNormalRectan
     // Placed without activating or a change of the Z order, as far as maximising allows.
     Desktop.SetActiveWindow(shown);
     const std::vector<WindowId> zOrder = Desktop.ZOrder();
-    PlaceEditorWindow(Desktop, started, {"C:\\started.txt", 0, 30, 40, 300, 200, {}}, TPlaceStacking::KeepZOrder);
+    PlaceEditorWindow(Desktop, started, {"C:\\started.txt", 0, 30, 40, 300, 200, {}},
+                      TPlaceStacking::KeepZOrder);
     EXPECT_FALSE(Desktop.Window(started).Zoomed);
     EXPECT_EQ(Desktop.Window(started).Bounds, (Rect{30, 40, 330, 240}));
     EXPECT_EQ(Desktop.ZOrder(), zOrder);
     EXPECT_EQ(Desktop.ActiveWindow(), shown);
-    PlaceEditorWindow(Desktop, started, maximised("", {60, 70, 300, 200}), TPlaceStacking::KeepZOrder);
+    PlaceEditorWindow(Desktop, started, maximised("", {60, 70, 300, 200}),
+                      TPlaceStacking::KeepZOrder);
     EXPECT_EQ(Desktop.Window(started).NormalBounds, (Rect{60, 70, 360, 270}));
     EXPECT_EQ(Desktop.ActiveWindow(), started);
 }
@@ -188,7 +197,8 @@ TEST_F(LaunchingTheEditor, StartsNothingForAPathNoFileCanHaveAndSaysSoNamingTheP
     EXPECT_EQ(Ui.Messages()[0].Text,
               quoted + "\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
     EXPECT_EQ(Ui.Messages()[1].Text,
-              "C:\\docs\\what?.txt\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
+              "C:\\docs\\what?."
+              "txt\r\nパスに使えない文字が含まれているため、Quillonを起動しませんでした。");
 }
 
 TEST_F(LaunchingTheEditor, StartNewEditorStartsTheTypeWithItsPriorityAndNothingOutsideTheRange) {

@@ -52,7 +52,8 @@ TEST_F(EditorProbe, PassesOverUntitledEditorsAndOtherClasses) {
 
 TEST_F(EditorProbe, StripsTheShownPathAndReadsALongOneWhole) {
     Desktop.AddEditor(" \tC:\\padded.txt  ");
-    const std::string longPath = "C:\\" + std::string(150, 'p') + "\\資料" + std::string(150, 'q') + ".txt";
+    const std::string longPath =
+        "C:\\" + std::string(150, 'p') + "\\資料" + std::string(150, 'q') + ".txt";
     WindowId longOne = Desktop.AddEditor(longPath);
     auto captured = Engine.CaptureEditors();
     ASSERT_TRUE(captured);
@@ -98,7 +99,8 @@ TEST_F(EditorProbe, MakesEveryGeometryCallOfACaptureInOnePass) {
 }
 
 TEST_F(EditorProbe, ReadsATextThatGrowsBetweenItsLengthAndItsReadingWhole) {
-    WindowId pathChild = Desktop.FindChild(Desktop.AddEditor("C:\\" + std::string(600, 'a') + ".txt"), "TEdit");
+    WindowId pathChild =
+        Desktop.FindChild(Desktop.AddEditor("C:\\" + std::string(600, 'a') + ".txt"), "TEdit");
     const std::string grown = "C:\\" + std::string(1400, 'g') + ".txt";
     Desktop.OnTextLengthAsked([&](WindowId window) { Desktop.Window(window).Text = grown; });
     EXPECT_EQ(WholeWindowText(Desktop, pathChild), grown);
@@ -127,7 +129,8 @@ TEST_F(EditorProbe, GoesOnWhenAnEditorClosesDuringTheCapture) {
 TEST_F(EditorProbe, FindsTheTopmostEditorShowingAPathInAnyLetterCase) {
     Desktop.AddEditor("C:\\DATA\\ＡＢ.TXT");
     WindowId upper = Desktop.AddEditor("C:\\DATA\\ＡＢ.TXT");
-    EXPECT_EQ(Engine.FindEditorByFile("c:\\data\\ａｂ.txt"), (TFoundEditor{upper, Desktop.EditorChild(upper)}));
+    EXPECT_EQ(Engine.FindEditorByFile("c:\\data\\ａｂ.txt"),
+              (TFoundEditor{upper, Desktop.EditorChild(upper)}));
 }
 
 TEST_F(EditorProbe, FindsTheTopmostUntitledEditorForAnEmptyPath) {

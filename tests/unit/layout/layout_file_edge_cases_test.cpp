@@ -55,7 +55,8 @@ TEST(LayoutWriterEdgeCases, WritesTheHeaderAloneForNoEntriesAndLeavesTheWindowOu
     EXPECT_EQ(WriteLayoutText({}), "[QuillonLayoutFile]\r\n");
     TLayout entry = Entry("x", 1, 2, 3, 4, 5);
     entry.Wnd = WindowId{0x1234};
-    EXPECT_EQ(WriteLayoutText({entry}), "[QuillonLayoutFile]\r\nFile=x\r\nCurs=1\r\nRect=2,3,4,5\r\n");
+    EXPECT_EQ(WriteLayoutText({entry}),
+              "[QuillonLayoutFile]\r\nFile=x\r\nCurs=1\r\nRect=2,3,4,5\r\n");
 }
 
 TEST(LayoutHeaderEdgeCases, NeitherTrimsNorIgnoresCaseNorReadsTheHeaderAsAnEntry) {
@@ -75,7 +76,8 @@ TEST(LayoutHeaderEdgeCases, AnEmptyFileHasAnUnknownHeaderAndNothingElse) {
 }
 
 TEST(LayoutLineEdgeCases, LfOnlyFilesReadLikeCrLfFiles) {
-    TLayoutFileContent content = ReadLayoutText("[QuillonLayoutFile]\nFile=C:\\a.txt\nCurs=3\nRect=1,2,3,4\n");
+    TLayoutFileContent content =
+        ReadLayoutText("[QuillonLayoutFile]\nFile=C:\\a.txt\nCurs=3\nRect=1,2,3,4\n");
     EXPECT_EQ(content.Header, THeaderKind::Current);
     ASSERT_EQ(content.Entries.size(), 1u);
     ExpectSameEntry(content.Entries[0], Entry("C:\\a.txt", 3, 1, 2, 3, 4));
@@ -99,7 +101,8 @@ TEST(LayoutEntryEdgeCases, KeepsTrailingBlanksOfTheFileName) {
 }
 
 TEST(LayoutEntryEdgeCases, CaretAndRectangleApplyToTheLatestEntryAndTheLastCaretWins) {
-    TLayoutFileContent content = ReadLayoutText(Header + "File=a\r\nFile=b\r\nCurs=7\r\nRect=1,2,3,4\r\nCurs=9\r\n");
+    TLayoutFileContent content =
+        ReadLayoutText(Header + "File=a\r\nFile=b\r\nCurs=7\r\nRect=1,2,3,4\r\nCurs=9\r\n");
     ASSERT_EQ(content.Entries.size(), 2u);
     ExpectSameEntry(content.Entries[0], Entry("a", 0, 0, 0, 200, 400));
     ExpectSameEntry(content.Entries[1], Entry("b", 9, 1, 2, 3, 4));
@@ -119,22 +122,26 @@ TEST(LayoutEntryEdgeCases, ReadsPlainDecimalsAsTheGeneralConversionDoes) {
     EXPECT_EQ(CaretOf("0000000000042"), 42);
     EXPECT_EQ(CaretOf("-0"), 0);
     ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=-\r\n"), 3, SelStartPoint, "-");
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=9999999999\r\n"), 3, SelStartPoint, "9999999999");
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=1-2\r\n"), 3, SelStartPoint, "1-2");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=9999999999\r\n"), 3,
+                          SelStartPoint, "9999999999");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=1-2\r\n"), 3, SelStartPoint,
+                          "1-2");
 }
 
 TEST(LayoutEntryEdgeCases, CountsCharactersNotBytesInTheCaretValue) {
     std::string kanji;
     for (int i = 0; i < 600; ++i) kanji += "日";
     TLayoutFileContent content = ReadLayoutText(Header + "File=a\r\nCurs=" + kanji + "\r\n");
-    ExpectConversionError(content, 3, SelStartPoint, kanji.substr(0, 512 * std::string("日").size()));
+    ExpectConversionError(content, 3, SelStartPoint,
+                          kanji.substr(0, 512 * std::string("日").size()));
 }
 
 TEST(LayoutRectEdgeCases, TakesTheRectangleFromCharacters6To260Only) {
     // Blanks before a number are skipped, so the height's field may be padded up to the limit.
     std::string prefix = "1,2,3,";
     std::string padding(255 - prefix.size() - 1, ' ');
-    TLayoutFileContent content = ReadLayoutText(Header + "File=a\r\nRect=" + prefix + padding + "9" + "0,junk\r\n");
+    TLayoutFileContent content =
+        ReadLayoutText(Header + "File=a\r\nRect=" + prefix + padding + "9" + "0,junk\r\n");
     ASSERT_FALSE(content.Error);
     ExpectSameEntry(content.Entries[0], Entry("a", 0, 1, 2, 3, 9));
 }
@@ -146,7 +153,8 @@ TEST(LayoutRectEdgeCases, ReadsAHexadecimalFieldAsLongAsItsDecimalForm) {
 }
 
 TEST(LayoutRectEdgeCases, AFieldLongerThanItsDecimalFormPutsTheNextOnTheComma) {
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=$10,20,30,40\r\n"), 3, RectPoint, "");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=$10,20,30,40\r\n"), 3, RectPoint,
+                          "");
     ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=+5,6,7,8\r\n"), 3, RectPoint, "");
 }
 
@@ -161,12 +169,15 @@ TEST(LayoutRectEdgeCases, CountsCharactersWhenADecimalFormIsLongerThanItsField) 
 TEST(LayoutRectEdgeCases, FailsWithoutCommasWithTooFewFieldsOrATrailingBlank) {
     ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=100\r\n"), 3, RectPoint, "");
     ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=1,2,3\r\n"), 3, RectPoint, "");
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=1,2,3,4 \r\n"), 3, RectPoint, "4 ");
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=abc,def,g,h\r\n"), 3, RectPoint, "abc");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=1,2,3,4 \r\n"), 3, RectPoint,
+                          "4 ");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nRect=abc,def,g,h\r\n"), 3, RectPoint,
+                          "abc");
 }
 
 TEST(LayoutBlankLineEdgeCases, FiveBlanksOrControlCharactersMakeABlankLineWhateverFollows) {
-    TLayoutFileContent content = ReadLayoutText(Header + "   \r\n     File=C:\\x.txt\r\n\t\t\t\t\tgarbage\r\n     #\r\nFile=a\r\n");
+    TLayoutFileContent content = ReadLayoutText(
+        Header + "   \r\n     File=C:\\x.txt\r\n\t\t\t\t\tgarbage\r\n     #\r\nFile=a\r\n");
     ASSERT_FALSE(content.Error);
     ASSERT_EQ(content.Entries.size(), 1u);
     EXPECT_EQ(content.Entries[0].FileName, "a");
@@ -174,7 +185,8 @@ TEST(LayoutBlankLineEdgeCases, FiveBlanksOrControlCharactersMakeABlankLineWhatev
 }
 
 TEST(LayoutBlankLineEdgeCases, CommentsMayFollowAnEntryAndHideAnyKey) {
-    TLayoutFileContent content = ReadLayoutText(Header + "File=a\r\n  # Rect=junk\r\n    ;Curs=x\r\n");
+    TLayoutFileContent content =
+        ReadLayoutText(Header + "File=a\r\n  # Rect=junk\r\n    ;Curs=x\r\n");
     ASSERT_FALSE(content.Error);
     ExpectSameEntry(content.Entries[0], Entry("a", 0, 0, 0, 200, 400));
     EXPECT_EQ(content.SkippedLines, (std::vector<int>{3, 4}));
@@ -193,7 +205,8 @@ TEST(LayoutUnrecognisedLineEdgeCases, KeysWithoutTheirEqualsSignOrAfterABlank) {
 }
 
 TEST(LayoutUnrecognisedLineEdgeCases, APlainTextFileFailsAtItsFirstLineThatIsNoEntryKey) {
-    TLayoutFileContent content = ReadLayoutText("Dear diary,\r\n\r\nToday I wrote a letter.\r\nFile=a\r\n");
+    TLayoutFileContent content =
+        ReadLayoutText("Dear diary,\r\n\r\nToday I wrote a letter.\r\nFile=a\r\n");
     EXPECT_EQ(content.Header, THeaderKind::Unknown);
     ExpectUnrecognised(content, 3);
     EXPECT_TRUE(content.Entries.empty());
@@ -201,32 +214,39 @@ TEST(LayoutUnrecognisedLineEdgeCases, APlainTextFileFailsAtItsFirstLineThatIsNoE
 
 TEST(LayoutConversionEdgeCases, AnEmptyOrOutOfRangeCaretFails) {
     ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=\r\n"), 3, SelStartPoint, "");
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=2147483648\r\n"), 3, SelStartPoint, "2147483648");
-    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=-2147483649\r\n"), 3, SelStartPoint, "-2147483649");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=2147483648\r\n"), 3,
+                          SelStartPoint, "2147483648");
+    ExpectConversionError(ReadLayoutText(Header + "File=a\r\nCurs=-2147483649\r\n"), 3,
+                          SelStartPoint, "-2147483649");
 }
 
 TEST(LayoutFailureTexts, NameTheLineOfAnUnrecognisedLine) {
-    TLayoutFileContent content = ReadLayoutText(Header + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nabc\r\n");
+    TLayoutFileContent content =
+        ReadLayoutText(Header + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nabc\r\n");
     ASSERT_TRUE(content.Error);
-    EXPECT_EQ(LayoutFileErrorText(*content.Error), "コメント以外で認識不能な行です。\r\nエラー行数：12");
+    EXPECT_EQ(LayoutFileErrorText(*content.Error),
+              "コメント以外で認識不能な行です。\r\nエラー行数：12");
 }
 
 TEST(LayoutFailureTexts, GiveTypeLinePointAndMessageOfAConversionError) {
     TLayoutFileContent caret = ReadLayoutText(Header + "File=a\r\nCurs=abc\r\n");
     ASSERT_TRUE(caret.Error);
     EXPECT_EQ(LayoutFileErrorText(*caret.Error),
-              "EConvertError クラスのエラーが発生しました。\r\n 行数: 3 \r\n発生ポイント：LoadLayout-SelStart取得ポイント"
+              "EConvertError クラスのエラーが発生しました。\r\n 行数: 3 "
+              "\r\n発生ポイント：LoadLayout-SelStart取得ポイント"
               "\r\nメッセージ：'abc' is not a valid integer value");
     TLayoutFileContent rect = ReadLayoutText(Header + "File=a\r\nCurs=1\r\nRect= 1,2,3,4\r\n");
     ASSERT_TRUE(rect.Error);
     EXPECT_EQ(LayoutFileErrorText(*rect.Error),
-              "EConvertError クラスのエラーが発生しました。\r\n 行数: 4 \r\n発生ポイント：LoadLayout-WindowRect取得ポイント"
+              "EConvertError クラスのエラーが発生しました。\r\n 行数: 4 "
+              "\r\n発生ポイント：LoadLayout-WindowRect取得ポイント"
               "\r\nメッセージ：'' is not a valid integer value");
 }
 
 TEST(LayoutFailureTexts, GiveTypeMessageAndCodeOfAReadError) {
     EXPECT_EQ(LayoutReadErrorText({"EInOutError", "File not found", 2}),
-              "ファイル読込中にEInOutErrorクラスのエラーが発生しました\r\nメッセージ：File not found\r\nIOResult: 2");
+              "ファイル読込中にEInOutErrorクラスのエラーが発生しました\r\nメッセージ：File not "
+              "found\r\nIOResult: 2");
 }
 
 TEST(LayoutRoundTrip, GivesBackExtremeNumbersAndOddPaths) {

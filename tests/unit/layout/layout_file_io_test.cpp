@@ -12,7 +12,8 @@ class LayoutFileIo : public ::testing::Test {
 protected:
     fakes::TFakeFiles Files;
     const std::string Target = "C:\\Layouts\\work.qdl";
-    const std::string Previous = "[QuillonLayoutFile]\r\nFile=C:\\old.txt\r\nCurs=0\r\nRect=0,0,1,1\r\n";
+    const std::string Previous =
+        "[QuillonLayoutFile]\r\nFile=C:\\old.txt\r\nCurs=0\r\nRect=0,0,1,1\r\n";
     const std::vector<TLayout> Entries = {{"C:\\資料\\a.txt", 3, 1, 2, 3, 4, {}}};
 };
 

@@ -9,7 +9,8 @@ using Kind = fakes::TUiEvent::TKind;
 class SavingALayout : public LayoutWorld {
 protected:
     const std::string Target = "C:\\Layouts\\day.qdl";
-    const std::string Previous = "[QuillonLayoutFile]\r\nFile=C:\\old.txt\r\nCurs=1\r\nRect=1,2,3,4\r\n";
+    const std::string Previous =
+        "[QuillonLayoutFile]\r\nFile=C:\\old.txt\r\nCurs=1\r\nRect=1,2,3,4\r\n";
 };
 
 TEST_F(SavingALayout, WritesEveryEditorShowingAFileTopmostFirstAndShowsEachStage) {
@@ -25,8 +26,8 @@ TEST_F(SavingALayout, WritesEveryEditorShowingAFileTopmostFirstAndShowsEachStage
               "File=C:\\b.txt\r\nCurs=0\r\nRect=30,60,160,31\r\n"
               "File=C:\\a.txt\r\nCurs=5\r\nRect=10,20,300,400\r\n");
     EXPECT_TRUE(Ui.Messages().empty());
-    EXPECT_EQ(Ui.Titles(), (std::vector<std::string>{"Quillon検索中...", "属性チェック中...", "レイアウト書込中...",
-                                                      "Wyndrel"}));
+    EXPECT_EQ(Ui.Titles(), (std::vector<std::string>{"Quillon検索中...", "属性チェック中...",
+                                                     "レイアウト書込中...", "Wyndrel"}));
 }
 
 TEST_F(SavingALayout, FollowsAMaximisedEditorsReportedRectangleWithItsNormalOneAndNoOtherEditors) {
@@ -39,7 +40,8 @@ TEST_F(SavingALayout, FollowsAMaximisedEditorsReportedRectangleWithItsNormalOneA
     Save(Target);
     EXPECT_EQ(Files.Content(Target),
               "[QuillonLayoutFile]\r\n"
-              "File=C:\\max.txt\r\nCurs=1\r\nRect=-8,-8,1936,1056\r\n#Show=Maximized;Normal=100,100,400,300\r\n"
+              "File=C:\\max.txt\r\nCurs=1\r\nRect=-8,-8,1936,1056\r\n#Show=Maximized;Normal=100,"
+              "100,400,300\r\n"
               "File=C:\\min.txt\r\nCurs=0\r\nRect=30,60,160,31\r\n"
               "File=C:\\plain.txt\r\nCurs=5\r\nRect=10,20,300,400\r\n");
 }
@@ -74,9 +76,12 @@ TEST_F(SavingALayout, AsksBeforeOverwritingAReadOnlyFileAndKeepsItOnNo) {
     Save(Target);
     ASSERT_EQ(Ui.Messages().size(), 1u);
     const TMessageBox box = Ui.Messages()[0].Box;
-    EXPECT_EQ(box.Text, "レイアウト保存先として指定されたファイル\r\n'C:\\Layouts\\day.qdl'\r\nは、読み取り専用属性が付いて"
-                        "います。この属性をはずしますか？\r\n読み取り専用属性は保存後も外しっぱなしになります。\r\n「いいえ」"
-                        "を押すと保存をキャンセルします。");
+    EXPECT_EQ(box.Text,
+              "レイアウト保存先として指定されたファイル\r\n'C:\\Layouts\\day.qdl'"
+              "\r\nは、読み取り専用属性が付いて"
+              "います。この属性をはずしますか？\r\n読み取り専用属性は保存後も外しっぱなしになります"
+              "。\r\n「いいえ」"
+              "を押すと保存をキャンセルします。");
     EXPECT_EQ(box.Caption, "質問");
     EXPECT_EQ(box.Icon, TBoxIcon::Question);
     EXPECT_EQ(box.Buttons, TBoxButtons::YesNo);
@@ -92,7 +97,8 @@ TEST_F(SavingALayout, ClearsTheReadOnlyAttributeForGoodOnYes) {
     Files.AddFile(Target, Previous, true);
     Ui.Answer(TBoxAnswer::Yes);
     Save(Target);
-    EXPECT_EQ(Files.Content(Target), "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=0,0,10,10\r\n");
+    EXPECT_EQ(Files.Content(Target),
+              "[QuillonLayoutFile]\r\nFile=C:\\a.txt\r\nCurs=3\r\nRect=0,0,10,10\r\n");
     EXPECT_FALSE(Files.IsReadOnly(Target));
 }
 
@@ -102,8 +108,10 @@ TEST_F(SavingALayout, ShowsTheWriteErrorForAMissingFolderAndCreatesNothing) {
     ASSERT_EQ(Ui.Messages().size(), 1u);
     const TMessageBox box = Ui.Messages()[0].Box;
     EXPECT_EQ(Ui.Messages()[0].Kind, Kind::Box);
-    EXPECT_EQ(box.Text, "ファイル書込中に EInOutError クラスのエラーが発生しました。\r\nメッセージ：The system cannot find "
-                        "the path specified.");
+    EXPECT_EQ(box.Text,
+              "ファイル書込中に EInOutError クラスのエラーが発生しました。\r\nメッセージ：The "
+              "system cannot find "
+              "the path specified.");
     EXPECT_EQ(box.Caption, std::nullopt);
     EXPECT_EQ(box.Icon, TBoxIcon::Error);
     EXPECT_TRUE(box.Foreground);
@@ -118,7 +126,8 @@ TEST_F(SavingALayout, KeepsThePreviousFileWholeWhenTheDiskIsFull) {
     Files.FailWritesWithDiskFull(true);
     Save(Target);
     ASSERT_EQ(Ui.Messages().size(), 1u);
-    EXPECT_NE(Ui.Messages()[0].Text.find("There is not enough space on the disk."), std::string::npos);
+    EXPECT_NE(Ui.Messages()[0].Text.find("There is not enough space on the disk."),
+              std::string::npos);
     EXPECT_EQ(Files.Content(Target), Previous);
 }
 
@@ -131,8 +140,9 @@ TEST_F(SavingALayout, StoresAPathTheCodePageCannotHoldAsItsShortFormOrNotAtAll) 
     Files.AddFile(Target, Previous);
     Save(Target);
     EXPECT_TRUE(Ui.Messages().empty());
-    EXPECT_EQ(Files.Content(Target), "[QuillonLayoutFile]\r\nFile=C:\\資料\\a.txt\r\nCurs=0\r\nRect=0,0,640,480\r\n"
-                                     "File=C:\\acc\\CAF_~1.TXT\r\nCurs=0\r\nRect=0,0,640,480\r\n");
+    EXPECT_EQ(Files.Content(Target),
+              "[QuillonLayoutFile]\r\nFile=C:\\資料\\a.txt\r\nCurs=0\r\nRect=0,0,640,480\r\n"
+              "File=C:\\acc\\CAF_~1.TXT\r\nCurs=0\r\nRect=0,0,640,480\r\n");
 
     // A volume without short names: the save stops, names the path, and the file stays.
     Files.AddFile(Target, Previous);
@@ -140,8 +150,10 @@ TEST_F(SavingALayout, StoresAPathTheCodePageCannotHoldAsItsShortFormOrNotAtAll) 
     Save(Target);
     ASSERT_EQ(Ui.Messages().size(), 1u);
     EXPECT_EQ(Ui.Messages()[0].Box.Text,
-              "ファイル書込中に EConvertError クラスのエラーが発生しました。\r\nメッセージ：パス 'D:\\über\\b.txt' "
-              "には、このシステムの文字コードで保存できない文字が含まれ、短い名前(8.3形式)もありません。");
+              "ファイル書込中に EConvertError クラスのエラーが発生しました。\r\nメッセージ：パス "
+              "'D:\\über\\b.txt' "
+              "には、このシステムの文字コードで保存できない文字が含まれ、短い名前(8.3形式)"
+              "もありません。");
     EXPECT_EQ(Files.Content(Target), Previous);
 }
 

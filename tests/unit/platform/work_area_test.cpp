@@ -21,23 +21,31 @@ TEST(MovingOntoAWorkArea, KeepsEveryRectangleThatOverlapsSomeWorkAreaExactly) {
                            TWindowBox{100, 100, 0, 0}, TWindowBox{-4, -4, 1932, 1052}})
         EXPECT_EQ(MoveOntoNearestWorkArea(box, both), box) << box.Left << "," << box.Top;
     // Without the left monitor, a rectangle that only it showed is moved.
-    EXPECT_EQ(MoveOntoNearestWorkArea({-1500, 500, 300, 200}, {Primary}), (TWindowBox{0, 500, 300, 200}));
-    EXPECT_EQ(MoveOntoNearestWorkArea({-1500, 500, 300, 200}, {}), (TWindowBox{-1500, 500, 300, 200}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({-1500, 500, 300, 200}, {Primary}),
+              (TWindowBox{0, 500, 300, 200}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({-1500, 500, 300, 200}, {}),
+              (TWindowBox{-1500, 500, 300, 200}));
 }
 
 TEST(MovingOntoAWorkArea, MovesARectangleBeyondEveryMonitorWholeOntoTheNearestWithItsSize) {
     const std::vector<TMonitor> both{Primary, LeftOfPrimary};
-    EXPECT_EQ(MoveOntoNearestWorkArea({5000, 300, 800, 600}, both), (TWindowBox{1120, 300, 800, 600}));
-    EXPECT_EQ(MoveOntoNearestWorkArea({-3000, -900, 640, 480}, both), (TWindowBox{-1280, 30, 640, 480}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({5000, 300, 800, 600}, both),
+              (TWindowBox{1120, 300, 800, 600}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({-3000, -900, 640, 480}, both),
+              (TWindowBox{-1280, 30, 640, 480}));
     // Under the primary's task bar only: on the monitor but not on its work area.
-    EXPECT_EQ(MoveOntoNearestWorkArea({100, 1045, 300, 30}, both), (TWindowBox{100, 1010, 300, 30}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({100, 1045, 300, 30}, both),
+              (TWindowBox{100, 1010, 300, 30}));
     // Below the left monitor: nearer to it than to the primary's corner.
     EXPECT_EQ(MoveOntoNearestWorkArea({-300, 1100, 40, 40}, both), (TWindowBox{-300, 984, 40, 40}));
     // Larger than the work area: shrunk to it along that axis only.
-    EXPECT_EQ(MoveOntoNearestWorkArea({-32000, -32000, 2500, 300}, {Primary}), (TWindowBox{0, 0, 1920, 300}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({-32000, -32000, 2500, 300}, {Primary}),
+              (TWindowBox{0, 0, 1920, 300}));
     constexpr std::int32_t Most = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(MoveOntoNearestWorkArea({Most, Most, Most, Most}, {Primary}), (TWindowBox{0, 0, 1920, 1040}));
-    EXPECT_EQ(MoveOntoNearestWorkArea({Most - 10, 5, 400, -7}, {Primary}), (TWindowBox{1520, 5, 400, -7}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({Most, Most, Most, Most}, {Primary}),
+              (TWindowBox{0, 0, 1920, 1040}));
+    EXPECT_EQ(MoveOntoNearestWorkArea({Most - 10, 5, 400, -7}, {Primary}),
+              (TWindowBox{1520, 5, 400, -7}));
 }
 
 TEST(MovingOntoAWorkArea, TurnsWorkspaceCoordinatesIntoScreenCoordinatesOfTheWindowsMonitor) {
@@ -52,7 +60,8 @@ TEST(FindingAWindowsMonitor, TakesTheOneItSharesMostWithElseTheNearestAndThePrim
     const std::vector<TMonitor> both{Primary, LeftOfPrimary};
     EXPECT_EQ(WorkAreaHolding({-200, 100, 100, 300}, both), LeftOfPrimary.WorkArea);
     EXPECT_EQ(WorkAreaHolding({-100, 100, 100, 300}, both), Primary.WorkArea);
-    EXPECT_EQ(WorkAreaHolding({-600, 1100, -400, 1200}, both), LeftOfPrimary.WorkArea);  // below it, beside no other
+    EXPECT_EQ(WorkAreaHolding({-600, 1100, -400, 1200}, both),
+              LeftOfPrimary.WorkArea);  // below it, beside no other
     EXPECT_EQ(WorkAreaHolding({0, 0, 10, 10}, {}), std::nullopt);
 }
 
@@ -66,7 +75,8 @@ TEST(CentringABox, HalvesTheDifferenceTowardZeroAndThenKeepsTheBoxOnTheWorkAreaL
     EXPECT_EQ(CentreOn({0, 0, 300, 200}, {-300, 700, -200, 730}, area), (Rect{0, 538, 300, 738}));
     EXPECT_EQ(CentreOn({0, 0, 300, 200}, {900, -90, 1000, -60}, area), (Rect{724, 0, 1024, 200}));
     // Too big for the area: the right and bottom edges win, as they are pulled in last.
-    EXPECT_EQ(CentreOn({0, 0, 400, 300}, {0, 0, 300, 200}, Rect{0, 0, 300, 200}), (Rect{-100, -100, 300, 200}));
+    EXPECT_EQ(CentreOn({0, 0, 400, 300}, {0, 0, 300, 200}, Rect{0, 0, 300, 200}),
+              (Rect{-100, -100, 300, 200}));
 }
 
 }  // namespace

@@ -18,8 +18,10 @@ protected:
 };
 
 TEST(IniBooleans, ReadYesAndTrueInAnyCaseAsTrueAndNoAndFalseAsFalse) {
-    for (const char* text : {"yes", "YES", "Yes", "true", "TRUE", "tRuE"}) EXPECT_TRUE(IniStrToBool(text, false)) << text;
-    for (const char* text : {"no", "NO", "No", "false", "FALSE", "fAlSe"}) EXPECT_FALSE(IniStrToBool(text, true)) << text;
+    for (const char* text : {"yes", "YES", "Yes", "true", "TRUE", "tRuE"})
+        EXPECT_TRUE(IniStrToBool(text, false)) << text;
+    for (const char* text : {"no", "NO", "No", "false", "FALSE", "fAlSe"})
+        EXPECT_FALSE(IniStrToBool(text, true)) << text;
 }
 
 TEST(IniBooleans, ReadNonZeroNumbersAsTrueAndZeroAsFalse) {
@@ -85,9 +87,12 @@ TEST_F(IniHelpers, CountTheLimitInCharactersNeverCuttingOneInTwo) {
 }
 
 TEST_F(IniHelpers, ScanIntegersAsThePlatformDoes) {
-    Store("[S]\r\nletters=12abc\r\nhex=0x1F\r\nnegative= -40\r\nword=abc\r\nempty=\r\nwrap=4294967297\r\n");
+    Store(
+        "[S]\r\nletters=12abc\r\nhex=0x1F\r\nnegative= "
+        "-40\r\nword=abc\r\nempty=\r\nwrap=4294967297\r\n");
     EXPECT_EQ(Ini.ReadIniInteger("S", "letters", 5), 12);
-    EXPECT_EQ(Ini.ReadIniInteger("S", "hex", 5), 31);  // the platform reads a "0x" prefix as hexadecimal
+    EXPECT_EQ(Ini.ReadIniInteger("S", "hex", 5),
+              31);  // the platform reads a "0x" prefix as hexadecimal
     EXPECT_EQ(Ini.ReadIniInteger("S", "negative", 5), -40);
     EXPECT_EQ(Ini.ReadIniInteger("S", "word", 5), 0);
     EXPECT_EQ(Ini.ReadIniInteger("S", "empty", 5), 5);
@@ -127,7 +132,8 @@ TEST_F(IniHelpers, SeeAnEditOfTheFileMadeBetweenTwoReads) {
 TEST_F(IniHelpers, KeepEveryOtherLineCommentAndBlankLineOnAWrite) {
     Store("; written by hand\r\n\r\n[Option]\r\nLeft=1\r\nTop=2\r\n\r\n[List]\r\nLeft=9\r\n");
     Ini.WriteIniString("option", "LEFT", "100");
-    EXPECT_EQ(Files.Content(Path), "; written by hand\r\n\r\n[Option]\r\nLEFT=100\r\nTop=2\r\n\r\n[List]\r\nLeft=9\r\n");
+    EXPECT_EQ(Files.Content(Path),
+              "; written by hand\r\n\r\n[Option]\r\nLEFT=100\r\nTop=2\r\n\r\n[List]\r\nLeft=9\r\n");
 }
 
 TEST_F(IniHelpers, FailSilentlyInAnUnwritableFolderAndThenReadDefaults) {
@@ -157,7 +163,8 @@ TEST_F(IniHelpers, LeaveTheOldFileWholeWhenTheDiskIsFull) {
 }
 
 TEST_F(IniHelpers, LeaveTheOldFileWholeWhenTheProgramIsKilledDuringAWrite) {
-    const std::string old = "[Option]\r\nLeft=1\r\nTop=2\r\n[Favorites]\r\nItemCount=1\r\nFile0=C:\\a.txt\r\n";
+    const std::string old =
+        "[Option]\r\nLeft=1\r\nTop=2\r\n[Favorites]\r\nItemCount=1\r\nFile0=C:\\a.txt\r\n";
     Store(old);
     Files.CrashDuringNextWrite();
     EXPECT_THROW(Ini.WriteIniInteger("Option", "Left", 2), fakes::ESimulatedCrash);
@@ -175,7 +182,8 @@ TEST_F(IniHelpers, StorePathsOnlyInAFormThatNamesTheSameFile) {
     EXPECT_FALSE(Ini.WriteIniPath("Option", "QuilPath", "C:\\Tools\\café\\Quillon.exe"));
     const std::string stored = "[Option]\r\nQuilPath=C:\\Tools\\CAF_~1\\Quillon.exe\r\n";
     EXPECT_EQ(Files.Content(Path), stored);
-    // No short form (a missing file), or any other value the code page cannot hold: nothing written.
+    // No short form (a missing file), or any other value the code page cannot hold: nothing
+    // written.
     auto error = Ini.WriteIniPath("AutoSave", "File0", "C:\\gone\\résumé.txt");
     EXPECT_NE(error.value().Message.find("'C:\\gone\\résumé.txt'"), std::string::npos);
     Ini.WriteIniString("Option", "IsFileNameDateTime", "café-yyyymmdd");

@@ -7,7 +7,8 @@ namespace wyndrel::settings {
 namespace {
 
 TEST(IniTextFind, ComparesSectionAndKeyNamesWithoutRegardToLetterCase) {
-    EXPECT_EQ(FindIniValue("[option]\r\nquilpath=C:\\Q.exe\r\n", "OPTION", "QuilPath"), "C:\\Q.exe");
+    EXPECT_EQ(FindIniValue("[option]\r\nquilpath=C:\\Q.exe\r\n", "OPTION", "QuilPath"),
+              "C:\\Q.exe");
 }
 
 TEST(IniTextFind, IgnoresBlanksAroundNamesAndValues) {
@@ -61,7 +62,8 @@ TEST(IniTextSet, ReplacesOnlyTheFirstKeyLineAndKeepsEveryOtherLine) {
 
 TEST(IniTextSet, AddsAMissingKeyAfterTheSectionsLastLineBeforeBlankLines) {
     std::string text = "[Option]\r\nTop=2\r\n\r\n[List]\r\nLeft=3\r\n";
-    EXPECT_EQ(SetIniValue(text, "Option", "Left", "1"), "[Option]\r\nTop=2\r\nLeft=1\r\n\r\n[List]\r\nLeft=3\r\n");
+    EXPECT_EQ(SetIniValue(text, "Option", "Left", "1"),
+              "[Option]\r\nTop=2\r\nLeft=1\r\n\r\n[List]\r\nLeft=3\r\n");
 }
 
 TEST(IniTextSet, AddsAMissingSectionAtTheEndInTheFilesOwnLineEndings) {

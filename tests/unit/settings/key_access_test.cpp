@@ -20,7 +20,8 @@ protected:
     }
     void Store(const std::string& text) { Files.AddFile(Path, text); }
     TSettingsWriter Writer(TWriteFailure failure) {
-        return TSettingsWriter(Ini, failure, [this](const std::string& text) { Told.push_back(text); });
+        return TSettingsWriter(Ini, failure,
+                               [this](const std::string& text) { Told.push_back(text); });
     }
 
     const std::string Path = "C:\\Tools\\wyndrel.ini";
@@ -30,8 +31,9 @@ protected:
 };
 
 TEST_F(KeyAccess, ReadsEachIntegerStrictlyOrByScanningAsItsKindSaysForThePlace) {
-    Store("[Option]\r\nLastSheet=3abc\r\nUserWindowMode=2x\r\nDeleyWaitTime=0x1F\r\n"
-          "[Favorites]\r\nItemCount=4z\r\n[List]\r\nTop=7q\r\n");
+    Store(
+        "[Option]\r\nLastSheet=3abc\r\nUserWindowMode=2x\r\nDeleyWaitTime=0x1F\r\n"
+        "[Favorites]\r\nItemCount=4z\r\n[List]\r\nTop=7q\r\n");
     TSettingsFile dialog = Ini.SettingsFile(TReadPlace::OptionsDialog);
     TSettingsFile startUp = Ini.SettingsFile();
     EXPECT_EQ(dialog.Read(keys::LastSheet), 0);  // strict in the dialog, scanned elsewhere
@@ -84,9 +86,10 @@ TEST_F(KeyAccess, WritesEveryKindOfKeyUnderItsSectionAndName) {
     auto refused = Ini.WritePath(keys::FavoritesFile, 0, "C:\\café.txt");
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->Message.find("C:\\café.txt"), std::string::npos);
-    EXPECT_EQ(Files.Content(Path),
-              "[Option]\r\nIsIconic=True\r\nIsFileNameDateTime=yymmdd\r\nQuilPath=C:\\Q\\Quillon.exe\r\n"
-              "[AutoSave]\r\nInterval=-60\r\nFile3=C:\\a.txt\r\n[List]\r\nLastWidth5=60\r\n");
+    EXPECT_EQ(
+        Files.Content(Path),
+        "[Option]\r\nIsIconic=True\r\nIsFileNameDateTime=yymmdd\r\nQuilPath=C:\\Q\\Quillon.exe\r\n"
+        "[AutoSave]\r\nInterval=-60\r\nFile3=C:\\a.txt\r\n[List]\r\nLastWidth5=60\r\n");
     Files.FailWritesWithDiskFull(true);
     EXPECT_TRUE(Ini.Write(keys::IsIconic, false));
 }

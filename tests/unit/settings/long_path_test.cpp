@@ -19,7 +19,8 @@ protected:
 };
 
 TEST_F(LongPathForm, GivesEveryExistingComponentInItsStoredLetterCase) {
-    EXPECT_EQ(Long("c:\\PROGRAM FILES\\quillon\\readme.TXT"), "c:\\Program Files\\Quillon\\ReadMe.txt");
+    EXPECT_EQ(Long("c:\\PROGRAM FILES\\quillon\\readme.TXT"),
+              "c:\\Program Files\\Quillon\\ReadMe.txt");
 }
 
 TEST_F(LongPathForm, KeepsAMissingLastComponentAsGiven) {

@@ -19,7 +19,8 @@ TEST(SettingKeys, NameNumberedKeysWithTheIndexWithoutPadding) {
 TEST(SettingKeys, UseOnlyTheFourSectionsAndNoKeyTwice) {
     std::set<std::string> seen;
     auto add = [&seen](std::string_view section, std::string_view name) {
-        EXPECT_TRUE(section == "Option" || section == "Favorites" || section == "AutoSave" || section == "List");
+        EXPECT_TRUE(section == "Option" || section == "Favorites" || section == "AutoSave" ||
+                    section == "List");
         EXPECT_TRUE(seen.insert(std::string(section) + "/" + std::string(name)).second) << name;
     };
     for (const auto& key : keys::StringKeys) add(key.Section, key.Name);
@@ -57,11 +58,14 @@ TEST(SettingKeys, ReadEveryDefaultFromAMissingSettingsFile) {
     fakes::TFakeFiles files;
     TIniAccess ini(files);
     ini.IniFileName = "C:\\Tools\\wyndrel.ini";
-    for (const auto& key : keys::StringKeys) EXPECT_EQ(ini.ReadIniString(key.Section, key.Name, key.Default), key.Default);
-    for (const auto& key : keys::BoolKeys) EXPECT_EQ(ini.ReadIniBool(key.Section, key.Name, key.Default), key.Default);
+    for (const auto& key : keys::StringKeys)
+        EXPECT_EQ(ini.ReadIniString(key.Section, key.Name, key.Default), key.Default);
+    for (const auto& key : keys::BoolKeys)
+        EXPECT_EQ(ini.ReadIniBool(key.Section, key.Name, key.Default), key.Default);
     for (const auto& key : keys::IntegerKeys) {
         EXPECT_EQ(ini.ReadIniInteger(key.Section, key.Name, key.Default), key.Default) << key.Name;
-        EXPECT_EQ(ini.SettingsFile().ReadInteger(key.Section, key.Name, key.Default), key.Default) << key.Name;
+        EXPECT_EQ(ini.SettingsFile().ReadInteger(key.Section, key.Name, key.Default), key.Default)
+            << key.Name;
     }
 }
 
@@ -74,16 +78,18 @@ TEST(SettingKeys, ReadIsMostTopStoredAsNoAsFalse) {
 }
 
 TEST(EditorSettingsFile, IsTheEditorPathWithTheExtensionIni) {
-    EXPECT_EQ(EditorIniFileName("C:\\Program Files\\Quillon\\Quillon.exe"), "C:\\Program Files\\Quillon\\Quillon.ini");
+    EXPECT_EQ(EditorIniFileName("C:\\Program Files\\Quillon\\Quillon.exe"),
+              "C:\\Program Files\\Quillon\\Quillon.ini");
 }
 
 TEST(EditorFilterKeys, ListTheTenKeysInTableOrderWithTheirOwnDefaults) {
     ASSERT_EQ(keys::SheetCount, 6);
     std::vector<std::string> names;
     for (const auto& key : EditorFilterKeys) names.emplace_back(key.Name);
-    EXPECT_EQ(names, (std::vector<std::string>{"UserFileFilter", "HtmlDocFilter", "PerlDocFilter", "IniDocFilter",
-                                               "BatDocFilter", "CppDocFilter", "JavaDocFilter", "VbDocFilter",
-                                               "HspDocFilter", "PasDocFilter"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"UserFileFilter", "HtmlDocFilter", "PerlDocFilter",
+                                               "IniDocFilter", "BatDocFilter", "CppDocFilter",
+                                               "JavaDocFilter", "VbDocFilter", "HspDocFilter",
+                                               "PasDocFilter"}));
     EXPECT_EQ(EditorFilterKeys[2].Default, "*.html;*.htm");
     EXPECT_EQ(EditorFilterKeys[3].Default, "*.cgi;*.pl");
     EXPECT_EQ(EditorFilterKeys[4].Default, "*.ini;*.inf;*.url");

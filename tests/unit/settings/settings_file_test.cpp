@@ -26,8 +26,9 @@ TEST_F(SettingsFileObject, ReadsStringsOfUpTo2047Characters) {
 }
 
 TEST_F(SettingsFileObject, ReadsIntegersStrictly) {
-    Store("[S]\r\nletters=12abc\r\nhex=0x1F\r\nupper=0X1f\r\ndollar=$10\r\nsigned= -3\r\n"
-          "bare0x=0x\r\nempty=\r\nblankAfter=5 x\r\nbig=2147483648\r\n");
+    Store(
+        "[S]\r\nletters=12abc\r\nhex=0x1F\r\nupper=0X1f\r\ndollar=$10\r\nsigned= -3\r\n"
+        "bare0x=0x\r\nempty=\r\nblankAfter=5 x\r\nbig=2147483648\r\n");
     EXPECT_EQ(Settings.ReadInteger("S", "letters", 7), 7);
     EXPECT_EQ(Settings.ReadInteger("S", "hex", 7), 31);
     EXPECT_EQ(Settings.ReadInteger("S", "upper", 7), 31);

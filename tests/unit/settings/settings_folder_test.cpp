@@ -34,7 +34,8 @@ TEST_F(SettingsFolder, StaysBesideTheProgramWhereASettingsFileThereCanBeCreatedO
     EXPECT_EQ(Files.WriteCount(), 0);
 }
 
-TEST_F(SettingsFolder, MovesToTheUsersFolderWhereTheProgramsFolderRefusesWritesBringingTheSettingsOnce) {
+TEST_F(SettingsFolder,
+       MovesToTheUsersFolderWhereTheProgramsFolderRefusesWritesBringingTheSettingsOnce) {
     Files.AddFile(Beside, "[Option]\r\nIsIconic=True\r\n");
     Files.MakeFolderUnwritable("C:\\Program Files\\Wyndrel");
     TSettingsFolder folder = DecideSettingsFolder(Files, Exe);

@@ -37,7 +37,8 @@ TEST(DateFields, GiveDayMonthAndYearWithAndWithoutLeadingZeros) {
 
 TEST(DateFields, GiveTheLocaleNamesOfDayAndMonth) {
     EXPECT_EQ(Format("ddd dddd mmm mmmm mmmmm"), "Sat Saturday Dec December December");
-    EXPECT_EQ(FormatDateTime("ddd dddd mmm mmmm", Afternoon, ReferenceDateTimeLocale()), "土 土曜日 12月 12月");
+    EXPECT_EQ(FormatDateTime("ddd dddd mmm mmmm", Afternoon, ReferenceDateTimeLocale()),
+              "土 土曜日 12月 12月");
 }
 
 TEST(DateFields, AaaAndAaaaGiveJapaneseDayNamesWhateverTheLocale) {
@@ -136,7 +137,8 @@ TEST(Separators, ComeFromTheLocaleAlsoInsideItsOwnFormats) {
     TDateTimeLocale locale = EnglishLocale();
     locale.DateSeparator = ".";
     locale.TimeSeparator = "時";
-    EXPECT_EQ(FormatDateTime("yyyy/mm/dd hh:nn|c", Afternoon, locale), "2002.12.07 13時05|2002.12.07 13時05時09");
+    EXPECT_EQ(FormatDateTime("yyyy/mm/dd hh:nn|c", Afternoon, locale),
+              "2002.12.07 13時05|2002.12.07 13時05時09");
 }
 
 TEST(LocaleFormats, NestOnlyOnceMoreSoASelfReferenceEnds) {
@@ -178,7 +180,8 @@ TEST(DateTimeLocale, TheReferenceFillsOnlyWhatThePlatformLeftEmpty) {
     platform.TimeAmString = "AM";
     platform.LongDayNames[0] = "Sonntag";
     TDateTimeLocale completed = CompleteWithReference(platform);
-    EXPECT_EQ(FormatDateTime("ddddd|dddd|ampm|tt|aaaa", Morning, completed), "03.02.2003|月曜日|AM|8:04:03|月曜日");
+    EXPECT_EQ(FormatDateTime("ddddd|dddd|ampm|tt|aaaa", Morning, completed),
+              "03.02.2003|月曜日|AM|8:04:03|月曜日");
     EXPECT_EQ(completed.LongDayNames[0], "Sonntag");
     EXPECT_EQ(completed.TimePmString, "午後");
 }
@@ -187,7 +190,8 @@ TEST(DateTimeLocale, EnglishNamesReplaceTheNamesOnly) {
     TDateTimeLocale locale = CompleteWithReference(TDateTimeLocale{});
     locale.ShortDateFormat = "yyyy-mm-dd";
     SetEnglishDateNames(locale);
-    EXPECT_EQ(FormatDateTime("ddddd ddd dddd mmm mmmm ampm", Morning, locale), "2003-02-03 Mon Monday Feb February 午前");
+    EXPECT_EQ(FormatDateTime("ddddd ddd dddd mmm mmmm ampm", Morning, locale),
+              "2003-02-03 Mon Monday Feb February 午前");
     EXPECT_EQ(locale.LongMonthNames[8], "September");
     EXPECT_EQ(locale.ShortDayNames[4], "Thu");
 }

@@ -39,7 +39,8 @@ TEST_F(DefaultFileName, LeavesSpacesDotsAndTheLocaleNamesAlone) {
 }
 
 TEST_F(DefaultFileName, TheCommandLineNameReplacesOnlyColonAndSlash) {
-    EXPECT_EQ(MakeCommandLineDefFileName("yyyy/mm/dd hh:nn", FClock, FLocale), "2002／12／07 13：05");
+    EXPECT_EQ(MakeCommandLineDefFileName("yyyy/mm/dd hh:nn", FClock, FLocale),
+              "2002／12／07 13：05");
     EXPECT_EQ(MakeCommandLineDefFileName("'*?<>;|\"'\\yyyy", FClock, FLocale), "*?<>;|\"\\2002");
 }
 

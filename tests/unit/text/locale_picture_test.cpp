@@ -10,8 +10,12 @@
 namespace wyndrel::text {
 namespace {
 
-std::string Date(std::string_view picture) { return TranslateLocalePicture(picture, TPictureKind::Date); }
-std::string Time(std::string_view picture) { return TranslateLocalePicture(picture, TPictureKind::Time); }
+std::string Date(std::string_view picture) {
+    return TranslateLocalePicture(picture, TPictureKind::Date);
+}
+std::string Time(std::string_view picture) {
+    return TranslateLocalePicture(picture, TPictureKind::Time);
+}
 
 TEST(LocalePicture, TranslatesDateFieldsAndKeepsSeparators) {
     EXPECT_EQ(Date("yyyy/MM/dd"), "yyyy/mm/dd");
@@ -42,18 +46,22 @@ TEST(LocalePicture, QuotesEveryLiteralTheFormatterWouldReadAsAField) {
 
 TEST(UserDateTimeLocale, FormatsWithTheUsersValuesAndTheReferenceForTheRest) {
     fakes::TFakeRegionalSettings regional;
-    regional.Values = {{TRegionalItem::ShortDate, "dd.MM.yyyy"},  {TRegionalItem::LongDate, ""},
-                       {TRegionalItem::LongTime, "tt h:mm:ss"},   {TRegionalItem::DateSeparator, "-"},
-                       {TRegionalItem::MorningText, "오전"},       {TRegionalItem::AfternoonText, "오후"},
-                       {TRegionalItem::TimeSeparator, ""}};
+    regional.Values = {
+        {TRegionalItem::ShortDate, "dd.MM.yyyy"}, {TRegionalItem::LongDate, ""},
+        {TRegionalItem::LongTime, "tt h:mm:ss"},  {TRegionalItem::DateSeparator, "-"},
+        {TRegionalItem::MorningText, "오전"},     {TRegionalItem::AfternoonText, "오후"},
+        {TRegionalItem::TimeSeparator, ""}};
     const TDateTimeLocale locale = UserDateTimeLocale(regional);
     const TLocalDateTime afternoon{2002, 12, 7, 13, 5, 9, 42, 6};
-    EXPECT_EQ(FormatDateTime("ddddd|dddddd|t|tt", afternoon, locale), "07.12.2002|2002年12月07日|13:05|오후 1:05:09");
-    EXPECT_EQ(FormatDateTime("yyyy/mm hh:nn ampm ddd mmm", afternoon, locale), "2002-12 01:05 오후 Sat Dec");
+    EXPECT_EQ(FormatDateTime("ddddd|dddddd|t|tt", afternoon, locale),
+              "07.12.2002|2002年12月07日|13:05|오후 1:05:09");
+    EXPECT_EQ(FormatDateTime("yyyy/mm hh:nn ampm ddd mmm", afternoon, locale),
+              "2002-12 01:05 오후 Sat Dec");
     EXPECT_EQ(FormatDateTime("ampm hh", afternoon, locale), "오후 13");
 
     regional.Values = {{TRegionalItem::MorningText, ""}};
-    EXPECT_EQ(FormatDateTime("[ampm]", TLocalDateTime{2002, 12, 7, 8, 0, 0, 0, 6}, UserDateTimeLocale(regional)),
+    EXPECT_EQ(FormatDateTime("[ampm]", TLocalDateTime{2002, 12, 7, 8, 0, 0, 0, 6},
+                             UserDateTimeLocale(regional)),
               "[]");
 }
 

@@ -15,7 +15,8 @@ TEST(Trimming, StripsBlanksAndControlCharactersAtBothEndsOnly) {
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(TrimLeft("  a  "), "a  ");
     EXPECT_EQ(TrimRight("  a  "), "  a");
-    EXPECT_EQ(Trim("\xE3\x80\x80x\xE3\x80\x80"), "\xE3\x80\x80x\xE3\x80\x80");  // an ideographic space stays
+    EXPECT_EQ(Trim("\xE3\x80\x80x\xE3\x80\x80"),
+              "\xE3\x80\x80x\xE3\x80\x80");  // an ideographic space stays
 }
 
 TEST(CaseMapping, MapsLatinGreekCyrillicAndFullWidthLettersBothWays) {
@@ -27,7 +28,10 @@ TEST(CaseMapping, MapsLatinGreekCyrillicAndFullWidthLettersBothWays) {
 
 TEST(CaseMapping, LeavesKanaKanjiAndBrokenBytesAlone) {
     EXPECT_EQ(LocaleUpper("メモ帳.txt"), "メモ帳.TXT");
-    EXPECT_EQ(LocaleUpper(std::string("a\xff" "b")), std::string("A\xff" "B"));
+    EXPECT_EQ(LocaleUpper(std::string("a\xff"
+                                      "b")),
+              std::string("A\xff"
+                          "B"));
     EXPECT_TRUE(SameTextIgnoringCase("C:\\Data\\ＡＢ.txt", "c:\\data\\ａｂ.TXT"));
     EXPECT_FALSE(SameTextIgnoringCase("a.txt", "a.txt "));
 }
@@ -38,7 +42,8 @@ TEST(CaseMapping, AsciiUpperLeavesEveryOtherLetterAlone) {
 
 TEST(PathSplitting, SplitsAtTheLastBackslashSlashOrColon) {
     EXPECT_EQ(ExtractFileName("C:\\Program Files\\Quillon\\Quillon.exe"), "Quillon.exe");
-    EXPECT_EQ(ExtractFilePath("C:\\Program Files\\Quillon\\Quillon.exe"), "C:\\Program Files\\Quillon\\");
+    EXPECT_EQ(ExtractFilePath("C:\\Program Files\\Quillon\\Quillon.exe"),
+              "C:\\Program Files\\Quillon\\");
     EXPECT_EQ(ExtractFileName("C:Quillon.exe"), "Quillon.exe");
     EXPECT_EQ(ExtractFileName("C:/tools/Quillon.exe"), "Quillon.exe");
     EXPECT_EQ(ExtractFileName("C:\\"), "");

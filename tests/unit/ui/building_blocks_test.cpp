@@ -22,7 +22,8 @@ TEST(Scaling, IsExactAt96AndKeepsSharedEdgesSharedAtAnyDpi) {
     EXPECT_EQ(ScaleToDpi(1, 144), 2);  // 1.5 rounds away from zero
     EXPECT_EQ(ScaleToDpi(-1, 144), -2);
     // Neighbours overlapping by one pixel in the table still touch or overlap at 120 DPI.
-    const Rect left = ScaleToDpi(Bounds(0, 0, 73, 25), 120), right = ScaleToDpi(Bounds(72, 0, 73, 25), 120);
+    const Rect left = ScaleToDpi(Bounds(0, 0, 73, 25), 120),
+               right = ScaleToDpi(Bounds(72, 0, 73, 25), 120);
     EXPECT_GE(left.Right, right.Left);
 }
 
@@ -34,10 +35,11 @@ TEST(HintText, BreaksLinesAtSingleCarriageReturnsOnly) {
 }
 
 TEST(MenuModel, FindsEntriesThroughSubmenusByIdAndNameAndRefusesMissingOnes) {
-    TMenuModel menu({TMenuItem::Submenu(10, "pmVTop", "表示モード(&M)",
-                                        {TMenuItem::Command(11, "pmVNorm", "通常化(&N)"), TMenuItem::Line("N1"),
-                                         TMenuItem::Command(12, "pmVMostTop", "最前面(&T)", 7)}),
-                     TMenuItem::Line("N5"), TMenuItem::Command(20, "pmQuit", "終了(&X)")});
+    TMenuModel menu(
+        {TMenuItem::Submenu(10, "pmVTop", "表示モード(&M)",
+                            {TMenuItem::Command(11, "pmVNorm", "通常化(&N)"), TMenuItem::Line("N1"),
+                             TMenuItem::Command(12, "pmVMostTop", "最前面(&T)", 7)}),
+         TMenuItem::Line("N5"), TMenuItem::Command(20, "pmQuit", "終了(&X)")});
     menu.Item("pmVMostTop").Checked = true;
     EXPECT_TRUE(menu.Find(12)->Checked);
     EXPECT_EQ(menu.Find(12)->Tag, 7);
@@ -73,23 +75,27 @@ TEST(CommandTable, RunsKeepsOrRefusesWhatArrivesWhileACommandRunsAsItsRuleSays) 
         for (int id : {10, 25, 1, 10, 10, 100}) inner.push_back(table.Dispatch(id));
     });
     EXPECT_EQ(table.Dispatch(20), TDispatched::Ran);
-    EXPECT_EQ(inner, (std::vector<TDispatched>{TDispatched::Waiting, TDispatched::NotAvailable, TDispatched::Ran,
-                                               TDispatched::Waiting, TDispatched::Waiting, TDispatched::Unknown}));
-    EXPECT_EQ(ran, (std::vector<std::string>{"long", "at once", "tick"}));  // three ticks, one after it
+    EXPECT_EQ(inner, (std::vector<TDispatched>{TDispatched::Waiting, TDispatched::NotAvailable,
+                                               TDispatched::Ran, TDispatched::Waiting,
+                                               TDispatched::Waiting, TDispatched::Unknown}));
+    EXPECT_EQ(ran,
+              (std::vector<std::string>{"long", "at once", "tick"}));  // three ticks, one after it
     EXPECT_EQ(busyChanges, (std::vector<bool>{true, false}));
     EXPECT_TRUE(table.Available(25));
     EXPECT_EQ(table.Dispatch(27), TDispatched::Ran);
     EXPECT_EQ(ran.back(), "entry 27");
 
-    TMenuModel menu({TMenuItem::Command(21, "a", "a"), TMenuItem::Submenu(5, "s", "s", {TMenuItem::Command(10, "t", "t"),
-                                                                                       TMenuItem::Command(22, "b", "b")})});
+    TMenuModel menu(
+        {TMenuItem::Command(21, "a", "a"),
+         TMenuItem::Submenu(5, "s", "s",
+                            {TMenuItem::Command(10, "t", "t"), TMenuItem::Command(22, "b", "b")})});
     table.Add(30, [&] { table.DisableUnavailable(menu); });
     table.Dispatch(30);
     EXPECT_FALSE(menu.Item(21).Enabled || menu.Item(22).Enabled);
     EXPECT_TRUE(menu.Item(10).Enabled && menu.Item(5).Enabled);
 
-    EXPECT_THROW(table.Add(25, [] {}), std::logic_error);   // already in a range
-    EXPECT_THROW(table.Add(100, [] {}), std::logic_error);  // no rule
+    EXPECT_THROW(table.Add(25, [] {}), std::logic_error);               // already in a range
+    EXPECT_THROW(table.Add(100, [] {}), std::logic_error);              // no rule
     EXPECT_THROW(table.AddRange(8, 12, [](int) {}), std::logic_error);  // two rules
 }
 

@@ -18,7 +18,9 @@ struct TListBoxProbe {
     TPaths Entries;
     std::vector<std::string> Events;
     TListBoxProbe() {
-        Box.AppendEntries = [this](const TPaths& files) { Entries.insert(Entries.end(), files.begin(), files.end()); };
+        Box.AppendEntries = [this](const TPaths& files) {
+            Entries.insert(Entries.end(), files.begin(), files.end());
+        };
         Box.OnDropFile = [this](TFileDropListBox&) { Events.push_back("file"); };
         Box.OnDropFinished = [this](TFileDropListBox&) { Events.push_back("finished"); };
     }
@@ -73,7 +75,9 @@ TEST(FileDropEdit, TakesTheFirstFileOnlyUnlessItsQueryRefusesIt) {
     std::string text = "Quillon.exe";
     TPaths dropped;
     edit.ChangeText = [&](const std::string& value) { text = value; };
-    edit.OnFileDrop = [&](TFileDropEdit&, const std::string& fileName) { dropped.push_back(fileName); };
+    edit.OnFileDrop = [&](TFileDropEdit&, const std::string& fileName) {
+        dropped.push_back(fileName);
+    };
     edit.Drop({"C:\\Quillon\\Quillon.exe", "C:\\other.exe"});
     EXPECT_EQ(text, "C:\\Quillon\\Quillon.exe");
     EXPECT_EQ(dropped, TPaths{"C:\\Quillon\\Quillon.exe"});

@@ -40,7 +40,8 @@ TEST(NumberText, KeepsDigitsMinusAndPointOfTheFirst255CharactersAndReadsOnlyWhol
     EXPECT_EQ(ConvertErrorOf("1.2.3"), "'1.2.3' は浮動小数点数ではありません");
     EXPECT_EQ(ConvertErrorOf("."), "'.' は浮動小数点数ではありません");
     // Beyond what a value holds is refused rather than wrapped into another number.
-    EXPECT_EQ(ConvertErrorOf("922,337,203,685,477.5808"), "'922337203685477.5808' は浮動小数点数ではありません");
+    EXPECT_EQ(ConvertErrorOf("922,337,203,685,477.5808"),
+              "'922337203685477.5808' は浮動小数点数ではありません");
 }
 
 TEST(NumberText, FormatsWithTheBoxsPatternAndWritesValuesShortestOrWithThousands) {

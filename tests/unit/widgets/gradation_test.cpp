@@ -50,21 +50,27 @@ TEST(GradationFill, StepZeroEqualColoursAndShortProductsFollowTheArithmetic) {
     EXPECT_EQ(two[0], (TGradationBand{Rect{0, 10, 100, 50}, 0x0000FFu}));
     EXPECT_EQ(two[1], (TGradationBand{Rect{0, 50, 100, 90}, 0xFF0000u}));
 
-    for (const auto& band : FillGradation(TDirection::dVertical, 3, 0, 40, 9, 7, 0x123456, 0x123456)) {
+    for (const auto& band :
+         FillGradation(TDirection::dVertical, 3, 0, 40, 9, 7, 0x123456, 0x123456)) {
         EXPECT_EQ(band.Color, 0x123456u);
     }
     // 255 / 25 * 25 lands just below 255 in double precision: the last band stays one short.
-    EXPECT_EQ(FillGradation(TDirection::dHorizontal, 0, 0, 10, 100, 24, 0, 0x0000FF).back().Color, 0xFEu);
+    EXPECT_EQ(FillGradation(TDirection::dHorizontal, 0, 0, 10, 100, 24, 0, 0x0000FF).back().Color,
+              0xFEu);
     // A set high byte is not a colour of its own: only the three low bytes are blended.
     EXPECT_EQ(FillGradation(TDirection::dVertical, 0, 0, 30, 5, 4, 0xFF00000Fu, 0x80FFFFFFu),
               FillGradation(TDirection::dVertical, 0, 0, 30, 5, 4, 0x0000000Fu, 0x00FFFFFFu));
     EXPECT_EQ(ColorPart(0x80FFFFFFu, 3), 0);
-    EXPECT_EQ(PartsToColor(ColorPart(0x11223344, 0), ColorPart(0x11223344, 1), ColorPart(0x11223344, 2)), 0x223344u);
+    EXPECT_EQ(
+        PartsToColor(ColorPart(0x11223344, 0), ColorPart(0x11223344, 1), ColorPart(0x11223344, 2)),
+        0x223344u);
 }
 
 TEST(GradationFill, VerticalBandsRoundHalfToEvenWhileHorizontalOnesTruncate) {
-    EXPECT_EQ(FillGradation(TDirection::dVertical, 0, 0, 5, 1, 1, 0, 0)[0].Bounds.Width(), 2);   // 2.5
-    EXPECT_EQ(FillGradation(TDirection::dVertical, 0, 0, 7, 1, 1, 0, 0)[0].Bounds.Width(), 4);   // 3.5
+    EXPECT_EQ(FillGradation(TDirection::dVertical, 0, 0, 5, 1, 1, 0, 0)[0].Bounds.Width(),
+              2);  // 2.5
+    EXPECT_EQ(FillGradation(TDirection::dVertical, 0, 0, 7, 1, 1, 0, 0)[0].Bounds.Width(),
+              4);  // 3.5
     EXPECT_EQ(FillGradation(TDirection::dHorizontal, 0, 0, 1, 7, 1, 0, 0)[0].Bounds.Height(), 3);
     // Sized from the far coordinate, not the extent: 20 / 2 although only 10 rows are left.
     EXPECT_EQ(FillGradation(TDirection::dHorizontal, 0, 10, 1, 20, 1, 0, 0)[0].Bounds.Height(), 10);
@@ -85,7 +91,7 @@ TEST(GradationBar, SettersCompareFirstAndKeepTheTwoPointsApart) {
     bar.SetStartPoint(260);  // the end point's value
     EXPECT_EQ(bar.StartPoint(), 0);
     bar.SetStartPoint(7);
-    bar.SetEndPoint(7);      // the start point's value
+    bar.SetEndPoint(7);  // the start point's value
     EXPECT_EQ(bar.EndPoint(), 265);
     EXPECT_EQ(repaints, 4);
 
@@ -101,14 +107,18 @@ TEST(GradationBar, SettersCompareFirstAndKeepTheTwoPointsApart) {
 TEST(GradationBar, ReportsPaintAfterDrawingAndTheMouseWithItselfAsSender) {
     TSKGradationG bar;
     std::vector<std::string> log;
-    bar.OnPaint = [&](TSKGradationG& sender) { log.push_back(&sender == &bar ? "paint" : "other"); };
+    bar.OnPaint = [&](TSKGradationG& sender) {
+        log.push_back(&sender == &bar ? "paint" : "other");
+    };
     bar.OnMouseEnter = [&](TSKGradationG&) { log.push_back("enter"); };
     bar.OnMouseExit = [&](TSKGradationG&) { log.push_back("exit"); };
     bar.OnMouseDown = [&](TSKGradationG&, TMouseButton b, TShiftState s, int x, int y) {
-        log.push_back("down " + std::to_string(static_cast<int>(b)) + " " + std::to_string(s) + " " +
-                      std::to_string(x) + "," + std::to_string(y));
+        log.push_back("down " + std::to_string(static_cast<int>(b)) + " " + std::to_string(s) +
+                      " " + std::to_string(x) + "," + std::to_string(y));
     };
-    bar.Paint([&](const TGradationBand&) { if (log.empty()) log.push_back("fill"); });
+    bar.Paint([&](const TGradationBand&) {
+        if (log.empty()) log.push_back("fill");
+    });
     bar.MouseEnter();
     bar.MouseDown(TMouseButton::mbRight, ssRight, 3, 4);
     bar.MouseUp(TMouseButton::mbRight, ssRight, 3, 4);  // no handler: nothing happens

@@ -129,25 +129,30 @@ TEST_F(TrayWorld, DispatchesClicksBringingTheOwnerForwardFirstAndOneAtATime) {
     };
     tray.OnMouseDown = [&](TTaskTray&, TMouseButton b, TShiftState s, int x, int y) {
         note("down" + std::to_string(static_cast<int>(b)) + "/" + std::to_string(s) +
-             (desktop.Foreground() == form && ui.PumpCount() == 1 ? " forward" : ""), x, y);
+                 (desktop.Foreground() == form && ui.PumpCount() == 1 ? " forward" : ""),
+             x, y);
         Area.Click(1, TrayRButtonDown, {0, 0});  // a callback while one is handled is dropped
         ui.ProcessMessages();
     };
     tray.OnMouseUp = [&](TTaskTray&, TMouseButton b, TShiftState s, int x, int y) {
         note("up" + std::to_string(static_cast<int>(b)) + "/" + std::to_string(s), x, y);
     };
-    tray.OnMouseMove = [&](TTaskTray&, TShiftState s, int x, int y) { note("move/" + std::to_string(s), x, y); };
-    tray.OnDblClick = [&](TTaskTray&, TMouseButton b) { note("dbl" + std::to_string(static_cast<int>(b)), 0, 0); };
+    tray.OnMouseMove = [&](TTaskTray&, TShiftState s, int x, int y) {
+        note("move/" + std::to_string(s), x, y);
+    };
+    tray.OnDblClick = [&](TTaskTray&, TMouseButton b) {
+        note("dbl" + std::to_string(static_cast<int>(b)), 0, 0);
+    };
     tray.SetPopupMenuR([&](Point at) { note("menuR", at.X, at.Y); });
 
     Area.Click(1, TrayRButtonDown, {40, 50});
     Area.Click(1, TrayMouseMove, {41, 51});
     Area.Click(1, TrayMButtonUp, {1, 2});
     Area.Click(1, TrayLButtonDblClk, {0, 0});
-    Area.Click(1, 0x209, {0, 0});          // middle double click: nothing
+    Area.Click(1, 0x209, {0, 0});            // middle double click: nothing
     Area.Click(7, TrayLButtonDown, {0, 0});  // no icon of that identifier
-    EXPECT_EQ(log, (std::vector<std::string>{"down1/16 forward 40,50", "menuR 40,50", "move/0 41,51",
-                                             "up2/32 1,2", "dbl0 0,0"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"down1/16 forward 40,50", "menuR 40,50",
+                                             "move/0 41,51", "up2/32 1,2", "dbl0 0,0"}));
 
     // A handler that raises still frees the dispatch for the next click.
     tray.OnDblClick = [](TTaskTray&, TMouseButton) { throw EInvalidOperation("boom"); };

@@ -59,16 +59,22 @@ TEST(HyperlinkLabel, OpensTheWholeCaptionOnEveryPressNotOnRelease) {
     TRecordingPlatform platform;
     TURLLabel label(platform);
     std::vector<std::string> events;
-    label.OnMouseDown = [&](TURLLabel&, TMouseButton) { events.push_back("down " + std::to_string(platform.Opened.size())); };
+    label.OnMouseDown = [&](TURLLabel&, TMouseButton) {
+        events.push_back("down " + std::to_string(platform.Opened.size()));
+    };
     label.SetCaption("Mailto:someone@example.invalid?subject=from%20Wyndrel%20About");
     label.SetExecutable(true);
     label.SetHotTrack(false);
-    for (TMouseButton button : {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) {
+    for (TMouseButton button :
+         {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) {
         label.MouseDown(button);
         label.MouseUp(button);
     }
-    EXPECT_EQ(platform.Opened, std::vector<std::string>(3, "Mailto:someone@example.invalid?subject=from%20Wyndrel%20About"));
-    EXPECT_EQ(events, (std::vector<std::string>{"down 0", "down 1", "down 2"}));  // the event before the shell
+    EXPECT_EQ(platform.Opened,
+              std::vector<std::string>(
+                  3, "Mailto:someone@example.invalid?subject=from%20Wyndrel%20About"));
+    EXPECT_EQ(events, (std::vector<std::string>{"down 0", "down 1",
+                                                "down 2"}));  // the event before the shell
 }
 
 }  // namespace
