@@ -13,6 +13,7 @@
 #include "support/desktop_probe.h"
 #include "support/drop_files.h"
 #include "support/keys.h"
+#include "support/option_dialog_world.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +30,9 @@ constexpr const char* Editor = "C:\\Quillon\\Quillon.exe";
 constexpr const char* DroppedEditor = "C:\\Q2\\Quillon.exe";
 
 // The dialog on its own thread, as the program's modal loop runs it, over settings in memory.
-class TOptionRun {
+class TOptionRun : public TOptionDialogWorld {
 public:
-    TOptionRun() {
+    TOptionRun() : TOptionDialogWorld(Editor) {
         Ini.IniFileName = IniPath;
         Files.AddFolder("C:\\Tools");
         Files.AddFile(Editor, "");
@@ -39,37 +40,9 @@ public:
         Files.AddFile(IniPath, "[Option]\r\nLastSheet=0\r\nUserTop=100\r\n");
     }
     std::future<void> Open() {
-        return std::async(std::launch::async, [this] {
-            wyndrel::dialogs::TOptionPorts ports{
-                Ini,
-                Ui,
-                Files,
-                Timer,
-                EditorPath,
-                wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
-                [] {
-                    return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219});
-                },
-                [] {
-                    return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
-                },
-                {},
-                {},
-                [] { return std::string(); },
-                Help,
-                StartWithWindows,
-                std::nullopt};
-            wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
-        });
+        return std::async(std::launch::async,
+                          [this] { wyndrel::dialogs::win32::ShowOptionDialog(nullptr, Ports()); });
     }
-    wyndrel::fakes::TFakeFiles Files;
-    wyndrel::fakes::TFakeUserInterface Ui;
-    wyndrel::fakes::TFakeTimer Timer;
-    wyndrel::fakes::TFakeHelpViewer Help;
-    wyndrel::fakes::TFakeUserRegistry Registry;
-    wyndrel::TStartWithWindows StartWithWindows{Registry, "C:\\Tools\\wyndrel.exe"};
-    wyndrel::settings::TIniAccess Ini{Files};
-    wyndrel::layout::TEditorPath EditorPath{Editor};
 };
 
 bool Shown(HWND dialog, int id) { return ::IsWindowVisible(::GetDlgItem(dialog, id)) != FALSE; }

@@ -16,6 +16,7 @@
 #include "platform/win32/wide_string.h"
 #include "support/desktop_probe.h"
 #include "support/drop_files.h"
+#include "support/option_dialog_world.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,9 @@ constexpr const char* IniPath = "C:\\Tools\\wyndrel.ini";
 constexpr const char* Editor = "C:\\Quillon\\Quillon.exe";
 
 // The dialog on its own thread, opened on one sheet, with every port in memory.
-class TSheetRun {
+class TSheetRun : public TOptionDialogWorld {
 public:
-    explicit TSheetRun(int sheet, const std::string& settings = "") {
+    explicit TSheetRun(int sheet, const std::string& settings = "") : TOptionDialogWorld(Editor) {
         Ini.IniFileName = IniPath;
         Files.AddFolder("C:\\Tools");
         Files.AddFile(Editor, "");
@@ -53,42 +54,15 @@ public:
                 {Ini, Files, Ui, Process},
                 [this](const std::vector<std::string>& entries) { Menu = entries; },
                 EditorPath};
-            wyndrel::dialogs::TOptionPorts ports{
-                Ini,
-                Ui,
-                Files,
-                Timer,
-                EditorPath,
-                wyndrel::THelpFiles::Beside("C:\\Tools\\wyndrel.exe"),
-                [] {
-                    return std::optional<wyndrel::Rect>(wyndrel::Rect{100, 100, 244, 219});
-                },
-                [] {
-                    return std::vector<wyndrel::TMonitor>{{{0, 0, 1024, 768}, {0, 0, 1024, 738}}};
-                },
-                {},
-                {},
-                [] { return std::string(); },
-                Help,
-                StartWithWindows,
-                sheets};
-            wyndrel::dialogs::win32::ShowOptionDialog(nullptr, std::move(ports));
+            wyndrel::dialogs::win32::ShowOptionDialog(nullptr, Ports(std::move(sheets)));
         });
     }
     std::string Settings() const { return Files.Content(IniPath); }
 
-    wyndrel::fakes::TFakeFiles Files;
-    wyndrel::fakes::TFakeUserInterface Ui;
-    wyndrel::fakes::TFakeTimer Timer;
-    wyndrel::fakes::TFakeHelpViewer Help;
-    wyndrel::fakes::TFakeUserRegistry Registry;
-    wyndrel::TStartWithWindows StartWithWindows{Registry, "C:\\Tools\\wyndrel.exe"};
     wyndrel::fakes::TFakeClock Clock{wyndrel::TLocalDateTime{2002, 12, 7, 13, 5, 9, 0, 6}};
     wyndrel::fakes::TFakeRegionalSettings Regional;
     wyndrel::fakes::TFakeDesktop Desktop;
     wyndrel::fakes::TFakeResidentProcess Process{Desktop};
-    wyndrel::settings::TIniAccess Ini{Files};
-    wyndrel::layout::TEditorPath EditorPath{Editor};
     std::string Chosen;
     std::vector<std::string> Menu;
 };
