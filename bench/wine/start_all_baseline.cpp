@@ -28,7 +28,7 @@ int wmain() {
         ::WaitForInputIdle(started[i].hProcess, 30000);
         HWND window = nullptr;
         for (DWORD begun = ::GetTickCount(); !window && ::GetTickCount() - begun < 1000;
-             ::Sleep(15))
+             ::Sleep(15))  // sleep-ok: the pause of a bounded poll for the window
             window = bench::FindShowing(bench::LoadGridFile(i));
         if (!window) {
             ++missing;

@@ -47,7 +47,7 @@ bool Start(TEditor& editor, const std::wstring& folder) {
     ::WaitForInputIdle(editor.Process.hProcess, 30000);
     // With hundreds of editors open each search takes a while: the bound is in time.
     for (DWORD begun = ::GetTickCount(); !editor.Window && ::GetTickCount() - begun < 30000;
-         ::Sleep(10))
+         ::Sleep(10))  // sleep-ok: the pause of a bounded poll for the window
         editor.Window = FindShowing(editor.Path);
     return editor.Window != nullptr;
 }
@@ -255,7 +255,7 @@ int wmain() {
     // The wait is measured alone on the desktop, so each search is cheap and what remains
     // is the waiting itself.
     for (TEditor& editor : editors) Terminate(editor.Process);
-    ::Sleep(500);
+    ::Sleep(500);  // sleep-ok: the ended editors leave the desktop before the timing
     if (LoadScenario(folder) != 0) {
         std::printf("timed: the /LOAD scenario could not write its files\n");
         return 1;

@@ -25,8 +25,8 @@ void StartUpDelay(const TResidentPorts& ports, settings::TIniAccess& ini) {
     if (!ini.Read(IsUseDelay)) return;
     std::int32_t ms = ini.Read(DeleyWaitTime);
     ports.Process.SetOwnPriority(TPriorityClass::Idle);
-    ports.Process.Sleep(static_cast<std::uint32_t>(
-        std::max(ms, 0)));  // sleep-ok: the user's start-up delay, before any window exists
+    const auto delay = static_cast<std::uint32_t>(std::max(ms, 0));
+    ports.Process.Sleep(delay);  // sleep-ok: the user's start-up delay, before any window exists
 }
 
 // The real-time class and a time-critical thread while the main window is made; the idle

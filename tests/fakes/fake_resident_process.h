@@ -33,9 +33,9 @@ public:
     void SendRequest(WindowId window, std::uint32_t message) override;
     void SetOwnPriority(TPriorityClass priority) override;
     void SetThreadPriority(TThreadPriority priority) override;
-    void Sleep(std::uint32_t ms) override {
+    void Sleep(std::uint32_t ms) override {  // sleep-ok: recorded, not slept
         Log.push_back("sleep " + std::to_string(ms));
-    }  // sleep-ok: recorded, not slept
+    }
     std::int64_t SystemStartTime() override { return StartTime; }
     std::int64_t StartTime = 0;
 

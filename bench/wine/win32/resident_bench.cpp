@@ -52,7 +52,7 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     while (!condition()) {
         if (::GetTickCount64() > end) return false;
-        ::Sleep(1);
+        ::Sleep(1);  // sleep-ok: the pause of a poll bounded by its deadline
     }
     return true;
 }
@@ -126,7 +126,7 @@ void MeasureIdleAndWorkingSet(HANDLE resident, HANDLE bare) {
     // draws after that runs in the idle class, late on a busy machine: a few seconds more.
     ::WaitForInputIdle(resident, 10000);
     ::WaitForInputIdle(bare, 10000);
-    ::Sleep(5000);
+    ::Sleep(5000);  // sleep-ok: both programs settle before their rest is measured
     std::printf(
         "working set after start-up: resident %.0f KiB, bare window with eight buttons %.0f KiB, "
         "ratio %.2f "
@@ -140,7 +140,7 @@ void MeasureIdleAndWorkingSet(HANDLE resident, HANDLE bare) {
         "idle: the resident program and the bare window rest for %lu s; target under 10 ms\n",
         IdleSeconds);
     std::fflush(stdout);
-    ::Sleep(IdleSeconds * 1000 + IdleMarginMs);
+    ::Sleep(IdleSeconds * 1000 + IdleMarginMs);  // sleep-ok: the measured rest itself
     // Wine gives another process's times in whole clock ticks (10 ms): a coarse second view.
     std::printf(
         "processor time over %lu idle seconds, from the process times: resident %.0f ms, bare "
@@ -232,7 +232,7 @@ void MeasureLastSessionCheck(HANDLE resident, HANDLE bare) {
             "target under %lu ms\n",
             CheckedEditors, CheckSeconds, 20 * CheckSeconds / 60);
         std::fflush(stdout);
-        ::Sleep(CheckSeconds * 1000 + IdleMarginMs);
+        ::Sleep(CheckSeconds * 1000 + IdleMarginMs);  // sleep-ok: the measured rest itself
         std::printf(
             "last session with %d unchanged editors over %lu s: %s, resident %.0f ms from the "
             "process times "

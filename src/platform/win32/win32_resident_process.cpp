@@ -68,8 +68,7 @@ void TWin32ResidentProcess::SetThreadPriority(TThreadPriority priority) {
     ::SetThreadPriority(::GetCurrentThread(), value);
 }
 
-// sleep-ok: the user's start-up delay
-void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }
+void TWin32ResidentProcess::Sleep(std::uint32_t ms) { ::Sleep(ms); }  // sleep-ok: start-up delay
 
 // The time now less the time the system has run; GetTickCount64 does not wrap.
 std::int64_t TWin32ResidentProcess::SystemStartTime() {
