@@ -16,8 +16,28 @@ std::wstring Variable(const wchar_t* name) {
     return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
 }
 
+// Editors started together write their lines at the same moment, and an append is a seek to
+// the end followed by a write: without the lock two of them can write over each other's line.
+class TLogLock {
+public:
+    TLogLock() : FMutex(::CreateMutexW(nullptr, FALSE, L"QuillonDoubleLogLock")) {
+        if (FMutex) ::WaitForSingleObject(FMutex, 10000);  // abandoned by a killed editor: ours
+    }
+    ~TLogLock() {
+        if (!FMutex) return;
+        ::ReleaseMutex(FMutex);
+        ::CloseHandle(FMutex);
+    }
+    TLogLock(const TLogLock&) = delete;
+    TLogLock& operator=(const TLogLock&) = delete;
+
+private:
+    HANDLE FMutex;
+};
+
 void AppendLine(const std::wstring& logPath, const std::wstring& text) {
     if (logPath.empty()) return;
+    TLogLock lock;
     FILE* log = _wfopen(logPath.c_str(), L"ab");
     if (!log) return;
     std::string line = wyndrel::win32::Narrow(text) + "\n";
