@@ -129,7 +129,8 @@ TEST_F(ResidentFaults, AnEditorKilledDuringARestoreLeavesTheOthersRestoredAndThe
     // Every editor is started before the first is waited for; the second entry's one is
     // ended while the program still waits for the first.
     ASSERT_TRUE(
-        WaitUntil([&] { return std::ranges::count(ReadBytes(startLog), '\n') >= 3; }, 30000));
+        WaitUntil([&] { return std::ranges::count(ReadBytes(startLog), '\n') >= 3; }, 30000))
+        << ReadBytes(startLog);
     ASSERT_TRUE(KillStartedChild(Resident, 1));
     EXPECT_EQ(AnswerDialog(L"エラー", IDOK), L"起動させたQuillonを確認できませんでした。");
 
