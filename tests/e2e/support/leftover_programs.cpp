@@ -10,6 +10,8 @@
 
 #include <cstdio>
 #include <cwctype>
+#include <map>
+#include <set>
 #include <string>
 
 namespace e2e {
@@ -29,22 +31,42 @@ std::wstring ImagePath(HANDLE process) {
                : std::wstring();
 }
 
-// Ends every process other than this one that runs a program from the test's folder; how
-// many it ended.
-int EndProgramsOfTheTestFolder() {
-    const std::wstring folder = Lower(ProgramFolder());
-    const DWORD self = ::GetCurrentProcessId();
+// The processes running now, each with the one that started it.
+std::map<DWORD, DWORD> ParentsOfRunningProcesses() {
+    std::map<DWORD, DWORD> parents;
     wyndrel::win32::TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return 0;
-    int ended = 0;
+    if (!snapshot) return parents;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
-         more = ::Process32NextW(snapshot.Get(), &entry)) {
-        if (entry.th32ProcessID == self) continue;
-        wyndrel::win32::TUniqueHandle process(
-            ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE,
-                          FALSE, entry.th32ProcessID));
+         more = ::Process32NextW(snapshot.Get(), &entry))
+        parents[entry.th32ProcessID] = entry.th32ParentProcessID;
+    return parents;
+}
+
+// This process and the ones that started it: a test that runs this test program again as a
+// child (to start it at another DPI) must not have its child end the parent still waiting.
+std::set<DWORD> ThisProcessAndItsStarters(const std::map<DWORD, DWORD>& parents) {
+    std::set<DWORD> line;
+    for (DWORD id = ::GetCurrentProcessId(); id != 0 && line.insert(id).second;) {
+        const auto parent = parents.find(id);
+        if (parent == parents.end()) break;
+        id = parent->second;
+    }
+    return line;
+}
+
+// Ends every process, other than this one and its starters, that runs a program from the
+// test's folder; how many it ended.
+int EndProgramsOfTheTestFolder() {
+    const std::wstring folder = Lower(ProgramFolder());
+    const std::map<DWORD, DWORD> parents = ParentsOfRunningProcesses();
+    const std::set<DWORD> spared = ThisProcessAndItsStarters(parents);
+    int ended = 0;
+    for (const auto& [id, parent] : parents) {
+        if (spared.count(id) != 0) continue;
+        wyndrel::win32::TUniqueHandle process(::OpenProcess(
+            PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id));
         if (!process || ImagePath(process.Get()).rfind(folder, 0) != 0) continue;
         if (::WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT) continue;
         if (!::TerminateProcess(process.Get(), 1)) continue;
