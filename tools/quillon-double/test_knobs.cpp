@@ -2,6 +2,7 @@
 #include "test_knobs.h"
 
 #include "platform/win32/wide_string.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_header.h"
 
 #include <cstdio>
@@ -21,18 +22,19 @@ std::wstring Variable(const wchar_t* name) {
 class TLogLock {
 public:
     TLogLock() : FMutex(::CreateMutexW(nullptr, FALSE, L"QuillonDoubleLogLock")) {
-        if (FMutex) ::WaitForSingleObject(FMutex, 10000);  // abandoned by a killed editor: ours
+        if (!FMutex) return;
+        const DWORD waited = ::WaitForSingleObject(FMutex.Get(), 10000);
+        FOwned = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;  // a killed editor's: ours
     }
     ~TLogLock() {
-        if (!FMutex) return;
-        ::ReleaseMutex(FMutex);
-        ::CloseHandle(FMutex);
+        if (FOwned) ::ReleaseMutex(FMutex.Get());
     }
     TLogLock(const TLogLock&) = delete;
     TLogLock& operator=(const TLogLock&) = delete;
 
 private:
-    HANDLE FMutex;
+    wyndrel::win32::TUniqueHandle FMutex;
+    bool FOwned = false;
 };
 
 void AppendLine(const std::wstring& logPath, const std::wstring& text) {

@@ -6,13 +6,13 @@
 #include "support/programs.h"
 
 #include <gtest/gtest.h>
-#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwctype>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -31,22 +31,11 @@ std::wstring ImagePath(HANDLE process) {
                : std::wstring();
 }
 
-// The processes running now, each with the one that started it.
-std::map<DWORD, DWORD> ParentsOfRunningProcesses() {
-    std::map<DWORD, DWORD> parents;
-    wyndrel::win32::TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return parents;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
-         more = ::Process32NextW(snapshot.Get(), &entry))
-        parents[entry.th32ProcessID] = entry.th32ParentProcessID;
-    return parents;
-}
-
 // This process and the ones that started it: a test that runs this test program again as a
 // child (to start it at another DPI) must not have its child end the parent still waiting.
-std::set<DWORD> ThisProcessAndItsStarters(const std::map<DWORD, DWORD>& parents) {
+std::set<DWORD> ThisProcessAndItsStarters(const std::vector<TRunningProcess>& running) {
+    std::map<DWORD, DWORD> parents;
+    for (const TRunningProcess& process : running) parents[process.Id] = process.ParentId;
     std::set<DWORD> line;
     for (DWORD id = ::GetCurrentProcessId(); id != 0 && line.insert(id).second;) {
         const auto parent = parents.find(id);
@@ -60,10 +49,11 @@ std::set<DWORD> ThisProcessAndItsStarters(const std::map<DWORD, DWORD>& parents)
 // test's folder; how many it ended.
 int EndProgramsOfTheTestFolder() {
     const std::wstring folder = Lower(ProgramFolder());
-    const std::map<DWORD, DWORD> parents = ParentsOfRunningProcesses();
-    const std::set<DWORD> spared = ThisProcessAndItsStarters(parents);
+    const std::vector<TRunningProcess> running = RunningProcesses();
+    const std::set<DWORD> spared = ThisProcessAndItsStarters(running);
     int ended = 0;
-    for (const auto& [id, parent] : parents) {
+    for (const TRunningProcess& candidate : running) {
+        const DWORD id = candidate.Id;
         if (spared.count(id) != 0) continue;
         wyndrel::win32::TUniqueHandle process(::OpenProcess(
             PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id));

@@ -31,18 +31,25 @@ std::wstring EnvironmentBlock(const std::vector<std::pair<std::wstring, std::wst
 
 }  // namespace
 
-int KillChildrenBeingWaitedFor(HANDLE parent) {
-    DWORD parentId = ::GetProcessId(parent);
+std::vector<TRunningProcess> RunningProcesses() {
+    std::vector<TRunningProcess> processes;
     wyndrel::win32::TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return 0;
-    int killed = 0;
+    if (!snapshot) return processes;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
-         more = ::Process32NextW(snapshot.Get(), &entry)) {
-        if (entry.th32ParentProcessID != parentId) continue;
-        wyndrel::win32::TUniqueHandle child(::OpenProcess(
-            PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+         more = ::Process32NextW(snapshot.Get(), &entry))
+        processes.push_back({entry.th32ProcessID, entry.th32ParentProcessID});
+    return processes;
+}
+
+int KillChildrenBeingWaitedFor(HANDLE parent) {
+    const DWORD parentId = ::GetProcessId(parent);
+    int killed = 0;
+    for (const TRunningProcess& running : RunningProcesses()) {
+        if (running.ParentId != parentId) continue;
+        wyndrel::win32::TUniqueHandle child(
+            ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, running.Id));
         if (child && ::GetPriorityClass(child.Get()) == HIGH_PRIORITY_CLASS)
             killed += ::TerminateProcess(child.Get(), 9) ? 1 : 0;
     }
@@ -50,22 +57,17 @@ int KillChildrenBeingWaitedFor(HANDLE parent) {
 }
 
 bool KillStartedChild(HANDLE parent, int ordinal) {
-    DWORD parentId = ::GetProcessId(parent);
-    wyndrel::win32::TUniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot) return false;
+    const DWORD parentId = ::GetProcessId(parent);
     std::map<std::pair<ULONGLONG, DWORD>, DWORD> byCreation;  // creation time, then id
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
-         more = ::Process32NextW(snapshot.Get(), &entry)) {
-        if (entry.th32ParentProcessID != parentId) continue;
+    for (const TRunningProcess& running : RunningProcesses()) {
+        if (running.ParentId != parentId) continue;
         wyndrel::win32::TUniqueHandle child(
-            ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID));
+            ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, running.Id));
         FILETIME created, ended, kernel, user;
         if (!child || !::GetProcessTimes(child.Get(), &created, &ended, &kernel, &user)) continue;
         const ULONGLONG time =
             static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
-        byCreation[{time, entry.th32ProcessID}] = entry.th32ProcessID;
+        byCreation[{time, running.Id}] = running.Id;
     }
     if (ordinal < 0 || static_cast<size_t>(ordinal) >= byCreation.size()) return false;
     wyndrel::win32::TUniqueHandle chosen(

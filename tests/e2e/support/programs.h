@@ -26,6 +26,13 @@ struct TStartOptions {
 // `timeoutMs` (it is then ended).
 int WaitForExit(HANDLE process, unsigned timeoutMs);
 
+struct TRunningProcess {
+    DWORD Id;
+    DWORD ParentId;  // the process that started it, which may have ended since
+};
+// Every process running now, from one snapshot of the system.
+std::vector<TRunningProcess> RunningProcesses();
+
 // Ends the processes `parent` started that run in the high priority class: the program
 // gives a started editor that class only while it waits for it to get ready. How many ended.
 int KillChildrenBeingWaitedFor(HANDLE parent);
