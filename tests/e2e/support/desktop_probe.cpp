@@ -1,6 +1,8 @@
 // EnumWindows, WM_GETTEXT and EM_GETSEL from the test's side.
 #include "support/desktop_probe.h"
 
+#include <cstdio>
+
 namespace e2e {
 namespace {
 
@@ -29,6 +31,37 @@ std::wstring WithoutMnemonics(const std::wstring& text) {
 void Click(HWND dialog, HWND button) {
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
                    reinterpret_cast<LPARAM>(button));
+}
+
+// Why a process showed no window of `className`, on the test's output: it never started,
+// it ended (with its exit code), or the windows it shows instead.
+void ReportNoWindowOf(HANDLE process, const std::wstring& className) {
+    DWORD code = 0;
+    if (!process) {
+        std::fwprintf(stderr, L"no %ls window: the process was never started\n", className.c_str());
+        return;
+    }
+    if (::GetExitCodeProcess(process, &code) && code != STILL_ACTIVE) {
+        std::fwprintf(stderr, L"no %ls window: the process ended with exit code %lu\n",
+                      className.c_str(), code);
+        return;
+    }
+    std::fwprintf(stderr, L"no %ls window; the process is running and shows:\n", className.c_str());
+    DWORD processId = ::GetProcessId(process);
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner != *reinterpret_cast<DWORD*>(context) || !::IsWindowVisible(window))
+                return TRUE;
+            // GetWindowText reads another process's caption without asking its window, which
+            // may be the one that hangs.
+            wchar_t caption[256] = {};
+            ::GetWindowTextW(window, caption, 256);
+            std::fwprintf(stderr, L"  %ls \"%ls\"\n", ClassOf(window).c_str(), caption);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&processId));
 }
 
 }  // namespace
@@ -120,6 +153,7 @@ HWND WaitForWindowOfProcess(HANDLE process, const std::wstring& className, unsig
             return false;
         },
         timeoutMs);
+    if (!found) ReportNoWindowOf(process, className);
     return found;
 }
 

@@ -5,6 +5,7 @@
 
 #include <tlhelp32.h>
 
+#include <cstdio>
 #include <iterator>
 #include <map>
 #include <utility>
@@ -102,13 +103,25 @@ HANDLE TProcessGuard::Start(const std::wstring& commandLine, const TStartOptions
         startup.dwYSize = static_cast<DWORD>(options.Height);
     }
     std::wstring environment = EnvironmentBlock(options.Environment);
-    std::wstring mutableLine = commandLine;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE,
-                          CREATE_UNICODE_ENVIRONMENT, environment.data(),
-                          options.WorkingFolder.empty() ? nullptr : options.WorkingFolder.c_str(),
-                          &startup, &info))
-        return nullptr;
+    // A failed start is named on the test's output and tried twice more: under Wine a start
+    // has failed at once in a run where the same start succeeds in every other one. A missing
+    // program fails every time and is not tried again.
+    for (int attempt = 1;; ++attempt) {
+        std::wstring mutableLine = commandLine;
+        if (::CreateProcessW(
+                nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                environment.data(),
+                options.WorkingFolder.empty() ? nullptr : options.WorkingFolder.c_str(), &startup,
+                &info))
+            break;
+        const DWORD error = ::GetLastError();
+        std::fwprintf(stderr, L"CreateProcess failed (attempt %d) with error %lu: %ls\n", attempt,
+                      error, commandLine.c_str());
+        if (attempt == 3 || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return nullptr;
+        ::Sleep(200);  // sleep-ok: a short rest before the start is tried again
+    }
     ::CloseHandle(info.hThread);
     FProcesses.emplace_back(info.hProcess);
     return info.hProcess;
