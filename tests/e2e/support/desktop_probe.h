@@ -29,7 +29,7 @@ RECT WindowRectangle(HWND window);
 HWND WaitForEditorShowing(const std::wstring& path, unsigned timeoutMs = 10000);
 
 // The first shown top-level window of `className` that belongs to `process`, waiting up to
-// `timeoutMs`; null when none came.
+// `timeoutMs`; null when none came, with the reason on the test's output.
 HWND WaitForWindowOfProcess(HANDLE process, const std::wstring& className,
                             unsigned timeoutMs = 10000);
 

@@ -104,9 +104,9 @@ HANDLE TProcessGuard::Start(const std::wstring& commandLine, const TStartOptions
     }
     std::wstring environment = EnvironmentBlock(options.Environment);
     PROCESS_INFORMATION info{};
-    // A failed start is named on the test's output and tried twice more: under Wine a start
-    // has failed at once in a run where the same start succeeds in every other one. A missing
-    // program fails every time and is not tried again.
+    // A failed start is named on the test's output. Under Wine a start now and then fails with
+    // ERROR_INTERNAL_ERROR where the same start a moment later succeeds: that one is tried
+    // twice more; any other failure is the test's answer.
     for (int attempt = 1;; ++attempt) {
         std::wstring mutableLine = commandLine;
         if (::CreateProcessW(
@@ -118,8 +118,7 @@ HANDLE TProcessGuard::Start(const std::wstring& commandLine, const TStartOptions
         const DWORD error = ::GetLastError();
         std::fwprintf(stderr, L"CreateProcess failed (attempt %d) with error %lu: %ls\n", attempt,
                       error, commandLine.c_str());
-        if (attempt == 3 || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return nullptr;
+        if (attempt == 3 || error != ERROR_INTERNAL_ERROR) return nullptr;
         ::Sleep(200);  // sleep-ok: a short rest before the start is tried again
     }
     ::CloseHandle(info.hThread);
